@@ -1,0 +1,30 @@
+#pragma once
+// Every modal message box and input box of the program goes through one
+// Prompter, so that tests can answer them from a script.
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace zv {
+
+class Prompter {
+ public:
+  virtual ~Prompter() = default;
+  // A message with the exclamation icon, an OK button and the title Zorvane.
+  virtual void Message(QWidget* parent, const QString& text) = 0;
+  // A question with Yes and No; true for Yes.
+  virtual bool AskYesNo(QWidget* parent, const QString& text) = 0;
+  // An input box; nothing when cancelled.
+  virtual std::optional<QString> Input(QWidget* parent, const QString& title, const QString& prompt,
+                                       const QString& offered) = 0;
+};
+
+// The prompter in use: real dialogs unless a test set another.
+Prompter& Prompts();
+void SetPrompter(Prompter* prompter);  // nullptr restores the real dialogs
+
+inline const QString kAppTitle = QStringLiteral("Zorvane");
+
+}  // namespace zv

@@ -1,0 +1,71 @@
+#include "clock/gridcalc.h"
+
+#include <cmath>
+
+#include "data/numtext.h"
+#include "data/timeofday.h"
+
+namespace zv {
+
+bool DstInForce(const CountryTable& table, int n, const QDate& today) {
+  if (NumberInText(table.at(n, kColDstHours)) == 0) return false;
+  if (NumberInText(table.at(n, kColDstUsed)) != 1) return false;
+  const long long t = WholeDays(DateFromQDate(today));
+  const long long start = WholeDays(table.dstStart[n]);
+  const long long end = WholeDays(table.dstEnd[n]);
+  if (end > start) return start < t && t < end;
+  if (end < start) return t > start || t < end;
+  return false;
+}
+
+int GmtMinutes(const QString& gmtText) {
+  const auto s = ParseTimeOfDay(gmtText);
+  return s ? *s / 60 : 0;
+}
+
+GridResult CalculateGrid(const GridInputs& in) {
+  GridResult r;
+  // GMT = local time - offset - daylight-saving hours, carried in seconds so
+  // that a local time with seconds keeps them until it is written.
+  r.gmtText = in.previousGmt;
+  if (const auto local = ParseTimeOfDay(in.localTime)) {
+    const double shift = -60.0 * NumberInText(in.offset) - 60.0 * NumberInText(in.dstHours);
+    long long secs = *local + static_cast<long long>(RoundHalfEven(shift)) * 60;
+    secs %= kSecondsPerDay;
+    if (secs < 0) secs += kSecondsPerDay;
+    r.gmtText = FormatTimeForm(static_cast<int>(secs / 60));
+  }
+  const int gmt = GmtMinutes(r.gmtText);
+
+  for (int row = 1; row <= kGridRows; ++row) r.nameColour[row] = in.nameColour;
+  const int last = std::min(in.entryCount, kGridRows);
+  for (int n = 1; n <= last; ++n) {
+    int t = AddMinutes(gmt, 60.0 * NumberInText(in.table->at(n, kColOffset)));
+    r.nameColourSet[n] = true;
+    if (DstInForce(*in.table, n, in.today)) {
+      t = AddMinutes(t, 60.0 * NumberInText(in.table->at(n, kColDstHours)));
+      r.nameColour[n] = in.dstColour;
+      ++r.dstCount;
+    }
+    r.timeText[n] = FormatTimeForm(t);
+    if (t < 12 * 60) {
+      r.timeColour[n] = in.amColour;
+      ++r.amCount;
+    } else {
+      r.timeColour[n] = in.pmColour;
+      ++r.pmCount;
+    }
+  }
+  r.timeText[kRowDstLegend] = QString::number(r.dstCount);
+  r.timeText[kRowAmLegend] = QString::number(r.amCount);
+  r.timeText[kRowPmLegend] = QString::number(r.pmCount);
+  for (int v : in.highlights) {
+    if (v >= 1 && v <= kGridRows) {
+      r.nameColour[v] = in.highlightColour;
+      r.nameColourSet[v] = true;
+    }
+  }
+  return r;
+}
+
+}  // namespace zv

@@ -1,0 +1,352 @@
+#include "clock/gui/clockwindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QShortcut>
+
+#include "app/gui/appwindows.h"
+#include "app/gui/colours.h"
+#include "app/gui/prompter.h"
+#include "app/gui/twips.h"
+#include "countryinfo/gui/countryinfowindow.h"
+#include "data/countryfile.h"
+#include "data/highlightfile.h"
+#include "data/savefile.h"
+#include "data/seams.h"
+#include "data/timeofday.h"
+#include "data/tzonefile.h"
+
+namespace zv {
+
+namespace {
+
+// Window and grid layout, in twips.
+constexpr double kWindowWidth = 12000, kWindowHeight = 8400;
+constexpr double kClientWidth = 11880, kClientHeight = 7935;  // less the frame the layout assumed
+constexpr double kTemplateTop = -120, kNameLeft = 60, kTimeLeft = 810;
+constexpr double kCellHeight = 225;
+constexpr double kRowStep = 0.85 * kCellHeight;  // 191.25
+constexpr double kColumnStep = 1900, kFirstColumnLeft = 100, kTimeOffset = 1200;
+constexpr int kRowsPerColumn = 38;
+const QColor kSeparatorColour(255, 224, 192);
+const QColor kCaptionColour(128, 0, 0);
+
+QFont CellFont() {
+  QFont f(QStringLiteral("Arial Narrow"));
+  f.setPointSizeF(8.25);
+  return f;
+}
+
+void SetTextColour(QLabel* label, const QColor& colour) {
+  QPalette p = label->palette();
+  if (p.color(QPalette::WindowText) == colour) return;
+  p.setColor(QPalette::WindowText, colour);
+  label->setPalette(p);
+}
+
+// Restores the normal pointer on every way out of a calculation.
+class BusyPointer {
+ public:
+  BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
+};
+
+}  // namespace
+
+// The black area that holds the cells and the column separators.
+class ClockGrid : public QWidget {
+ public:
+  explicit ClockGrid(QWidget* parent) : QWidget(parent) {
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::black);
+    setPalette(p);
+  }
+  void ShowSeparators(double bottomTwips) {
+    separatorBottom_ = bottomTwips;
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    if (separatorBottom_ <= 0) return;
+    QPainter painter(this);
+    painter.setPen(QPen(kSeparatorColour, 1));
+    for (int c = 2; c <= 6; ++c) {
+      const int x = Px((c - 1) * kColumnStep + 25);
+      painter.drawLine(x, Px(60), x, Px(separatorBottom_));
+    }
+  }
+
+ private:
+  double separatorBottom_ = 0;
+};
+
+ClockWindow::ClockWindow(QWidget* parent) : QMainWindow(parent) {
+  setWindowTitle(kAppTitle);
+  grid_ = new ClockGrid(this);
+  setCentralWidget(grid_);
+
+  // The two templates lie above the visible area, as designed.
+  nameTemplate_ = new QLabel(grid_);
+  nameTemplate_->setFont(CellFont());
+  nameTemplate_->setGeometry(TwipRect(kNameLeft, kTemplateTop, 405, kCellHeight));
+  SetTextColour(nameTemplate_, ToQColor(NameTemplateColour()));
+  nameTemplate_->hide();
+  timeTemplate_ = new QLabel(grid_);
+  timeTemplate_->setFont(CellFont());
+  timeTemplate_->setGeometry(TwipRect(kTimeLeft, kTemplateTop, 405, kCellHeight));
+  SetTextColour(timeTemplate_, ToQColor(kPmColour));
+  timeTemplate_->hide();
+
+  BuildPanel();
+
+  timer1_ = new QTimer(this);
+  timer1_->setInterval(60000);
+  connect(timer1_, &QTimer::timeout, this, &ClockWindow::Refresh);
+}
+
+ClockWindow::~ClockWindow() {
+  if (TheClock() == this) SetTheClock(nullptr);
+}
+
+Rgb ClockWindow::NameTemplateColour() {
+  return ToRgb(QApplication::palette().color(QPalette::Active, QPalette::HighlightedText));
+}
+
+void ClockWindow::BuildPanel() {
+  picture1_ = new QWidget(grid_);
+  picture1_->setAutoFillBackground(true);
+  picture1_->setPalette(QApplication::palette());
+  picture1_->setBackgroundRole(QPalette::Button);
+  picture1_->setGeometry(TwipRect(1560, 1020, 3690, 2955));
+
+  frame1_ = new QGroupBox(QStringLiteral("Settings"), picture1_);
+  frame1_->setGeometry(TwipRect(120, 120, 3435, 2655));
+
+  auto caption = [this](const QString& text, double left, double top, double width, double height) {
+    auto* l = new QLabel(text, frame1_);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, kCaptionColour);
+    l->setPalette(p);
+    if (width > 0) {
+      l->setWordWrap(true);
+      l->setGeometry(TwipRect(left, top, width, height));
+    } else {
+      l->move(TwipPoint(left, top));
+      l->adjustSize();
+    }
+    return l;
+  };
+  caption(QStringLiteral("Local time"), 240, 360, 0, 0);
+  caption(QStringLiteral("Includes a daylight saving time of"), 240, 780, 1425, 390);
+  caption(QStringLiteral("hrs"), 2900, 900, 0, 0);
+  caption(QStringLiteral("Normal timezone relative to GMT"), 240, 1320, 1455, 390);
+  caption(QStringLiteral("hrs"), 2900, 1380, 0, 0);
+
+  text1_ = new QLineEdit(QStringLiteral("0:0 AM"), frame1_);
+  text1_->setGeometry(TwipRect(1800, 300, 1000, 285));
+  text3_ = new QLineEdit(QStringLiteral("0"), frame1_);
+  text3_->setGeometry(TwipRect(1800, 780, 1000, 285));
+  text2_ = new QLineEdit(QStringLiteral("3.35"), frame1_);
+  text2_->setGeometry(TwipRect(1800, 1320, 1000, 285));
+
+  command1_ = new QPushButton(QStringLiteral("&Close"), frame1_);
+  command1_->setGeometry(TwipRect(600, 2100, 945, 345));
+  command2_ = new QPushButton(QStringLiteral("&Refresh"), frame1_);
+  command2_->setGeometry(TwipRect(2040, 2100, 945, 345));
+  // The default button lies outside its frame's visible area: never seen,
+  // pressed by Enter and from code.
+  command3_ = new QPushButton(QStringLiteral("Calculate"), frame1_);
+  command3_->setGeometry(TwipRect(6300, -500, 350, 350));
+  command3_->setFocusPolicy(Qt::NoFocus);
+
+  setTabOrder(text2_, command2_);
+  setTabOrder(command2_, text1_);
+  setTabOrder(text1_, text3_);
+  setTabOrder(text3_, command1_);
+
+  connect(text1_, &QLineEdit::textChanged, command3_, &QPushButton::click);
+  connect(text2_, &QLineEdit::textChanged, command3_, &QPushButton::click);
+  connect(command3_, &QPushButton::clicked, this, &ClockWindow::Calculate);
+  connect(command2_, &QPushButton::clicked, this, &ClockWindow::Refresh);
+  connect(command1_, &QPushButton::clicked, picture1_, &QWidget::hide);
+
+  for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+    auto* enter = new QShortcut(QKeySequence(key), this);
+    connect(enter, &QShortcut::activated, command3_, &QPushButton::click);
+  }
+  auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(esc, &QShortcut::activated, this, [this] {
+    if (picture1_->isVisible()) command1_->click();
+  });
+}
+
+void ClockWindow::StartUp() {
+  // 1-2: size, then centre 300 twips above the middle of the screen.
+  setFixedSize(TwipSize(kClientWidth, kClientHeight));
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect s = screen->geometry();
+    move(s.x() + (s.width() - Px(kWindowWidth)) / 2, s.y() + (s.height() - Px(kWindowHeight)) / 2 - Px(300));
+  }
+  // 3: the entry count.
+  Shared().entryCount = kEntryCount;
+  // 4: the own-zone settings.
+  const ZoneTexts zone = ReadZoneFile(DataPath(QStringLiteral("tzone.txt")));
+  text2_->setText(zone.offset);
+  text3_->setText(zone.dstHours);
+  // 5: the country table.
+  ReadCountriesFile();
+  // 6: the grid, column by column.
+  for (int c = 1; c <= 6; ++c) Loader((c - 1) * kRowsPerColumn + 1, c * kRowsPerColumn, c);
+  // 7: the legend captions.
+  names_[kRowDstLegend]->setText(QStringLiteral("DST in"));
+  names_[kRowAmLegend]->setText(QStringLiteral("AM in"));
+  names_[kRowPmLegend]->setText(QStringLiteral("PM in"));
+  for (int r : {kRowDstLegend, kRowAmLegend, kRowPmLegend}) names_[r]->adjustSize();
+  times_[kRowSpacer]->clear();
+  // 8: the display colours.
+  Module1& m = Shared();
+  m.amColour = kAmColour;
+  m.pmColour = kPmColour;
+  m.dstColour = kDstColour;
+  m.highlightColour = kHighlightColour;
+  // 9: the legend's colours.
+  const std::pair<int, Rgb> legend[] = {
+      {kRowDstLegend, m.dstColour}, {kRowAmLegend, m.amColour}, {kRowPmLegend, m.pmColour}};
+  for (const auto& [row, colour] : legend) {
+    SetTextColour(names_[row], ToQColor(colour));
+    SetTextColour(times_[row], ToQColor(colour));
+  }
+  // 10: the computer's time, which runs the first calculation.
+  const QTime now = CurrentClock().Now().time();
+  text1_->setText(FormatTimeForm(now.hour() * 60 + now.minute()));
+  // 11: the column separators, down to row 36 of column 1 plus 750 twips.
+  grid_->ShowSeparators(kTemplateTop + 36 * kRowStep + 750);
+  // 12: load the country information window, hidden, on entry 1.
+  CountryInfo()->SetEntryText(QStringLiteral("1"));
+  timer1_->start();
+}
+
+void ClockWindow::ReadCountriesFile() {
+  zv::ReadCountriesFile(DataPath(QStringLiteral("countries.txt")), Shared().table, Shared().entryCount);
+}
+
+void ClockWindow::Loader(int first, int last, int column) {
+  const QFont font = nameTemplate_->font();
+  const QPalette namePalette = nameTemplate_->palette();
+  const QPalette timePalette = timeTemplate_->palette();
+  for (int r = first; r <= last && r <= kGridRows; ++r) {
+    auto* name = new QLabel(grid_);
+    auto* time = new QLabel(grid_);
+    name->setFont(font);
+    time->setFont(font);
+    name->setPalette(namePalette);
+    time->setPalette(timePalette);
+    name->setCursor(Qt::PointingHandCursor);
+    // Row k of every column lies 0.85 of a cell height below row k - 1.
+    const int k = r - first + 1;
+    const double top = kTemplateTop + k * kRowStep;
+    const double left = (column - 1) * kColumnStep + kFirstColumnLeft;
+    name->move(TwipPoint(left, top));
+    time->move(TwipPoint(left + kTimeOffset, top));
+    if (r <= Shared().entryCount) name->setText(Shared().table.at(r, kColName).left(16));
+    name->adjustSize();
+    time->adjustSize();
+    name->show();
+    time->show();
+    names_[r] = name;
+    times_[r] = time;
+  }
+}
+
+QWidget* ClockWindow::Grid() const { return grid_; }
+QLabel* ClockWindow::NameCell(int row) const { return row >= 1 && row <= kGridRows ? names_[row] : nullptr; }
+QLabel* ClockWindow::TimeCell(int row) const { return row >= 1 && row <= kGridRows ? times_[row] : nullptr; }
+QString ClockWindow::NameCaption(int row) const {
+  const QLabel* l = NameCell(row);
+  return l ? l->text() : QString();
+}
+QString ClockWindow::TimeText(int row) const {
+  const QLabel* l = TimeCell(row);
+  return l ? l->text() : QString();
+}
+Rgb ClockWindow::NameColour(int row) const {
+  const QLabel* l = NameCell(row);
+  return l ? ToRgb(l->palette().color(QPalette::WindowText)) : Rgb{};
+}
+void ClockWindow::SetNameColour(int row, const Rgb& colour) {
+  if (QLabel* l = NameCell(row)) SetTextColour(l, ToQColor(colour));
+}
+
+void ClockWindow::Calculate() {
+  BusyPointer busy;
+  Module1& m = Shared();
+  GridInputs in;
+  in.localTime = text1_->text();
+  in.offset = text2_->text();
+  in.dstHours = text3_->text();
+  in.previousGmt = m.gmtTimeText;
+  in.table = &m.table;
+  in.entryCount = m.entryCount;
+  in.today = CurrentClock().Now().date();
+  in.highlights = ReadHighlightFile(DataPath(QStringLiteral("highlight.txt")));
+  in.nameColour = NameTemplateColour();
+  in.amColour = m.amColour;
+  in.pmColour = m.pmColour;
+  in.dstColour = m.dstColour;
+  in.highlightColour = m.highlightColour;
+  const GridResult result = CalculateGrid(in);
+  m.gmtTimeText = result.gmtText;
+  if (!names_[kGridRows]) return;  // the grid is not built yet
+  ApplyColours(result);
+}
+
+void ClockWindow::ApplyColours(const GridResult& result) {
+  const int last = std::min(Shared().entryCount, kGridRows);
+  for (int n = 1; n <= last; ++n) {
+    SetTextColour(names_[n], ToQColor(result.nameColour[n]));
+    if (times_[n]->text() != result.timeText[n]) {
+      times_[n]->setText(result.timeText[n]);
+      times_[n]->adjustSize();
+    }
+    SetTextColour(times_[n], ToQColor(result.timeColour[n]));
+  }
+  for (int r : {kRowDstLegend, kRowAmLegend, kRowPmLegend}) {
+    times_[r]->setText(result.timeText[r]);
+    times_[r]->adjustSize();
+  }
+  for (int row = last + 1; row <= kGridRows; ++row)
+    if (result.nameColour[row] == Shared().highlightColour && result.nameColourSet[row])
+      SetTextColour(names_[row], ToQColor(result.nameColour[row]));
+}
+
+void ClockWindow::Refresh() {
+  const QTime now = CurrentClock().Now().time();
+  text1_->setText(FormatTimeForm(now.hour() * 60 + now.minute()));
+  command3_->click();
+}
+
+void ClockWindow::closeEvent(QCloseEvent* event) {
+  if (closing_) {
+    event->accept();
+    return;
+  }
+  closing_ = true;
+  timer1_->stop();
+  const QString path = DataPath(QStringLiteral("tzone.txt"));
+  const QString why = WriteFileWhole(path, ZoneFileBytes(text2_->text(), text3_->text()));
+  if (!why.isEmpty())
+    Prompts().Message(this, QStringLiteral("Your time zone settings could not be saved to %1: %2.")
+                                .arg(QDir::toNativeSeparators(path), why));
+  CloseOtherWindows();
+  event->accept();
+  QCoreApplication::quit();
+}
+
+}  // namespace zv

@@ -1,0 +1,88 @@
+#pragma once
+// The clock window: the grid of every entry's local time, the own-time
+// panel, start-up and exit.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTimer>
+#include <array>
+
+#include "clock/gridcalc.h"
+#include "data/module1.h"
+
+class QGroupBox;
+
+namespace zv {
+
+class ClockGrid;
+
+class ClockWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit ClockWindow(QWidget* parent = nullptr);
+  ~ClockWindow() override;
+
+  // Start-up: size and place the window, read the zone and country files,
+  // build the grid, run the first calculation, load the country information
+  // window hidden.
+  void StartUp();
+
+  // Reads countries.txt into the country table.
+  void ReadCountriesFile();
+  // Builds one column of the grid: rows first .. last in column 1 .. 6.
+  void Loader(int first, int last, int column);
+
+  // The grid's cells, rows 1 .. 228 (nullptr before the grid is built).
+  QLabel* NameCell(int row) const;
+  QLabel* TimeCell(int row) const;
+  QString NameCaption(int row) const;
+  QString TimeText(int row) const;
+  Rgb NameColour(int row) const;
+  void SetNameColour(int row, const Rgb& colour);
+
+  // The own-time panel and its controls.
+  QWidget* Picture1() const { return picture1_; }
+  QLineEdit* Text1() const { return text1_; }
+  QLineEdit* Text2() const { return text2_; }
+  QLineEdit* Text3() const { return text3_; }
+  QPushButton* Command1() const { return command1_; }
+  QPushButton* Command2() const { return command2_; }
+  QPushButton* Command3() const { return command3_; }
+  QTimer* Timer1() const { return timer1_; }
+  QWidget* Grid() const;
+
+  // The calculation (what Command3 does).
+  void Calculate();
+  // Puts the computer's time into Text1 and calculates (Refresh, the timer).
+  void Refresh();
+
+  // Text colour of the name template.
+  static Rgb NameTemplateColour();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildPanel();
+  void ApplyColours(const GridResult& result);
+
+  ClockGrid* grid_ = nullptr;
+  QLabel* nameTemplate_ = nullptr;
+  QLabel* timeTemplate_ = nullptr;
+  std::array<QLabel*, kGridRows + 1> names_{};
+  std::array<QLabel*, kGridRows + 1> times_{};
+  QWidget* picture1_ = nullptr;
+  QGroupBox* frame1_ = nullptr;
+  QLineEdit* text1_ = nullptr;
+  QLineEdit* text2_ = nullptr;
+  QLineEdit* text3_ = nullptr;
+  QPushButton* command1_ = nullptr;
+  QPushButton* command2_ = nullptr;
+  QPushButton* command3_ = nullptr;
+  QTimer* timer1_ = nullptr;
+  bool closing_ = false;
+};
+
+}  // namespace zv

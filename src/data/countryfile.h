@@ -1,0 +1,74 @@
+#pragma once
+// countries.txt: the reader that fills the country table and the writer that
+// the country information window saves with.
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <optional>
+
+#include "data/countrytable.h"
+
+namespace zv {
+
+// Files larger than this are read only this far (the real file is about
+// 150 KB); the reader then stops at the end of what it has.
+inline constexpr qint64 kMaxCountryFileBytes = 16 * 1024 * 1024;
+
+// Reads fields of the country file one at a time, as the reader rules say:
+// fields end at a comma or a line end, a field in double quotes may hold
+// commas, an empty line is one empty field.
+class FieldReader {
+ public:
+  explicit FieldReader(QString text) : s_(std::move(text)) {}
+  // The next text field; nothing at the end of the text.
+  std::optional<QString> ReadText();
+  // The next date field (#...#); nothing at the end or when it holds no date.
+  std::optional<DateValue> ReadDate();
+  bool AtEnd() const { return i_ >= s_.size(); }
+
+ private:
+  bool AtLineEnd() const;
+  void SkipLineEnd();
+  void SkipBlanks();
+  // Takes the rest of a field up to a comma or line end, consuming it.
+  QString TakeToSeparator();
+
+  QString s_;
+  qsizetype i_ = 0;
+};
+
+// How far a read got: the number of whole entries read, and whether every
+// entry up to the entry count was read.
+struct ReadResult {
+  bool opened = false;
+  int entriesRead = 0;
+  bool complete = false;
+};
+
+// Fills rows 1 to entryCount from the text of a country file (already decoded
+// from its 8-bit character set). Stops at the first error; cells read before
+// it keep their new values, all others keep theirs.
+ReadResult ReadCountriesText(const QString& text, CountryTable& table, int entryCount);
+
+// Reads the file at path as Latin-1 into the table.
+ReadResult ReadCountriesFile(const QString& path, CountryTable& table, int entryCount);
+
+// The bytes of a country file written from rows 1 to entryCount, with the
+// header stamped with the given local date and time. Characters outside
+// Latin-1 must be refused beforehand (FirstUnwritableChar).
+QByteArray WriteCountriesBytes(const CountryTable& table, int entryCount, const QDateTime& now);
+
+// The first header line: "Country TimeZone w/GMT DayLightSavingHrs  Dec 05  6:47 PM".
+QString CountryFileTitle(const QDateTime& now);
+
+// Where a field would not survive the file: a character that Latin-1 cannot
+// hold. Returns row, column and the character, or nothing when all is fine.
+struct UnwritableChar {
+  int row = 0;
+  int column = 0;
+  QChar character;
+};
+std::optional<UnwritableChar> FirstUnwritableChar(const CountryTable& table, int entryCount);
+
+}  // namespace zv

@@ -1,0 +1,45 @@
+#pragma once
+// Values shared by all windows: the country table and its working copy, the
+// display colours, the GMT time text and the few remembered choices.
+
+#include <QString>
+#include <optional>
+
+#include "data/countrytable.h"
+
+namespace zv {
+
+struct Rgb {
+  int r = 0, g = 0, b = 0;
+  bool operator==(const Rgb&) const = default;
+};
+
+inline constexpr Rgb kAmColour{224, 224, 224};
+inline constexpr Rgb kPmColour{255, 192, 128};
+inline constexpr Rgb kDstColour{192, 255, 192};
+inline constexpr Rgb kHighlightColour{255, 0, 0};
+inline constexpr Rgb kFindColour{0, 255, 0};
+
+struct Module1 {
+  int entryCount = 0;
+  CountryTable table;    // filled by ReadCountriesFile, changed by Save
+  CountryTable working;  // the country information window's working copy
+
+  // Display colours, set at start-up.
+  Rgb amColour, pmColour, dstColour, highlightColour;
+
+  QString gmtTimeText;     // written by every calculation of the clock
+  QString selectedEntry;   // row last pressed in the clock grid; empty at first
+  QString mapPicturePath;  // set by every display of an entry
+  QString lastSearchText;  // the world map's last "Find Country" text
+
+  // Results of the last sun calculation; empty before the first.
+  std::optional<double> SunriseTime;
+  std::optional<double> SunsetTime;
+};
+
+Module1& Shared();
+// Puts every shared value back as at program start.
+void ResetShared();
+
+}  // namespace zv

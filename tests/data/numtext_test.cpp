@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include "data/numtext.h"
+
+namespace zv {
+namespace {
+
+struct NumberCase {
+  const char* text;
+  double value;
+};
+
+class NumberInTextTest : public ::testing::TestWithParam<NumberCase> {};
+
+TEST_P(NumberInTextTest, TakesTheLeadingNumber) {
+  EXPECT_DOUBLE_EQ(NumberInText(QString::fromLatin1(GetParam().text)), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, NumberInTextTest,
+                         ::testing::Values(NumberCase{"3.35", 3.35}, NumberCase{"  -4.5", -4.5},
+                                           NumberCase{"5.5 hours", 5.5}, NumberCase{"abc", 0},
+                                           NumberCase{"", 0}, NumberCase{"+2", 2}, NumberCase{".5", 0.5},
+                                           NumberCase{"7.", 7}, NumberCase{"-", 0}, NumberCase{"1e5", 1},
+                                           NumberCase{"24.47N", 24.47}, NumberCase{"\t9", 9},
+                                           NumberCase{"1,5", 1}));
+
+TEST(NumberInText, TooLargeCountsAsZero) { EXPECT_EQ(NumberInText(QString(400, u'9')), 0); }
+
+TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
+  EXPECT_EQ(RoundHalfEven(2.5), 2);
+  EXPECT_EQ(RoundHalfEven(3.5), 4);
+  EXPECT_EQ(RoundHalfEven(-2.5), -2);
+  EXPECT_EQ(RoundHalfEven(224.4), 224);
+  EXPECT_EQ(RoundHalfEven(201.00000000000003), 201);
+  EXPECT_EQ(RoundHalfEven(1e300), std::numeric_limits<int>::max());
+}
+
+TEST(GeneralNumberText, FifteenSignificantDigitsNoExponent) {
+  EXPECT_EQ(GeneralNumberText(3.35), "3.35");
+  EXPECT_EQ(GeneralNumberText(0), "0");
+  EXPECT_EQ(GeneralNumberText(-4.5), "-4.5");
+  EXPECT_EQ(GeneralNumberText(0.1 + 0.2), "0.3");
+  EXPECT_EQ(GeneralNumberText(0.25), "0.25");
+  EXPECT_EQ(GeneralNumberText(-0.25), "-0.25");
+  EXPECT_EQ(GeneralNumberText(1234.5), "1234.5");
+  EXPECT_EQ(GeneralNumberText(1e20), "100000000000000000000");
+  EXPECT_EQ(GeneralNumberText(0.000001), "0.000001");
+}
+
+}  // namespace
+}  // namespace zv
