@@ -26,17 +26,16 @@ inline constexpr int kRowPmLegend = 228;
 bool DstInForce(const CountryTable& table, int n, const QDate& today);
 
 struct GridInputs {
-  QString localTime;  // Text1
-  QString offset;     // Text2
-  QString dstHours;   // Text3
+  QString localTime;    // Text1
+  QString offset;       // Text2
+  QString dstHours;     // Text3
   QString previousGmt;  // the GMT time text before this calculation
   const CountryTable* table = nullptr;
   int entryCount = 0;
   QDate today;
   std::vector<int> highlights;  // as read from highlight.txt
   Rgb nameColour;               // the name template's colour
-  Rgb amColour = kAmColour, pmColour = kPmColour, dstColour = kDstColour,
-      highlightColour = kHighlightColour;
+  Rgb amColour = kAmColour, pmColour = kPmColour, dstColour = kDstColour, highlightColour = kHighlightColour;
 };
 
 struct GridResult {

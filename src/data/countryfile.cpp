@@ -104,9 +104,8 @@ ReadResult ReadCountriesFile(const QString& path, CountryTable& table, int entry
 QString CountryFileTitle(const QDateTime& now) {
   const QDate d = now.date();
   const QTime t = now.time();
-  return QStringLiteral("Country TimeZone w/GMT DayLightSavingHrs  ") +
-         FormatMonthDay(DateFromQDate(d)) + QStringLiteral("  ") +
-         FormatTimeForm(t.hour() * 60 + t.minute());
+  return QStringLiteral("Country TimeZone w/GMT DayLightSavingHrs  ") + FormatMonthDay(DateFromQDate(d)) +
+         QStringLiteral("  ") + FormatTimeForm(t.hour() * 60 + t.minute());
 }
 
 QByteArray WriteCountriesBytes(const CountryTable& table, int entryCount, const QDateTime& now) {
@@ -119,10 +118,9 @@ QByteArray WriteCountriesBytes(const CountryTable& table, int entryCount, const 
   const int last = std::min(entryCount, CountryTable::kRows - 1);
   for (int n = 1; n <= last; ++n) {
     const auto& row = table.text[n];
-    out += row[kColName] + u',' + row[kColOffset] + u',' + row[kColDstHours] + u',' + row[kColDstUsed] +
-           u',';
-    out += u'#' + FormatFileDate(table.dstStart[n]) + QStringLiteral("#,#") + FormatFileDate(table.dstEnd[n]) +
-           QStringLiteral("#,");
+    out += row[kColName] + u',' + row[kColOffset] + u',' + row[kColDstHours] + u',' + row[kColDstUsed] + u',';
+    out += u'#' + FormatFileDate(table.dstStart[n]) + QStringLiteral("#,#") +
+           FormatFileDate(table.dstEnd[n]) + QStringLiteral("#,");
     for (int c = kColLocation; c <= kColMapName; ++c) out += row[c] + u',';
     out += row[kColHistory] + eol;
   }

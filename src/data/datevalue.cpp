@@ -24,8 +24,7 @@ int MonthFromName(const QString& word) {
   if (word.size() < 3) return 0;
   for (int m = 0; m < 12; ++m) {
     const QString full = QString::fromLatin1(kMonths[m]);
-    if (word.compare(full, Qt::CaseInsensitive) == 0 ||
-        word.compare(full.left(3), Qt::CaseInsensitive) == 0)
+    if (word.compare(full, Qt::CaseInsensitive) == 0 || word.compare(full.left(3), Qt::CaseInsensitive) == 0)
       return m + 1;
   }
   return 0;

@@ -7,8 +7,8 @@
 namespace zv {
 
 struct ZoneTexts {
-  QString offset;     // shown in the offset field
-  QString dstHours;   // shown in the daylight-saving field
+  QString offset;    // shown in the offset field
+  QString dstHours;  // shown in the daylight-saving field
 };
 
 // The texts for the two fields from the bytes of the file: each value that

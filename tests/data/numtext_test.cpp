@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "data/numtext.h"
+
+#include <gtest/gtest.h>
 
 namespace zv {
 namespace {

@@ -13,8 +13,8 @@ class DialogPrompter : public Prompter {
     QMessageBox::warning(parent, kAppTitle, text, QMessageBox::Ok);
   }
   bool AskYesNo(QWidget* parent, const QString& text) override {
-    return QMessageBox::warning(parent, kAppTitle, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
-           QMessageBox::Yes;
+    return QMessageBox::warning(parent, kAppTitle, text, QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::Yes) == QMessageBox::Yes;
   }
   std::optional<QString> Input(QWidget* parent, const QString& title, const QString& prompt,
                                const QString& offered) override {

@@ -322,8 +322,7 @@ void ClockWindow::ApplyColours(const GridResult& result) {
     times_[r]->adjustSize();
   }
   for (int row = last + 1; row <= kGridRows; ++row)
-    if (result.nameColour[row] == Shared().highlightColour && result.nameColourSet[row])
-      SetTextColour(names_[row], ToQColor(result.nameColour[row]));
+    if (result.nameColourSet[row]) SetTextColour(names_[row], ToQColor(result.nameColour[row]));
 }
 
 void ClockWindow::Refresh() {

@@ -1,0 +1,243 @@
+#include "clock/gui/clockwindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "app/gui/appwindows.h"
+#include "countryinfo/gui/countryinfowindow.h"
+#include "data/countryfile.h"
+#include "data/module1.h"
+#include "support/testsupport.h"
+
+namespace zv {
+namespace {
+
+// A country file with three real-looking entries and the rest unnamed.
+QByteArray SampleCountries() {
+  CountryTable t;
+  auto set = [&](int n, const char* name, const char* offset, const char* dst, const char* used, DateValue s,
+                 DateValue e) {
+    t.at(n, kColName) = QString::fromLatin1(name);
+    t.at(n, kColOffset) = QString::fromLatin1(offset);
+    t.at(n, kColDstHours) = QString::fromLatin1(dst);
+    t.at(n, kColDstUsed) = QString::fromLatin1(used);
+    t.dstStart[n] = s;
+    t.dstEnd[n] = e;
+  };
+  set(1, "United States (Eastern)", "-5", "1", "1", DateFromYmd(2026, 3, 8), DateFromYmd(2026, 11, 1));
+  set(2, "India", "5.5", "0", "0", 0, 0);
+  set(3, "Australia (Eastern)", "10", "1", "1", DateFromYmd(2026, 10, 4), DateFromYmd(2026, 4, 5));
+  return WriteCountriesBytes(t, kEntryCount, QDateTime(QDate(2026, 1, 1), QTime(9, 0)));
+}
+
+class ClockWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetShared();
+    SetClock(&clock_);
+  }
+  void TearDown() override {
+    CloseOtherWindows();
+    SetClock(nullptr);
+  }
+  void Start(ClockWindow& w) {
+    SetTheClock(&w);
+    w.StartUp();
+  }
+  FixedClock clock_{QDateTime(QDate(2026, 7, 1), QTime(21, 0, 30))};
+  test::DataFolder data_;
+  test::ScriptedPrompter prompts_;
+};
+
+TEST_F(ClockWindowTest, StartUpFillsFieldsGridAndLoadsInfoWindowHidden) {
+  data_.Write(QStringLiteral("countries.txt"), SampleCountries());
+  data_.Write(QStringLiteral("tzone.txt"), " 3              0 \r\n");
+  ClockWindow w;
+  Start(w);
+  EXPECT_EQ(w.windowTitle(), "Zorvane");
+  EXPECT_EQ(Shared().entryCount, 224);
+  EXPECT_EQ(w.Text2()->text(), "3");
+  EXPECT_EQ(w.Text3()->text(), "0");
+  EXPECT_EQ(w.Text1()->text(), "9:00 PM");
+  EXPECT_EQ(Shared().gmtTimeText, "6:00 PM");
+  // 9:00 PM at offset 3 is 6:00 PM GMT: Eastern in daylight saving 2:00 PM,
+  // India 11:30 PM, Australia (Eastern, southern rule, July) 4:00 AM.
+  EXPECT_EQ(w.TimeText(1), "2:00 PM");
+  EXPECT_EQ(w.NameColour(1), kDstColour);
+  EXPECT_EQ(w.TimeText(2), "11:30 PM");
+  EXPECT_EQ(w.TimeText(3), "4:00 AM");
+  EXPECT_EQ(w.NameColour(3), ClockWindow::NameTemplateColour());
+  EXPECT_EQ(w.TimeText(224), "6:00 PM");            // unnamed entries show GMT
+  EXPECT_EQ(w.NameCaption(1), "United States (E");  // first 16 characters
+  EXPECT_EQ(w.NameCaption(226), "DST in");
+  EXPECT_EQ(w.NameCaption(227), "AM in");
+  EXPECT_EQ(w.NameCaption(228), "PM in");
+  EXPECT_EQ(w.TimeText(226), "1");
+  EXPECT_EQ(w.TimeText(227).toInt() + w.TimeText(228).toInt(), 224);
+  EXPECT_EQ(w.TimeText(227), "1");
+  EXPECT_TRUE(w.TimeText(225).isEmpty());
+  EXPECT_EQ(w.NameColour(227), kAmColour);
+  EXPECT_EQ(w.NameColour(228), kPmColour);
+  ASSERT_NE(CountryInfoIfLoaded(), nullptr);
+  EXPECT_FALSE(CountryInfoIfLoaded()->isVisible());
+  EXPECT_TRUE(w.Timer1()->isActive());
+  EXPECT_EQ(w.Timer1()->interval(), 60000);
+}
+
+TEST_F(ClockWindowTest, MissingFilesStillStart) {
+  ClockWindow w;
+  Start(w);
+  EXPECT_EQ(w.Text2()->text(), "3");
+  EXPECT_EQ(w.Text3()->text(), "");
+  for (int n = 1; n <= 224; ++n) {
+    ASSERT_TRUE(w.NameCaption(n).isEmpty());
+    ASSERT_EQ(w.TimeText(n), "6:00 PM");
+  }
+  EXPECT_EQ(w.TimeText(226), "0");
+  EXPECT_EQ(w.TimeText(227), "0");
+  EXPECT_EQ(w.TimeText(228), "224");
+}
+
+struct CellPlace {
+  int row;
+  double left, top;  // twips
+};
+
+class GridGeometryTest : public ClockWindowTest, public ::testing::WithParamInterface<CellPlace> {};
+
+TEST_P(GridGeometryTest, CellsAtTheirTwipPositions) {
+  ClockWindow w;
+  Start(w);
+  const CellPlace p = GetParam();
+  const QLabel* name = w.NameCell(p.row);
+  const QLabel* time = w.TimeCell(p.row);
+  ASSERT_NE(name, nullptr);
+  EXPECT_EQ(name->pos(), QPoint(qRound(p.left / 15), qRound(p.top / 15)));
+  EXPECT_EQ(time->pos(), QPoint(qRound((p.left + 1200) / 15), qRound(p.top / 15)));
+  EXPECT_TRUE(name->isVisibleTo(&w));
+  EXPECT_EQ(name->font().family(), "Arial Narrow");
+  EXPECT_DOUBLE_EQ(name->font().pointSizeF(), 8.25);
+}
+
+// Row k of column c: left (c - 1) x 1900 + 100, top -120 + k x 191.25.
+INSTANTIATE_TEST_SUITE_P(
+    Rows, GridGeometryTest,
+    ::testing::Values(CellPlace{1, 100, 71.25}, CellPlace{38, 100, 7147.5}, CellPlace{39, 2000, 71.25},
+                      CellPlace{76, 2000, 7147.5}, CellPlace{100, 3900, -120 + 24 * 191.25},
+                      CellPlace{150, 5800, -120 + 36 * 191.25}, CellPlace{191, 9600, 71.25},
+                      CellPlace{224, 9600, -120 + 34 * 191.25}, CellPlace{228, 9600, 7147.5}));
+
+TEST_F(ClockWindowTest, WindowSizeAndPlace) {
+  ClockWindow w;
+  Start(w);
+  const QRect s = QGuiApplication::primaryScreen()->geometry();
+  EXPECT_EQ(w.pos(), QPoint((s.width() - 800) / 2, (s.height() - 560) / 2 - 20));
+  EXPECT_EQ(w.size(), QSize(792, 529));
+  EXPECT_EQ(w.Grid()->palette().color(QPalette::Window), QColor(Qt::black));
+}
+
+TEST_F(ClockWindowTest, OnlyLocalTimeAndOffsetRecalculateAtOnce) {
+  ClockWindow w;
+  Start(w);
+  w.Text3()->setText(QStringLiteral("1"));
+  EXPECT_EQ(w.TimeText(1), "6:00 PM");  // unchanged until Enter
+  w.show();
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  QTest::keyClick(&w, Qt::Key_Return);
+  EXPECT_EQ(w.TimeText(1), "5:00 PM");
+  w.Text1()->setText(QStringLiteral("2:15 PM"));
+  EXPECT_EQ(w.TimeText(1), "10:15 AM");
+  w.Text2()->setText(QStringLiteral("-5"));
+  EXPECT_EQ(w.TimeText(1), "6:15 PM");
+  w.Text1()->setText(QStringLiteral("2:"));  // a partial time keeps GMT
+  EXPECT_EQ(w.TimeText(1), "6:15 PM");
+  clock_.Set(QDateTime(QDate(2026, 7, 1), QTime(8, 5)));
+  w.Command2()->click();  // Refresh puts the computer's time back
+  EXPECT_EQ(w.Text1()->text(), "8:05 AM");
+  EXPECT_EQ(w.TimeText(1), "12:05 PM");
+}
+
+TEST_F(ClockWindowTest, PanelButtonsAndKeys) {
+  ClockWindow w;
+  Start(w);
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  EXPECT_EQ(w.Command1()->text(), "&Close");
+  EXPECT_EQ(w.Command2()->text(), "&Refresh");
+  EXPECT_EQ(w.Command3()->text(), "Calculate");
+  EXPECT_FALSE(w.Command3()->visibleRegion().boundingRect().intersects(w.Command3()->rect()) &&
+               w.Command3()->geometry().intersects(w.Command3()->parentWidget()->rect()));
+  QTest::keyClick(&w, Qt::Key_Escape);
+  EXPECT_FALSE(w.Picture1()->isVisible());
+  QTest::keyClick(&w, Qt::Key_Escape);  // nothing more when hidden
+  EXPECT_FALSE(w.Picture1()->isVisible());
+  // Keyboard order: Text2, Command2, Text1, Text3, Command1.
+  EXPECT_EQ(w.Text2()->nextInFocusChain(), w.Command2());
+  EXPECT_EQ(w.Command2()->nextInFocusChain(), w.Text1());
+  EXPECT_EQ(w.Text1()->nextInFocusChain(), w.Text3());
+  EXPECT_EQ(w.Text3()->nextInFocusChain(), w.Command1());
+}
+
+TEST_F(ClockWindowTest, HighlightFileColoursNamesAtEveryCalculation) {
+  data_.Write(QStringLiteral("highlight.txt"), " 2 \r\n,3\r\n\r\n 0 \r\n 999 \r\n");
+  data_.Write(QStringLiteral("countries.txt"), SampleCountries());
+  ClockWindow w;
+  Start(w);
+  EXPECT_EQ(w.NameColour(2), kHighlightColour);
+  EXPECT_EQ(w.NameColour(3), kHighlightColour);
+  EXPECT_EQ(w.NameColour(1), kDstColour);
+  EXPECT_EQ(w.NameColour(4), ClockWindow::NameTemplateColour());
+  data_.Write(QStringLiteral("highlight.txt"), "");
+  w.Calculate();
+  EXPECT_EQ(w.NameColour(2), ClockWindow::NameTemplateColour());
+  EXPECT_TRUE(prompts_.messages.isEmpty());
+}
+
+TEST_F(ClockWindowTest, ExitWritesZoneFileAndOffsetSurvivesRestart) {
+  {
+    ClockWindow w;
+    Start(w);
+    w.Text2()->setText(QStringLiteral("-4.5"));
+    w.Text3()->setText(QStringLiteral("1"));
+    w.close();
+  }
+  EXPECT_EQ(data_.Read(QStringLiteral("tzone.txt")), "-4.5           1 \r\n");
+  ResetShared();
+  ClockWindow again;
+  Start(again);
+  EXPECT_EQ(again.Text2()->text(), "-4.5");
+  EXPECT_EQ(again.Text3()->text(), "1");
+}
+
+TEST_F(ClockWindowTest, MissingZoneFileIsWrittenAsThreeAndZero) {
+  ClockWindow w;
+  Start(w);
+  w.close();
+  EXPECT_EQ(data_.Read(QStringLiteral("tzone.txt")), " 3             0 \r\n");
+  EXPECT_TRUE(prompts_.messages.isEmpty());
+}
+
+TEST_F(ClockWindowTest, LettersInOffsetAreSavedAsZero) {
+  ClockWindow w;
+  Start(w);
+  w.Text2()->setText(QStringLiteral("abc"));
+  w.close();
+  EXPECT_EQ(data_.Read(QStringLiteral("tzone.txt")), " 0             0 \r\n");
+}
+
+TEST_F(ClockWindowTest, ClosingEndsWithEveryOtherWindow) {
+  ClockWindow w;
+  Start(w);
+  CountryInfo()->show();
+  ASSERT_NE(CountryInfoIfLoaded(), nullptr);
+  w.close();
+  EXPECT_EQ(CountryInfoIfLoaded(), nullptr);
+}
+
+}  // namespace
+}  // namespace zv
