@@ -1,0 +1,212 @@
+#include "worldmap/sunline.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "data/module1.h"
+#include "data/timeofday.h"
+#include "solar/numberfns.h"
+#include "solar/suncalc.h"
+#include "worldmap/mapgeometry.h"
+
+namespace zv {
+namespace {
+
+struct HitRuleCase {
+  SunPass pass;
+  double reading;
+  const char* gmt;
+  bool hit;
+};
+
+class HitRuleTest : public ::testing::TestWithParam<HitRuleCase> {};
+
+TEST_P(HitRuleTest, Rule) {
+  const HitRuleCase& c = GetParam();
+  const int gmt = *ParseTimeOfDay(QLatin1String(c.gmt)) / 60;
+  EXPECT_EQ(IsSunLineHit(c.pass, c.reading, gmt), c.hit);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boundaries, HitRuleTest,
+    ::testing::Values(HitRuleCase{SunPass::Sunrise, 23.55, "0:05", false},  // d = 1430
+                      HitRuleCase{SunPass::Sunrise, 0.0, "0:05", true},     // raised to 0:10
+                      HitRuleCase{SunPass::Sunrise, 6.14, "6:00", true},    // d = 14
+                      HitRuleCase{SunPass::Sunrise, 6.15, "6:00", false},   // d = 15
+                      HitRuleCase{SunPass::Sunrise, 5.46, "6:00", true},    // d = -14
+                      HitRuleCase{SunPass::Sunrise, 5.45, "6:00", false},   // d = -15
+                      HitRuleCase{SunPass::Sunset, 23.59, "23:59", false},  // never 23:59
+                      HitRuleCase{SunPass::Sunset, 23.58, "23:59", true},
+                      HitRuleCase{SunPass::Sunrise, 23.59, "23:59", true},
+                      HitRuleCase{SunPass::Sunset, 0.59, "0:05", true},  // replaced by 0:10
+                      HitRuleCase{SunPass::Sunset, 0.59, "0:30", false},
+                      HitRuleCase{SunPass::Sunset, 0.6, "0:50", true}));
+
+// The hits of one pass found independently, through the sun time texts.
+std::vector<std::pair<int, int>> ExpectedHits(SunPass pass, int gmtMinutes) {
+  std::vector<std::pair<int, int>> hits;
+  for (int lat = -90; lat <= 90; lat += 2) {
+    for (int lon = -180; lon <= 180; lon += 2) {
+      const SunTimes t = ComputeSunTimes(lat, lon, 0);
+      const double v = pass == SunPass::Sunrise ? LimitSunrise(t.sunrise) : LimitSunset(t.sunset);
+      const QString text = SunTimeText(v);
+      const int minutes = *ParseTimeOfDay(text) / 60;
+      if (std::abs(minutes - gmtMinutes) < 15 &&
+          !(pass == SunPass::Sunset && text == QLatin1String("23:59"))) {
+        hits.push_back({lat, lon});
+        break;
+      }
+    }
+  }
+  return hits;
+}
+
+class SunLinePassTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(SunLinePassTest, BothPassesMatchTheTextComparisonAndTheDotRule) {
+  ResetShared();
+  Shared().gmtTimeText = QLatin1String(GetParam());
+  const int gmt = *ParseTimeOfDay(Shared().gmtTimeText) / 60;
+  SunLineState state;
+  std::vector<SunLineHit> hits;
+  std::vector<int> rows;
+  auto onHit = [&](const SunLineHit& h) { hits.push_back(h); };
+  auto onRow = [&](int r) {
+    rows.push_back(r);
+    return true;
+  };
+  ASSERT_TRUE(RunSunLinePass(SunPass::Sunrise, state, onHit, onRow).ok);
+  const size_t riseCount = hits.size();
+  EXPECT_EQ(Shared().gmtTimeText, Format24(gmt));
+  ASSERT_TRUE(RunSunLinePass(SunPass::Sunset, state, onHit, onRow).ok);
+
+  // Every row of both passes advances the progress, hit or not.
+  ASSERT_EQ(rows.size(), 182u);
+  for (size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(rows[i], static_cast<int>(i) + 1);
+
+  const auto rise = ExpectedHits(SunPass::Sunrise, gmt);
+  const auto set = ExpectedHits(SunPass::Sunset, gmt);
+  ASSERT_EQ(riseCount, rise.size());
+  ASSERT_EQ(hits.size(), rise.size() + set.size());
+  double previousX = 0;
+  for (size_t i = 0; i < hits.size(); ++i) {
+    const bool inRise = i < riseCount;
+    const auto& expected = inRise ? rise[i] : set[i - riseCount];
+    const SunLineHit& h = hits[i];
+    EXPECT_EQ(h.pass, inRise ? SunPass::Sunrise : SunPass::Sunset);
+    EXPECT_EQ(h.lat, expected.first);
+    EXPECT_EQ(h.lon, expected.second);
+    EXPECT_EQ(h.x, SunLineX(h.lon));
+    EXPECT_NEAR(h.x, (h.lon + 180) * kMapW / 360, 1e-9);
+    EXPECT_DOUBLE_EQ(h.y, SunLineY(h.lat));
+    const int number = static_cast<int>(inRise ? i + 1 : i - riseCount + 1);
+    EXPECT_EQ(h.hitNumber, number);
+    EXPECT_EQ(h.previousX, previousX);
+    const bool dot = number == 1 || std::fabs(h.x - previousX) > 1000 || h.x == previousX;
+    EXPECT_EQ(h.dot, dot) << i;
+    previousX = h.x;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(GmtTimes, SunLinePassTest,
+                         ::testing::Values("0:05", "6:00", "12:00", "3:45 PM", "21:30", "23:59"));
+
+TEST(SunLineTest, FirstHitOfEachPassIsADotAndJumpsStartOver) {
+  ResetShared();
+  Shared().gmtTimeText = QStringLiteral("12:00");
+  SunLineState state;
+  std::vector<SunLineHit> hits;
+  auto onHit = [&](const SunLineHit& h) { hits.push_back(h); };
+  RunSunLinePass(SunPass::Sunrise, state, onHit, {});
+  ASSERT_FALSE(hits.empty());
+  EXPECT_TRUE(hits.front().dot);
+  const size_t rise = hits.size();
+  RunSunLinePass(SunPass::Sunset, state, onHit, {});
+  ASSERT_GT(hits.size(), rise);
+  EXPECT_TRUE(hits[rise].dot);
+  EXPECT_EQ(hits[rise].hitNumber, 1);
+  // The sunset pass starts from the last sunrise x.
+  EXPECT_EQ(hits[rise].previousX, hits[rise - 1].x);
+  bool sawJoin = false;
+  for (size_t i = 1; i < hits.size(); ++i) {
+    if (i == rise) continue;
+    if (!hits[i].dot) {
+      sawJoin = true;
+      EXPECT_LE(std::fabs(hits[i].x - hits[i - 1].x), 1000);
+      EXPECT_NE(hits[i].x, hits[i - 1].x);
+    }
+  }
+  EXPECT_TRUE(sawJoin);
+}
+
+TEST(SunLineTest, TimeTextIsRewrittenInTwentyFourHourForm) {
+  ResetShared();
+  Shared().gmtTimeText = QStringLiteral("3:45 PM");
+  SunLineState state;
+  RunSunLinePass(SunPass::Sunrise, state, {}, {});
+  EXPECT_EQ(Shared().gmtTimeText, QStringLiteral("15:45"));
+  RunSunLinePass(SunPass::Sunset, state, {}, {});
+  EXPECT_EQ(Shared().gmtTimeText, QStringLiteral("15:45"));
+  Shared().gmtTimeText = QStringLiteral("12:07 AM");
+  RunSunLinePass(SunPass::Sunrise, state, {}, {});
+  EXPECT_EQ(Shared().gmtTimeText, QStringLiteral("0:07"));
+}
+
+TEST(SunLineTest, TextThatIsNoTimeOfDayFailsBeforeAnything) {
+  for (const char* bad : {"", "abc", "25:00", "12:61"}) {
+    ResetShared();
+    Shared().gmtTimeText = QLatin1String(bad);
+    SunLineState state;
+    int calls = 0;
+    const SunLineResult r = RunSunLinePass(
+        SunPass::Sunrise, state, [&](const SunLineHit&) { ++calls; },
+        [&](int) {
+          ++calls;
+          return true;
+        });
+    EXPECT_FALSE(r.ok) << bad;
+    EXPECT_EQ(r.failure, QStringLiteral("13. Type mismatch"));
+    EXPECT_EQ(calls, 0);
+    EXPECT_EQ(state.rowCount, 0);
+    EXPECT_EQ(Shared().gmtTimeText, QLatin1String(bad));
+  }
+}
+
+TEST(SunLineTest, RowCallbackCancels) {
+  ResetShared();
+  Shared().gmtTimeText = QStringLiteral("6:00");
+  SunLineState state;
+  const SunLineResult r = RunSunLinePass(SunPass::Sunrise, state, {}, [](int row) { return row < 5; });
+  EXPECT_TRUE(r.ok);
+  EXPECT_TRUE(r.cancelled);
+  EXPECT_EQ(state.rowCount, 5);
+}
+
+TEST(SunLineTest, RowsWithoutHitsStillCount) {
+  // Sunset readings from 0:00 to 0:59 all show as 0:10, so at 0:40 GMT no
+  // point of any row lies within 15 minutes: the sunset pass draws nothing
+  // yet counts all 91 rows, after the 91 of the sunrise pass.
+  ResetShared();
+  Shared().gmtTimeText = QStringLiteral("0:40");
+  EXPECT_TRUE(ExpectedHits(SunPass::Sunset, 40).empty());
+  SunLineState state;
+  int riseHits = 0, setHits = 0;
+  std::vector<int> rows;
+  RunSunLinePass(SunPass::Sunrise, state, [&](const SunLineHit&) { ++riseHits; }, {});
+  EXPECT_GT(riseHits, 0);
+  RunSunLinePass(
+      SunPass::Sunset, state, [&](const SunLineHit&) { ++setHits; },
+      [&](int r) {
+        rows.push_back(r);
+        return true;
+      });
+  EXPECT_EQ(setHits, 0);
+  ASSERT_EQ(rows.size(), 91u);
+  EXPECT_EQ(rows.front(), 92);
+  EXPECT_EQ(rows.back(), 182);
+}
+
+}  // namespace
+}  // namespace zv
