@@ -1,13 +1,621 @@
 #include "countryinfo/gui/countryinfowindow.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageReader>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QScreen>
+#include <QShortcut>
+#include <QUrl>
+
+#include "app/gui/appwindows.h"
+#include "app/gui/colours.h"
+#include "app/gui/prompter.h"
+#include "app/gui/twips.h"
+#include "clock/gui/clockwindow.h"
+#include "data/countryfile.h"
+#include "data/module1.h"
+#include "data/numtext.h"
+#include "data/savefile.h"
+#include "data/seams.h"
+#include "worldmap/gui/worldmapwindow.h"
+#include "worldmap/mapgeometry.h"
+
 namespace zv {
+
+namespace {
+
+const QColor kDarkRed(192, 0, 0);
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, double left, double top, double width,
+                  double height = 255) {
+  auto* l = new QLabel(text, parent);
+  l->setGeometry(TwipRect(left, top, width, height));
+  return l;
+}
+
+QLineEdit* MakeBox(QWidget* parent, double left, double top, double width) {
+  auto* e = new QLineEdit(parent);
+  e->setGeometry(TwipRect(left, top, width, 315));
+  return e;
+}
+
+void SetTextColour(QWidget* w, const QColor& c) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::WindowText, c);
+  w->setPalette(p);
+}
+
+int ShownEntry(const QLineEdit* box) { return RoundHalfEven(NumberInText(box->text())); }
+
+}  // namespace
 
 CountryInfoWindow::CountryInfoWindow(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("Country Information"));
+  BuildLayout();
+
+  // Centred, 300 twips above the middle; each display narrows or widens it.
+  setFixedSize(TwipSize(kInfoWideTwips, kInfoHeightTwips));
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect s = screen->geometry();
+    move((s.width() - width()) / 2, (s.height() - height()) / 2 - Px(300));
+  }
+
+  combo1_->clear();
+  if (ClockWindow* clock = TheClock())
+    clock->ReadCountriesFile();
+  else
+    zv::ReadCountriesFile(DataPath(QStringLiteral("countries.txt")), Shared().table, Shared().entryCount);
+  CopyEntries(Shared().table, Shared().working, Shared().entryCount);
+  FillList();
+  SetEntryText(QStringLiteral("1"));
+}
+
+void CountryInfoWindow::BuildLayout() {
+  hint_ = MakeLabel(this, QStringLiteral("To edit any field, double-click to unlock and enter the new text."),
+                    120, 60, 5400);
+  QFont hintFont(QStringLiteral("Times New Roman"));
+  hintFont.setPointSizeF(8.25);
+  hintFont.setItalic(true);
+  hint_->setFont(hintFont);
+  SetTextColour(hint_, kDarkRed);
+
+  MakeLabel(this, QStringLiteral("Country or Zone"), 120, 420, 1340);
+  text1_[kBoxName] = MakeBox(this, 1500, 390, 3960);
+
+  MakeLabel(this, QStringLiteral("Time now:"), 120, 900, 1340);
+  shape1_ = new QFrame(this);
+  shape1_->setGeometry(TwipRect(1500, 780, 1560, 465));
+  shape1_->setFrameShape(QFrame::Box);
+  shape1_->setLineWidth(1);
+  label2_ = new QLabel(QStringLiteral("00:00 AM"), shape1_);
+  label2_->setGeometry(TwipRect(30, 30, 1500, 405));
+  label2_->setAlignment(Qt::AlignCenter);
+  label2_->setAutoFillBackground(true);
+  {
+    QPalette p = label2_->palette();
+    p.setColor(QPalette::Window, Qt::black);
+    p.setColor(QPalette::WindowText, QColor(0, 255, 0));
+    label2_->setPalette(p);
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPointSizeF(12);
+    f.setBold(true);
+    label2_->setFont(f);
+  }
+  // The list of names beside the time display; the name box above stays
+  // free for editing.
+  combo1_ = new QComboBox(this);
+  combo1_->setEditable(false);
+  combo1_->setGeometry(TwipRect(3180, 840, 2280, 315));
+
+  MakeLabel(this, QStringLiteral("Time zone relative to GMT"), 120, 1440, 2220);
+  text1_[kBoxOffset] = MakeBox(this, 2400, 1410, 900);
+
+  check1_ = new QCheckBox(QStringLiteral("Uses daylight saving time of "), this);
+  check1_->setGeometry(TwipRect(120, 1890, 2460, 255));
+  text1_[kBoxDstHours] = MakeBox(this, 2600, 1860, 500);
+  MakeLabel(this, QStringLiteral("hrs"), 3150, 1890, 330);
+  MakeLabel(this, QStringLiteral("from"), 3540, 1890, 440);
+  text1_[kBoxDstStart] = MakeBox(this, 4020, 1860, 1000);
+
+  dstMsg_ = MakeLabel(this, QStringLiteral("(daylight saving time in force)"), 120, 2280, 3300);
+  SetTextColour(dstMsg_, kDarkRed);
+  dstMsg_->hide();
+  MakeLabel(this, QStringLiteral("to"), 3540, 2280, 440);
+  text1_[kBoxDstEnd] = MakeBox(this, 4020, 2250, 1000);
+
+  frame1_ = new QGroupBox(QStringLiteral("Further information"), this);
+  frame1_->setGeometry(TwipRect(60, 2610, 5460, 3015));
+  MakeLabel(frame1_, QStringLiteral("Location"), 120, 270, 1560);
+  text1_[kBoxLocation] = MakeBox(frame1_, 120, 510, 1560);
+  MakeLabel(frame1_, QStringLiteral("Capital"), 1740, 270, 1320);
+  text1_[kBoxCapital] = MakeBox(frame1_, 1740, 510, 1320);
+  MakeLabel(frame1_, QStringLiteral("Latitude"), 3120, 270, 900);
+  text1_[kBoxLatitude] = MakeBox(frame1_, 3120, 510, 900);
+  MakeLabel(frame1_, QStringLiteral("Longitude"), 4080, 270, 900);
+  text1_[kBoxLongitude] = MakeBox(frame1_, 4080, 510, 780);
+  text1_[kBoxMapName] = MakeBox(frame1_, 4900, 510, 440);
+
+  label4_ = MakeLabel(frame1_, QStringLiteral("Locate on World Map"), 3120, 870, 2000);
+  {
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPointSizeF(8.25);
+    f.setUnderline(true);
+    label4_->setFont(f);
+    SetTextColour(label4_, QColor(0, 0, 255));
+    label4_->setCursor(Qt::PointingHandCursor);
+    label4_->adjustSize();
+    label4_->installEventFilter(this);
+  }
+
+  MakeLabel(frame1_, QStringLiteral("Languages"), 120, 900, 1560);
+  text1_[kBoxLanguages] = MakeBox(frame1_, 120, 1140, 5220);
+  MakeLabel(frame1_, QStringLiteral("Brief History"), 120, 1530, 1560);
+  history_ = new QPlainTextEdit(frame1_);
+  history_->setGeometry(TwipRect(120, 1770, 5220, 1140));
+  history_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  history_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  text1_[kBoxHistory] = history_;
+
+  for (int i = 0; i < kBoxCount; ++i) {
+    text1_[i]->installEventFilter(this);
+    if (auto* e = LineBox(i)) {
+      e->setReadOnly(true);
+    } else {
+      history_->setReadOnly(true);
+      history_->viewport()->installEventFilter(this);
+    }
+  }
+
+  // The buttons along the bottom edge, with the entry number box between
+  // "<" and ">".
+  struct ButtonPlace {
+    const char* caption;
+    double left, width;
+  };
+  const ButtonPlace places[9] = {{"<<", 120, 450},      {"<", 600, 450},      {">", 1710, 450},
+                                 {">>", 2190, 450},     {"Close", 4890, 630}, {"Save", 4160, 700},
+                                 {"Sa&ve", -3000, 700}, {"&Find", 2700, 700}, {"Undo", 3430, 700}};
+  for (int i = 0; i < 9; ++i) {
+    auto* b = new QPushButton(QString::fromLatin1(places[i].caption), this);
+    b->setGeometry(TwipRect(places[i].left, 5790, places[i].width, 375));
+    b->setAutoDefault(false);
+    connect(b, &QPushButton::clicked, this, [this, i] { ButtonClicked(i); });
+    command1_[i] = b;
+  }
+  // The commit button stays out of sight and out of the Tab order; Alt+V
+  // presses it.
+  command1_[6]->move(-Px(3000), -Px(3000));
+  command1_[6]->setFocusPolicy(Qt::NoFocus);
+  command1_[5]->setEnabled(false);
+  command1_[8]->setEnabled(false);
+
   text2_ = new QLineEdit(this);
+  text2_->setGeometry(TwipRect(1080, 5820, 600, 315));
+  text2_->setAlignment(Qt::AlignCenter);
+  connect(text2_, &QLineEdit::textChanged, this, &CountryInfoWindow::EntryTextChanged);
+
+  connect(combo1_, &QComboBox::activated, this,
+          [this](int line) { SetEntryText(QString::number(line + 1)); });
+  connect(check1_, &QCheckBox::stateChanged, this, &CountryInfoWindow::CheckChanged);
+  // The user's clicks move only between ticked and not ticked.
+  connect(check1_, &QCheckBox::clicked, this, [this] { check1_->setTristate(false); });
+
+  auto* enter = new QShortcut(QKeySequence(Qt::Key_Return), this);
+  auto* enter2 = new QShortcut(QKeySequence(Qt::Key_Enter), this);
+  auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  for (QShortcut* s : {enter, enter2}) {
+    s->setContext(Qt::WindowShortcut);
+    connect(s, &QShortcut::activated, command1_[2], &QPushButton::click);
+  }
+  connect(esc, &QShortcut::activated, command1_[4], &QPushButton::click);
+
+  // The picture area on the right.
+  label3_ = new QLabel(this);
+  label3_->setGeometry(TwipRect(5580, 60, 5355, 285));
+  {
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(9.75);
+    f.setBold(true);
+    label3_->setFont(f);
+    SetTextColour(label3_, QColor(0, 0, 192));
+  }
+  frame2_ = new QFrame(this);
+  frame2_->setGeometry(TwipRect(5580, 360, kFrame2WidthTwips, kFrame2HeightTwips));
+  frame2_->setFrameShape(QFrame::Box);
+  image1_ = new QLabel(frame2_);
+  image1_->move(TwipPoint(kImageHomeLeftTwips, kImageHomeTopTwips));
+  image1_->installEventFilter(this);
+  vscroll1_ = new QScrollBar(Qt::Vertical, this);
+  vscroll1_->setGeometry(TwipRect(5580 + kFrame2WidthTwips, 360, 255, kFrame2HeightTwips));
+  hscroll1_ = new QScrollBar(Qt::Horizontal, this);
+  hscroll1_->setGeometry(TwipRect(5580, 360 + kFrame2HeightTwips, kFrame2WidthTwips, 255));
+  for (QScrollBar* bar : {vscroll1_, hscroll1_}) {
+    bar->setMinimum(0);
+    bar->setMaximum(0);
+    bar->setSingleStep(1);
+    bar->setPageStep(5);
+    bar->setEnabled(false);
+    connect(bar, &QScrollBar::valueChanged, this, [this, bar](int v) { Scrolled(bar, v); });
+    connect(bar, &QScrollBar::sliderMoved, this, [this, bar](int v) { Scrolled(bar, v); });
+  }
+
+  mnuFile_ = new QMenu(QStringLiteral("File"), this);
+  mnuCopy_ = mnuFile_->addAction(QStringLiteral("Copy"));
+  mnuOpen_ = mnuFile_->addAction(QStringLiteral("Open"));
+  connect(mnuCopy_, &QAction::triggered, this, &CountryInfoWindow::CopyPicture);
+  connect(mnuOpen_, &QAction::triggered, this, &CountryInfoWindow::OpenPicture);
+}
+
+void CountryInfoWindow::FillList() {
+  for (int n = 1; n <= Shared().entryCount && n < CountryTable::kRows; ++n)
+    combo1_->addItem(Shared().working.at(n, kColName));
 }
 
 void CountryInfoWindow::SetEntryText(const QString& text) { text2_->setText(text); }
+
+void CountryInfoWindow::EntryTextChanged(const QString& text) {
+  const EntryChoice choice = ChooseEntry(text, Shared().entryCount);
+  if (!choice.valid) {
+    ++beeps_;
+    QApplication::beep();
+    SetEntryText(choice.fallback);
+    return;
+  }
+  UpdateFields(choice.entry);
+  // The list follows the shown name; choosing its line writes that line's
+  // number back, which shows the earlier of two entries with the same name.
+  const QString name = BoxText(kBoxName);
+  int line = -1;
+  for (int k = 0; k < combo1_->count(); ++k) {
+    if (combo1_->itemText(k).compare(name, Qt::CaseInsensitive) == 0) {
+      line = k;
+      break;
+    }
+  }
+  {
+    const QSignalBlocker block(combo1_);
+    combo1_->setCurrentIndex(line);  // no line: the list shows no selection
+  }
+  if (line >= 0) SetEntryText(QString::number(line + 1));
+}
+
+QString CountryInfoWindow::BoxText(int i) const {
+  if (i == kBoxHistory) return history_->toPlainText();
+  return LineBox(i)->text();
+}
+
+void CountryInfoWindow::SetBoxText(int i, const QString& text) {
+  if (i == kBoxHistory) {
+    if (history_->toPlainText() != text) history_->setPlainText(text);
+  } else {
+    LineBox(i)->setText(text);
+  }
+}
+
+bool CountryInfoWindow::IsLocked(int i) const {
+  if (i == kBoxHistory) return history_->isReadOnly();
+  return LineBox(i)->isReadOnly();
+}
+
+void CountryInfoWindow::UpdateFields(double entry) {
+  const int r = RoundHalfEven(entry);
+  if (r < 0 || r >= CountryTable::kRows) return;
+  const CountryTable& w = Shared().working;
+  SetBoxText(kBoxName, w.at(r, kColName));
+  SetBoxText(kBoxOffset, w.at(r, kColOffset));
+  const int state = CheckStateForColumn(w.at(r, kColDstUsed));
+  check1_->setTristate(state == 2);
+  check1_->setCheckState(state == 1 ? Qt::Checked : state == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+  SetBoxText(kBoxDstHours, w.at(r, kColDstHours));
+  SetBoxText(kBoxDstStart, FormatMonthDay(w.dstStart[r]));
+  SetBoxText(kBoxDstEnd, FormatMonthDay(w.dstEnd[r]));
+  ClockWindow* clock = TheClock();
+  dstMsg_->setVisible(clock && clock->NameColour(r) == Shared().dstColour);
+  EnableDstBoxes();
+  if (clock) label2_->setText(clock->TimeText(r));
+  for (int c = kColLocation; c <= kColHistory; ++c) SetBoxText(c, w.at(r, c));
+  Shared().mapPicturePath = MapPicturePathFor(DataPath(QStringLiteral("Maps")), BoxText(kBoxMapName));
+  label3_->setText(MapTitle(BoxText(kBoxName)));
+  SetUpPicture();
+}
+
+void CountryInfoWindow::CheckChanged() { EnableDstBoxes(); }
+
+void CountryInfoWindow::EnableDstBoxes() {
+  const Qt::CheckState s = check1_->checkState();
+  if (s == Qt::PartiallyChecked) return;
+  for (int i : {kBoxDstHours, kBoxDstStart, kBoxDstEnd}) text1_[i]->setEnabled(s == Qt::Checked);
+}
+
+void CountryInfoWindow::ButtonClicked(int index) {
+  switch (index) {
+    case 0:
+    case 1:
+    case 2:
+    case 3:
+      Navigate(index);
+      break;
+    case 4:
+      close();
+      break;
+    case 5:
+      Save();
+      break;
+    case 6:
+      Commit();
+      break;
+    case 7:
+      Find();
+      break;
+    case 8:
+      Undo();
+      break;
+    default:
+      break;
+  }
+}
+
+bool CountryInfoWindow::Commit() {
+  EntryBoxes boxes;
+  for (int i = 0; i < kBoxCount; ++i) boxes.text[i] = BoxText(i);
+  const Qt::CheckState s = check1_->checkState();
+  boxes.checkState = s == Qt::Checked ? 1 : s == Qt::PartiallyChecked ? 2 : 0;
+  const int n = ShownEntry(text2_);
+  if (n < 1 || n > Shared().entryCount) return false;
+  const auto error = CommitEntry(boxes, CurrentClock().Now().date().year(), Shared().working, n);
+  if (error) {
+    Prompts().Message(this, error->message);
+    return false;
+  }
+  return true;
+}
+
+void CountryInfoWindow::Navigate(int index) {
+  // A commit that fails leaves the entry shown, so the user can put the box
+  // right.
+  if (!Commit()) return;
+  const int count = Shared().entryCount;
+  const double now = NumberInText(text2_->text());
+  double next = 1;
+  switch (index) {
+    case 0:
+      next = 1;
+      break;
+    case 1:
+      next = std::max(now - 1, 1.0);
+      break;
+    case 2:
+      next = std::min(now + 1, static_cast<double>(count));
+      break;
+    case 3:
+      next = count;
+      break;
+    default:
+      return;
+  }
+  SetEntryText(GeneralNumberText(next));
+}
+
+void CountryInfoWindow::Save() {
+  const QString question = QStringLiteral("Changes once saved cannot be discarded.") + QChar(13) + QChar(13) +
+                           QStringLiteral("Are you sure want to proceed?");
+  if (!Prompts().AskYesNo(this, question)) return;
+  if (!Commit()) return;
+  const int count = Shared().entryCount;
+  const CountryTable& w = Shared().working;
+  if (const auto bad = FirstUnwritableChar(w, count)) {
+    Prompts().Message(this, UnwritableMessage(bad->row, bad->column, bad->character, w));
+    return;
+  }
+  if (const auto bad = FirstUnsavableField(w, count)) {
+    Prompts().Message(this, UnsavableMessage(*bad, w));
+    return;
+  }
+  const QByteArray bytes = WriteCountriesBytes(w, count, CurrentClock().Now());
+  const QString why = WriteFileWhole(DataPath(QStringLiteral("countries.txt")), bytes);
+  if (!why.isEmpty()) {
+    Prompts().Message(this, QStringLiteral("The country file could not be saved: %1. The file on disk is "
+                                           "unchanged; your changes are still here.")
+                                .arg(why));
+    return;
+  }
+  CopyEntries(w, Shared().table, count);
+  command1_[5]->setEnabled(false);
+  command1_[8]->setEnabled(false);
+}
+
+void CountryInfoWindow::Find() {
+  for (;;) {
+    const auto answer = Prompts().Input(
+        this, kAppTitle, QStringLiteral("Enter partial or full name of the country to locate"), QString());
+    if (!answer || answer->isEmpty()) return;
+    const QString wanted = answer->toUpper();
+    for (int n = 1; n <= Shared().entryCount && n < CountryTable::kRows; ++n) {
+      if (Shared().working.at(n, kColName).toUpper().contains(wanted)) {
+        SetEntryText(QString::number(n));
+        return;
+      }
+    }
+    Prompts().Message(this, QStringLiteral("None found."));
+  }
+}
+
+void CountryInfoWindow::Undo() {
+  UpdateFields(NumberInText(text2_->text()));
+  command1_[8]->setEnabled(false);
+}
+
+void CountryInfoWindow::Unlock(int i) {
+  if (i == kBoxHistory)
+    history_->setReadOnly(false);
+  else
+    LineBox(i)->setReadOnly(false);
+  command1_[5]->setEnabled(true);
+  command1_[8]->setEnabled(true);
+}
+
+void CountryInfoWindow::FocusGained(int i) {
+  if (i == kBoxHistory) {
+    QTextCursor c = history_->textCursor();
+    c.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    history_->setTextCursor(c);
+  } else {
+    QLineEdit* e = LineBox(i);
+    const int from = e->cursorPosition();
+    e->setSelection(from, static_cast<int>(e->text().size()) - from);
+  }
+}
+
+void CountryInfoWindow::FocusLost(int i) {
+  SetBoxText(i, TextAfterFocusOut(BoxText(i), i));
+  if (i == kBoxHistory)
+    history_->setReadOnly(true);
+  else
+    LineBox(i)->setReadOnly(true);
+}
+
+bool CountryInfoWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == image1_ && event->type() == QEvent::MouseButtonPress) {
+    auto* me = static_cast<QMouseEvent*>(event);
+    if (me->button() == Qt::RightButton) mnuFile_->popup(me->globalPosition().toPoint());
+    return true;
+  }
+  if (watched == label4_ && event->type() == QEvent::MouseButtonRelease) {
+    if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) LocateOnWorldMap();
+    return true;
+  }
+  for (int i = 0; i < kBoxCount; ++i) {
+    const bool isBox = watched == text1_[i] || (i == kBoxHistory && watched == history_->viewport());
+    if (!isBox) continue;
+    switch (event->type()) {
+      case QEvent::MouseButtonDblClick:
+        Unlock(i);
+        break;
+      case QEvent::FocusIn:
+        if (watched == text1_[i]) FocusGained(i);
+        break;
+      case QEvent::FocusOut:
+        if (watched == text1_[i]) FocusLost(i);
+        break;
+      default:
+        break;
+    }
+    break;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+// The picture preview.
+
+void CountryInfoWindow::SetUpPicture() {
+  const QString path = Shared().mapPicturePath;
+  QImage picture;
+  if (!path.isEmpty() && QFileInfo(path).isFile()) picture.load(path);
+  if (!picture.isNull()) {
+    image1_->setPixmap(QPixmap::fromImage(picture));
+    image1_->resize(picture.size());
+    setFixedWidth(Px(kInfoWideTwips));
+  } else {
+    image1_->clear();
+    image1_->resize(0, 0);
+    setFixedWidth(Px(kInfoNarrowTwips));
+  }
+  CentreHorizontally();
+  for (QScrollBar* bar : {hscroll1_, vscroll1_}) {
+    bar->setValue(0);
+    bar->setEnabled(false);
+  }
+  imageLeft_ = kImageHomeLeftTwips;
+  imageTop_ = kImageHomeTopTwips;
+  PlaceImage();
+  hPrev_ = hNow_ = vPrev_ = vNow_ = 0;
+  if (picture.isNull()) return;
+  const double h = Twips(picture.height());
+  const double w = Twips(picture.width());
+  auto setUp = [](QScrollBar* bar, double picture, double frame) {
+    bar->setEnabled(true);
+    const int max = RoundHalfEven((picture - frame) / kScrollStepTwips + 2);
+    bar->setMaximum(max);
+    bar->setSingleStep(1);
+    bar->setPageStep(5 * bar->singleStep());
+    bar->setValue(RoundHalfEven(max / 2.0));
+  };
+  if (h > kFrame2HeightTwips) setUp(vscroll1_, h, kFrame2HeightTwips);
+  if (w > kFrame2WidthTwips) setUp(hscroll1_, w, kFrame2WidthTwips);
+}
+
+void CountryInfoWindow::CentreHorizontally() {
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    move((screen->geometry().width() - width()) / 2, y());
+}
+
+void CountryInfoWindow::Scrolled(QScrollBar* bar, int value) {
+  if (bar == hscroll1_) {
+    hNow_ = value;
+    imageLeft_ -= (hNow_ - hPrev_) * kScrollStepTwips;
+    hPrev_ = value;
+  } else {
+    vNow_ = value;
+    imageTop_ -= (vNow_ - vPrev_) * kScrollStepTwips;
+    vPrev_ = value;
+  }
+  PlaceImage();
+}
+
+void CountryInfoWindow::PlaceImage() { image1_->move(TwipPoint(imageLeft_, imageTop_)); }
+
+void CountryInfoWindow::CopyPicture() {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  clipboard->clear();
+  const QString path = Shared().mapPicturePath;
+  if (path.isEmpty() || !QFileInfo(path).isFile()) {
+    Prompts().Message(this, QStringLiteral("53 File not found"));
+    return;
+  }
+  QImageReader reader(path);
+  const QImage picture = reader.read();
+  if (picture.isNull()) {
+    Prompts().Message(this, QStringLiteral("481 Invalid picture"));
+    return;
+  }
+  clipboard->setImage(picture);
+  Prompts().Message(this, QStringLiteral("Image copied to clipboard."));
+}
+
+void CountryInfoWindow::OpenPicture() {
+  const QString path = Shared().mapPicturePath;
+  if (path.isEmpty()) return;
+  QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void CountryInfoWindow::LocateOnWorldMap() {
+  const QString latText = BoxText(kBoxLatitude).trimmed();
+  const QString lonText = BoxText(kBoxLongitude).trimmed();
+  // A coordinate needs a number and its hemisphere letter; without them the
+  // mark would land on a made-up point.
+  if (latText.size() < 2 || lonText.size() < 2) {
+    Prompts().Message(this, QStringLiteral("This entry has no latitude or longitude to locate on the "
+                                           "world map."));
+    return;
+  }
+  const double lat = CoordinateFromText(latText, QLatin1Char('N'));
+  const double lon = CoordinateFromText(lonText, QLatin1Char('E'));
+  const int n = ShownEntry(text2_);
+  const QString name =
+      n >= 1 && n < CountryTable::kRows ? Shared().working.at(n, kColName) : BoxText(kBoxName);
+  WorldMapWindow* map = WorldMap();
+  map->show();
+  map->raise();
+  map->MarkPoint(lat, lon, name);
+  map->ShowSLightInfo(lat, lon);
+}
 
 }  // namespace zv

@@ -1,22 +1,132 @@
 #pragma once
-// The country information window (Form2). Placeholder until the window is
-// built: it holds the entry number box that the other windows write into.
+// The country information window (Form2): one entry of the working copy at a
+// time, its editing, finding and saving, and the preview of its map picture.
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QWidget>
+#include <array>
+
+#include "countryinfo/entryedit.h"
 
 namespace zv {
+
+// The design sizes of the window and its picture area, in twips.
+inline constexpr double kInfoWideTwips = 11415;
+inline constexpr double kInfoNarrowTwips = 5600;
+inline constexpr double kInfoHeightTwips = 6480;
+inline constexpr double kFrame2WidthTwips = 5355;
+inline constexpr double kFrame2HeightTwips = 5805;
+inline constexpr double kImageHomeLeftTwips = 90;
+inline constexpr double kImageHomeTopTwips = 180;
+inline constexpr double kScrollStepTwips = 200;
 
 class CountryInfoWindow : public QWidget {
   Q_OBJECT
  public:
   explicit CountryInfoWindow(QWidget* parent = nullptr);
+
   // Writes a text into the entry number box, which shows that entry.
   void SetEntryText(const QString& text);
   QLineEdit* Text2() const { return text2_; }
 
+  // Fills every field from working-copy row `entry` (taken to the nearest
+  // whole number, a half to the even neighbour) and sets up the preview.
+  void UpdateFields(double entry);
+
+  // The twelve boxes: 0 .. 10 are line boxes, 11 the brief history.
+  QWidget* Text1(int i) const { return text1_.at(i); }
+  QLineEdit* LineBox(int i) const { return qobject_cast<QLineEdit*>(text1_.at(i)); }
+  QPlainTextEdit* HistoryBox() const { return history_; }
+  QString BoxText(int i) const;
+  void SetBoxText(int i, const QString& text);
+  bool IsLocked(int i) const;
+
+  QCheckBox* Check1() const { return check1_; }
+  QLabel* Label2() const { return label2_; }
+  QLabel* Label3() const { return label3_; }
+  QLabel* Label4() const { return label4_; }
+  QLabel* DSTMEsg() const { return dstMsg_; }
+  QLabel* Hint() const { return hint_; }
+  QComboBox* Combo1() const { return combo1_; }
+  QGroupBox* Frame1() const { return frame1_; }
+  QFrame* Frame2() const { return frame2_; }
+  QLabel* Image1() const { return image1_; }
+  QScrollBar* VScroll1() const { return vscroll1_; }
+  QScrollBar* HScroll1() const { return hscroll1_; }
+  QPushButton* Command1(int i) const { return command1_.at(i); }
+  QMenu* mnuFile() const { return mnuFile_; }
+  QAction* mnuCopy() const { return mnuCopy_; }
+  QAction* mnuOpen() const { return mnuOpen_; }
+
+  // The picture's position inside Frame2, in twips.
+  double ImageLeftTwips() const { return imageLeft_; }
+  double ImageTopTwips() const { return imageTop_; }
+  // How often the window has beeped (the entry number box out of range).
+  int BeepCount() const { return beeps_; }
+
+  // The commands, as their buttons and menu items run them.
+  bool Commit();  // false when a box could not be taken (the user was told)
+  void Navigate(int index);
+  void Save();
+  void Find();
+  void Undo();
+  void CopyPicture();
+  void OpenPicture();
+  void LocateOnWorldMap();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  void BuildLayout();
+  void FillList();
+  void EntryTextChanged(const QString& text);
+  void CheckChanged();
+  void EnableDstBoxes();
+  void ButtonClicked(int index);
+  void FocusGained(int i);
+  void FocusLost(int i);
+  void Unlock(int i);
+  void SetUpPicture();
+  void CentreHorizontally();
+  void Scrolled(QScrollBar* bar, int value);
+  void PlaceImage();
+
+  std::array<QWidget*, kBoxCount> text1_{};
+  QPlainTextEdit* history_ = nullptr;
   QLineEdit* text2_ = nullptr;
+  QCheckBox* check1_ = nullptr;
+  QLabel* label2_ = nullptr;
+  QLabel* label3_ = nullptr;
+  QLabel* label4_ = nullptr;
+  QLabel* dstMsg_ = nullptr;
+  QLabel* hint_ = nullptr;
+  QFrame* shape1_ = nullptr;
+  QComboBox* combo1_ = nullptr;
+  QGroupBox* frame1_ = nullptr;
+  QFrame* frame2_ = nullptr;
+  QLabel* image1_ = nullptr;
+  QScrollBar* vscroll1_ = nullptr;
+  QScrollBar* hscroll1_ = nullptr;
+  std::array<QPushButton*, 9> command1_{};
+  QMenu* mnuFile_ = nullptr;
+  QAction* mnuCopy_ = nullptr;
+  QAction* mnuOpen_ = nullptr;
+
+  double imageLeft_ = kImageHomeLeftTwips;
+  double imageTop_ = kImageHomeTopTwips;
+  // Scroll state: previous and present values of the two bars.
+  int hPrev_ = 0, hNow_ = 0, vPrev_ = 0, vNow_ = 0;
+  int beeps_ = 0;
 };
 
 }  // namespace zv

@@ -1,0 +1,202 @@
+#include "countryinfo/entryedit.h"
+
+#include "data/numtext.h"
+
+namespace zv {
+
+namespace {
+
+const QChar kReplacement(kReplacementChar);
+
+QString Replaced(QString text, bool semicolons) {
+  text.replace(u',', kReplacement);
+  if (semicolons) text.replace(u';', kReplacement);
+  return text;
+}
+
+bool IsBlank(QChar c) { return c == u' ' || c == u'\t'; }
+
+// A line break would end the field in the file, and the reader skips the
+// blanks in front of a field: the working copy takes the text as the file
+// will give it back.
+QString ForFile(QString text) {
+  text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+  text.replace(u'\r', u' ');
+  text.replace(u'\n', u' ');
+  qsizetype i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  return text.mid(i);
+}
+
+}  // namespace
+
+QString BoxCaption(int box) {
+  switch (box) {
+    case kBoxName:
+      return QStringLiteral("Country or Zone");
+    case kBoxOffset:
+      return QStringLiteral("Time zone relative to GMT");
+    case kBoxDstHours:
+      return QStringLiteral("hrs");
+    case kBoxDstStart:
+      return QStringLiteral("from");
+    case kBoxDstEnd:
+      return QStringLiteral("to");
+    case kBoxLocation:
+      return QStringLiteral("Location");
+    case kBoxCapital:
+      return QStringLiteral("Capital");
+    case kBoxLatitude:
+      return QStringLiteral("Latitude");
+    case kBoxLongitude:
+      return QStringLiteral("Longitude");
+    case kBoxLanguages:
+      return QStringLiteral("Languages");
+    case kBoxMapName:
+      return QStringLiteral("map picture name");
+    case kBoxHistory:
+      return QStringLiteral("Brief History");
+    default:
+      return QString();
+  }
+}
+
+QString ColumnCaption(int column) {
+  switch (column) {
+    case kColName:
+      return BoxCaption(kBoxName);
+    case kColOffset:
+      return BoxCaption(kBoxOffset);
+    case kColDstHours:
+      return QStringLiteral("daylight saving hours");
+    case kColDstUsed:
+      return QStringLiteral("daylight saving used");
+    case kColLocation:
+    case kColCapital:
+    case kColLatitude:
+    case kColLongitude:
+    case kColLanguages:
+    case kColMapName:
+    case kColHistory:
+      return BoxCaption(column);  // boxes 5 .. 11 show columns 5 .. 11
+    default:
+      return QString();
+  }
+}
+
+QString TextAfterFocusOut(const QString& text, int box) {
+  QString t = Replaced(text, true);
+  if (box == kBoxLatitude || box == kBoxLongitude) t = t.toUpper();
+  return t;
+}
+
+int CheckStateForColumn(const QString& column4) {
+  const int n = RoundHalfEven(NumberInText(column4));
+  if (n == 0) return 0;
+  if (n == 1) return 1;
+  return 2;
+}
+
+std::optional<CommitError> CommitEntry(const EntryBoxes& boxes, int currentYear, CountryTable& table,
+                                       int row) {
+  if (row < 1 || row >= CountryTable::kRows) return CommitError{-1, QStringLiteral("No entry is shown.")};
+  const auto& b = boxes.text;
+
+  QString cols[CountryTable::kCols];
+  cols[kColName] = ForFile(Replaced(b[kBoxName], false));
+  cols[kColOffset] = ForFile(Replaced(b[kBoxOffset], false));
+  if (boxes.checkState == 0 || boxes.checkState == 1)
+    cols[kColDstUsed] = QString::number(boxes.checkState);
+  else
+    cols[kColDstUsed] = table.at(row, kColDstUsed);
+  cols[kColDstHours] = ForFile(Replaced(b[kBoxDstHours], false));
+  for (int c = kColLocation; c <= kColHistory; ++c) cols[c] = ForFile(Replaced(b[c], true));
+
+  const QString startText = Replaced(b[kBoxDstStart], false);
+  const QString endText = b[kBoxDstEnd];
+  const auto start = ParsePersonDate(startText, currentYear);
+  const auto end = ParsePersonDate(endText, currentYear);
+  auto notADate = [](int box, const QString& text) {
+    return CommitError{box, QStringLiteral("The box \"%1\" holds no date (\"%2\"). Enter a date such as "
+                                           "Mar 28. The entry was not taken and its dates are unchanged.")
+                                .arg(BoxCaption(box), text)};
+  };
+  if (!start) return notADate(kBoxDstStart, b[kBoxDstStart]);
+  if (!end) return notADate(kBoxDstEnd, b[kBoxDstEnd]);
+
+  for (int c = kColName; c <= kColHistory; ++c) {
+    if (cols[c].startsWith(u'"')) {
+      const int box = c <= kColOffset ? c - 1 : (c == kColDstHours ? kBoxDstHours : c);
+      return CommitError{box, QStringLiteral("The box \"%1\" begins with a double quote, which the country "
+                                             "file cannot keep at the start of a field. The entry was not "
+                                             "taken.")
+                                  .arg(BoxCaption(box))};
+    }
+  }
+
+  for (int c = kColName; c <= kColHistory; ++c) table.at(row, c) = cols[c];
+  table.dstStart[row] = *start;
+  table.dstEnd[row] = *end;
+  return std::nullopt;
+}
+
+EntryChoice ChooseEntry(const QString& boxText, int entryCount) {
+  const double v = NumberInText(boxText);
+  EntryChoice choice;
+  if (v >= 1 && v <= entryCount) {
+    choice.valid = true;
+    choice.entry = v;
+  } else {
+    choice.fallback = v > 110 ? QString::number(entryCount) : QStringLiteral("1");
+  }
+  return choice;
+}
+
+QString MapTitle(const QString& name) {
+  const qsizetype bracket = name.indexOf(u'(');
+  if (bracket < 0 || bracket == 0) return QStringLiteral("Map of ") + name;
+  return QStringLiteral("Map of ") + name.left(bracket - 1);
+}
+
+QString MapPicturePathFor(const QString& mapsFolder, const QString& mapName) {
+  if (mapName.contains(u'/') || mapName.contains(u'\\') || mapName.contains(QStringLiteral("..")) ||
+      mapName.contains(QChar(0)))
+    return QString();
+  return mapsFolder + u'/' + mapName + QStringLiteral("-map.jpg");
+}
+
+std::optional<UnsavableField> FirstUnsavableField(const CountryTable& table, int entryCount) {
+  const int last = std::min(entryCount, CountryTable::kRows - 1);
+  for (int n = 1; n <= last; ++n) {
+    for (int c = kColName; c <= kColHistory; ++c) {
+      const QString& t = table.at(n, c);
+      if (t.contains(u',')) return UnsavableField{n, c, QStringLiteral("holds a comma")};
+      if (t.contains(u'\r') || t.contains(u'\n'))
+        return UnsavableField{n, c, QStringLiteral("holds a line break")};
+      if (!t.isEmpty() && IsBlank(t[0])) return UnsavableField{n, c, QStringLiteral("begins with a space")};
+      if (t.startsWith(u'"')) return UnsavableField{n, c, QStringLiteral("begins with a double quote")};
+    }
+  }
+  return std::nullopt;
+}
+
+QString UnsavableMessage(const UnsavableField& field, const CountryTable& table) {
+  return QStringLiteral(
+             "The field \"%1\" of entry %2 (%3) %4, which the country file cannot keep. "
+             "Nothing was saved.")
+      .arg(ColumnCaption(field.column))
+      .arg(field.row)
+      .arg(table.at(field.row, kColName), field.reason);
+}
+
+QString UnwritableMessage(int row, int column, QChar character, const CountryTable& table) {
+  return QStringLiteral(
+             "The field \"%1\" of entry %2 (%3) holds the character \"%4\" (U+%5), which the "
+             "country file's character set cannot hold. Nothing was saved.")
+      .arg(ColumnCaption(column))
+      .arg(row)
+      .arg(table.at(row, kColName), QString(character),
+           QStringLiteral("%1").arg(character.unicode(), 4, 16, QLatin1Char('0')).toUpper());
+}
+
+}  // namespace zv
