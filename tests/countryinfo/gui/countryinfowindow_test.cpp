@@ -1,0 +1,229 @@
+#include "countryinfo/gui/countryinfowindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFocusEvent>
+#include <QTest>
+
+#include "app/gui/appwindows.h"
+#include "app/gui/twips.h"
+#include "clock/gui/clockwindow.h"
+#include "data/countryfile.h"
+#include "data/module1.h"
+#include "data/savefile.h"
+#include "support/testsupport.h"
+
+namespace zv {
+namespace {
+
+CountryTable SampleTable() {
+  CountryTable t;
+  for (int n = 1; n <= kEntryCount; ++n) {
+    t.at(n, kColName) = QStringLiteral("Entry %1").arg(n);
+    t.at(n, kColOffset) = QStringLiteral("1");
+    t.at(n, kColDstHours) = QStringLiteral("0");
+    t.at(n, kColDstUsed) = QStringLiteral("0");
+    t.at(n, kColLatitude) = QStringLiteral("10N");
+    t.at(n, kColLongitude) = QStringLiteral("20E");
+  }
+  t.at(5, kColName) = QStringLiteral("Pakistan (PK)");
+  t.at(5, kColDstUsed) = QStringLiteral("1");
+  t.dstStart[5] = DateFromYmd(2004, 3, 28);
+  t.dstEnd[5] = DateFromYmd(2004, 10, 31);
+  t.dstStart[6] = DateFromYmd(2004, 3, 28);
+  t.at(5, kColMapName) = QStringLiteral("pk");
+  t.at(9, kColName) = QStringLiteral("United Kingdom");
+  return t;
+}
+
+const QDateTime kNow(QDate(2026, 12, 5), QTime(18, 47));
+
+class InfoWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetShared();
+    Shared().entryCount = kEntryCount;
+    SetClock(&clock_);
+    data_.Write("countries.txt",
+                WriteCountriesBytes(SampleTable(), kEntryCount, QDateTime(QDate(2004, 1, 1), QTime(9, 0))));
+  }
+  void TearDown() override {
+    SetWriteFailureAfterBytesForTests(-1);
+    CloseOtherWindows();
+    SetClock(nullptr);
+  }
+  FixedClock clock_{kNow};
+  test::DataFolder data_;
+  test::ScriptedPrompter prompts_;
+};
+
+TEST_F(InfoWindowTest, EntryNumberBoxRoundsAndClamps) {
+  CountryInfoWindow* w = CountryInfo();
+  struct Case {
+    const char* text;
+    const char* shown;
+    bool beep;
+  } cases[] = {{"0", "1", true},    {"abc", "1", true},  {"", "1", true},       {"300", "224", true},
+               {"2.5", "2", false}, {"3.5", "4", false}, {"224.4", "224", true}};
+  for (const auto& c : cases) {
+    w->SetEntryText("7");
+    const int beeps = w->BeepCount();
+    w->SetEntryText(QString::fromLatin1(c.text));
+    EXPECT_EQ(w->Text2()->text(), QString::fromLatin1(c.shown)) << c.text;
+    EXPECT_EQ(w->BoxText(kBoxName), Shared().working.at(w->Text2()->text().toInt(), kColName));
+    EXPECT_EQ(w->BeepCount() > beeps, c.beep) << c.text;
+  }
+}
+
+TEST_F(InfoWindowTest, RoundTripEditOfEntryFiveBySaveKeepsEveryOtherByte) {
+  CountryInfoWindow* w = CountryInfo();
+  w->show();
+  w->SetEntryText("5");
+  EXPECT_EQ(w->Label3()->text(), "Map of Pakistan");
+  EXPECT_EQ(w->BoxText(kBoxDstStart), "Mar 28");
+  QLineEdit* capital = w->LineBox(kBoxCapital);
+  EXPECT_TRUE(capital->isReadOnly());
+  QTest::mouseDClick(capital, Qt::LeftButton);
+  EXPECT_FALSE(capital->isReadOnly());
+  EXPECT_TRUE(w->Command1(5)->isEnabled());
+  capital->setFocus();
+  capital->selectAll();
+  QTest::keyClicks(capital, "Isla,mabad");
+  QFocusEvent out(QEvent::FocusOut);
+  QApplication::sendEvent(capital, &out);
+  EXPECT_EQ(capital->text(), QString::fromUtf8("Isla\u00b8mabad"));
+  EXPECT_TRUE(capital->isReadOnly());
+  w->Command1(2)->click();
+  EXPECT_EQ(w->Text2()->text(), "6");
+  prompts_.AnswerYes(true);
+  w->Command1(5)->click();
+  ASSERT_EQ(prompts_.questions.size(), 1);
+  EXPECT_EQ(prompts_.questions[0],
+            QString("Changes once saved cannot be discarded.\r\rAre you sure want to proceed?"));
+  EXPECT_TRUE(prompts_.messages.isEmpty()) << prompts_.messages.join("|").toStdString();
+  CountryTable expected = SampleTable();
+  expected.at(5, kColCapital) = QString::fromUtf8("Isla\u00b8mabad");
+  expected.dstStart[5] = DateFromYmd(2026, 3, 28);  // committed by ">"
+  expected.dstEnd[5] = DateFromYmd(2026, 10, 31);
+  expected.dstStart[6] = DateFromYmd(2026, 3, 28);  // shown while saving
+  expected.dstEnd[6] = DateFromYmd(2026, 12, 30);
+  const QByteArray saved = data_.Read("countries.txt");
+  EXPECT_EQ(saved, WriteCountriesBytes(expected, kEntryCount, kNow));
+  EXPECT_TRUE(saved.startsWith("Country TimeZone w/GMT DayLightSavingHrs  Dec 05  6:47 PM\r\n"));
+  EXPECT_TRUE(saved.contains("Entry 7,1,0,0,#12:00:00 AM#"));
+  CountryTable back;
+  EXPECT_TRUE(ReadCountriesText(QString::fromLatin1(saved), back, kEntryCount).complete);
+  EXPECT_EQ(back, expected);
+  EXPECT_EQ(Shared().table, expected);
+  EXPECT_FALSE(w->Command1(5)->isEnabled());
+  EXPECT_FALSE(w->Command1(8)->isEnabled());
+}
+
+TEST_F(InfoWindowTest, BadDateStopsNavigationAndIsTold) {
+  CountryInfoWindow* w = CountryInfo();
+  w->SetEntryText("5");
+  w->SetBoxText(kBoxDstStart, "Marchish");
+  w->Command1(2)->click();
+  EXPECT_EQ(w->Text2()->text(), "5");
+  ASSERT_EQ(prompts_.messages.size(), 1);
+  EXPECT_TRUE(prompts_.messages[0].contains("\"from\""));
+  EXPECT_EQ(Shared().working.dstStart[5], DateFromYmd(2004, 3, 28));
+}
+
+TEST_F(InfoWindowTest, FailedWritesLeaveFileAndTableAndAreTold) {
+  CountryInfoWindow* w = CountryInfo();
+  const QByteArray before = data_.Read("countries.txt");
+  const CountryTable table = Shared().table;
+  w->SetEntryText("5");
+  QTest::mouseDClick(w->LineBox(kBoxCapital), Qt::LeftButton);
+  w->SetBoxText(kBoxCapital, "Changed");
+  SetWriteFailureAfterBytesForTests(1000);
+  prompts_.AnswerYes(true);
+  w->Save();
+  SetWriteFailureAfterBytesForTests(-1);
+  ASSERT_EQ(prompts_.messages.size(), 1);
+  EXPECT_TRUE(prompts_.messages[0].startsWith("The country file could not be saved"));
+  EXPECT_EQ(data_.Read("countries.txt"), before);
+  EXPECT_EQ(Shared().table, table);
+  EXPECT_TRUE(w->Command1(5)->isEnabled());
+  // A character outside the file's character set is refused before writing.
+  w->SetBoxText(kBoxCapital, QString::fromUtf8("\u0141\u00f3d\u017a"));
+  prompts_.AnswerYes(true);
+  w->Save();
+  ASSERT_EQ(prompts_.messages.size(), 2);
+  EXPECT_TRUE(prompts_.messages[1].contains("U+0141"));
+  EXPECT_EQ(data_.Read("countries.txt"), before);
+}
+
+TEST_F(InfoWindowTest, FindRetriesAndUndoRestores) {
+  CountryInfoWindow* w = CountryInfo();
+  prompts_.AnswerInput(QString("nowhere"));
+  prompts_.AnswerInput(QString("united"));
+  w->Find();
+  EXPECT_EQ(prompts_.messages, QStringList{"None found."});
+  EXPECT_EQ(prompts_.asked[0].title, "Zorvane");
+  EXPECT_EQ(prompts_.asked[0].prompt, "Enter partial or full name of the country to locate");
+  EXPECT_EQ(w->Text2()->text(), "9");
+  QTest::mouseDClick(w->LineBox(kBoxCapital), Qt::LeftButton);
+  w->SetBoxText(kBoxCapital, "Edited");
+  w->Command1(8)->click();
+  EXPECT_EQ(w->BoxText(kBoxCapital), "");
+  EXPECT_FALSE(w->Command1(8)->isEnabled());
+  EXPECT_TRUE(w->Command1(5)->isEnabled());
+}
+
+TEST_F(InfoWindowTest, PicturePreviewScrollsAndCopies) {
+  QDir(data_.Root()).mkpath("Maps");
+  QImage tall(300, 500, QImage::Format_RGB32);
+  tall.fill(Qt::darkGreen);
+  ASSERT_TRUE(tall.save(data_.Path("Maps/pk-map.jpg"), "JPG"));
+  QImage exact(300, 387, QImage::Format_RGB32);
+  exact.fill(Qt::blue);
+  ASSERT_TRUE(exact.save(data_.Path("Maps/ex-map.jpg"), "JPG"));
+  CountryInfoWindow* w = CountryInfo();
+  Shared().working.at(6, kColMapName) = "ex";
+  Shared().working.at(7, kColMapName) = "../Maps/pk";
+  EXPECT_EQ(w->width(), Px(kInfoNarrowTwips));
+  w->SetEntryText("5");
+  EXPECT_EQ(w->width(), Px(kInfoWideTwips));
+  EXPECT_TRUE(w->VScroll1()->isEnabled());
+  EXPECT_EQ(w->VScroll1()->maximum(), 10);
+  EXPECT_EQ(w->VScroll1()->value(), 5);
+  EXPECT_EQ(w->ImageTopTwips(), -820);
+  EXPECT_FALSE(w->HScroll1()->isEnabled());
+  w->VScroll1()->setValue(3);
+  EXPECT_EQ(w->ImageTopTwips(), 180 - 600);
+  w->VScroll1()->setValue(0);
+  EXPECT_EQ(w->ImageTopTwips(), 180);
+  w->CopyPicture();
+  EXPECT_EQ(prompts_.messages.back(), "Image copied to clipboard.");
+  w->SetEntryText("6");
+  EXPECT_EQ(w->width(), Px(kInfoWideTwips));
+  EXPECT_FALSE(w->VScroll1()->isEnabled());
+  EXPECT_EQ(w->ImageTopTwips(), 180);
+  QFile::remove(data_.Path("Maps/ex-map.jpg"));
+  w->CopyPicture();
+  EXPECT_EQ(prompts_.messages.back(), "53 File not found");
+  w->SetEntryText("7");
+  EXPECT_EQ(w->width(), Px(kInfoNarrowTwips));
+  EXPECT_TRUE(Shared().mapPicturePath.isEmpty());
+}
+
+TEST_F(InfoWindowTest, WithClockShowsTimeAndScreenshot) {
+  ClockWindow clock;
+  SetTheClock(&clock);
+  clock.StartUp();
+  CountryInfoWindow* w = CountryInfo();
+  w->SetEntryText("5");
+  EXPECT_EQ(w->Label2()->text(), clock.TimeText(5));
+  EXPECT_EQ(w->DSTMEsg()->isVisibleTo(w), clock.NameColour(5) == Shared().dstColour);
+  w->show();
+  w->grab().save(QDir::temp().filePath("info.png"));
+  CloseOtherWindows();
+  SetTheClock(nullptr);
+}
+
+}  // namespace
+}  // namespace zv
