@@ -59,6 +59,9 @@ int ShownEntry(const QLineEdit* box) { return RoundHalfEven(NumberInText(box->te
 CountryInfoWindow::CountryInfoWindow(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("Country Information"));
+  QFont base(QStringLiteral("MS Sans Serif"));
+  base.setPointSizeF(8.25);
+  setFont(base);
   BuildLayout();
 
   // Centred, 300 twips above the middle; each display narrows or widens it.

@@ -14,6 +14,7 @@
 #include "data/module1.h"
 #include "data/savefile.h"
 #include "support/testsupport.h"
+#include "worldmap/gui/worldmapwindow.h"
 
 namespace zv {
 namespace {
@@ -155,6 +156,41 @@ TEST_F(InfoWindowTest, FailedWritesLeaveFileAndTableAndAreTold) {
   ASSERT_EQ(prompts_.messages.size(), 2);
   EXPECT_TRUE(prompts_.messages[1].contains("U+0141"));
   EXPECT_EQ(data_.Read("countries.txt"), before);
+}
+
+TEST_F(InfoWindowTest, ReadOnlyFolderIsToldAndFileKept) {
+  CountryInfoWindow* w = CountryInfo();
+  const QByteArray before = data_.Read("countries.txt");
+  QFile::setPermissions(data_.Root(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+  QFile probe(data_.Path("probe"));
+  if (probe.open(QIODevice::WriteOnly)) {
+    probe.remove();
+    QFile::setPermissions(data_.Root(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    GTEST_SKIP() << "folder permissions do not bind this user";
+  }
+  prompts_.AnswerYes(true);
+  w->Save();
+  QFile::setPermissions(data_.Root(),
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  ASSERT_EQ(prompts_.messages.size(), 1);
+  EXPECT_TRUE(prompts_.messages[0].startsWith("The country file could not be saved"));
+  EXPECT_EQ(data_.Read("countries.txt"), before);
+}
+
+TEST_F(InfoWindowTest, LocateNeedsBothCoordinates) {
+  CountryInfoWindow* w = CountryInfo();
+  w->SetEntryText("5");
+  w->SetBoxText(kBoxLatitude, "");
+  w->LocateOnWorldMap();
+  ASSERT_EQ(prompts_.messages.size(), 1);
+  EXPECT_EQ(WorldMapIfLoaded(), nullptr);
+  w->SetBoxText(kBoxLatitude, "10N");
+  w->LocateOnWorldMap();
+  w->LocateOnWorldMap();
+  ASSERT_NE(WorldMapIfLoaded(), nullptr);
+  EXPECT_EQ(WorldMapIfLoaded()->HighestLabelIndex(), 2);
+  EXPECT_EQ(prompts_.messages.size(), 1);
 }
 
 TEST_F(InfoWindowTest, FindRetriesAndUndoRestores) {
