@@ -5,12 +5,15 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
+#include <functional>
 
 #include "app/gui/appwindows.h"
 #include "app/gui/colours.h"
+#include "app/gui/handcursor.h"
 #include "app/gui/prompter.h"
 #include "app/gui/twips.h"
 #include "countryinfo/gui/countryinfowindow.h"
@@ -61,6 +64,8 @@ class BusyPointer {
 // The black area that holds the cells and the column separators.
 class ClockGrid : public QWidget {
  public:
+  std::function<void(Qt::MouseButton)> onBackgroundPress;
+
   explicit ClockGrid(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
     QPalette p = palette();
@@ -73,6 +78,10 @@ class ClockGrid : public QWidget {
   }
 
  protected:
+  void mousePressEvent(QMouseEvent* e) override {
+    // Presses that a cell or the panel passed up are not on the background.
+    if (childAt(e->position().toPoint()) == nullptr && onBackgroundPress) onBackgroundPress(e->button());
+  }
   void paintEvent(QPaintEvent*) override {
     if (separatorBottom_ <= 0) return;
     QPainter painter(this);
@@ -90,6 +99,7 @@ class ClockGrid : public QWidget {
 ClockWindow::ClockWindow(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(kAppTitle);
   grid_ = new ClockGrid(this);
+  grid_->onBackgroundPress = [this](Qt::MouseButton b) { PressBackground(b); };
   setCentralWidget(grid_);
 
   // The two templates lie above the visible area, as designed.
@@ -105,6 +115,7 @@ ClockWindow::ClockWindow(QWidget* parent) : QMainWindow(parent) {
   timeTemplate_->hide();
 
   BuildPanel();
+  BuildMenus();
 
   timer1_ = new QTimer(this);
   timer1_->setInterval(60000);
@@ -248,7 +259,11 @@ void ClockWindow::Loader(int first, int last, int column) {
     time->setFont(font);
     name->setPalette(namePalette);
     time->setPalette(timePalette);
-    name->setCursor(Qt::PointingHandCursor);
+    name->setCursor(HandCursor());
+    name->setMouseTracking(true);
+    name->setProperty("row", r);
+    name->installEventFilter(this);
+    time->installEventFilter(this);
     // Row k of every column lies 0.85 of a cell height below row k - 1.
     const int k = r - first + 1;
     const double top = kTemplateTop + k * kRowStep;

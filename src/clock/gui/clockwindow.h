@@ -12,7 +12,9 @@
 #include "clock/gridcalc.h"
 #include "data/module1.h"
 
+class QAction;
 class QGroupBox;
+class QMenu;
 
 namespace zv {
 
@@ -61,11 +63,43 @@ class ClockWindow : public QMainWindow {
   // Text colour of the name template.
   static Rgb NameTemplateColour();
 
+  // The File menu's items and the Functions pop-up menu (mnuFunc).
+  QAction* mnuSunClock() const { return mnuSunClock_; }
+  QAction* mnuSettings() const { return mnuSettings_; }
+  QAction* mnuRefresh() const { return mnuRefresh_; }
+  QAction* mnuExit() const { return mnuExit_; }
+  QMenu* mnuFunc() const { return mnuFunc_; }
+  QAction* mnuLocate() const { return mnuLocate_; }
+  QAction* mnuHiliteItem() const { return mnuHiliteItem_; }
+  QAction* mnuNormalize() const { return mnuNormalize_; }
+  QAction* mnuFind() const { return mnuFind_; }
+  QAction* mnuEditItem() const { return mnuEditItem_; }
+  QAction* mnuChange() const { return mnuChange_; }
+
+  // The list commands, on the selected entry (Shared().selectedEntry).
+  void SunlightMap();
+  void LocateOnWorldMap();
+  void HighlightItem();
+  void ClearItem();
+  void FindItems();
+  void MoreInfo();
+  void ChangeTo();
+
+  // A mouse press on name cell row (the selection steps), and on the
+  // background of the grid.
+  void PressName(int row, Qt::MouseButton button);
+  void PressBackground(Qt::MouseButton button);
+  // The tip text of a name cell, set afresh whenever the pointer moves on it.
+  void UpdateTip(int row);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildPanel();
+  void BuildMenus();
+  int SelectedRow() const;
   void ApplyColours(const GridResult& result);
 
   ClockGrid* grid_ = nullptr;
@@ -83,6 +117,17 @@ class ClockWindow : public QMainWindow {
   QPushButton* command3_ = nullptr;
   QTimer* timer1_ = nullptr;
   bool closing_ = false;
+  QAction* mnuSunClock_ = nullptr;
+  QAction* mnuSettings_ = nullptr;
+  QAction* mnuRefresh_ = nullptr;
+  QAction* mnuExit_ = nullptr;
+  QMenu* mnuFunc_ = nullptr;
+  QAction* mnuLocate_ = nullptr;
+  QAction* mnuHiliteItem_ = nullptr;
+  QAction* mnuNormalize_ = nullptr;
+  QAction* mnuFind_ = nullptr;
+  QAction* mnuEditItem_ = nullptr;
+  QAction* mnuChange_ = nullptr;
 };
 
 }  // namespace zv

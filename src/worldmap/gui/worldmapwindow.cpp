@@ -1,10 +1,480 @@
 #include "worldmap/gui/worldmapwindow.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
+#include <QShortcut>
+
+#include "app/gui/appwindows.h"
+#include "app/gui/prompter.h"
+#include "app/gui/twips.h"
+#include "clock/gui/clockwindow.h"
+#include "countryinfo/gui/countryinfowindow.h"
+#include "data/module1.h"
+#include "solar/numberfns.h"
+#include "solar/suncalc.h"
+#include "worldmap/mapgeometry.h"
+
 namespace zv {
+namespace {
+
+constexpr int kMapPxW = 720;
+constexpr int kMapPxH = 320;
+constexpr double kClientTwipsW = 10800;
+constexpr double kClientTwipsH = 5130;                  // the map and a strip for the information labels
+constexpr double kFrameTwipsW = kMapW - kClientTwipsW;  // side borders of the design
+constexpr double kFrameTwipsH = 500;                    // caption and borders of the design
+constexpr double kProgressFrameTwips = 3435;
+constexpr int kNameCells = 228;
+const QColor kFillBlue(0, 0, 192);
+const QColor kRed(255, 0, 0);
+const QColor kBlue(0, 0, 255);
+const QColor kWhite(255, 255, 255);
+
+// Restores the pointer however a command ends.
+struct BusyPointer {
+  BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
+  BusyPointer(const BusyPointer&) = delete;
+  BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+QImage LoadMapPicture() {
+  QImage picture(QStringLiteral(":/worldmap.png"));
+  if (picture.isNull()) {
+    picture = QImage(kMapPxW, kMapPxH, QImage::Format_RGB32);
+    picture.fill(QColor(200, 225, 245));
+  }
+  return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+ShapeWidget::ShapeWidget(Kind kind, const QColor& colour, QWidget* parent)
+    : QWidget(parent), kind_(kind), colour_(colour) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ShapeWidget::SetColour(const QColor& colour) {
+  colour_ = colour;
+  update();
+}
+
+void ShapeWidget::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  switch (kind_) {
+    case Kind::Filled:
+      p.fillRect(rect(), colour_);
+      break;
+    case Kind::Outline:
+      p.setPen(QPen(colour_, 1));
+      p.drawRect(rect().adjusted(0, 0, -1, -1));
+      break;
+    case Kind::HorizontalLine:
+      p.fillRect(QRect(0, height() / 2 - 1, width(), 2), colour_);
+      break;
+  }
+}
 
 WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("World Map"));
+  setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+  setFixedSize(TwipSize(kClientTwipsW, kClientTwipsH));
+
+  map_ = LoadMapPicture();
+  drawing_ = QImage(map_.size(), QImage::Format_ARGB32_Premultiplied);
+  drawing_.fill(Qt::transparent);
+
+  auto button = [this](int i, const QString& text, QRect twipRect) {
+    auto* b = new QPushButton(text, this);
+    b->setObjectName(QStringLiteral("Command%1").arg(i));
+    b->setGeometry(twipRect);
+    command_[i] = b;
+  };
+  button(4, QStringLiteral("Plot Sunrise/Sunset"), TwipRect(45, 4050, 1635, 350));
+  button(1, QStringLiteral("Show Day/Night"), TwipRect(1710, 4050, 1500, 350));
+  button(3, QStringLiteral("Close"), TwipRect(45, 4410, 780, 350));
+  button(5, QStringLiteral("Find Country"), TwipRect(855, 4410, 1410, 350));
+  button(2, QStringLiteral("Clear"), TwipRect(2295, 4410, 915, 350));
+
+  text1_ = new QLineEdit(this);
+  text1_->setObjectName(QStringLiteral("Text1"));
+  text1_->setGeometry(TwipRect(540, 3645, 1140, 330));
+  setTabOrder(command_[4], command_[1]);
+  setTabOrder(command_[1], command_[3]);
+  setTabOrder(command_[3], command_[5]);
+  setTabOrder(command_[5], command_[2]);
+  setTabOrder(command_[2], text1_);
+
+  QFont fixed(QStringLiteral("Courier New"));
+  fixed.setPointSize(9);
+  auto info = [&](int i, const QString& caption, double left, double top) {
+    auto* l = new QLabel(caption, this);
+    l->setObjectName(QStringLiteral("Label1_%1").arg(i));
+    l->setFont(fixed);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, QColor(128, 0, 0));
+    l->setPalette(pal);
+    l->move(TwipPoint(left, top));
+    l->adjustSize();
+    label1_[i] = l;
+  };
+  info(0, QStringLiteral("GMT"), 90, 3690);
+  info(5, QStringLiteral("Latitude"), 45, 4860);
+  info(4, QStringLiteral("Longitude"), 2505, 4860);
+  info(3, QStringLiteral("Sunrise at"), 4905, 4860);
+  info(2, QStringLiteral("Sunset at"), 7830, 4860);
+
+  shape4_ = new ShapeWidget(ShapeWidget::Kind::Filled, palette().color(QPalette::Button), this);
+  shape4_->setGeometry(TwipRect(7785, 4500, 2985, 285));
+  auto legend = [&](int i, const QString& caption, double left, double width) {
+    auto* l = new QLabel(caption, this);
+    l->setGeometry(TwipRect(left, 4545, width, 195));
+    label2_[i] = l;
+  };
+  legend(0, QStringLiteral("Sun rise"), 7875, 570);
+  legend(1, QStringLiteral("Sun set"), 9405, 540);
+  line1_[0] = new ShapeWidget(ShapeWidget::Kind::HorizontalLine, kRed, this);
+  line1_[0]->setGeometry(TwipRect(8505, 4680 - 30, 630, 60));
+  line1_[1] = new ShapeWidget(ShapeWidget::Kind::HorizontalLine, kBlue, this);
+  line1_[1]->setGeometry(TwipRect(10035, 4680 - 30, 630, 60));
+
+  shape1_ = new ShapeWidget(ShapeWidget::Kind::Outline, Qt::black, this);
+  shape1_->setGeometry(TwipRect(3555, 4500, kProgressFrameTwips, 240));
+  shape1_->hide();
+  shape2_ = new ShapeWidget(ShapeWidget::Kind::Filled, kFillBlue, this);
+  shape2_->setGeometry(TwipRect(3555, 4500, 15, 240));
+  shape2_->hide();
+  shape3_ = new ShapeWidget(ShapeWidget::Kind::Filled, kRed, this);
+  shape3_->setGeometry(TwipRect(0, 405, 45, 45));
+
+  template_ = new QLabel(QStringLiteral("GMT"), this);
+  template_->setObjectName(QStringLiteral("lblGMT_0"));
+  QFont labelFont(QStringLiteral("MS Sans Serif"));
+  labelFont.setPointSizeF(8.25);
+  labelFont.setBold(true);
+  template_->setFont(labelFont);
+  QPalette yellow = template_->palette();
+  yellow.setColor(QPalette::WindowText, QColor(255, 255, 0));
+  template_->setPalette(yellow);
+  template_->setAutoFillBackground(false);
+  template_->setAttribute(Qt::WA_TranslucentBackground);
+  template_->setCursor(Qt::PointingHandCursor);
+  template_->setGeometry(TwipRect(0, 50, 420, 195));
+  template_->installEventFilter(this);
+
+  connect(command_[1], &QPushButton::clicked, this, &WorldMapWindow::ShowDayNight);
+  connect(command_[2], &QPushButton::clicked, this, &WorldMapWindow::ClearMap);
+  connect(command_[3], &QPushButton::clicked, this, &QWidget::close);
+  connect(command_[4], &QPushButton::clicked, this, &WorldMapWindow::PlotSunriseSunset);
+  connect(command_[5], &QPushButton::clicked, this, &WorldMapWindow::FindCountry);
+  auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(esc, &QShortcut::activated, command_[3], &QPushButton::click);
+
+  text1_->setText(Shared().gmtTimeText);
+
+  // Centred, 300 twips above the vertical centre, by the outer size of the
+  // window as designed.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect s = screen->geometry();
+    const int outerW = Px(kClientTwipsW + kFrameTwipsW);
+    const int outerH = Px(kClientTwipsH + kFrameTwipsH);
+    move(s.x() + (s.width() - outerW) / 2, s.y() + (s.height() - outerH) / 2 - Px(300));
+  }
+}
+
+WorldMapWindow::~WorldMapWindow() = default;
+
+QLabel* WorldMapWindow::Label1(int i) const {
+  auto it = label1_.find(i);
+  return it == label1_.end() ? nullptr : it->second;
+}
+
+QLabel* WorldMapWindow::lblGMT(int i) const {
+  if (i == 0) return template_;
+  auto it = labels_.find(i);
+  return it == labels_.end() ? nullptr : it->second;
+}
+
+QColor WorldMapWindow::PenColour() const { return palette().color(QPalette::ButtonText); }
+
+QLabel* WorldMapWindow::NewMapLabel() {
+  const int index = HighestLabelIndex() + 1;
+  auto* l = new QLabel(template_->text(), this);
+  l->setObjectName(QStringLiteral("lblGMT_%1").arg(index));
+  l->setFont(template_->font());
+  l->setPalette(template_->palette());
+  l->setAutoFillBackground(false);
+  l->setAttribute(Qt::WA_TranslucentBackground);
+  l->setCursor(template_->cursor());
+  l->setGeometry(template_->geometry());
+  l->installEventFilter(this);
+  l->hide();
+  labels_[index] = l;
+  return l;
+}
+
+void WorldMapWindow::DrawLine(QPointF fromTwips, QPointF toTwips, const QColor& colour) {
+  QPainter p(&drawing_);
+  p.setPen(QPen(colour, 2, Qt::SolidLine, Qt::SquareCap));
+  const auto px = [](QPointF t) {
+    return QPointF(static_cast<float>(t.x()) / 15.0f, static_cast<float>(t.y()) / 15.0f);
+  };
+  p.drawLine(px(fromTwips), px(toTwips));
+  penTwips_ = toTwips;
+  update(QRect(0, 0, drawing_.width(), drawing_.height()));
+}
+
+void WorldMapWindow::DrawDot(QPointF atTwips, const QColor& colour) {
+  QPainter p(&drawing_);
+  const QPointF at(static_cast<float>(atTwips.x()) / 15.0f, static_cast<float>(atTwips.y()) / 15.0f);
+  p.fillRect(QRectF(at.x() - 1, at.y() - 1, 2, 2), colour);
+  penTwips_ = atTwips;
+  update(QRect(0, 0, drawing_.width(), drawing_.height()));
+}
+
+void WorldMapWindow::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.drawImage(0, 0, map_);
+  p.drawImage(0, 0, drawing_);
+}
+
+void WorldMapWindow::MarkPoint(double lat, double lon, const QString& entryName) {
+  const double x = LonToX(lon);
+  const double y = MarkY(lat);
+  DrawLine({x - 100, y}, {x + 100, y}, PenColour());
+  DrawLine({x, y - 100}, {x, y + 100}, PenColour());
+  QLabel* label = NewMapLabel();
+  label->setText(LabelTextForName(entryName));
+  label->adjustSize();
+  label->move(TwipPoint(x + 150, y - 100));
+  label->show();
+}
+
+void WorldMapWindow::MarkCountry(int n) {
+  double lat = 0, lon = 0;
+  QString name;
+  if (n >= 1 && n < CountryTable::kRows) {
+    const CountryTable& w = Shared().working;
+    lat = CoordinateFromText(w.at(n, kColLatitude), QLatin1Char('N'));
+    lon = CoordinateFromText(w.at(n, kColLongitude), QLatin1Char('E'));
+    name = w.at(n, kColName);
+  }
+  MarkPoint(lat, lon, name);
+}
+
+void WorldMapWindow::ShowSLightInfo(double latitude, double longitude) {
+  CalcSunTimes(latitude, longitude, 0);
+  const double sunrise = Shared().SunriseTime.value_or(0);
+  const double sunset = Shared().SunsetTime.value_or(0);
+  label1_[5]->setText(LatitudeCaption(latitude));
+  label1_[4]->setText(LongitudeCaption(longitude));
+  label1_[3]->setText(SunriseCaption(sunrise));
+  label1_[2]->setText(SunsetCaption(sunset));
+  for (int i : {5, 4, 3, 2}) label1_[i]->adjustSize();
+}
+
+void WorldMapWindow::mousePressEvent(QMouseEvent* event) {
+  label1_[5]->setText(QStringLiteral("Latitude "));
+  label1_[4]->setText(QStringLiteral("Longitude "));
+  label1_[3]->setText(QStringLiteral("Sunrise at "));
+  label1_[2]->setText(QStringLiteral("Sunset at "));
+  const QPoint at = event->position().toPoint();
+  shape3_->move(at);
+  const LatLon p = ClickToLatLon(Twips(at.x()), Twips(at.y()));
+  ShowSLightInfo(p.lat, p.lon);
+}
+
+void WorldMapWindow::ClearMap() {
+  if (running_) return;
+  drawing_.fill(Qt::transparent);
+  update();
+  for (auto& [index, label] : labels_) delete label;
+  labels_.clear();
+}
+
+void WorldMapWindow::FindCountry() {
+  if (running_) return;
+  const std::optional<QString> reply =
+      Prompts().Input(this, kAppTitle, QStringLiteral("Enter the partial name of country to locate"),
+                      Shared().lastSearchText);
+  const QString answer = reply.value_or(QString());
+  Shared().lastSearchText = answer;
+  if (answer.isEmpty()) return;
+  int count = 0;
+  QString previous;
+  if (ClockWindow* clock = TheClock()) {
+    const QString wanted = answer.toUpper();
+    for (int i = 1; i <= kNameCells; ++i) {
+      const QString name = LabelTextForName(clock->NameCaption(i));
+      if (name.toUpper().contains(wanted) && name != previous) {
+        ++count;
+        previous = name;
+        MarkCountry(i);
+      }
+    }
+  }
+  Prompts().Message(this, FindCountryMessage(count, answer));
+}
+
+void WorldMapWindow::ClickMapLabel(int i) {
+  QLabel* label = lblGMT(i);
+  if (!label) return;
+  const QString caption = label->text();
+  if (caption.left(3) == QLatin1String("GMT")) return;
+  const QString key = caption.left(10).toUpper();
+  // An empty caption names no entry (every caption would contain it).
+  if (key.isEmpty()) return;
+  ClockWindow* clock = TheClock();
+  if (!clock) return;
+  for (int j = 1; j <= kNameCells; ++j) {
+    if (clock->NameCaption(j).toUpper().contains(key)) {
+      CountryInfo()->show();
+      CountryInfo()->SetEntryText(QString::number(j));
+      return;
+    }
+  }
+}
+
+bool WorldMapWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease) {
+    auto* me = static_cast<QMouseEvent*>(event);
+    auto* label = qobject_cast<QLabel*>(watched);
+    if (label && me->button() == Qt::LeftButton && label->rect().contains(me->position().toPoint())) {
+      if (label == template_) {
+        ClickMapLabel(0);
+        return true;
+      }
+      for (const auto& [index, l] : labels_) {
+        if (l == label) {
+          ClickMapLabel(index);
+          return true;
+        }
+      }
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void WorldMapWindow::closeEvent(QCloseEvent* event) {
+  // A command in the middle of its search stops at its next row.
+  closing_ = true;
+  QWidget::closeEvent(event);
+}
+
+void WorldMapWindow::SetProgress(double widthTwips) {
+  progressTwips_ = widthTwips;
+  shape2_->resize(Px(widthTwips), shape2_->height());
+}
+
+void WorldMapWindow::ShowProgress(bool visible) {
+  shape1_->setVisible(visible);
+  shape2_->setVisible(visible);
+}
+
+void WorldMapWindow::RepaintMapLabels() {
+  for (auto& [index, label] : labels_) {
+    label->raise();
+    label->update();
+  }
+}
+
+WorldMapWindow::RunEnd WorldMapWindow::RunPasses(int progressDivisor,
+                                                 const std::function<void(const SunLineHit&)>& onHit,
+                                                 QString& failure) {
+  QPointer<WorldMapWindow> self(this);
+  auto onRow = [this, self, progressDivisor](int rows) {
+    SetProgress(kProgressFrameTwips * rows / progressDivisor);
+    repaint();
+    QCoreApplication::processEvents();
+    return !self.isNull() && !closing_;
+  };
+  SunLineState state;
+  for (SunPass pass : {SunPass::Sunrise, SunPass::Sunset}) {
+    const SunLineResult r = RunSunLinePass(pass, state, onHit, onRow);
+    if (self.isNull()) return RunEnd::Closed;
+    if (r.cancelled) return RunEnd::Closed;
+    if (!r.ok) {
+      failure = r.failure;
+      return RunEnd::Failed;
+    }
+  }
+  return RunEnd::Done;
+}
+
+void WorldMapWindow::ShowDayNight() {
+  if (running_ || closing_) return;
+  QPointer<WorldMapWindow> self(this);
+  BusyPointer busy;
+  running_ = true;
+  ShowProgress(true);
+  const QString gmtBefore = Shared().gmtTimeText;
+  auto onHit = [this](const SunLineHit& h) {
+    const QColor dotColour = h.pass == SunPass::Sunrise ? kWhite : PenColour();
+    if (h.dot) {
+      DrawDot({h.x, h.y}, dotColour);
+    } else {
+      DrawLine({h.x, 0}, {h.x, h.y}, PenColour());
+    }
+  };
+  QString failure;
+  const RunEnd end = RunPasses(360, onHit, failure);
+  if (end == RunEnd::Closed && self.isNull()) return;
+  running_ = false;
+  if (end == RunEnd::Done) RepaintMapLabels();
+  ShowProgress(false);
+  if (end == RunEnd::Failed) {
+    Prompts().Message(this, QStringLiteral("The GMT time \"%1\" is not a time of day, so the "
+                                           "day and night lines cannot be shown.")
+                                .arg(gmtBefore));
+  }
+}
+
+void WorldMapWindow::PlotSunriseSunset() {
+  if (running_ || closing_) return;
+  QPointer<WorldMapWindow> self(this);
+  BusyPointer busy;
+  running_ = true;
+  QLabel* tag = NewMapLabel();
+  QPointer<QLabel> tagGuard(tag);
+  ShowProgress(true);
+  Shared().gmtTimeText = text1_->text();
+  const QString boxText = text1_->text();
+  shape2_->SetColour(kRed);
+  bool tagPlaced = false;
+  auto onHit = [&, this](const SunLineHit& h) {
+    const QColor colour = h.pass == SunPass::Sunrise ? kRed : kBlue;
+    if (h.dot) {
+      DrawDot({h.x, h.y}, colour);
+    } else {
+      DrawLine(penTwips_, {h.x, h.y}, colour);
+    }
+    if (h.pass == SunPass::Sunrise && h.lat >= 65 && !tagPlaced && tagGuard) {
+      tagPlaced = true;
+      tag->move(TwipPoint(h.x, 50));
+      tag->setText(QStringLiteral("GMT: ") + boxText.toUpper());
+      tag->adjustSize();
+      tag->show();
+    }
+  };
+  QString failure;
+  const RunEnd end = RunPasses(180, onHit, failure);
+  if (end == RunEnd::Closed && self.isNull()) return;
+  running_ = false;
+  if (end == RunEnd::Failed) {
+    // The search leaves the GMT time text as the box gave it.
+    Prompts().Message(this, failure);
+    ShowProgress(false);
+    return;
+  }
+  ShowProgress(false);
+  if (end == RunEnd::Done) RepaintMapLabels();
 }
 
 }  // namespace zv

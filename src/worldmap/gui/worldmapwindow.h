@@ -1,14 +1,114 @@
 #pragma once
-// The world map window (Form22). Placeholder until the window is built.
+// The world map window (Form22): the world map picture with its marks, the
+// point information, the day/night strokes and the sunrise/sunset plot.
 
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointF>
+#include <QPushButton>
 #include <QWidget>
+#include <array>
+#include <map>
+
+#include "worldmap/sunline.h"
 
 namespace zv {
+
+// A filled or outlined rectangle, or a straight line, drawn by itself. Mouse
+// presses pass through to the window below.
+class ShapeWidget : public QWidget {
+  Q_OBJECT
+ public:
+  enum class Kind { Filled, Outline, HorizontalLine };
+  ShapeWidget(Kind kind, const QColor& colour, QWidget* parent);
+  void SetColour(const QColor& colour);
+  QColor Colour() const { return colour_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  Kind kind_;
+  QColor colour_;
+};
 
 class WorldMapWindow : public QWidget {
   Q_OBJECT
  public:
   explicit WorldMapWindow(QWidget* parent = nullptr);
+  ~WorldMapWindow() override;
+
+  // Marks entry n of the working copy: a cross and a label with its name.
+  void MarkCountry(int n);
+  // The cross and the new name label for a point.
+  void MarkPoint(double lat, double lon, const QString& entryName);
+  // Shows the coordinates and GMT sun times of a point in the four labels.
+  void ShowSLightInfo(double latitude, double longitude);
+
+  // The commands, as their buttons run them.
+  void ShowDayNight();       // Command1
+  void ClearMap();           // Command2
+  void PlotSunriseSunset();  // Command4
+  void FindCountry();        // Command5
+
+  QPushButton* Command1() const { return command_[1]; }
+  QPushButton* Command2() const { return command_[2]; }
+  QPushButton* Command3() const { return command_[3]; }
+  QPushButton* Command4() const { return command_[4]; }
+  QPushButton* Command5() const { return command_[5]; }
+  QLineEdit* Text1() const { return text1_; }
+  QLabel* Label1(int i) const;  // 0, 2, 3, 4, 5
+  QLabel* Label2(int i) const { return label2_.at(i); }
+  ShapeWidget* Shape1() const { return shape1_; }
+  ShapeWidget* Shape2() const { return shape2_; }
+  ShapeWidget* Shape3() const { return shape3_; }
+  QLabel* lblGMT(int i) const;  // nullptr for an index not in use
+  int HighestLabelIndex() const { return labels_.empty() ? 0 : labels_.rbegin()->first; }
+  const QImage& Drawing() const { return drawing_; }
+  const QImage& MapPicture() const { return map_; }
+  double ProgressWidthTwips() const { return progressTwips_; }
+  bool IsRunning() const { return running_; }
+  // Clicks map label i as the user would.
+  void ClickMapLabel(int i);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QLabel* NewMapLabel();
+  void DrawLine(QPointF fromTwips, QPointF toTwips, const QColor& colour);
+  void DrawDot(QPointF atTwips, const QColor& colour);
+  QColor PenColour() const;
+  void SetProgress(double widthTwips);
+  void ShowProgress(bool visible);
+  void RepaintMapLabels();
+  // Runs the two passes of a sun line command; false when the window closed
+  // or the search failed (failure then holds the message).
+  enum class RunEnd { Done, Failed, Closed };
+  RunEnd RunPasses(int progressDivisor, const std::function<void(const SunLineHit&)>& onHit,
+                   QString& failure);
+
+  std::array<QPushButton*, 6> command_{};
+  QLineEdit* text1_ = nullptr;
+  std::map<int, QLabel*> label1_;
+  std::array<QLabel*, 2> label2_{};
+  ShapeWidget* shape1_ = nullptr;
+  ShapeWidget* shape2_ = nullptr;
+  ShapeWidget* shape3_ = nullptr;
+  ShapeWidget* shape4_ = nullptr;
+  std::array<ShapeWidget*, 2> line1_{};
+  std::map<int, QLabel*> labels_;  // lblGMT 1 .. highest; 0 is template_
+  QLabel* template_ = nullptr;
+  QImage map_;
+  QImage drawing_;
+  QPointF penTwips_;  // end of the last line or dot drawn
+  double progressTwips_ = 15;
+  bool running_ = false;
+  bool closing_ = false;
 };
 
 }  // namespace zv

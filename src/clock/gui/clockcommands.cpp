@@ -1,0 +1,209 @@
+// The clock window's menus, list commands and reactions to the pointer.
+
+#include <QApplication>
+#include <QCursor>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+
+#include "app/gui/appwindows.h"
+#include "app/gui/colours.h"
+#include "app/gui/prompter.h"
+#include "clock/gui/clockwindow.h"
+#include "clock/listcommands.h"
+#include "countryinfo/gui/countryinfowindow.h"
+#include "data/highlightfile.h"
+#include "data/numtext.h"
+#include "data/savefile.h"
+#include "data/seams.h"
+#include "worldmap/gui/worldmapwindow.h"
+#include "worldmap/mapgeometry.h"
+
+namespace zv {
+
+void ClockWindow::BuildMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  mnuSunClock_ = file->addAction(QStringLiteral("Sunlight Map"), this, &ClockWindow::SunlightMap);
+  mnuSunClock_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  mnuSettings_ = file->addAction(QStringLiteral("Settings"), picture1_, &QWidget::show);
+  mnuRefresh_ = file->addAction(QStringLiteral("Refresh"), command2_, &QPushButton::click);
+  mnuRefresh_->setShortcut(QKeySequence(Qt::Key_F5));
+  file->addSeparator();
+  mnuExit_ = file->addAction(QStringLiteral("Exit"), this, &QWidget::close);
+
+  // Functions: never in the menu bar, only a pop-up over the grid.
+  mnuFunc_ = new QMenu(QStringLiteral("Functions"), this);
+  mnuLocate_ =
+      mnuFunc_->addAction(QStringLiteral("Locate on World Map"), this, &ClockWindow::LocateOnWorldMap);
+  mnuHiliteItem_ = mnuFunc_->addAction(QStringLiteral("Highlight"), this, &ClockWindow::HighlightItem);
+  mnuNormalize_ = mnuFunc_->addAction(QStringLiteral("Clear"), this, &ClockWindow::ClearItem);
+  mnuFind_ = mnuFunc_->addAction(QStringLiteral("Find"), this, &ClockWindow::FindItems);
+  mnuEditItem_ = mnuFunc_->addAction(QStringLiteral("More info"), this, &ClockWindow::MoreInfo);
+  mnuChange_ = mnuFunc_->addAction(QStringLiteral("Change to..."), this, &ClockWindow::ChangeTo);
+  mnuHiliteItem_->setVisible(false);
+  mnuNormalize_->setVisible(false);
+}
+
+int ClockWindow::SelectedRow() const { return RoundHalfEven(NumberInText(Shared().selectedEntry)); }
+
+void ClockWindow::SunlightMap() {
+  WorldMapWindow* map = WorldMap();
+  map->show();
+  map->raise();
+}
+
+void ClockWindow::LocateOnWorldMap() {
+  const int row = SelectedRow();
+  SunlightMap();
+  WorldMapWindow* map = WorldMap();
+  // The same reading as the map's own marking: an empty or unreadable
+  // coordinate counts as 0, and the command goes on.
+  double lat = 0, lon = 0;
+  if (row >= 1 && row < CountryTable::kRows) {
+    const CountryTable& w = Shared().working;
+    lat = CoordinateFromText(w.at(row, kColLatitude), QLatin1Char('N'));
+    lon = CoordinateFromText(w.at(row, kColLongitude), QLatin1Char('E'));
+  }
+  map->MarkCountry(row);
+  map->ShowSLightInfo(lat, lon);
+}
+
+void ClockWindow::HighlightItem() {
+  const int row = SelectedRow();
+  const Rgb before = NameColour(row);
+  SetNameColour(row, Shared().highlightColour);
+  const QString why =
+      WriteFileWhole(DataPath(QStringLiteral("highlight.txt")), HighlightLine(row), WriteMode::kAppend);
+  if (!why.isEmpty()) {
+    // Not remembered, so not shown as highlighted either.
+    SetNameColour(row, before);
+    Prompts().Message(this,
+                      QStringLiteral("The highlight could not be saved to highlight.txt: %1.").arg(why));
+  }
+}
+
+void ClockWindow::ClearItem() {
+  SetNameColour(SelectedRow(), Shared().amColour);
+  std::vector<int> keep;
+  for (int n = 1; n <= Shared().entryCount; ++n)
+    if (NameColour(n) == Shared().highlightColour) keep.push_back(n);
+  const QString why = WriteFileWhole(DataPath(QStringLiteral("highlight.txt")), HighlightFileBytes(keep));
+  if (!why.isEmpty())
+    Prompts().Message(this,
+                      QStringLiteral("The highlights could not be saved to highlight.txt: %1.").arg(why));
+  command3_->click();
+}
+
+void ClockWindow::FindItems() {
+  for (;;) {
+    const auto answer = Prompts().Input(this, kAppTitle, FindPrompt(), QString());
+    if (!answer || answer->isEmpty()) return;
+    int count = 0;
+    for (int r = 1; r <= kGridRows; ++r) {
+      if (NameContains(Shared().table.at(r, kColName), *answer)) {
+        SetNameColour(r, kFindColour);
+        ++count;
+      }
+    }
+    if (count > 0) return;
+    Prompts().Message(this, QStringLiteral("None found."));
+  }
+}
+
+void ClockWindow::MoreInfo() {
+  if (Shared().selectedEntry.isEmpty()) Shared().selectedEntry = QStringLiteral("1");
+  CountryInfoWindow* info = CountryInfo();
+  info->SetEntryText(Shared().selectedEntry);
+  if (info->isVisible()) {
+    // Already open beside the clock: a shown window cannot become modal, so
+    // bring it to the front on the entry instead.
+    info->raise();
+    info->activateWindow();
+    return;
+  }
+  // Modal over the clock window and owned by it; the world map window, a
+  // window of its own, still takes input.
+  info->setParent(this, info->windowFlags() | Qt::Window);
+  info->setWindowModality(Qt::WindowModal);
+  info->show();
+  info->raise();
+  info->activateWindow();
+}
+
+void ClockWindow::ChangeTo() {
+  const int row = SelectedRow();
+  const QString name = Shared().table.at(std::clamp(row, 0, CountryTable::kRows - 1), kColName);
+  for (;;) {
+    const QString t0 = TimeText(row);
+    const auto answer = Prompts().Input(this, QStringLiteral("Change to..."),
+                                        QStringLiteral("Enter the new time for ") + name, t0);
+    if (!answer || answer->isEmpty()) return;
+    const auto d = MinutesBetween(t0, *answer);
+    if (!d) {
+      Prompts().Message(this, kTypeMismatch + QStringLiteral(". Enter the again."));
+      continue;
+    }
+    for (int n = 1; n <= Shared().entryCount && n <= kGridRows; ++n) {
+      times_[n]->setText(ShiftTimeText(times_[n]->text(), *d));
+      times_[n]->adjustSize();
+    }
+    return;
+  }
+}
+
+void ClockWindow::PressName(int row, Qt::MouseButton button) {
+  Shared().selectedEntry = QString::number(row);
+  mnuChange_->setVisible(true);
+  const bool highlighted = NameColour(row) == Shared().highlightColour;
+  mnuHiliteItem_->setVisible(!highlighted);
+  mnuNormalize_->setVisible(highlighted);
+  if (button == Qt::RightButton) {
+    mnuFunc_->popup(QCursor::pos());
+  } else if (button == Qt::LeftButton) {
+    CountryInfoWindow* info = CountryInfo();
+    info->SetEntryText(QString::number(row));
+    info->show();
+    info->raise();
+  }
+}
+
+void ClockWindow::PressBackground(Qt::MouseButton button) {
+  if (button != Qt::RightButton) return;
+  mnuChange_->setVisible(false);
+  mnuHiliteItem_->setVisible(false);
+  mnuNormalize_->setVisible(false);
+  mnuFunc_->popup(QCursor::pos());
+}
+
+void ClockWindow::UpdateTip(int row) {
+  QLabel* cell = NameCell(row);
+  if (!cell) return;
+  const QString full = row < CountryTable::kRows ? Shared().table.at(row, kColName) : QString();
+  const auto tip = NameTip(row, full, TimeText(row), TimeText(kRowDstLegend));
+  cell->setToolTip(tip.value_or(QString()));
+}
+
+bool ClockWindow::eventFilter(QObject* watched, QEvent* event) {
+  auto* label = qobject_cast<QLabel*>(watched);
+  if (!label) return QMainWindow::eventFilter(watched, event);
+  const QVariant row = label->property("row");
+  const bool isName = row.isValid();
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+      // Name cells select; time cells take the press so that it does not
+      // count as one on the background.
+      if (isName && event->type() == QEvent::MouseButtonPress)
+        PressName(row.toInt(), static_cast<QMouseEvent*>(event)->button());
+      return true;
+    case QEvent::Enter:
+    case QEvent::MouseMove:
+    case QEvent::ToolTip:
+      if (isName) UpdateTip(row.toInt());
+      return false;
+    default:
+      return false;
+  }
+}
+
+}  // namespace zv
