@@ -1,0 +1,83 @@
+// The clock window's hot paths as the user meets them: one calculation of
+// every entry (highlight file read included), the same with the grid's
+// repaint, and start-up to the window shown.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/gui/appwindows.h"
+#include "clock/gui/clockwindow.h"
+#include "data/seams.h"
+
+namespace {
+
+// A data folder with the shipped countries.txt and a short highlight list.
+class BenchData {
+ public:
+  BenchData() {
+    QFile::copy(QStringLiteral(ZORVANE_SOURCE_DIR "/data/countries.txt"), dir_.filePath("countries.txt"));
+    QFile h(dir_.filePath("highlight.txt"));
+    if (h.open(QIODevice::WriteOnly)) h.write("12\r\n45\r\n101\r\n200\r\n");
+    zv::SetDataFolder(dir_.path());
+  }
+  ~BenchData() { zv::SetDataFolder(QString()); }
+
+ private:
+  QTemporaryDir dir_;
+};
+
+void BM_Calculate(benchmark::State& state) {
+  BenchData data;
+  zv::ClockWindow clock;
+  zv::SetTheClock(&clock);
+  clock.StartUp();
+  for (auto _ : state) clock.Calculate();
+  zv::SetTheClock(nullptr);
+}
+BENCHMARK(BM_Calculate)->Unit(benchmark::kMicrosecond);
+
+void BM_CalculateAndRepaint(benchmark::State& state) {
+  BenchData data;
+  zv::ClockWindow clock;
+  zv::SetTheClock(&clock);
+  clock.StartUp();
+  clock.show();
+  QApplication::processEvents();
+  for (auto _ : state) {
+    clock.Calculate();
+    clock.Grid()->repaint();
+  }
+  zv::SetTheClock(nullptr);
+}
+BENCHMARK(BM_CalculateAndRepaint)->Unit(benchmark::kMillisecond);
+
+void BM_StartUpToShown(benchmark::State& state) {
+  BenchData data;
+  for (auto _ : state) {
+    zv::ClockWindow clock;
+    zv::SetTheClock(&clock);
+    clock.StartUp();
+    clock.show();
+    clock.repaint();
+    QApplication::processEvents();
+    state.PauseTiming();
+    zv::SetTheClock(nullptr);
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_StartUpToShown)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
