@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -98,6 +99,10 @@ class ClockGrid : public QWidget {
 
 ClockWindow::ClockWindow(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(kAppTitle);
+  // The panels and boxes are laid out for MS Sans Serif 8.25; Liberation Sans
+  // keeps their captions within their places, where fontconfig's default
+  // stand-in (a wider face) would overflow them.
+  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
   grid_ = new ClockGrid(this);
   grid_->onBackgroundPress = [this](Qt::MouseButton b) { PressBackground(b); };
   setCentralWidget(grid_);
@@ -136,6 +141,9 @@ void ClockWindow::BuildPanel() {
   picture1_->setPalette(QApplication::palette());
   picture1_->setBackgroundRole(QPalette::Button);
   picture1_->setGeometry(TwipRect(1560, 1020, 3690, 2955));
+  QFont panelFont(QStringLiteral("MS Sans Serif"));
+  panelFont.setPointSizeF(8.25);
+  picture1_->setFont(panelFont);
 
   frame1_ = new QGroupBox(QStringLiteral("Settings"), picture1_);
   frame1_->setGeometry(TwipRect(120, 120, 3435, 2655));
@@ -208,13 +216,18 @@ void ClockWindow::StartUp() {
   // 3: the entry count.
   Shared().entryCount = kEntryCount;
   // 4: the own-zone settings.
-  const ZoneTexts zone = ReadZoneFile(DataPath(QStringLiteral("tzone.txt")));
+  const QString zonePath = DataPath(QStringLiteral("tzone.txt"));
+  // The panel comes up only on a first run, when no zone has been saved yet,
+  // so that the user sees where to state it; otherwise File, Settings shows it.
+  picture1_->setVisible(!QFileInfo::exists(zonePath));
+  const ZoneTexts zone = ReadZoneFile(zonePath);
   text2_->setText(zone.offset);
   text3_->setText(zone.dstHours);
   // 5: the country table.
   ReadCountriesFile();
   // 6: the grid, column by column.
   for (int c = 1; c <= 6; ++c) Loader((c - 1) * kRowsPerColumn + 1, c * kRowsPerColumn, c);
+  picture1_->raise();  // the panel floats over the cells made after it
   // 7: the legend captions.
   names_[kRowDstLegend]->setText(QStringLiteral("DST in"));
   names_[kRowAmLegend]->setText(QStringLiteral("AM in"));

@@ -239,5 +239,29 @@ TEST_F(ClockWindowTest, ClosingEndsWithEveryOtherWindow) {
   EXPECT_EQ(CountryInfoIfLoaded(), nullptr);
 }
 
+// The panel floats over the grid: at its middle the panel, not a cell, takes
+// the mouse and is drawn. It comes up only while no zone file exists.
+TEST_F(ClockWindowTest, PanelLiesAboveTheCellsAndShowsOnFirstRunOnly) {
+  {
+    ClockWindow w;
+    Start(w);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    ASSERT_TRUE(w.Picture1()->isVisible());
+    QWidget* grid = w.Picture1()->parentWidget();
+    const QPoint middle = w.Picture1()->geometry().center();
+    QWidget* hit = grid->childAt(middle);
+    ASSERT_NE(hit, nullptr);
+    EXPECT_TRUE(hit == w.Picture1() || w.Picture1()->isAncestorOf(hit));
+  }
+  data_.Write(QStringLiteral("tzone.txt"), " 3.35          0 \r\n");
+  ClockWindow again;
+  Start(again);
+  again.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
+  EXPECT_FALSE(again.Picture1()->isVisible());
+  EXPECT_EQ(again.Text2()->text(), "3.35");
+}
+
 }  // namespace
 }  // namespace zv
