@@ -153,6 +153,8 @@ void ClockWindow::BuildPanel() {
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, kCaptionColour);
     l->setPalette(p);
+    // On the button-face panel a label would otherwise draw in ButtonText.
+    l->setForegroundRole(QPalette::WindowText);
     if (width > 0) {
       l->setWordWrap(true);
       l->setGeometry(TwipRect(left, top, width, height));

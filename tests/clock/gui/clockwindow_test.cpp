@@ -265,3 +265,33 @@ TEST_F(ClockWindowTest, PanelLiesAboveTheCellsAndShowsOnFirstRunOnly) {
 
 }  // namespace
 }  // namespace zv
+
+namespace zv {
+namespace {
+
+// The panel's captions are drawn in dark red: the darkest pixel of each
+// caption, grabbed as shown, is red with no green or blue.
+TEST_F(ClockWindowTest, PanelCaptionsAreDrawnInDarkRed) {
+  ClockWindow w;
+  Start(w);
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  int captions = 0;
+  for (QLabel* l : w.Picture1()->findChildren<QLabel*>()) {
+    const QRect place(l->mapTo(w.Picture1(), QPoint(0, 0)), l->size());
+    const QImage shot = w.Picture1()->grab(place).toImage();
+    QColor darkest = Qt::white;
+    for (int y = 0; y < shot.height(); ++y)
+      for (int x = 0; x < shot.width(); ++x) {
+        const QColor c = shot.pixelColor(x, y);
+        if (c.lightness() < darkest.lightness()) darkest = c;
+      }
+    EXPECT_GT(darkest.red(), darkest.green() + 40) << l->text().toStdString();
+    EXPECT_LT(darkest.blue(), 60) << l->text().toStdString();
+    ++captions;
+  }
+  EXPECT_EQ(captions, 5);
+}
+
+}  // namespace
+}  // namespace zv
