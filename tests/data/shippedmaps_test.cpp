@@ -149,12 +149,13 @@ TEST(ShippedMaps, NoStrayFilesAndTheSetIsUnder15MB) {
   EXPECT_TRUE(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
 }
 
-// The build places the pictures beside the program: where the program has
+// The build places the pictures (and the country file) beside the program: where the program has
 // been built next to the test folder, its Maps folder holds the same files.
 TEST(ShippedMaps, BuildCopiesThemBesideTheProgram) {
   const QDir buildDir(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
   if (!QFileInfo::exists(buildDir.filePath(QStringLiteral("zorvane"))))
     GTEST_SKIP() << "no program built beside the tests";
+  EXPECT_TRUE(QFileInfo::exists(buildDir.filePath(QStringLiteral("countries.txt"))));
   for (const Entry& e : Entries()) {
     const QString name = e.mapName + QStringLiteral("-map.jpg");
     EXPECT_EQ(test::ReadFileBytes(buildDir.filePath(QStringLiteral("Maps/") + name)),
