@@ -78,7 +78,9 @@ TEST(ShippedCountries, NamesSortedUniqueIn16CharactersAndZonesAdjacent) {
   QString previousSearch;
   for (int n = 1; n <= kEntryCount; ++n) {
     const QString name = d.table.at(n, kColName);
-    if (n > 1) EXPECT_LT(d.table.at(n - 1, kColName), name);
+    if (n > 1) {
+      EXPECT_LT(d.table.at(n - 1, kColName), name);
+    }
     const QString caption = name.left(16);
     EXPECT_FALSE(captions.contains(caption)) << caption.toStdString();
     captions.insert(caption);
@@ -123,6 +125,40 @@ TEST(ShippedCountries, HistoriesHoldTwoToFourSentences) {
     EXPECT_GE(sentences, 2) << d.table.at(n, kColName).toStdString();
     EXPECT_LE(sentences, 4) << d.table.at(n, kColName).toStdString();
   }
+}
+
+// Column 4 is exactly "1" or "0"; an entry without daylight saving has 0 hours
+// and both dates unset; one with it has a positive amount and two different
+// dates of the year, the end before the start south of the equator (the rule
+// then runs over the new year). Offsets lie within the world's range.
+TEST(ShippedCountries, DaylightSavingColumnsAgree) {
+  const auto& d = Data();
+  int southern = 0;
+  for (int n = 1; n <= kEntryCount; ++n) {
+    const std::string name = d.table.at(n, kColName).toStdString();
+    const QString used = d.table.at(n, kColDstUsed);
+    ASSERT_TRUE(used == u"1" || used == u"0") << name;
+    const double hours = NumberInText(d.table.at(n, kColDstHours));
+    const double offset = NumberInText(d.table.at(n, kColOffset));
+    EXPECT_GE(offset, -12.0) << name;
+    EXPECT_LE(offset, 14.0) << name;
+    if (used == u"0") {
+      EXPECT_EQ(d.table.at(n, kColDstHours), QStringLiteral("0")) << name;
+      EXPECT_EQ(d.table.dstStart[n], 0.0) << name;
+      EXPECT_EQ(d.table.dstEnd[n], 0.0) << name;
+      continue;
+    }
+    EXPECT_GT(hours, 0.0) << name;
+    EXPECT_LE(hours, 2.0) << name;
+    const QDate start = QDateFromValue(d.table.dstStart[n]);
+    const QDate end = QDateFromValue(d.table.dstEnd[n]);
+    EXPECT_NE(start, end) << name;
+    if (d.table.at(n, kColLatitude).endsWith(u'S')) {
+      EXPECT_LT(end, start) << name;
+      ++southern;
+    }
+  }
+  EXPECT_GE(southern, 3);  // Chile, New Zealand and south-east Australia at least
 }
 
 // The clock's local time for entry n at a UTC moment of day d, in minutes
