@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QMimeData>
+#include <QScreen>
 #include <QTest>
 #include <QUrl>
 
@@ -141,6 +142,20 @@ TEST_F(MapPreviewTest, DraggingMovesOnceByTheTotalAndNextEntryStartsAtHome) {
   EXPECT_FALSE(w->VScroll1()->isEnabled());
   EXPECT_TRUE(w->Image1()->pixmap().isNull());
   EXPECT_DOUBLE_EQ(w->ImageTopTwips(), 180);
+}
+
+TEST_F(MapPreviewTest, WidthFollowsThePictureAndTheWindowIsCentredAgain) {
+  Picture("pk", 300, 300);
+  CountryInfoWindow* w = CountryInfo();
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  const int top = w->y();
+  for (const char* entry : {"5", "6", "5"}) {
+    w->SetEntryText(entry);
+    const int width = Px(QString(entry) == "5" ? kInfoWideTwips : kInfoNarrowTwips);
+    EXPECT_EQ(w->width(), width) << entry;
+    EXPECT_EQ(w->x(), screen.x() + (screen.width() - width) / 2) << entry;
+    EXPECT_EQ(w->y(), top) << entry;
+  }
 }
 
 class BadMapNameTest : public MapPreviewTest, public ::testing::WithParamInterface<const char*> {};
