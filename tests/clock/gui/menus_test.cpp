@@ -100,6 +100,35 @@ TEST_F(MenusTest, RefreshPutsTheComputersTimeBack) {
   EXPECT_EQ(window_->TimeText(3), "12:00 AM");
 }
 
+TEST_F(MenusTest, ShortcutKeysRunTheirCommands) {
+  prompts_.AnswerInput(QStringLiteral("japan"));
+  window_->mnuFind()->trigger();
+  ASSERT_EQ(window_->NameColour(3), kFindColour);
+  window_->Text1()->setText("2:15 AM");
+  window_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  // F5: the computer's time back and the green gone.
+  QTest::keyClick(window_.get(), Qt::Key_F5);
+  EXPECT_EQ(window_->Text1()->text(), "3:00 PM");
+  EXPECT_EQ(window_->NameColour(3), ClockWindow::NameTemplateColour());
+  // Ctrl+S: the world map.
+  QTest::keyClick(window_.get(), Qt::Key_S, Qt::ControlModifier);
+  ASSERT_NE(WorldMapIfLoaded(), nullptr);
+  EXPECT_TRUE(WorldMapIfLoaded()->isVisible());
+}
+
+TEST_F(MenusTest, ExitWritesTheZoneFileAndClosesTheOtherWindows) {
+  window_->mnuSunClock()->trigger();
+  QTest::mousePress(window_->NameCell(4), Qt::LeftButton, {}, QPoint(2, 2));
+  ASSERT_NE(CountryInfoIfLoaded(), nullptr);
+  window_->Text2()->setText("5.5");
+  window_->mnuExit()->trigger();
+  EXPECT_FALSE(window_->isVisible());
+  EXPECT_EQ(data_.Read("tzone.txt"), " 5.5           0 \r\n");
+  EXPECT_EQ(CountryInfoIfLoaded(), nullptr);
+  EXPECT_EQ(WorldMapIfLoaded(), nullptr);
+}
+
 TEST_F(MenusTest, LocateMarksTheSelectedEntryAsMarkCountryDoes) {
   Select(3);
   window_->mnuLocate()->trigger();

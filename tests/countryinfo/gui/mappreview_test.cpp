@@ -239,6 +239,8 @@ TEST_F(MapPreviewTest, LinkMarksTheShownEntryOnTheWorldMap) {
   // The boxes as they stand count, committed or not.
   w->SetBoxText(kBoxLatitude, "0N");
   w->SetBoxText(kBoxLongitude, "0E");
+  // The label takes the entry's name from the working copy, not the box.
+  w->SetBoxText(kBoxName, "Edited (not committed)");
   QTest::mouseClick(w->Label4(), Qt::LeftButton);
   WorldMapWindow* map = WorldMapIfLoaded();
   ASSERT_NE(map, nullptr);
