@@ -492,7 +492,10 @@ bool CountryInfoWindow::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   if (watched == label4_ && event->type() == QEvent::MouseButtonRelease) {
-    if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) LocateOnWorldMap();
+    // A click: the button let go over the link, as over a button.
+    auto* me = static_cast<QMouseEvent*>(event);
+    if (me->button() == Qt::LeftButton && label4_->rect().contains(me->position().toPoint()))
+      LocateOnWorldMap();
     return true;
   }
   for (int i = 0; i < kBoxCount; ++i) {

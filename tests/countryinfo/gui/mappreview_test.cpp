@@ -266,8 +266,10 @@ TEST_F(MapPreviewTest, LinkMarksTheShownEntryOnTheWorldMap) {
   EXPECT_EQ(map->lblGMT(2)->pos(), map->lblGMT(3)->pos());
   EXPECT_EQ(map->Label1(5)->text(), LatitudeCaption(-45.5));
   EXPECT_EQ(map->Label1(4)->text(), LongitudeCaption(-67.01));
-  // A right click on the link does nothing.
+  // A right click on the link does nothing, nor a press let go elsewhere.
   QTest::mouseClick(w->Label4(), Qt::RightButton);
+  QTest::mousePress(w->Label4(), Qt::LeftButton, {}, QPoint(3, 3));
+  QTest::mouseRelease(w->Label4(), Qt::LeftButton, {}, QPoint(-40, -40));
   EXPECT_EQ(map->HighestLabelIndex(), 3);
   EXPECT_TRUE(prompts_.messages.isEmpty());
 }
