@@ -116,7 +116,9 @@ void ClockWindow::MoreInfo() {
   info->SetEntryText(Shared().selectedEntry);
   if (info->isVisible()) {
     // Already open beside the clock: a shown window cannot become modal, so
-    // bring it to the front on the entry instead.
+    // bring it to the front on the entry instead, out of the task bar if the
+    // user had minimised it.
+    info->setWindowState(info->windowState() & ~Qt::WindowMinimized);
     info->raise();
     info->activateWindow();
     return;
@@ -162,6 +164,7 @@ void ClockWindow::PressName(int row, Qt::MouseButton button) {
   } else if (button == Qt::LeftButton) {
     CountryInfoWindow* info = CountryInfo();
     info->SetEntryText(QString::number(row));
+    info->setWindowState(info->windowState() & ~Qt::WindowMinimized);
     info->show();
     info->raise();
   }

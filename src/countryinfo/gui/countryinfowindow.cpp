@@ -68,7 +68,7 @@ CountryInfoWindow::CountryInfoWindow(QWidget* parent) : QWidget(parent) {
   setFixedSize(TwipSize(kInfoWideTwips, kInfoHeightTwips));
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect s = screen->geometry();
-    move((s.width() - width()) / 2, (s.height() - height()) / 2 - Px(300));
+    move(s.x() + (s.width() - width()) / 2, s.y() + (s.height() - height()) / 2 - Px(300));
   }
 
   combo1_->clear();
@@ -492,7 +492,10 @@ bool CountryInfoWindow::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   if (watched == label4_ && event->type() == QEvent::MouseButtonRelease) {
-    if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) LocateOnWorldMap();
+    // A click: the button let go over the link, as over a button.
+    auto* me = static_cast<QMouseEvent*>(event);
+    if (me->button() == Qt::LeftButton && label4_->rect().contains(me->position().toPoint()))
+      LocateOnWorldMap();
     return true;
   }
   for (int i = 0; i < kBoxCount; ++i) {
@@ -556,8 +559,10 @@ void CountryInfoWindow::SetUpPicture() {
 }
 
 void CountryInfoWindow::CentreHorizontally() {
-  if (QScreen* screen = QGuiApplication::primaryScreen())
-    move((screen->geometry().width() - width()) / 2, y());
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect s = screen->geometry();
+    move(s.x() + (s.width() - width()) / 2, y());
+  }
 }
 
 void CountryInfoWindow::Scrolled(QScrollBar* bar, int value) {
@@ -614,9 +619,13 @@ void CountryInfoWindow::LocateOnWorldMap() {
   const int n = ShownEntry(text2_);
   const QString name =
       n >= 1 && n < CountryTable::kRows ? Shared().working.at(n, kColName) : BoxText(kBoxName);
+  // The world map is a window of its own, not owned by this one: when this
+  // window is modal over the clock window (More info), a window-modal window
+  // blocks only its owner, so the map still takes the user's input.
   WorldMapWindow* map = WorldMap();
   map->show();
   map->raise();
+  map->activateWindow();
   map->MarkPoint(lat, lon, name);
   map->ShowSLightInfo(lat, lon);
 }
