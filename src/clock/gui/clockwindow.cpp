@@ -14,6 +14,7 @@
 
 #include "app/gui/appwindows.h"
 #include "app/gui/colours.h"
+#include "app/gui/formfont.h"
 #include "app/gui/handcursor.h"
 #include "app/gui/prompter.h"
 #include "app/gui/twips.h"
@@ -99,10 +100,6 @@ class ClockGrid : public QWidget {
 
 ClockWindow::ClockWindow(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(kAppTitle);
-  // The panels and boxes are laid out for MS Sans Serif 8.25; Liberation Sans
-  // keeps their captions within their places, where fontconfig's default
-  // stand-in (a wider face) would overflow them.
-  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
   grid_ = new ClockGrid(this);
   grid_->onBackgroundPress = [this](Qt::MouseButton b) { PressBackground(b); };
   setCentralWidget(grid_);
@@ -141,9 +138,7 @@ void ClockWindow::BuildPanel() {
   picture1_->setPalette(QApplication::palette());
   picture1_->setBackgroundRole(QPalette::Button);
   picture1_->setGeometry(TwipRect(1560, 1020, 3690, 2955));
-  QFont panelFont(QStringLiteral("MS Sans Serif"));
-  panelFont.setPointSizeF(8.25);
-  picture1_->setFont(panelFont);
+  picture1_->setFont(FormFont());
 
   frame1_ = new QGroupBox(QStringLiteral("Settings"), picture1_);
   frame1_->setGeometry(TwipRect(120, 120, 3435, 2655));

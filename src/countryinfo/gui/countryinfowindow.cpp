@@ -16,6 +16,7 @@
 
 #include "app/gui/appwindows.h"
 #include "app/gui/colours.h"
+#include "app/gui/formfont.h"
 #include "app/gui/prompter.h"
 #include "app/gui/twips.h"
 #include "clock/gui/clockwindow.h"
@@ -59,9 +60,7 @@ int ShownEntry(const QLineEdit* box) { return RoundHalfEven(NumberInText(box->te
 CountryInfoWindow::CountryInfoWindow(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("Country Information"));
-  QFont base(QStringLiteral("MS Sans Serif"));
-  base.setPointSizeF(8.25);
-  setFont(base);
+  setFont(FormFont());
   BuildLayout();
 
   // Centred, 300 twips above the middle; each display narrows or widens it.

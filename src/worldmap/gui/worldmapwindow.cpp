@@ -10,6 +10,7 @@
 #include <QShortcut>
 
 #include "app/gui/appwindows.h"
+#include "app/gui/formfont.h"
 #include "app/gui/prompter.h"
 #include "app/gui/twips.h"
 #include "clock/gui/clockwindow.h"
@@ -86,6 +87,7 @@ WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
   setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   setFixedSize(TwipSize(kClientTwipsW, kClientTwipsH));
+  setFont(FormFont());
 
   map_ = LoadMapPicture();
   drawing_ = QImage(map_.size(), QImage::Format_ARGB32_Premultiplied);
