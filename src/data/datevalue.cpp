@@ -110,7 +110,7 @@ QString FormatFileDate(DateValue value) {
   const int secs = SecondsOfDay(value);
   if (days == 0) return FormatTimeWithSeconds(secs);
   const QDate d = kBase.addDays(days);
-  QString s = QStringLiteral("%1/%2/%3").arg(d.month()).arg(d.day()).arg(d.year());
+  QString s = QStringLiteral("%1/%2/%3").arg(d.month()).arg(d.day()).arg(d.year(), 4, 10, QChar(u'0'));
   if (secs != 0) s += u' ' + FormatTimeWithSeconds(secs);
   return s;
 }

@@ -82,7 +82,18 @@ QString GeneralNumberText(double value) {
   char buf[512];
   std::snprintf(buf, sizeof buf, "%.14e", value);
   double rounded = 0;
-  std::from_chars(buf, buf + std::char_traits<char>::length(buf), rounded);
+  if (std::from_chars(buf, buf + std::char_traits<char>::length(buf), rounded).ec != std::errc()) {
+    // Next to the largest double, rounding up to 15 digits leaves the range
+    // (1.79769313486232e308), and such a text would read back as 0; cut the
+    // 16th digit off instead. Near the smallest double there are no 15
+    // digits to show and the text would not read back either: it is "0".
+    if (std::fabs(value) < 1) return QStringLiteral("0");
+    std::snprintf(buf, sizeof buf, "%.15e", value);
+    std::string m = buf;
+    m.erase(m.find('e') - 1, 1);  // the 16th significant digit
+    if (std::from_chars(m.data(), m.data() + m.size(), rounded).ec != std::errc()) return QStringLiteral("0");
+  }
+  if (rounded == 0 || !std::isfinite(rounded)) return QStringLiteral("0");
   const int exp10 = static_cast<int>(std::floor(std::log10(std::fabs(rounded))));
   const int decimals = std::max(0, 14 - exp10);
   std::snprintf(buf, sizeof buf, "%.*f", decimals, rounded);

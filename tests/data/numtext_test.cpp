@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 namespace zv {
 namespace {
 
@@ -45,6 +48,23 @@ TEST(GeneralNumberText, FifteenSignificantDigitsNoExponent) {
   EXPECT_EQ(GeneralNumberText(1234.5), "1234.5");
   EXPECT_EQ(GeneralNumberText(1e20), "100000000000000000000");
   EXPECT_EQ(GeneralNumberText(0.000001), "0.000001");
+}
+
+// At the ends of the double range the 15-digit text must still read back as
+// a number near the value (found by fuzzing: the largest doubles used to
+// round out of range, and the text came from an undefined conversion).
+TEST(GeneralNumberText, EndsOfTheRangeReadBack) {
+  const double big = std::numeric_limits<double>::max();
+  const double tiny = std::numeric_limits<double>::denorm_min();
+  for (double v : {big, -big, std::nextafter(big, 0.0), 1.79769313486231e308, tiny, -tiny,
+                   std::numeric_limits<double>::min(), 1e-300}) {
+    const QString g = GeneralNumberText(v);
+    EXPECT_FALSE(g.contains(u'e')) << g.toStdString();
+    EXPECT_NE(g, "0") << v;
+    EXPECT_LE(std::fabs(NumberInText(g) - v), 1e-14 * std::fabs(v)) << g.toStdString();
+  }
+  EXPECT_EQ(GeneralNumberText(big).size(), 309);
+  EXPECT_EQ(GeneralNumberText(-big).left(15), "-17976931348623");
 }
 
 }  // namespace

@@ -65,6 +65,24 @@ TEST(DateValue, BaseAndKnownDays) {
   EXPECT_EQ(FormatMonthDay(DateFromYmd(2004, 3, 28)), "Mar 28");
 }
 
+// Years before 1000 are dates too (a person may type 28 Mar 500); the file
+// form keeps four year digits so that the reader, which wants them, reads
+// the date back instead of stopping the whole file there (found by fuzzing).
+TEST(DateValue, FileFormOfEarlyYearsReadsBack) {
+  for (int year : {100, 109, 500, 999, 1000}) {
+    const DateValue v = DateFromYmd(year, 3, 28);
+    const QString text = FormatFileDate(v);
+    EXPECT_EQ(text, QStringLiteral("3/28/%1").arg(year, 4, 10, QChar(u'0')));
+    const auto back = ParseFileDate(text);
+    ASSERT_TRUE(back.has_value()) << text.toStdString();
+    EXPECT_EQ(*back, v);
+    const DateValue evening = CombineDateTime(WholeDays(v), 18 * 3600);
+    EXPECT_EQ(ParseFileDate(FormatFileDate(evening)), evening);
+  }
+  EXPECT_EQ(FormatFileDate(CombineDateTime(WholeDays(DateFromYmd(109, 3, 28)), 12 * 3600)),
+            "3/28/0109 12:00:00 PM");
+}
+
 struct PersonCase {
   const char* text;
   int y, m, d;  // y 0: no date

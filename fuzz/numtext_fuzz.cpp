@@ -1,0 +1,54 @@
+// NumberInText and IsNumberText on any text; GeneralNumberText of what they
+// read must read back as the same number.
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+#include "data/numtext.h"
+#include "fuzzcheck.h"
+
+namespace {
+
+// 15 significant digits: the read-back may differ in the 16th.
+bool Near15(double a, double b) {
+  if (a == b) return true;
+  return std::fabs(a - b) <= 1e-14 * std::max(std::fabs(a), std::fabs(b));
+}
+
+void CheckGeneralText(double v) {
+  const QString g = zv::GeneralNumberText(v);
+  FUZZ_CHECK(zv::IsNumberText(g), "GeneralNumberText(%.17g) = \"%s\" is no number text", v, Q(g));
+  FUZZ_CHECK(!g.contains(u'e') && !g.contains(u'E'), "exponent in \"%s\"", Q(g));
+  const double back = zv::NumberInText(g);
+  if (std::isfinite(v)) FUZZ_CHECK(Near15(back, v), "\"%s\" reads as %.17g, not %.17g", Q(g), back, v);
+  // Writing what was read gives the same text again.
+  const QString g2 = zv::GeneralNumberText(back);
+  FUZZ_CHECK(g2 == g, "\"%s\" rewritten as \"%s\"", Q(g), Q(g2));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const QString text = QString::fromLatin1(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+  const double v = zv::NumberInText(text);
+  FUZZ_CHECK(std::isfinite(v), "NumberInText(\"%s\") = %g", Q(text), v);
+  if (zv::IsNumberText(text)) {
+    // A whole-number text reads the same with spaces around it and text after.
+    FUZZ_CHECK(zv::NumberInText(QStringLiteral("  ") + text + QStringLiteral(" x")) == v,
+               "padding changed \"%s\"", Q(text));
+  } else if (v != 0) {
+    // Text that is not a number as a whole still starts with the number read.
+    FUZZ_CHECK(zv::NumberInText(text.trimmed()) == v, "\"%s\"", Q(text));
+  }
+  CheckGeneralText(v);
+  // Any double, from the raw bytes, survives its general text.
+  if (size >= sizeof(double)) {
+    double raw;
+    std::memcpy(&raw, data, sizeof raw);
+    if (std::isfinite(raw)) CheckGeneralText(raw);
+    const int r = zv::RoundHalfEven(raw);
+    if (std::isfinite(raw) && std::fabs(raw) < 2e9)
+      FUZZ_CHECK(std::fabs(r - raw) <= 0.5, "RoundHalfEven(%.17g) = %d", raw, r);
+  }
+  return 0;
+}
