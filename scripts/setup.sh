@@ -2,7 +2,7 @@
 # Installs what building and testing Zorvane needs on Debian, when missing.
 set -euo pipefail
 packages=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev fonts-liberation
-  libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth x11-utils xdotool imagemagick tzdata)
+  libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth x11-utils xdotool imagemagick tzdata libx11-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
