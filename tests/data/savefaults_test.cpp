@@ -1,0 +1,104 @@
+// Saving a data file when the disk or folder fails: the old file is always
+// left whole and the caller is told why.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "data/countryfile.h"
+#include "data/savefile.h"
+#include "data/tzonefile.h"
+#include "support/testsupport.h"
+
+namespace zv {
+namespace {
+
+struct FileKind {
+  const char* name;
+  WriteMode mode;
+  QByteArray (*newBytes)();
+};
+
+QByteArray CountryBytes() {
+  CountryTable t;
+  for (int n = 1; n <= kEntryCount; ++n) t.at(n, kColName) = QStringLiteral("Entry %1").arg(n);
+  return WriteCountriesBytes(t, kEntryCount, QDateTime(QDate(2026, 12, 7), QTime(5, 0)));
+}
+QByteArray ZoneBytes() { return ZoneFileBytes(QStringLiteral("-4.5"), QStringLiteral("1")); }
+QByteArray HighlightBytes() { return QByteArrayLiteral(" 12 \r\n"); }
+
+const FileKind kKinds[] = {
+    {"countries.txt", WriteMode::kReplace, CountryBytes},
+    {"tzone.txt", WriteMode::kReplace, ZoneBytes},
+    {"highlight.txt", WriteMode::kAppend, HighlightBytes},
+};
+const QByteArray kOld = QByteArrayLiteral("old contents\r\n");
+
+class SaveFaults : public ::testing::TestWithParam<FileKind> {
+ protected:
+  void TearDown() override { SetWriteFailureAfterBytesForTests(-1); }
+  QString Path() const { return dir_.filePath(QString::fromLatin1(GetParam().name)); }
+  void WriteOld() {
+    QFile f(Path());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(kOld);
+  }
+  QTemporaryDir dir_;
+};
+
+TEST_P(SaveFaults, DiskFullPartWayKeepsTheOldFile) {
+  WriteOld();
+  for (qint64 after : {0, 1, 10}) {
+    SCOPED_TRACE(after);
+    SetWriteFailureAfterBytesForTests(after);
+    EXPECT_FALSE(WriteFileWhole(Path(), GetParam().newBytes(), GetParam().mode).isEmpty());
+    EXPECT_EQ(test::ReadFileBytes(Path()), kOld);
+  }
+  // The folder holds nothing left over from the failed writes.
+  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{GetParam().name});
+}
+
+TEST_P(SaveFaults, MissingFolderIsToldAndCreatesNothing) {
+  const QString path = dir_.filePath(QStringLiteral("gone/") + QString::fromLatin1(GetParam().name));
+  EXPECT_FALSE(WriteFileWhole(path, GetParam().newBytes(), GetParam().mode).isEmpty());
+  EXPECT_FALSE(QFile::exists(path));
+  EXPECT_FALSE(QDir(dir_.filePath(QStringLiteral("gone"))).exists());
+}
+
+// Works as root too: a folder in the file's place cannot be replaced.
+TEST_P(SaveFaults, AFolderInTheFilesPlaceIsTold) {
+  ASSERT_TRUE(QDir(dir_.path()).mkdir(QString::fromLatin1(GetParam().name)));
+  EXPECT_FALSE(WriteFileWhole(Path(), GetParam().newBytes(), GetParam().mode).isEmpty());
+  EXPECT_TRUE(QFileInfo(Path()).isDir());
+}
+
+TEST_P(SaveFaults, ReadOnlyFolderKeepsTheOldFile) {
+  if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+  WriteOld();
+  QFile::setPermissions(Path(), QFile::ReadOwner);
+  QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::ExeOwner);
+  const QString why = WriteFileWhole(Path(), GetParam().newBytes(), GetParam().mode);
+  QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  EXPECT_FALSE(why.isEmpty());
+  EXPECT_EQ(test::ReadFileBytes(Path()), kOld);
+}
+
+TEST_P(SaveFaults, AfterTheFaultTheWriteWorks) {
+  WriteOld();
+  SetWriteFailureAfterBytesForTests(-1);
+  EXPECT_EQ(WriteFileWhole(Path(), GetParam().newBytes(), GetParam().mode), QString());
+  const QByteArray expected =
+      GetParam().mode == WriteMode::kAppend ? kOld + GetParam().newBytes() : GetParam().newBytes();
+  EXPECT_EQ(test::ReadFileBytes(Path()), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(DataFiles, SaveFaults, ::testing::ValuesIn(kKinds), [](const auto& info) {
+  QString n = QString::fromLatin1(info.param.name);
+  return n.replace(u'.', u'_').toStdString();
+});
+
+}  // namespace
+}  // namespace zv
