@@ -8,9 +8,11 @@
 #include <QPointer>
 #include <QScreen>
 #include <QShortcut>
+#include <optional>
 
 #include "app/gui/appwindows.h"
 #include "app/gui/formfont.h"
+#include "app/gui/handcursor.h"
 #include "app/gui/prompter.h"
 #include "app/gui/twips.h"
 #include "clock/gui/clockwindow.h"
@@ -167,7 +169,7 @@ WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
   template_->setPalette(yellow);
   template_->setAutoFillBackground(false);
   template_->setAttribute(Qt::WA_TranslucentBackground);
-  template_->setCursor(Qt::PointingHandCursor);
+  template_->setCursor(HandCursor());
   template_->setGeometry(TwipRect(0, 50, 420, 195));
   template_->installEventFilter(this);
 
@@ -345,6 +347,11 @@ void WorldMapWindow::ClickMapLabel(int i) {
 }
 
 bool WorldMapWindow::eventFilter(QObject* watched, QEvent* event) {
+  // A press on a map label belongs to the label: it must not reach the map
+  // below, which would move the marker and rewrite the point information.
+  if ((event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) &&
+      qobject_cast<QLabel*>(watched))
+    return true;
   if (event->type() == QEvent::MouseButtonRelease) {
     auto* me = static_cast<QMouseEvent*>(event);
     auto* label = qobject_cast<QLabel*>(watched);
@@ -413,7 +420,7 @@ WorldMapWindow::RunEnd WorldMapWindow::RunPasses(int progressDivisor,
 void WorldMapWindow::ShowDayNight() {
   if (running_ || closing_) return;
   QPointer<WorldMapWindow> self(this);
-  BusyPointer busy;
+  std::optional<BusyPointer> busy(std::in_place);
   running_ = true;
   ShowProgress(true);
   const QString gmtBefore = Shared().gmtTimeText;
@@ -432,6 +439,7 @@ void WorldMapWindow::ShowDayNight() {
   if (end == RunEnd::Done) RepaintMapLabels();
   ShowProgress(false);
   if (end == RunEnd::Failed) {
+    busy.reset();  // the normal pointer over the message
     Prompts().Message(this, QStringLiteral("The GMT time \"%1\" is not a time of day, so the "
                                            "day and night lines cannot be shown.")
                                 .arg(gmtBefore));
@@ -441,7 +449,7 @@ void WorldMapWindow::ShowDayNight() {
 void WorldMapWindow::PlotSunriseSunset() {
   if (running_ || closing_) return;
   QPointer<WorldMapWindow> self(this);
-  BusyPointer busy;
+  std::optional<BusyPointer> busy(std::in_place);
   running_ = true;
   QLabel* tag = NewMapLabel();
   QPointer<QLabel> tagGuard(tag);
@@ -471,6 +479,7 @@ void WorldMapWindow::PlotSunriseSunset() {
   running_ = false;
   if (end == RunEnd::Failed) {
     // The search leaves the GMT time text as the box gave it.
+    busy.reset();  // the normal pointer over the message
     Prompts().Message(this, failure);
     ShowProgress(false);
     return;

@@ -297,3 +297,38 @@ TEST_F(WorldMapTest, ClosingTheWindowDuringARunStopsIt) {
 
 }  // namespace
 }  // namespace zv
+
+namespace zv {
+namespace {
+
+// A press on a name label stays with the label: the marker and the point
+// information keep what the last press on the map gave them.
+TEST_F(WorldMapTest, PressOnANameLabelDoesNotReachTheMap) {
+  QTest::mouseClick(map_, Qt::LeftButton, {}, QPoint(100, 100));
+  const QPoint marker = map_->Shape3()->pos();
+  const QString latitude = map_->Label1(5)->text();
+  map_->MarkCountry(3);
+  QLabel* label = map_->lblGMT(1);
+  QTest::mousePress(label, Qt::LeftButton, {}, QPoint(2, 2));
+  QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(2, 2));
+  EXPECT_EQ(map_->Shape3()->pos(), marker);
+  EXPECT_EQ(map_->Label1(5)->text(), latitude);
+}
+
+// The message of a failed command comes with the normal pointer.
+TEST_F(WorldMapTest, FailureMessageShowsTheNormalPointer) {
+  struct Watch : test::ScriptedPrompter {
+    bool busyDuringMessage = true;
+    void Message(QWidget* parent, const QString& text) override {
+      busyDuringMessage = QGuiApplication::overrideCursor() != nullptr;
+      ScriptedPrompter::Message(parent, text);
+    }
+  } watch;
+  map_->Text1()->setText(QStringLiteral("25:99"));
+  map_->PlotSunriseSunset();
+  ASSERT_EQ(watch.messages.size(), 1);
+  EXPECT_FALSE(watch.busyDuringMessage);
+}
+
+}  // namespace
+}  // namespace zv
