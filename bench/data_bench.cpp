@@ -36,5 +36,3 @@ void BM_WriteCountries(benchmark::State& state) {
 BENCHMARK(BM_WriteCountries)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -46,7 +46,9 @@ TEST_P(DateFieldTest, Reads) {
   FieldReader r(QString::fromLatin1(GetParam().field));
   const auto v = r.ReadDate();
   ASSERT_EQ(v.has_value(), GetParam().value.has_value()) << GetParam().field;
-  if (v) EXPECT_NEAR(*v, *GetParam().value, 1e-9) << GetParam().field;
+  if (v) {
+    EXPECT_NEAR(*v, *GetParam().value, 1e-9) << GetParam().field;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(

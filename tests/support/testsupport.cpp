@@ -5,6 +5,9 @@
 #include <QDir>
 #include <QFile>
 
+#include "data/countryfile.h"
+#include "data/tzonefile.h"
+
 namespace zv::test {
 
 ScriptedPrompter::ScriptedPrompter() { SetPrompter(this); }
@@ -30,9 +33,11 @@ std::optional<QString> ScriptedPrompter::Input(QWidget*, const QString& title, c
     ADD_FAILURE() << "unexpected input box: " << prompt.toStdString();
     return std::nullopt;
   }
-  auto a = inputs.front();
+  const bool given = inputs.front().has_value();
+  const QString text = inputs.front().value_or(QString());
   inputs.pop_front();
-  return a;
+  if (!given) return std::nullopt;
+  return text;
 }
 
 DataFolder::DataFolder() { SetDataFolder(dir_.path()); }
@@ -45,6 +50,28 @@ void DataFolder::Write(const QString& name, const QByteArray& bytes) const {
 }
 QByteArray DataFolder::Read(const QString& name) const { return ReadFileBytes(Path(name)); }
 bool DataFolder::Exists(const QString& name) const { return QFile::exists(Path(name)); }
+
+CountryTable EntryTable(const QString& offset, const QString& latitude, const QString& longitude) {
+  CountryTable t;
+  for (int n = 1; n <= kEntryCount; ++n) {
+    t.at(n, kColName) = QStringLiteral("Entry %1").arg(n);
+    t.at(n, kColOffset) = offset;
+    t.at(n, kColDstHours) = QStringLiteral("0");
+    t.at(n, kColDstUsed) = QStringLiteral("0");
+    t.at(n, kColLatitude) = latitude;
+    t.at(n, kColLongitude) = longitude;
+  }
+  return t;
+}
+
+QByteArray CountriesBytes(const CountryTable& table) {
+  return WriteCountriesBytes(table, kEntryCount, QDateTime(QDate(2026, 1, 1), QTime(9, 0)));
+}
+
+void WriteStartFiles(const DataFolder& data, const QByteArray& countries) {
+  data.Write(QStringLiteral("countries.txt"), countries);
+  data.Write(QStringLiteral("tzone.txt"), ZoneFileBytes(QStringLiteral("0"), QStringLiteral("0")));
+}
 
 QByteArray ReadFileBytes(const QString& path) {
   QFile f(path);

@@ -1,6 +1,6 @@
 #pragma once
-// Helpers shared by the tests: a scripted prompter, a fresh data folder, and
-// file reading and writing.
+// Helpers shared by the tests: a scripted prompter, a fresh data folder, a
+// sample country table, and file reading and writing.
 
 #include <QByteArray>
 #include <QString>
@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "app/gui/prompter.h"
+#include "data/countrytable.h"
 #include "data/seams.h"
 
 namespace zv::test {
@@ -55,6 +56,17 @@ class DataFolder {
  private:
   QTemporaryDir dir_;
 };
+
+// A full table of entries named "Entry n", each at the same GMT offset and
+// place, without daylight saving. Tests then set the entries they look at.
+CountryTable EntryTable(const QString& offset = QStringLiteral("0"),
+                        const QString& latitude = QStringLiteral("10N"),
+                        const QString& longitude = QStringLiteral("20E"));
+// The countries.txt bytes a save of the whole table writes (dated 1/1/2026).
+QByteArray CountriesBytes(const CountryTable& table);
+// What a clock window needs to start: countries.txt with the given bytes and
+// a tzone.txt for GMT without daylight saving.
+void WriteStartFiles(const DataFolder& data, const QByteArray& countries);
 
 QByteArray ReadFileBytes(const QString& path);
 // A file of the source tree, by its path from the top.

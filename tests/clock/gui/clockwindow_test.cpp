@@ -31,7 +31,7 @@ QByteArray SampleCountries() {
   set(1, "United States (Eastern)", "-5", "1", "1", DateFromYmd(2026, 3, 8), DateFromYmd(2026, 11, 1));
   set(2, "India", "5.5", "0", "0", 0, 0);
   set(3, "Australia (Eastern)", "10", "1", "1", DateFromYmd(2026, 10, 4), DateFromYmd(2026, 4, 5));
-  return WriteCountriesBytes(t, kEntryCount, QDateTime(QDate(2026, 1, 1), QTime(9, 0)));
+  return test::CountriesBytes(t);
 }
 
 class ClockWindowTest : public ::testing::Test {

@@ -11,7 +11,7 @@
 #include "countryinfo/gui/countryinfowindow.h"
 #include "data/countryfile.h"
 #include "data/savefile.h"
-#include "support/testsupport.h"
+#include "support/clockfixture.h"
 
 namespace zv {
 namespace {
@@ -25,25 +25,13 @@ QByteArray Countries() {
     t.at(n, kColDstUsed) = QStringLiteral("0");
   }
   for (int n = 6; n <= kEntryCount; ++n) t.at(n, kColName) = QStringLiteral("Entry %1").arg(n);
-  return WriteCountriesBytes(t, kEntryCount, QDateTime(QDate(2026, 1, 1), QTime(9, 0)));
+  return test::CountriesBytes(t);
 }
 
-class ListCommandsTest : public ::testing::Test {
+class ListCommandsTest : public test::ClockWindowTest {
  protected:
-  void SetUp() override {
-    ResetShared();
-    SetClock(&clock_);
-    data_.Write(QStringLiteral("countries.txt"), Countries());
-    data_.Write(QStringLiteral("tzone.txt"), " 0             0 \r\n");
-    window_ = std::make_unique<ClockWindow>();
-    SetTheClock(window_.get());
-    window_->StartUp();
-  }
-  void TearDown() override {
-    CloseOtherWindows();
-    window_.reset();
-    SetClock(nullptr);
-  }
+  ListCommandsTest() : ClockWindowTest(QDateTime(QDate(2026, 12, 6), QTime(15, 0))) {}
+  void SetUp() override { StartClock(Countries()); }
   QStringList VisibleItems() const {
     QStringList out;
     for (QAction* a : window_->mnuFunc()->actions())
@@ -52,11 +40,6 @@ class ListCommandsTest : public ::testing::Test {
     return out;
   }
   void Press(int row, Qt::MouseButton b) { QTest::mousePress(window_->NameCell(row), b, {}, QPoint(2, 2)); }
-
-  FixedClock clock_{QDateTime(QDate(2026, 12, 6), QTime(15, 0))};
-  test::DataFolder data_;
-  test::ScriptedPrompter prompts_;
-  std::unique_ptr<ClockWindow> window_;
 };
 
 TEST_F(ListCommandsTest, FileMenuItems) {

@@ -16,7 +16,7 @@
 #include "data/module1.h"
 #include "data/savefile.h"
 #include "solar/numberfns.h"
-#include "support/testsupport.h"
+#include "support/clockfixture.h"
 #include "worldmap/gui/worldmapwindow.h"
 #include "worldmap/mapgeometry.h"
 
@@ -24,14 +24,7 @@ namespace zv {
 namespace {
 
 QByteArray Countries() {
-  CountryTable t;
-  for (int n = 1; n <= kEntryCount; ++n) {
-    t.at(n, kColName) = QStringLiteral("Entry %1").arg(n);
-    t.at(n, kColOffset) = QStringLiteral("0");
-    t.at(n, kColDstUsed) = QStringLiteral("0");
-    t.at(n, kColLatitude) = QStringLiteral("10N");
-    t.at(n, kColLongitude) = QStringLiteral("20E");
-  }
+  CountryTable t = test::EntryTable();
   t.at(3, kColName) = QStringLiteral("Japan");
   t.at(3, kColOffset) = QStringLiteral("9");
   t.at(3, kColLatitude) = QStringLiteral("35.68N");
@@ -39,26 +32,15 @@ QByteArray Countries() {
   t.at(8, kColName) = QStringLiteral("Chile (Easter Island)");
   t.at(8, kColLatitude) = QString();
   t.at(8, kColLongitude) = QStringLiteral("109.35W");
-  return WriteCountriesBytes(t, kEntryCount, QDateTime(QDate(2026, 1, 1), QTime(9, 0)));
+  return test::CountriesBytes(t);
 }
 
-class MenusTest : public ::testing::Test {
+class MenusTest : public test::ClockWindowTest {
  protected:
+  MenusTest() : ClockWindowTest(QDateTime(QDate(2026, 12, 6), QTime(15, 0))) {}
   void SetUp() override {
-    ResetShared();
-    SetClock(&clock_);
-    data_.Write(QStringLiteral("countries.txt"), Countries());
-    data_.Write(QStringLiteral("tzone.txt"), " 0             0 \r\n");
-    window_ = std::make_unique<ClockWindow>();
-    SetTheClock(window_.get());
-    window_->StartUp();
+    StartClock(Countries());
     window_->show();
-  }
-  void TearDown() override {
-    SetWriteFailureAfterBytesForTests(-1);
-    CloseOtherWindows();
-    window_.reset();
-    SetClock(nullptr);
   }
   // A right press on a name cell, as the user selects an entry for the
   // Functions menu; the menu is closed again.
@@ -73,11 +55,6 @@ class MenusTest : public ::testing::Test {
     QApplication::sendEvent(cell, &help);
     return cell->toolTip();
   }
-
-  FixedClock clock_{QDateTime(QDate(2026, 12, 6), QTime(15, 0))};
-  test::DataFolder data_;
-  test::ScriptedPrompter prompts_;
-  std::unique_ptr<ClockWindow> window_;
 };
 
 TEST_F(MenusTest, SunlightMapShowsTheWorldMapBesideTheClock) {

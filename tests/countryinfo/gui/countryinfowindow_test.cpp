@@ -20,15 +20,7 @@ namespace zv {
 namespace {
 
 CountryTable SampleTable() {
-  CountryTable t;
-  for (int n = 1; n <= kEntryCount; ++n) {
-    t.at(n, kColName) = QStringLiteral("Entry %1").arg(n);
-    t.at(n, kColOffset) = QStringLiteral("1");
-    t.at(n, kColDstHours) = QStringLiteral("0");
-    t.at(n, kColDstUsed) = QStringLiteral("0");
-    t.at(n, kColLatitude) = QStringLiteral("10N");
-    t.at(n, kColLongitude) = QStringLiteral("20E");
-  }
+  CountryTable t = test::EntryTable(QStringLiteral("1"));
   t.at(5, kColName) = QStringLiteral("Pakistan (PK)");
   t.at(5, kColDstUsed) = QStringLiteral("1");
   t.dstStart[5] = DateFromYmd(2004, 3, 28);

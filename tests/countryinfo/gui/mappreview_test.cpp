@@ -37,16 +37,8 @@ class UrlCatcher : public QObject {
 };
 
 CountryTable Table() {
-  CountryTable t;
-  for (int n = 1; n <= kEntryCount; ++n) {
-    t.at(n, kColName) = QStringLiteral("Entry %1").arg(n);
-    t.at(n, kColOffset) = QStringLiteral("0");
-    t.at(n, kColDstHours) = QStringLiteral("0");
-    t.at(n, kColDstUsed) = QStringLiteral("0");
-    t.at(n, kColLatitude) = QStringLiteral("10N");
-    t.at(n, kColLongitude) = QStringLiteral("20E");
-    t.at(n, kColMapName) = QStringLiteral("none");
-  }
+  CountryTable t = test::EntryTable();
+  for (int n = 1; n <= kEntryCount; ++n) t.at(n, kColMapName) = QStringLiteral("none");
   t.at(5, kColName) = QStringLiteral("Pakistan (PK)");
   t.at(5, kColMapName) = QStringLiteral("pk");
   return t;

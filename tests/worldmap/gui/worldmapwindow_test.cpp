@@ -17,39 +17,27 @@
 #include "countryinfo/gui/countryinfowindow.h"
 #include "data/countryfile.h"
 #include "data/module1.h"
-#include "support/testsupport.h"
+#include "support/clockfixture.h"
 
 namespace zv {
 namespace {
 
 QByteArray Countries() {
-  CountryTable t;
-  for (int n = 1; n <= kEntryCount; ++n) {
-    t.at(n, kColName) = QStringLiteral("Entry %1").arg(n);
-    t.at(n, kColOffset) = QStringLiteral("0");
-    t.at(n, kColDstUsed) = QStringLiteral("0");
-    t.at(n, kColLatitude) = QStringLiteral("0.00N");
-    t.at(n, kColLongitude) = QStringLiteral("0.00E");
-  }
+  CountryTable t = test::EntryTable(QStringLiteral("0"), QStringLiteral("0.00N"), QStringLiteral("0.00E"));
   // Adjacent parts of one country, another match, then the first name again.
   t.at(10, kColName) = QStringLiteral("Ruritania (East)");
   t.at(11, kColName) = QStringLiteral("Ruritania (West)");
   t.at(12, kColName) = QStringLiteral("Rurik");
   t.at(13, kColName) = QStringLiteral("Ruritania (Far)");
   t.at(20, kColName) = QStringLiteral("(Unnamed) Isle");
-  return WriteCountriesBytes(t, kEntryCount, QDateTime(QDate(2026, 1, 1), QTime(9, 0)));
+  return test::CountriesBytes(t);
 }
 
-class WorldMapTest : public ::testing::Test {
+class WorldMapTest : public test::ClockWindowTest {
  protected:
+  WorldMapTest() : ClockWindowTest(QDateTime(QDate(2026, 1, 1), QTime(12, 0))) {}
   void SetUp() override {
-    ResetShared();
-    SetClock(&clock_);
-    data_.Write(QStringLiteral("countries.txt"), Countries());
-    data_.Write(QStringLiteral("tzone.txt"), " 0             0 \r\n");
-    clockWindow_ = std::make_unique<ClockWindow>();
-    SetTheClock(clockWindow_.get());
-    clockWindow_->StartUp();
+    StartClock(Countries());
     map_ = new WorldMapWindow();
     map_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(map_));
@@ -57,9 +45,7 @@ class WorldMapTest : public ::testing::Test {
   void TearDown() override {
     if (map_) map_->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    CloseOtherWindows();
-    clockWindow_.reset();
-    SetClock(nullptr);
+    ClockWindowTest::TearDown();
   }
   int DrawnPixels() const {
     const QImage& d = map_->Drawing();
@@ -70,10 +56,6 @@ class WorldMapTest : public ::testing::Test {
     return n;
   }
 
-  FixedClock clock_{QDateTime(QDate(2026, 1, 1), QTime(12, 0))};
-  test::DataFolder data_;
-  test::ScriptedPrompter prompter_;
-  std::unique_ptr<ClockWindow> clockWindow_;
   QPointer<WorldMapWindow> map_;
 };
 
@@ -177,19 +159,19 @@ TEST_F(WorldMapTest, FindCountryMarksAdjacentPartsOnceAndReports) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.answer);
     map_->ClearMap();
-    prompter_.messages.clear();
-    prompter_.AnswerInput(QString::fromLatin1(c.answer));
+    prompts_.messages.clear();
+    prompts_.AnswerInput(QString::fromLatin1(c.answer));
     map_->FindCountry();
     EXPECT_EQ(map_->HighestLabelIndex(), c.marks);
-    EXPECT_EQ(prompter_.messages, QStringList{c.message});
+    EXPECT_EQ(prompts_.messages, QStringList{c.message});
   }
   // The last search text is offered next time; Cancel marks nothing and says nothing.
-  prompter_.messages.clear();
-  prompter_.AnswerInput(std::nullopt);
+  prompts_.messages.clear();
+  prompts_.AnswerInput(std::nullopt);
   map_->FindCountry();
-  EXPECT_EQ(prompter_.asked.back().offered, "xyz");
-  EXPECT_EQ(prompter_.asked.back().prompt, "Enter the partial name of country to locate");
-  EXPECT_TRUE(prompter_.messages.isEmpty());
+  EXPECT_EQ(prompts_.asked.back().offered, "xyz");
+  EXPECT_EQ(prompts_.asked.back().prompt, "Enter the partial name of country to locate");
+  EXPECT_TRUE(prompts_.messages.isEmpty());
 }
 
 TEST_F(WorldMapTest, ClearErasesDrawingsAndLabelsButNotTheTemplate) {
@@ -223,15 +205,15 @@ TEST_F(WorldMapTest, ShowDayNightDrawsAndEndsWithTheProgressHidden) {
   EXPECT_DOUBLE_EQ(map_->ProgressWidthTwips(), 3435.0 * 182 / 360);
   // The GMT time text is left in its 24-hour form.
   EXPECT_EQ(Shared().gmtTimeText, "12:00");
-  EXPECT_TRUE(prompter_.messages.isEmpty());
+  EXPECT_TRUE(prompts_.messages.isEmpty());
 }
 
 TEST_F(WorldMapTest, ShowDayNightWithNoTimeOfDaySaysSoAndDrawsNothing) {
   Shared().gmtTimeText = QStringLiteral("soon");
   map_->ShowDayNight();
   EXPECT_EQ(DrawnPixels(), 0);
-  ASSERT_EQ(prompter_.messages.size(), 1);
-  EXPECT_TRUE(prompter_.messages[0].contains("soon"));
+  ASSERT_EQ(prompts_.messages.size(), 1);
+  EXPECT_TRUE(prompts_.messages[0].contains("soon"));
   EXPECT_FALSE(map_->Shape1()->isVisible());
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
@@ -263,7 +245,7 @@ TEST_F(WorldMapTest, PlotPlacesTheTagInUpperCase) {
 TEST_F(WorldMapTest, PlotWithNoTimeOfDayFailsVisiblyAndDrawsNothing) {
   map_->Text1()->setText(QStringLiteral("25:99"));
   map_->PlotSunriseSunset();
-  EXPECT_EQ(prompter_.messages, QStringList{"13. Type mismatch"});
+  EXPECT_EQ(prompts_.messages, QStringList{"13. Type mismatch"});
   EXPECT_EQ(DrawnPixels(), 0);
   ASSERT_EQ(map_->HighestLabelIndex(), 1);
   EXPECT_FALSE(map_->lblGMT(1)->isVisible());
