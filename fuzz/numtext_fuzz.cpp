@@ -19,6 +19,12 @@ void CheckGeneralText(double v) {
   const QString g = zv::GeneralNumberText(v);
   FUZZ_CHECK(zv::IsNumberText(g), "GeneralNumberText(%.17g) = \"%s\" is no number text", v, Q(g));
   FUZZ_CHECK(!g.contains(u'e') && !g.contains(u'E'), "exponent in \"%s\"", Q(g));
+  // At most 15 significant digits: from the first non-zero digit to the last.
+  const QString digits = QString(g).remove(u'-').remove(u'.');
+  qsizetype first = 0, last = digits.size() - 1;
+  while (first < digits.size() && digits[first] == u'0') ++first;
+  while (last > first && digits[last] == u'0') --last;
+  FUZZ_CHECK(last - first + 1 <= 15, "more than 15 significant digits in \"%s\"", Q(g));
   const double back = zv::NumberInText(g);
   if (std::isfinite(v)) FUZZ_CHECK(Near15(back, v), "\"%s\" reads as %.17g, not %.17g", Q(g), back, v);
   // Writing what was read gives the same text again.

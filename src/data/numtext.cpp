@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -95,6 +97,18 @@ QString GeneralNumberText(double value) {
   }
   if (rounded == 0 || !std::isfinite(rounded)) return QStringLiteral("0");
   const int exp10 = static_cast<int>(std::floor(std::log10(std::fabs(rounded))));
+  if (exp10 >= 15) {
+    // Beyond 15 integer digits the double's own decimal expansion would show
+    // digits past the 15th ("123456789012345677877" for 1.23456789012345678e20);
+    // write the 15 digits of the mantissa and zeros instead.
+    std::snprintf(buf, sizeof buf, "%.14e", rounded);
+    std::string s;
+    for (const char* c = buf; *c && *c != 'e'; ++c)
+      if (*c != '.') s += *c;
+    const int exp = std::atoi(std::strchr(buf, 'e') + 1);
+    s.append(static_cast<size_t>(exp - 14), '0');
+    return QString::fromStdString(s);
+  }
   const int decimals = std::max(0, 14 - exp10);
   std::snprintf(buf, sizeof buf, "%.*f", decimals, rounded);
   std::string s = buf;

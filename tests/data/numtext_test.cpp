@@ -47,6 +47,11 @@ TEST(GeneralNumberText, FifteenSignificantDigitsNoExponent) {
   EXPECT_EQ(GeneralNumberText(-0.25), "-0.25");
   EXPECT_EQ(GeneralNumberText(1234.5), "1234.5");
   EXPECT_EQ(GeneralNumberText(1e20), "100000000000000000000");
+  // Past 15 integer digits the rest are zeros, not the double's expansion.
+  EXPECT_EQ(GeneralNumberText(1.23456789012345678e20), "123456789012346000000");
+  EXPECT_EQ(GeneralNumberText(-9007199254740993.0), "-9007199254740990");
+  EXPECT_EQ(GeneralNumberText(999999999999999.4), "999999999999999");
+  EXPECT_EQ(GeneralNumberText(999999999999999.6), "1000000000000000");
   EXPECT_EQ(GeneralNumberText(0.000001), "0.000001");
 }
 
