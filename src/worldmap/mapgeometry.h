@@ -34,9 +34,9 @@ LatLon ClickToLatLon(double x, double y, double w = kMapW, double h = kMapH);
 // Empty or one-character texts give 0.
 double CoordinateFromText(const QString& text, QChar positiveLetter);
 
-// The text written on the map for an entry name: the name before " (" when
-// it has a parenthesis, else the whole name. A name that begins with "(" is
-// used whole.
+// The text written on the map for an entry name: the name up to two
+// characters before its first "(" (United States (Eastern) gives United
+// States), else the whole name. A name that begins with "(" is used whole.
 QString LabelTextForName(const QString& name);
 
 // The message after "Find Country" marked count entries for the answer.
