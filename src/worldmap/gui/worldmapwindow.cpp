@@ -137,13 +137,17 @@ WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
 
   shape4_ = new ShapeWidget(ShapeWidget::Kind::Filled, palette().color(QPalette::Button), this);
   shape4_->setGeometry(TwipRect(7785, 4500, 2985, 285));
-  auto legend = [&](int i, const QString& caption, double left, double width) {
+  // Each caption may grow into the gap before its line when the form font
+  // draws it wider than its designed width, rather than lose its last letter.
+  auto legend = [&](int i, const QString& caption, double left, double width, double lineLeft) {
     auto* l = new QLabel(caption, this);
     l->setGeometry(TwipRect(left, 4545, width, 195));
+    const int need = l->fontMetrics().horizontalAdvance(caption);
+    if (need > l->width()) l->resize(std::min(need, Px(lineLeft - left)), l->height());
     label2_[i] = l;
   };
-  legend(0, QStringLiteral("Sun rise"), 7875, 570);
-  legend(1, QStringLiteral("Sun set"), 9405, 540);
+  legend(0, QStringLiteral("Sun rise"), 7875, 570, 8505);
+  legend(1, QStringLiteral("Sun set"), 9405, 540, 10035);
   line1_[0] = new ShapeWidget(ShapeWidget::Kind::HorizontalLine, kRed, this);
   line1_[0]->setGeometry(TwipRect(8505, 4680 - 30, 630, 60));
   line1_[1] = new ShapeWidget(ShapeWidget::Kind::HorizontalLine, kBlue, this);

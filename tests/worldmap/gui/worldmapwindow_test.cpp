@@ -89,6 +89,15 @@ TEST_F(WorldMapTest, ControlsAtTheirPlacesWithTheirCaptions) {
   ASSERT_NE(map_->lblGMT(0), nullptr);
   EXPECT_EQ(map_->lblGMT(0)->text(), "GMT");
   EXPECT_EQ(map_->HighestLabelIndex(), 0);
+  // The legend captions are drawn whole, left of their lines.
+  for (int i : {0, 1}) {
+    QLabel* l = map_->Label2(i);
+    EXPECT_EQ(l->pos(), TwipPoint(i == 0 ? 7875 : 9405, 4545)) << i;
+    EXPECT_GE(l->width(), l->fontMetrics().horizontalAdvance(l->text())) << i;
+    EXPECT_LE(l->geometry().right(), Px(i == 0 ? 8505 : 10035)) << i;
+  }
+  EXPECT_EQ(map_->Label2(0)->text(), "Sun rise");
+  EXPECT_EQ(map_->Label2(1)->text(), "Sun set");
   // The four information labels lie inside the client area, below the map.
   for (int i : {5, 4, 3, 2}) {
     QLabel* l = map_->Label1(i);
