@@ -21,6 +21,7 @@
 #include "app/gui/twips.h"
 #include "clock/gui/clockwindow.h"
 #include "data/countryfile.h"
+#include "data/countrysave.h"
 #include "data/module1.h"
 #include "data/numtext.h"
 #include "data/savefile.h"
@@ -413,20 +414,14 @@ void CountryInfoWindow::Save() {
   if (!Commit()) return;
   const int count = Shared().entryCount;
   const CountryTable& w = Shared().working;
-  if (const auto bad = FirstUnwritableChar(w, count)) {
-    Prompts().Message(this, UnwritableMessage(bad->row, bad->column, bad->character, w));
-    return;
-  }
-  if (const auto bad = FirstUnsavableField(w, count)) {
-    Prompts().Message(this, UnsavableMessage(*bad, w));
-    return;
-  }
-  const QByteArray bytes = WriteCountriesBytes(w, count, CurrentClock().Now());
-  const QString why = WriteFileWhole(DataPath(QStringLiteral("countries.txt")), bytes);
-  if (!why.isEmpty()) {
-    Prompts().Message(this, QStringLiteral("The country file could not be saved: %1. The file on disk is "
-                                           "unchanged; your changes are still here.")
-                                .arg(why));
+  if (const auto failed =
+          SaveCountryTable(w, count, CurrentClock().Now(), DataPath(QStringLiteral("countries.txt")))) {
+    if (failed->kind == SaveFailure::Kind::kField)
+      Prompts().Message(this, failed->text);
+    else
+      Prompts().Message(this, QStringLiteral("The country file could not be saved: %1. The file on disk is "
+                                             "unchanged; your changes are still here.")
+                                  .arg(failed->text));
     return;
   }
   CopyEntries(w, Shared().table, count);
