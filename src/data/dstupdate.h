@@ -1,0 +1,65 @@
+#pragma once
+// Bringing the country file's daylight-saving columns up to a year from the
+// computer's tz database: columns 2, 3, 4 and both dates of every entry whose
+// map picture name has a zone; other entries stay as they are and are named.
+// Used by the clock window's File menu and start-up offer, and by the
+// --update-dst-dates command line.
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+#include "data/countrytable.h"
+#include "data/yearrule.h"
+
+class QTextStream;
+
+namespace zv {
+
+// An entry's columns 2, 3, 4 and dates as they stand in a table.
+YearColumns ColumnsOf(const CountryTable& table, int n);
+void SetColumns(CountryTable& table, int n, const YearColumns& columns);
+
+// The year of the daylight-saving dates in use: the earliest year in which
+// the daylight saving of an entry begins (the day after its start date),
+// over the entries that have a zone and their rule switched on. Nothing when
+// no such entry exists.
+std::optional<int> DstDatesYear(const CountryTable& table, int entryCount);
+
+struct EntryChange {
+  int entry = 0;
+  YearColumns before, after;
+};
+
+struct DstTableUpdate {
+  std::vector<EntryChange> changes;
+  std::vector<int> notUpdated;  // no zone for the map picture name, or none on this computer
+};
+
+// Updates the table in place for the year.
+DstTableUpdate UpdateDstColumns(CountryTable& table, int entryCount, int year);
+
+// "Albania: 1,1,1,#3/28/2026#,#10/25/2026# -> 1,1,1,#3/27/2027#,#10/31/2027#".
+QString ChangeLine(const CountryTable& table, const EntryChange& change);
+// "Entries not updated, no time zone known for their map picture name:
+// Atlantis (xx), Lemuria (empty)."; empty when the list is.
+QString NotUpdatedText(const CountryTable& table, const std::vector<int>& entries);
+
+// The whole update of a country file: read it, which must succeed for every
+// entry, update, and save whole or not at all when anything changed.
+struct DstFileUpdate {
+  QString error;       // why the file was left untouched; empty on success
+  CountryTable table;  // on success: the table as the file now holds it
+  DstTableUpdate update;
+};
+DstFileUpdate UpdateDstFile(const QString& path, int entryCount, int year, const QDateTime& now);
+
+// The command line's work: yearText is the year asked for (empty: the
+// current year of the clock). One line per changed entry on out; messages on
+// err. Returns the exit status: 0 done, 1 the file was left untouched,
+// 2 the year is not a year.
+int RunUpdateDstDates(const QString& yearText, QTextStream& out, QTextStream& err);
+
+}  // namespace zv
