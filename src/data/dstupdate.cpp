@@ -129,6 +129,30 @@ DstFileUpdate UpdateDstFile(const QString& path, int entryCount, int year, const
   return out;
 }
 
+QString DstOfferText(int yearInUse, int year) {
+  return QStringLiteral(
+             "The daylight saving dates in use are those of %1. Update them for %2 from this "
+             "computer's time-zone database?")
+      .arg(yearInUse)
+      .arg(year);
+}
+
+QString DstUpdatedText(const DstFileUpdate& result, int year) {
+  const auto changed = result.update.changes.size();
+  QString text =
+      QStringLiteral("Daylight saving dates updated for %1 from this computer's time-zone database: ")
+          .arg(year);
+  if (changed == 0)
+    text += QStringLiteral("no entry changed.");
+  else if (changed == 1)
+    text += QStringLiteral("1 entry changed.");
+  else
+    text += QStringLiteral("%1 entries changed.").arg(changed);
+  const QString notUpdated = NotUpdatedText(result.table, result.update.notUpdated);
+  if (!notUpdated.isEmpty()) text += QStringLiteral("\n\n") + notUpdated;
+  return text;
+}
+
 int RunUpdateDstDates(const QString& yearText, QTextStream& out, QTextStream& err) {
   const QDateTime now = CurrentClock().Now();
   int year = now.date().year();

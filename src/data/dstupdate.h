@@ -56,6 +56,13 @@ struct DstFileUpdate {
 };
 DstFileUpdate UpdateDstFile(const QString& path, int entryCount, int year, const QDateTime& now);
 
+// The start-up offer: "The daylight saving dates in use are those of 2026.
+// Update them for 2027 from this computer's time-zone database?"
+QString DstOfferText(int yearInUse, int year);
+// The one message after an update: how many entries changed, and the entries
+// that could not be updated.
+QString DstUpdatedText(const DstFileUpdate& result, int year);
+
 // The command line's work: yearText is the year asked for (empty: the
 // current year of the clock). One line per changed entry on out; messages on
 // err. Returns the exit status: 0 done, 1 the file was left untouched,

@@ -1,10 +1,12 @@
 #pragma once
 // The outside world as the program sees it, behind small interfaces that
-// tests replace: the computer's date and time, and the folder of the data
-// files.
+// tests replace: the computer's date and time, its time zone, and the folder
+// of the data files.
 
 #include <QDateTime>
 #include <QString>
+#include <QTimeZone>
+#include <optional>
 
 namespace zv {
 
@@ -30,6 +32,12 @@ class FixedClock : public Clock {
  private:
   QDateTime at_;
 };
+
+// The computer's time zone: the system's unless a test set one. An invalid
+// zone stands for a computer whose zone is not known.
+QTimeZone SystemZone();
+// Replaces the zone; nothing restores the system's.
+void SetSystemZone(std::optional<QTimeZone> zone);
 
 // The folder that holds countries.txt, tzone.txt, highlight.txt and Maps/:
 // the folder of the executable unless set.

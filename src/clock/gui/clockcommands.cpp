@@ -26,6 +26,10 @@ void ClockWindow::BuildMenus() {
   mnuSunClock_ = file->addAction(QStringLiteral("Sunlight Map"), this, &ClockWindow::SunlightMap);
   mnuSunClock_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
   mnuSettings_ = file->addAction(QStringLiteral("Settings"), picture1_, &QWidget::show);
+  mnuUseZone_ =
+      file->addAction(QStringLiteral("Use This Computer's Zone"), this, &ClockWindow::UseComputerZone);
+  mnuUpdateDst_ =
+      file->addAction(QStringLiteral("Update Daylight Saving Dates"), this, &ClockWindow::UpdateDstDates);
   mnuRefresh_ = file->addAction(QStringLiteral("Refresh"), command2_, &QPushButton::click);
   mnuRefresh_->setShortcut(QKeySequence(Qt::Key_F5));
   file->addSeparator();

@@ -21,6 +21,7 @@
 #include "countryinfo/gui/countryinfowindow.h"
 #include "data/countryfile.h"
 #include "data/highlightfile.h"
+#include "data/ownzone.h"
 #include "data/savefile.h"
 #include "data/seams.h"
 #include "data/timeofday.h"
@@ -216,8 +217,13 @@ void ClockWindow::StartUp() {
   const QString zonePath = DataPath(QStringLiteral("tzone.txt"));
   // The panel comes up only on a first run, when no zone has been saved yet,
   // so that the user sees where to state it; otherwise File, Settings shows it.
-  picture1_->setVisible(!QFileInfo::exists(zonePath));
-  const ZoneTexts zone = ReadZoneFile(zonePath);
+  const QFileInfo zoneFile(zonePath);
+  picture1_->setVisible(!zoneFile.exists());
+  // The computer's zone fills the fields on a first run, and replaces saved
+  // settings that were the computer's when they were saved.
+  zoneCheckedAt_ = CurrentClock().Now();
+  const auto saved = zoneFile.exists() ? std::optional<ZoneTexts>(ReadZoneFile(zonePath)) : std::nullopt;
+  const ZoneTexts zone = StartUpZoneTexts(saved, zoneFile.lastModified(), SystemZone(), zoneCheckedAt_);
   text2_->setText(zone.offset);
   text3_->setText(zone.dstHours);
   // 5: the country table.
@@ -252,6 +258,8 @@ void ClockWindow::StartUp() {
   // 12: load the country information window, hidden, on entry 1.
   CountryInfo()->SetEntryText(QStringLiteral("1"));
   timer1_->start();
+  // Once the window is up.
+  QTimer::singleShot(0, this, &ClockWindow::OfferDstUpdate);
 }
 
 void ClockWindow::ReadCountriesFile() {
@@ -351,7 +359,15 @@ void ClockWindow::ApplyColours(const GridResult& result) {
 }
 
 void ClockWindow::Refresh() {
-  const QTime now = CurrentClock().Now().time();
+  const QDateTime at = CurrentClock().Now();
+  // Settings that were the computer's zone follow its change of shift.
+  if (const auto follow =
+          FollowComputerZone(text2_->text(), text3_->text(), SystemZone(), zoneCheckedAt_, at)) {
+    text2_->setText(follow->offset);
+    text3_->setText(follow->dstHours);
+  }
+  zoneCheckedAt_ = at;
+  const QTime now = at.time();
   text1_->setText(FormatTimeForm(now.hour() * 60 + now.minute()));
   command3_->click();
 }

@@ -67,6 +67,8 @@ class ClockWindow : public QMainWindow {
   QAction* mnuSunClock() const { return mnuSunClock_; }
   QAction* mnuSettings() const { return mnuSettings_; }
   QAction* mnuRefresh() const { return mnuRefresh_; }
+  QAction* mnuUseZone() const { return mnuUseZone_; }
+  QAction* mnuUpdateDst() const { return mnuUpdateDst_; }
   QAction* mnuExit() const { return mnuExit_; }
   QMenu* mnuFunc() const { return mnuFunc_; }
   QAction* mnuLocate() const { return mnuLocate_; }
@@ -84,6 +86,13 @@ class ClockWindow : public QMainWindow {
   void FindItems();
   void MoreInfo();
   void ChangeTo();
+
+  // Own zone and daylight-saving dates from the computer's time zone.
+  void UseComputerZone();
+  void UpdateDstDates();
+  // At start-up: offers UpdateDstDates when the dates in use are of an
+  // earlier year.
+  void OfferDstUpdate();
 
   // A mouse press on name cell row (the selection steps), and on the
   // background of the grid.
@@ -117,9 +126,12 @@ class ClockWindow : public QMainWindow {
   QPushButton* command3_ = nullptr;
   QTimer* timer1_ = nullptr;
   bool closing_ = false;
+  QDateTime zoneCheckedAt_;  // when the own-zone fields were last compared with the computer's
   QAction* mnuSunClock_ = nullptr;
   QAction* mnuSettings_ = nullptr;
   QAction* mnuRefresh_ = nullptr;
+  QAction* mnuUseZone_ = nullptr;
+  QAction* mnuUpdateDst_ = nullptr;
   QAction* mnuExit_ = nullptr;
   QMenu* mnuFunc_ = nullptr;
   QAction* mnuLocate_ = nullptr;

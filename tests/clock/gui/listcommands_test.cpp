@@ -46,7 +46,8 @@ TEST_F(ListCommandsTest, FileMenuItems) {
   QMenu* file = window_->menuBar()->actions().first()->menu();
   QStringList texts;
   for (QAction* a : file->actions()) texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
-  EXPECT_EQ(texts, QStringList({"Sunlight Map", "Settings", "Refresh", "-", "Exit"}));
+  EXPECT_EQ(texts, QStringList({"Sunlight Map", "Settings", "Use This Computer's Zone",
+                                "Update Daylight Saving Dates", "Refresh", "-", "Exit"}));
   EXPECT_EQ(window_->menuBar()->actions().first()->text(), "&File");
   EXPECT_EQ(window_->menuBar()->actions().size(), 1);
   EXPECT_EQ(window_->mnuSunClock()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));

@@ -1,0 +1,58 @@
+// The clock window's commands that bring the settings and the country table
+// up to date from the computer's time zone.
+
+#include "app/gui/appwindows.h"
+#include "app/gui/prompter.h"
+#include "clock/gui/clockwindow.h"
+#include "countryinfo/gui/countryinfowindow.h"
+#include "data/dstupdate.h"
+#include "data/numtext.h"
+#include "data/ownzone.h"
+#include "data/seams.h"
+
+namespace zv {
+
+void ClockWindow::UseComputerZone() {
+  const auto zone = ComputerZoneTexts(SystemZone(), CurrentClock().Now());
+  if (!zone) {
+    Prompts().Message(this,
+                      QStringLiteral("This computer's time zone is not known, so the settings were left "
+                                     "as they are."));
+    return;
+  }
+  text2_->setText(zone->offset);
+  text3_->setText(zone->dstHours);
+  command3_->click();
+}
+
+void ClockWindow::UpdateDstDates() {
+  const QDateTime now = CurrentClock().Now();
+  const int year = now.date().year();
+  Module1& m = Shared();
+  const DstFileUpdate result =
+      UpdateDstFile(DataPath(QStringLiteral("countries.txt")), m.entryCount, year, now);
+  if (!result.error.isEmpty()) {
+    Prompts().Message(this, result.error);
+    return;
+  }
+  // The country table now holds what the file holds; the working copy takes
+  // the new columns and keeps its other edits.
+  CopyEntries(result.table, m.table, m.entryCount);
+  CountryInfoWindow* info = CountryInfoIfLoaded();
+  const int shown = info ? RoundHalfEven(NumberInText(info->Text2()->text())) : 0;
+  for (const EntryChange& c : result.update.changes) {
+    SetColumns(m.working, c.entry, c.after);
+    if (c.entry == shown) info->UpdateFields(shown);
+  }
+  command3_->click();
+  Prompts().Message(this, DstUpdatedText(result, year));
+}
+
+void ClockWindow::OfferDstUpdate() {
+  const int year = CurrentClock().Now().date().year();
+  const auto inUse = DstDatesYear(Shared().table, Shared().entryCount);
+  if (!inUse || *inUse >= year) return;
+  if (Prompts().AskYesNo(this, DstOfferText(*inUse, year))) UpdateDstDates();
+}
+
+}  // namespace zv
