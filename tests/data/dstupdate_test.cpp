@@ -1,0 +1,238 @@
+// Updating the country file's daylight-saving columns for a year: which
+// entries change and how, the entries that cannot be updated, the file left
+// untouched whenever the update cannot be whole, and the command line's
+// output and exit status.
+
+#include "data/dstupdate.h"
+
+#include <gtest/gtest.h>
+
+#include <QTextStream>
+
+#include "data/countryfile.h"
+#include "data/savefile.h"
+#include "support/testsupport.h"
+
+namespace zv {
+namespace {
+
+QByteArray ShippedBytes() { return test::ReadFileBytes(test::SourcePath("data/countries.txt")); }
+
+CountryTable Read(const QByteArray& bytes) {
+  CountryTable t;
+  EXPECT_TRUE(ReadCountriesText(QString::fromLatin1(bytes), t, kEntryCount).complete);
+  return t;
+}
+
+int Row(const CountryTable& t, const QString& name) {
+  for (int n = 1; n <= kEntryCount; ++n)
+    if (t.at(n, kColName) == name) return n;
+  ADD_FAILURE() << "no entry " << name.toStdString();
+  return 0;
+}
+
+struct YearRow {
+  const char* what;
+  void (*edit)(CountryTable&);
+  std::optional<int> year;
+};
+
+const YearRow kYears[] = {
+    {"shipped", [](CountryTable&) {}, 2026},
+    // A stretch from 1 January has its start date on 31 December before.
+    {"start on the last day of the year before",
+     [](CountryTable& t) { t.dstStart[Row(t, "Germany")] = DateFromYmd(2025, 12, 31); }, 2026},
+    {"entry without a zone is not counted",
+     [](CountryTable& t) {
+       const int n = Row(t, "Germany");
+       t.at(n, kColMapName) = "xx";
+       t.dstStart[n] = DateFromYmd(2020, 3, 28);
+     },
+     2026},
+    {"rule switched off is not counted",
+     [](CountryTable& t) {
+       const int n = Row(t, "Germany");
+       t.at(n, kColDstUsed) = "0";
+       t.dstStart[n] = DateFromYmd(2020, 3, 28);
+     },
+     2026},
+    {"one older entry", [](CountryTable& t) { t.dstStart[Row(t, "Germany")] = DateFromYmd(2025, 3, 29); },
+     2025},
+    {"cleared dates", [](CountryTable& t) { t.dstStart[Row(t, "Germany")] = 0; }, 1899},
+    {"no daylight saving anywhere",
+     [](CountryTable& t) {
+       for (int n = 1; n <= kEntryCount; ++n) t.at(n, kColDstUsed) = "0";
+     },
+     std::nullopt},
+};
+
+TEST(DstDatesYear, IsTheEarliestYearOfAnEntryWithAZoneAndARule) {
+  for (const YearRow& r : kYears) {
+    SCOPED_TRACE(r.what);
+    CountryTable t = Read(ShippedBytes());
+    r.edit(t);
+    EXPECT_EQ(DstDatesYear(t, kEntryCount), r.year);
+  }
+}
+
+class DstFile : public ::testing::Test {
+ protected:
+  void TearDown() override { SetWriteFailureAfterBytesForTests(-1); }
+  test::DataFolder data_;
+  const QDateTime now_{QDate(2027, 7, 1), QTime(12, 0)};
+  QString Path() const { return data_.Path("countries.txt"); }
+};
+
+TEST_F(DstFile, For2027ChangesTheDstColumnsOnlyAndSavesWhole) {
+  data_.Write("countries.txt", ShippedBytes());
+  const DstFileUpdate r = UpdateDstFile(Path(), kEntryCount, 2027, now_);
+  ASSERT_TRUE(r.error.isEmpty()) << r.error.toStdString();
+  const CountryTable before = Read(ShippedBytes());
+  const CountryTable after = Read(data_.Read("countries.txt"));
+  EXPECT_TRUE(after == r.table);
+  QStringList lines;
+  for (const EntryChange& c : r.update.changes) lines << ChangeLine(r.table, c);
+  EXPECT_TRUE(
+      lines.contains("United Kingdom: 0,1,1,#3/28/2026#,#10/25/2026# -> 0,1,1,#3/27/2027#,#10/31/2027#"));
+  EXPECT_TRUE(lines.contains("New Zealand: 12,1,1,#9/26/2026#,#4/5/2026# -> 12,1,1,#9/25/2027#,#4/4/2027#"));
+  EXPECT_TRUE(lines.contains(
+      "United States (Eastern): -5,1,1,#3/7/2026#,#11/1/2026# -> -5,1,1,#3/13/2027#,#11/7/2027#"));
+  EXPECT_TRUE(r.update.notUpdated.empty());
+  for (int n = 1; n <= kEntryCount; ++n) {
+    const bool changed = std::any_of(r.update.changes.begin(), r.update.changes.end(),
+                                     [n](const EntryChange& c) { return c.entry == n; });
+    // Only entries with daylight saving move; every other column stays.
+    EXPECT_EQ(changed, before.at(n, kColDstUsed) == "1") << n;
+    for (int c : {kColName, kColLocation, kColCapital, kColLatitude, kColLongitude, kColLanguages,
+                  kColMapName, kColHistory})
+      EXPECT_EQ(after.at(n, c), before.at(n, c));
+  }
+  EXPECT_TRUE(data_.Read("countries.txt")
+                  .startsWith("Country TimeZone w/GMT DayLightSavingHrs  Jul 01  12:00 PM\r\n"));
+}
+
+TEST_F(DstFile, HandEditedEntriesAreUpdatedWhereTheyCanBeAndNamedWhereNot) {
+  CountryTable t = Read(ShippedBytes());
+  const int uk = Row(t, "United Kingdom"), de = Row(t, "Germany"), nz = Row(t, "New Zealand");
+  const int in = Row(t, "India");
+  t.at(uk, kColMapName) = "xx";               // no zone: listed, untouched
+  t.at(de, kColName) = "Deutschland";         // renamed: found by its map name
+  t.dstStart[nz] = t.dstEnd[nz] = 0;          // dates cleared: filled again
+  t.at(in, kColMapName) = "";                 // empty map name: listed
+  t.at(in, kColHistory) = "Edited by hand.";  // kept
+  data_.Write("countries.txt", test::CountriesBytes(t));
+  const DstFileUpdate r = UpdateDstFile(Path(), kEntryCount, 2027, now_);
+  ASSERT_TRUE(r.error.isEmpty());
+  const CountryTable after = Read(data_.Read("countries.txt"));
+  EXPECT_EQ(r.update.notUpdated, (std::vector<int>{in, uk}));
+  EXPECT_EQ(NotUpdatedText(after, r.update.notUpdated),
+            "Entries not updated, no time zone known for their map picture name: India (empty), United "
+            "Kingdom (xx).");
+  EXPECT_EQ(FormatFileDate(after.dstStart[uk]), "3/28/2026");
+  EXPECT_EQ(after.at(in, kColHistory), "Edited by hand.");
+  EXPECT_EQ(after.at(de, kColName), "Deutschland");
+  EXPECT_EQ(FormatFileDate(after.dstStart[de]), "3/27/2027");
+  EXPECT_EQ(FormatFileDate(after.dstStart[nz]), "9/25/2027");
+  EXPECT_EQ(FormatFileDate(after.dstEnd[nz]), "4/4/2027");
+}
+
+// Every way the update cannot be whole: the file is left as it was and the
+// message says why.
+struct FailRow {
+  const char* what;
+  QByteArray (*bytes)();  // nullptr: no file
+  qint64 failWriteAfter;  // -1: writes work
+  const char* messageStart;
+};
+
+const FailRow kFails[] = {
+    {"missing", nullptr, -1, "The country file %1 does not exist, so no daylight saving dates were updated."},
+    {"read in part", [] { return ShippedBytes().left(ShippedBytes().size() / 2); }, -1,
+     "The country file %1 could be read only as far as entry 1"},
+    {"disk full", ShippedBytes, 100,
+     "The country file %1 could not be saved: No space left on device. The file "
+     "on disk is unchanged."},
+};
+
+TEST_F(DstFile, WhenTheUpdateCannotBeWholeTheFileIsUntouched) {
+  for (const FailRow& f : kFails) {
+    SCOPED_TRACE(f.what);
+    QFile::remove(Path());
+    if (f.bytes) data_.Write("countries.txt", f.bytes());
+    SetWriteFailureAfterBytesForTests(f.failWriteAfter);
+    const DstFileUpdate r = UpdateDstFile(Path(), kEntryCount, 2027, now_);
+    SetWriteFailureAfterBytesForTests(-1);
+    EXPECT_TRUE(r.error.startsWith(QString::fromLatin1(f.messageStart).arg(Path()))) << r.error.toStdString();
+    EXPECT_EQ(data_.Exists("countries.txt"), f.bytes != nullptr);
+    if (f.bytes) EXPECT_EQ(data_.Read("countries.txt"), f.bytes());
+  }
+}
+
+TEST(DstMessages, OfferAndResultTexts) {
+  EXPECT_EQ(DstOfferText(2026, 2027),
+            "The daylight saving dates in use are those of 2026. Update them for 2027 from this computer's "
+            "time-zone database?");
+  DstFileUpdate r;
+  const QString head = "Daylight saving dates updated for 2027 from this computer's time-zone database: ";
+  EXPECT_EQ(DstUpdatedText(r, 2027), head + "no entry changed.");
+  r.update.changes.resize(1);
+  EXPECT_EQ(DstUpdatedText(r, 2027), head + "1 entry changed.");
+  r.update.changes.resize(62);
+  r.table.at(3, kColName) = "Atlantis";
+  r.table.at(3, kColMapName) = "at-lantis";
+  r.update.notUpdated = {3};
+  EXPECT_EQ(DstUpdatedText(r, 2027), head +
+                                         "62 entries changed.\n\nEntries not updated, no time zone known for "
+                                         "their map picture name: Atlantis (at-lantis).");
+}
+
+// The command line: its output, messages and exit status.
+struct CommandRow {
+  const char* what;
+  bool withFile;
+  const char* year;
+  int status;
+  const char* outLine;  // a line stdout must hold ("" none at all)
+  const char* err;      // what stderr must hold ("" nothing)
+  bool fileChanges;
+};
+
+const CommandRow kCommands[] = {
+    {"a later year", true, "2027", 0,
+     "United Kingdom: 0,1,1,#3/28/2026#,#10/25/2026# -> 0,1,1,#3/27/2027#,#10/31/2027#\n", "", true},
+    // The clock says 2026, the year of the shipped dates: nothing to change,
+    // and the file keeps its bytes, title included.
+    {"this year by default", true, "", 0, "", "", false},
+    {"letters", true, "abc", 2, "", "zorvane: \"abc\" is not a year from 1900 to 9999.\n", false},
+    {"trailing letters", true, "2027x", 2, "", "is not a year", false},
+    {"too early", true, "1899", 2, "", "is not a year", false},
+    {"no file", false, "2027", 1, "", "does not exist", false},
+};
+
+TEST(DstCommand, PrintsOneLinePerChangeAndExitsWithTheStatus) {
+  const FixedClock clock(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
+  SetClock(&clock);
+  for (const CommandRow& c : kCommands) {
+    SCOPED_TRACE(c.what);
+    test::DataFolder data;
+    if (c.withFile) data.Write("countries.txt", ShippedBytes());
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    EXPECT_EQ(RunUpdateDstDates(QString::fromLatin1(c.year), outStream, errStream), c.status);
+    if (*c.outLine)
+      EXPECT_TRUE(out.contains(QString::fromLatin1(c.outLine))) << out.toStdString();
+    else
+      EXPECT_TRUE(out.isEmpty()) << out.toStdString();
+    if (*c.err)
+      EXPECT_TRUE(err.contains(QString::fromLatin1(c.err))) << err.toStdString();
+    else
+      EXPECT_TRUE(err.isEmpty()) << err.toStdString();
+    if (c.withFile) EXPECT_EQ(data.Read("countries.txt") != ShippedBytes(), c.fileChanges);
+    // One line per changed entry, each naming the old and the new columns.
+    for (const QString& line : out.split(u'\n', Qt::SkipEmptyParts)) EXPECT_TRUE(line.contains(" -> "));
+  }
+  SetClock(nullptr);
+}
+
+}  // namespace
+}  // namespace zv
