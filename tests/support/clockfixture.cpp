@@ -20,6 +20,7 @@ void ClockWindowTest::TearDown() {
   CloseOtherWindows();
   window_.reset();
   SetClock(nullptr);
+  SetSystemZone(QTimeZone());  // unknown, as every test starts
 }
 
 }  // namespace zv::test
