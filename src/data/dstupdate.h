@@ -54,7 +54,8 @@ struct DstFileUpdate {
   CountryTable table;  // on success: the table as the file now holds it
   DstTableUpdate update;
 };
-DstFileUpdate UpdateDstFile(const QString& path, int entryCount, int year, const QDateTime& now);
+[[nodiscard]] DstFileUpdate UpdateDstFile(const QString& path, int entryCount, int year,
+                                          const QDateTime& now);
 
 // The start-up offer: "The daylight saving dates in use are those of 2026.
 // Update them for 2027 from this computer's time-zone database?"
@@ -67,6 +68,6 @@ QString DstUpdatedText(const DstFileUpdate& result, int year);
 // current year of the clock). One line per changed entry on out; messages on
 // err. Returns the exit status: 0 done, 1 the file was left untouched,
 // 2 the year is not a year.
-int RunUpdateDstDates(const QString& yearText, QTextStream& out, QTextStream& err);
+[[nodiscard]] int RunUpdateDstDates(const QString& yearText, QTextStream& out, QTextStream& err);
 
 }  // namespace zv

@@ -34,7 +34,7 @@ struct YearOffsets {
 QDateTime SampleInstant(const QDate& day);
 
 // Nothing when the zone is not valid or the year is out of range (1 to 9999).
-std::optional<YearOffsets> SampleYear(const QTimeZone& zone, int year);
+[[nodiscard]] std::optional<YearOffsets> SampleYear(const QTimeZone& zone, int year);
 
 // Columns 2, 3 and 4 and the two dates of an entry for a year.
 struct YearColumns {
@@ -47,7 +47,7 @@ struct YearColumns {
 };
 
 YearColumns ColumnsFor(const YearOffsets& year);
-std::optional<YearColumns> ComputeYearColumns(const QTimeZone& zone, int year);
+[[nodiscard]] std::optional<YearColumns> ComputeYearColumns(const QTimeZone& zone, int year);
 
 // Hours as the table writes them: rounded to two decimals, general form.
 QString HoursText(int seconds);

@@ -164,7 +164,9 @@ TEST_F(DstFile, WhenTheUpdateCannotBeWholeTheFileIsUntouched) {
     SetWriteFailureAfterBytesForTests(-1);
     EXPECT_TRUE(r.error.startsWith(QString::fromLatin1(f.messageStart).arg(Path()))) << r.error.toStdString();
     EXPECT_EQ(data_.Exists("countries.txt"), f.bytes != nullptr);
-    if (f.bytes) EXPECT_EQ(data_.Read("countries.txt"), f.bytes());
+    if (f.bytes) {
+      EXPECT_EQ(data_.Read("countries.txt"), f.bytes());
+    }
   }
 }
 
@@ -227,7 +229,9 @@ TEST(DstCommand, PrintsOneLinePerChangeAndExitsWithTheStatus) {
       EXPECT_TRUE(err.contains(QString::fromLatin1(c.err))) << err.toStdString();
     else
       EXPECT_TRUE(err.isEmpty()) << err.toStdString();
-    if (c.withFile) EXPECT_EQ(data.Read("countries.txt") != ShippedBytes(), c.fileChanges);
+    if (c.withFile) {
+      EXPECT_EQ(data.Read("countries.txt") != ShippedBytes(), c.fileChanges);
+    }
     // One line per changed entry, each naming the old and the new columns.
     for (const QString& line : out.split(u'\n', Qt::SkipEmptyParts)) EXPECT_TRUE(line.contains(" -> "));
   }
