@@ -136,8 +136,8 @@ const FollowRow kFollows[] = {
 TEST(OwnZoneAtTick, MatchedSettingsFollowTheComputersShift) {
   for (const FollowRow& r : kFollows) {
     SCOPED_TRACE(r.what);
-    const auto z = FollowComputerZone(QString::fromLatin1(r.offset), QString::fromLatin1(r.dst),
-                                      Zone(r.zone), r.before, r.now);
+    const auto z = FollowComputerZone(QString::fromLatin1(r.offset), QString::fromLatin1(r.dst), Zone(r.zone),
+                                      r.before, r.now);
     ASSERT_EQ(z.has_value(), r.expected.has_value());
     if (!z) continue;
     EXPECT_EQ(z->offset, r.expected->offset);
