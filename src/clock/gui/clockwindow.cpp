@@ -363,7 +363,7 @@ void ClockWindow::closeEvent(QCloseEvent* event) {
   }
   closing_ = true;
   timer1_->stop();
-  const QString path = DataPath(QStringLiteral("tzone.txt"));
+  const QString path = WritableDataPath(QStringLiteral("tzone.txt"));
   const QString why = WriteFileWhole(path, ZoneFileBytes(text2_->text(), text3_->text()));
   if (!why.isEmpty())
     Prompts().Message(this, QStringLiteral("Your time zone settings could not be saved to %1: %2.")

@@ -422,7 +422,7 @@ void CountryInfoWindow::Save() {
     return;
   }
   const QByteArray bytes = WriteCountriesBytes(w, count, CurrentClock().Now());
-  const QString why = WriteFileWhole(DataPath(QStringLiteral("countries.txt")), bytes);
+  const QString why = WriteFileWhole(WritableDataPath(QStringLiteral("countries.txt")), bytes);
   if (!why.isEmpty()) {
     Prompts().Message(this, QStringLiteral("The country file could not be saved: %1. The file on disk is "
                                            "unchanged; your changes are still here.")
