@@ -1,16 +1,18 @@
 #include <QApplication>
 
+#include "app/commandline.h"
+#include "app/gui/appicon.h"
 #include "app/gui/appwindows.h"
 #include "clock/gui/clockwindow.h"
-#include "data/seams.h"
 
 int main(int argc, char** argv) {
+  // --help, --version and the like print and end here, without a display;
+  // --data-dir and ZORVANE_DATA_DIR set the data folder.
+  if (const std::optional<int> status = zv::HandleCommandLine(argc, argv)) return *status;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Zorvane"));
-  // ZORVANE_DATA_DIR, when set, names the folder of the data files instead of
-  // the executable's own (used by the real-window smoke test).
-  const QString dataDir = qEnvironmentVariable("ZORVANE_DATA_DIR");
-  if (!dataDir.isEmpty()) zv::SetDataFolder(dataDir);
+  QApplication::setDesktopFileName(QStringLiteral("org.zorvane.Zorvane"));
+  QApplication::setWindowIcon(zv::AppIcon());
   zv::ClockWindow clock;
   zv::SetTheClock(&clock);
   clock.StartUp();
