@@ -118,6 +118,7 @@ ClockWindow::ClockWindow(QWidget* parent) : QMainWindow(parent) {
 
   BuildPanel();
   BuildMenus();
+  BuildAccess();
 
   timer1_ = new QTimer(this);
   timer1_->setInterval(60000);
