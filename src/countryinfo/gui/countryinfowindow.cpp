@@ -62,6 +62,7 @@ CountryInfoWindow::CountryInfoWindow(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("Country Information"));
   setFont(FormFont());
   BuildLayout();
+  BuildAccess();
 
   // Centred, 300 twips above the middle; each display narrows or widens it.
   setFixedSize(TwipSize(kInfoWideTwips, kInfoHeightTwips));
