@@ -17,6 +17,7 @@
 #include "app/gui/appwindows.h"
 #include "app/gui/colours.h"
 #include "app/gui/formfont.h"
+#include "app/gui/formpalette.h"
 #include "app/gui/prompter.h"
 #include "app/gui/twips.h"
 #include "clock/gui/clockwindow.h"
@@ -61,6 +62,7 @@ CountryInfoWindow::CountryInfoWindow(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("Country Information"));
   setFont(FormFont());
+  setPalette(FormPalette());
   BuildLayout();
   BuildAccess();
 
