@@ -22,16 +22,17 @@ FACE, FACE_EDGE, HAND, CENTRE = "#fbfbf4", "#2b2b2b", "#222222", "#d42a2a"
 def globe_shapes():
     cx, cy, r = GLOBE
     s = [("circle", cx, cy, r, OCEAN, None)]
-    # continents, clipped to the globe
-    s += [("ellipse", cx - 38, cy - 34, 30, 22, LAND, "globe"), ("ellipse", cx - 22, cy + 40, 18, 30, LAND, "globe"),
-          ("ellipse", cx + 44, cy - 40, 34, 20, LAND, "globe")]
-    # meridians and parallels
+    # Continents, meridians and parallels all lie inside the globe's rim, so
+    # that no renderer needs extraping to draw the icon.
+    inner = r - 4
+    s += [("ellipse", cx - 38, cy - 34, 30, 22, LAND, None), ("ellipse", cx - 22, cy + 40, 18, 30, LAND, None),
+          ("ellipse", cx + 44, cy - 40, 34, 20, LAND, None)]
     for rx in (r * 0.42, r * 0.8):
-        s.append(("ellipse_ring", cx, cy, rx, r, 4.0, GRID, "globe"))
-    s.append(("segment", cx, cy - r, cx, cy + r, 4.0, GRID, "globe"))
+        s.append(("ellipse_ring", cx, cy, rx, inner, 4.0, GRID, None))
+    s.append(("segment", cx, cy - inner, cx, cy + inner, 4.0, GRID, None))
     for dy in (-r * 0.5, 0.0, r * 0.5):
-        half = math.sqrt(r * r - dy * dy)
-        s.append(("segment", cx - half, cy + dy, cx + half, cy + dy, 4.0, GRID, "globe"))
+        half = math.sqrt(inner * inner - dy * dy)
+        s.append(("segment", cx - half, cy + dy, cx + half, cy + dy, 4.0, GRID, None))
     s.append(("ring", cx, cy, r - 3, 6.0, OCEAN_EDGE, None))
     return s
 
@@ -92,7 +93,6 @@ def colour_of(shape):
 
 def render(size):
     scale = CANVAS / size
-    gx, gy, gr = GLOBE
     rows = []
     for py in range(size):
         row = bytearray(b"\x00")
@@ -101,8 +101,6 @@ def render(size):
             r = g = b = a = 0.0  # premultiplied
             for shape in SHAPES:
                 d = distance(shape, x, y)
-                if shape[-1] == "globe":
-                    d = max(d, math.hypot(x - gx, y - gy) - gr)
                 cover = max(0.0, min(1.0, 0.5 - d / scale))
                 if cover == 0:
                     continue
@@ -127,29 +125,27 @@ def fmt(v):
 
 
 def svg():
-    gx, gy, gr = GLOBE
     out = ['<?xml version="1.0" encoding="UTF-8"?>',
            '<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="0 0 %d %d">' % ((CANVAS,) * 4),
-           '  <title>Zorvane: a clock face over a globe</title>',
-           '  <defs><clipPath id="globe"><circle cx="%s" cy="%s" r="%s"/></clipPath></defs>' % (fmt(gx), fmt(gy),
-                                                                                               fmt(gr))]
+           '  <title>Zorvane: a clock face over a globe</title>']
     for s in SHAPES:
-        kind, clip = s[0], (' clip-path="url(#globe)"' if s[-1] == "globe" else "")
+        # fills say stroke="none" outright: some renderers stroke them otherwise
+        kind, extra = s[0], ' stroke="none"' if s[0] in ("circle", "ellipse") else ""
         if kind == "circle":
-            out.append('  <circle cx="%s" cy="%s" r="%s" fill="%s"%s/>' % (fmt(s[1]), fmt(s[2]), fmt(s[3]), s[4], clip))
+            out.append('  <circle cx="%s" cy="%s" r="%s" fill="%s"%s/>' % (fmt(s[1]), fmt(s[2]), fmt(s[3]), s[4], extra))
         elif kind == "ring":
             out.append('  <circle cx="%s" cy="%s" r="%s" fill="none" stroke="%s" stroke-width="%s"%s/>' %
-                       (fmt(s[1]), fmt(s[2]), fmt(s[3]), s[5], fmt(s[4]), clip))
+                       (fmt(s[1]), fmt(s[2]), fmt(s[3]), s[5], fmt(s[4]), extra))
         elif kind == "ellipse":
             out.append('  <ellipse cx="%s" cy="%s" rx="%s" ry="%s" fill="%s"%s/>' %
-                       (fmt(s[1]), fmt(s[2]), fmt(s[3]), fmt(s[4]), s[5], clip))
+                       (fmt(s[1]), fmt(s[2]), fmt(s[3]), fmt(s[4]), s[5], extra))
         elif kind == "ellipse_ring":
             out.append('  <ellipse cx="%s" cy="%s" rx="%s" ry="%s" fill="none" stroke="%s" stroke-width="%s"%s/>' %
-                       (fmt(s[1]), fmt(s[2]), fmt(s[3]), fmt(s[4]), s[6], fmt(s[5]), clip))
+                       (fmt(s[1]), fmt(s[2]), fmt(s[3]), fmt(s[4]), s[6], fmt(s[5]), extra))
         elif kind == "segment":
             out.append('  <line x1="%s" y1="%s" x2="%s" y2="%s" stroke="%s" stroke-width="%s" '
                        'stroke-linecap="round"%s/>' % (fmt(s[1]), fmt(s[2]), fmt(s[3]), fmt(s[4]), s[6], fmt(s[5]),
-                                                        clip))
+                                                        extra))
     out.append("</svg>")
     return "\n".join(out) + "\n"
 
