@@ -102,6 +102,8 @@ CommandLineOutcome ReadCommandLine(const QStringList& arguments, const QString& 
         UsageError(QStringLiteral("the data folder \"%1\" does not exist.").arg(outcome.dataFolder));
     return outcome;
   }
+  // Later reads and writes do not depend on the working folder.
+  if (!outcome.dataFolder.isEmpty()) outcome.dataFolder = QFileInfo(outcome.dataFolder).absoluteFilePath();
   const ExitCommand* chosen = nullptr;
   for (const ExitCommand& c : commands)
     if (parser.isSet(c.option)) chosen = &c;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -46,7 +48,6 @@ TEST_P(CommandLineRows, Outcome) {
     EXPECT_EQ(got.dataFolder, Expand(c.dataFolder));
   }
 }
-
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, CommandLineRows,
@@ -95,6 +96,16 @@ INSTANTIATE_TEST_SUITE_P(
                  2,
                  "zorvane: unexpected argument 'extra'.\nTry 'zorvane --help' for more information.\n",
                  ""}));
+
+TEST(CommandLine, RelativeDataFolderIsMadeAbsolute) {
+  const QString cwd = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(QFileInfo(Folder()).path()));
+  const CommandLineOutcome got = ReadCommandLine(
+      {QStringLiteral("zorvane"), QStringLiteral("--data-dir"), QFileInfo(Folder()).fileName()}, QString());
+  QDir::setCurrent(cwd);
+  EXPECT_TRUE(got.startWindow);
+  EXPECT_EQ(got.dataFolder, Folder());
+}
 
 TEST(CommandLine, HelpAndVersionPrintAndEnd) {
   struct Row {
