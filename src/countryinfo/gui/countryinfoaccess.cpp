@@ -94,6 +94,10 @@ class InfoKeys : public QObject {
 void CountryInfoWindow::BuildAccess() {
   for (int i = 0; i < kBoxCount; ++i) text1_[i]->setAccessibleName(BoxName(i));
   combo1_->setAccessibleName(QStringLiteral("Country or Zone list"));
+  // A screen reader on Linux says a drop-down list's chosen line as its name
+  // and takes the caption from the label that names it.
+  for (QLabel* caption : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+    if (caption->text() == BoxCaption(kBoxName)) caption->setBuddy(combo1_);
   text2_->setAccessibleName(QStringLiteral("Entry number"));
   label2_->setAccessibleName(QStringLiteral("Time now"));
   for (const ButtonName& b : kSignButtons) command1_[b.index]->setAccessibleName(QString::fromLatin1(b.name));

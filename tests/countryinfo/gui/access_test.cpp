@@ -96,6 +96,11 @@ TEST_F(InfoAccessTest, NamesSayWhatTheCaptionsSay) {
   // A drop-down list tells its chosen line as its name on Linux; its own
   // name is the property.
   EXPECT_EQ(window_->Combo1()->accessibleName(), "Country or Zone list");
+  QAccessibleInterface* combo = QAccessible::queryAccessibleInterface(window_->Combo1());
+  ASSERT_NE(combo, nullptr);
+  const auto labels = combo->relations(QAccessible::Label);
+  ASSERT_EQ(labels.size(), 1);
+  EXPECT_EQ(labels[0].first->text(QAccessible::Name), "Country or Zone");
 }
 
 TEST_F(InfoAccessTest, EnterOnTheLinkLocatesTheEntry) {
