@@ -1,8 +1,18 @@
 #!/usr/bin/env bash
-# Installs what building and testing Zorvane needs on Debian, when missing.
+# Installs what Zorvane needs on Debian, when missing.
+#   setup.sh run    what building and running the program needs
+#   setup.sh test   that and what the tests, benchmarks, fuzzers and the
+#                   package need (the default)
 set -euo pipefail
-packages=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev fonts-liberation
-  libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth x11-utils xdotool imagemagick tzdata libx11-dev)
+mode="${1:-test}"
+run_packages=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev fonts-liberation tzdata)
+test_packages=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth x11-utils xdotool imagemagick
+  libx11-dev dpkg-dev file desktop-file-utils appstream groff-base)
+case "$mode" in
+  run) packages=("${run_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: setup.sh run|test" >&2; exit 2 ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

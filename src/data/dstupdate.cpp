@@ -90,8 +90,10 @@ QString NotUpdatedText(const CountryTable& table, const std::vector<int>& entrie
          names.join(QStringLiteral(", ")) + u'.';
 }
 
-DstFileUpdate UpdateDstFile(const QString& path, int entryCount, int year, const QDateTime& now) {
+DstFileUpdate UpdateDstFile(const QString& readPath, const QString& writePath, int entryCount, int year,
+                            const QDateTime& now) {
   DstFileUpdate out;
+  const QString& path = readPath;
   const QString shown = QDir::toNativeSeparators(path);
   if (!QFileInfo::exists(path)) {
     out.error =
@@ -119,12 +121,12 @@ DstFileUpdate UpdateDstFile(const QString& path, int entryCount, int year, const
   }
   out.update = UpdateDstColumns(out.table, entryCount, year);
   if (out.update.changes.empty()) return out;
-  if (const auto failed = SaveCountryTable(out.table, entryCount, now, path)) {
+  if (const auto failed = SaveCountryTable(out.table, entryCount, now, writePath)) {
     out.error =
         failed->kind == SaveFailure::Kind::kField
             ? failed->text
             : QStringLiteral("The country file %1 could not be saved: %2. The file on disk is unchanged.")
-                  .arg(shown, failed->text);
+                  .arg(QDir::toNativeSeparators(writePath), failed->text);
   }
   return out;
 }
@@ -169,7 +171,8 @@ int RunUpdateDstDates(const QString& yearText, QTextStream& out, QTextStream& er
     }
   }
   const DstFileUpdate result =
-      UpdateDstFile(DataPath(QStringLiteral("countries.txt")), kEntryCount, year, now);
+      UpdateDstFile(DataPath(QStringLiteral("countries.txt")),
+                    WritableDataPath(QStringLiteral("countries.txt")), kEntryCount, year, now);
   if (!result.error.isEmpty()) {
     err << QStringLiteral("zorvane: ") << result.error << Qt::endl;
     return kExitUntouched;

@@ -54,8 +54,8 @@ struct DstFileUpdate {
   CountryTable table;  // on success: the table as the file now holds it
   DstTableUpdate update;
 };
-[[nodiscard]] DstFileUpdate UpdateDstFile(const QString& path, int entryCount, int year,
-                                          const QDateTime& now);
+[[nodiscard]] DstFileUpdate UpdateDstFile(const QString& readPath, const QString& writePath, int entryCount,
+                                          int year, const QDateTime& now);
 
 // The start-up offer: "The daylight saving dates in use are those of 2026.
 // Update them for 2027 from this computer's time-zone database?"

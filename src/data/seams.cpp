@@ -1,7 +1,8 @@
 #include "data/seams.h"
 
-#include <QCoreApplication>
 #include <QDir>
+
+#include "data/datafolders.h"
 
 namespace zv {
 
@@ -25,13 +26,22 @@ void SetClock(const Clock* clock) { g_clock = clock; }
 QTimeZone SystemZone() { return g_systemZone ? *g_systemZone : QTimeZone::systemTimeZone(); }
 void SetSystemZone(std::optional<QTimeZone> zone) { g_systemZone = std::move(zone); }
 
-QString DataFolder() {
-  if (!g_dataFolder.isEmpty()) return g_dataFolder;
-  return QCoreApplication::applicationDirPath();
-}
+namespace {
+
+DataFolders Folders() { return ChooseDataFolders(CurrentDataFolderFacts(g_dataFolder)); }
+
+}  // namespace
 
 void SetDataFolder(const QString& folder) { g_dataFolder = folder; }
 
-QString DataPath(const QString& fileName) { return QDir(DataFolder()).filePath(fileName); }
+QString DataFolder() { return Folders().user; }
+
+QString DataPath(const QString& fileName) { return ReadPathIn(Folders(), fileName); }
+
+QString WritableDataPath(const QString& fileName) {
+  const QString folder = DataFolder();
+  QDir().mkpath(folder);
+  return QDir(folder).filePath(fileName);
+}
 
 }  // namespace zv

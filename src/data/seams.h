@@ -39,10 +39,16 @@ QTimeZone SystemZone();
 // Replaces the zone; nothing restores the system's.
 void SetSystemZone(std::optional<QTimeZone> zone);
 
-// The folder that holds countries.txt, tzone.txt, highlight.txt and Maps/:
-// the folder of the executable unless set.
+// The data files: countries.txt, tzone.txt, highlight.txt and Maps/. A folder
+// set here holds them all; without one, the rule of data/datafolders.h picks
+// the executable's folder or, for an installed program, the user's data
+// folder and the installation's.
+void SetDataFolder(const QString& folder);  // an empty text restores the rule
+// The folder where the user's files are written.
 QString DataFolder();
-void SetDataFolder(const QString& folder);  // an empty text restores the default
+// The path to read a data file or folder from.
 QString DataPath(const QString& fileName);
+// The path to write a data file to; its folder is created when missing.
+QString WritableDataPath(const QString& fileName);
 
 }  // namespace zv

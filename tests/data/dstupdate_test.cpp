@@ -85,7 +85,7 @@ class DstFile : public ::testing::Test {
 
 TEST_F(DstFile, For2027ChangesTheDstColumnsOnlyAndSavesWhole) {
   data_.Write("countries.txt", ShippedBytes());
-  const DstFileUpdate r = UpdateDstFile(Path(), kEntryCount, 2027, now_);
+  const DstFileUpdate r = UpdateDstFile(Path(), Path(), kEntryCount, 2027, now_);
   ASSERT_TRUE(r.error.isEmpty()) << r.error.toStdString();
   const CountryTable before = Read(ShippedBytes());
   const CountryTable after = Read(data_.Read("countries.txt"));
@@ -121,7 +121,7 @@ TEST_F(DstFile, HandEditedEntriesAreUpdatedWhereTheyCanBeAndNamedWhereNot) {
   t.at(in, kColMapName) = "";                 // empty map name: listed
   t.at(in, kColHistory) = "Edited by hand.";  // kept
   data_.Write("countries.txt", test::CountriesBytes(t));
-  const DstFileUpdate r = UpdateDstFile(Path(), kEntryCount, 2027, now_);
+  const DstFileUpdate r = UpdateDstFile(Path(), Path(), kEntryCount, 2027, now_);
   ASSERT_TRUE(r.error.isEmpty());
   const CountryTable after = Read(data_.Read("countries.txt"));
   EXPECT_EQ(r.update.notUpdated, (std::vector<int>{in, uk}));
@@ -160,7 +160,7 @@ TEST_F(DstFile, WhenTheUpdateCannotBeWholeTheFileIsUntouched) {
     QFile::remove(Path());
     if (f.bytes) data_.Write("countries.txt", f.bytes());
     SetWriteFailureAfterBytesForTests(f.failWriteAfter);
-    const DstFileUpdate r = UpdateDstFile(Path(), kEntryCount, 2027, now_);
+    const DstFileUpdate r = UpdateDstFile(Path(), Path(), kEntryCount, 2027, now_);
     SetWriteFailureAfterBytesForTests(-1);
     EXPECT_TRUE(r.error.startsWith(QString::fromLatin1(f.messageStart).arg(Path()))) << r.error.toStdString();
     EXPECT_EQ(data_.Exists("countries.txt"), f.bytes != nullptr);

@@ -2,17 +2,21 @@
 
 #include <QPixmap>
 
-// The resources live in a static library, whose registration the linker drops
-// unless something refers to it; this reference keeps it.
-static void RegisterResources() {
+#include "app/gui/resources.h"
+
+// Q_INIT_RESOURCE declares a function of the global namespace, so it is
+// called from here.
+static void InitResources() { Q_INIT_RESOURCE(resources); }
+
+namespace zv {
+
+void RegisterResources() {
   static const bool once = [] {
-    Q_INIT_RESOURCE(resources);
+    InitResources();
     return true;
   }();
   (void)once;
 }
-
-namespace zv {
 
 QCursor HandCursor() {
   RegisterResources();

@@ -76,8 +76,8 @@ void ClockWindow::HighlightItem() {
   const int row = SelectedRow();
   const Rgb before = NameColour(row);
   SetNameColour(row, Shared().highlightColour);
-  const QString why =
-      WriteFileWhole(DataPath(QStringLiteral("highlight.txt")), HighlightLine(row), WriteMode::kAppend);
+  const QString why = WriteFileWhole(WritableDataPath(QStringLiteral("highlight.txt")), HighlightLine(row),
+                                     WriteMode::kAppend);
   if (!why.isEmpty()) {
     // Not remembered, so not shown as highlighted either.
     SetNameColour(row, before);
@@ -91,7 +91,8 @@ void ClockWindow::ClearItem() {
   std::vector<int> keep;
   for (int n = 1; n <= Shared().entryCount; ++n)
     if (NameColour(n) == Shared().highlightColour) keep.push_back(n);
-  const QString why = WriteFileWhole(DataPath(QStringLiteral("highlight.txt")), HighlightFileBytes(keep));
+  const QString why =
+      WriteFileWhole(WritableDataPath(QStringLiteral("highlight.txt")), HighlightFileBytes(keep));
   if (!why.isEmpty())
     Prompts().Message(this,
                       QStringLiteral("The highlights could not be saved to highlight.txt: %1.").arg(why));

@@ -30,7 +30,8 @@ void ClockWindow::UpdateDstDates() {
   const int year = now.date().year();
   Module1& m = Shared();
   const DstFileUpdate result =
-      UpdateDstFile(DataPath(QStringLiteral("countries.txt")), m.entryCount, year, now);
+      UpdateDstFile(DataPath(QStringLiteral("countries.txt")),
+                    WritableDataPath(QStringLiteral("countries.txt")), m.entryCount, year, now);
   if (!result.error.isEmpty()) {
     Prompts().Message(this, result.error);
     return;

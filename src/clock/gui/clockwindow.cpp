@@ -15,6 +15,7 @@
 #include "app/gui/appwindows.h"
 #include "app/gui/colours.h"
 #include "app/gui/formfont.h"
+#include "app/gui/formpalette.h"
 #include "app/gui/handcursor.h"
 #include "app/gui/prompter.h"
 #include "app/gui/twips.h"
@@ -119,6 +120,7 @@ ClockWindow::ClockWindow(QWidget* parent) : QMainWindow(parent) {
 
   BuildPanel();
   BuildMenus();
+  BuildAccess();
 
   timer1_ = new QTimer(this);
   timer1_->setInterval(60000);
@@ -130,13 +132,13 @@ ClockWindow::~ClockWindow() {
 }
 
 Rgb ClockWindow::NameTemplateColour() {
-  return ToRgb(QApplication::palette().color(QPalette::Active, QPalette::HighlightedText));
+  return ToRgb(FormPalette().color(QPalette::Active, QPalette::HighlightedText));
 }
 
 void ClockWindow::BuildPanel() {
   picture1_ = new QWidget(grid_);
   picture1_->setAutoFillBackground(true);
-  picture1_->setPalette(QApplication::palette());
+  picture1_->setPalette(FormPalette());
   picture1_->setBackgroundRole(QPalette::Button);
   picture1_->setGeometry(TwipRect(1560, 1020, 3690, 2955));
   picture1_->setFont(FormFont());
@@ -379,7 +381,7 @@ void ClockWindow::closeEvent(QCloseEvent* event) {
   }
   closing_ = true;
   timer1_->stop();
-  const QString path = DataPath(QStringLiteral("tzone.txt"));
+  const QString path = WritableDataPath(QStringLiteral("tzone.txt"));
   const QString why = WriteFileWhole(path, ZoneFileBytes(text2_->text(), text3_->text()));
   if (!why.isEmpty())
     Prompts().Message(this, QStringLiteral("Your time zone settings could not be saved to %1: %2.")

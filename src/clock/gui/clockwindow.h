@@ -100,6 +100,8 @@ class ClockWindow : public QMainWindow {
   void PressBackground(Qt::MouseButton button);
   // The tip text of a name cell, set afresh whenever the pointer moves on it.
   void UpdateTip(int row);
+  // The selected entry as a row number (0 when empty).
+  int SelectedRow() const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -108,7 +110,7 @@ class ClockWindow : public QMainWindow {
  private:
   void BuildPanel();
   void BuildMenus();
-  int SelectedRow() const;
+  void BuildAccess();  // clockaccess.cpp
   void ApplyColours(const GridResult& result);
 
   ClockGrid* grid_ = nullptr;

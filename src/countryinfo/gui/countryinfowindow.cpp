@@ -17,6 +17,7 @@
 #include "app/gui/appwindows.h"
 #include "app/gui/colours.h"
 #include "app/gui/formfont.h"
+#include "app/gui/formpalette.h"
 #include "app/gui/prompter.h"
 #include "app/gui/twips.h"
 #include "clock/gui/clockwindow.h"
@@ -62,7 +63,9 @@ CountryInfoWindow::CountryInfoWindow(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("Country Information"));
   setFont(FormFont());
+  setPalette(FormPalette());
   BuildLayout();
+  BuildAccess();
 
   // Centred, 300 twips above the middle; each display narrows or widens it.
   setFixedSize(TwipSize(kInfoWideTwips, kInfoHeightTwips));
@@ -414,8 +417,8 @@ void CountryInfoWindow::Save() {
   if (!Commit()) return;
   const int count = Shared().entryCount;
   const CountryTable& w = Shared().working;
-  if (const auto failed =
-          SaveCountryTable(w, count, CurrentClock().Now(), DataPath(QStringLiteral("countries.txt")))) {
+  if (const auto failed = SaveCountryTable(w, count, CurrentClock().Now(),
+                                           WritableDataPath(QStringLiteral("countries.txt")))) {
     if (failed->kind == SaveFailure::Kind::kField)
       Prompts().Message(this, failed->text);
     else

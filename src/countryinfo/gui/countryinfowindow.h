@@ -88,6 +88,7 @@ class CountryInfoWindow : public QWidget {
 
  private:
   void BuildLayout();
+  void BuildAccess();  // countryinfoaccess.cpp
   void FillList();
   void EntryTextChanged(const QString& text);
   void CheckChanged();

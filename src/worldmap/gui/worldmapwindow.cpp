@@ -12,6 +12,7 @@
 
 #include "app/gui/appwindows.h"
 #include "app/gui/formfont.h"
+#include "app/gui/formpalette.h"
 #include "app/gui/handcursor.h"
 #include "app/gui/prompter.h"
 #include "app/gui/twips.h"
@@ -90,6 +91,7 @@ WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
                  Qt::WindowCloseButtonHint);
   setFixedSize(TwipSize(kClientTwipsW, kClientTwipsH));
   setFont(FormFont());
+  setPalette(FormPalette());
 
   map_ = LoadMapPicture();
   drawing_ = QImage(map_.size(), QImage::Format_ARGB32_Premultiplied);
