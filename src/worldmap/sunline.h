@@ -41,7 +41,7 @@ using SunLineRowFn = std::function<bool(int rowCount)>;
 // Reads the GMT time text (Shared().gmtTimeText) as minutes since midnight and
 // rewrites it in "H:MM" form; nullopt, with the text left as it was, when it
 // is no time of day.
-std::optional<int> TakeGmtMinutes();
+[[nodiscard]] std::optional<int> TakeGmtMinutes();
 
 // The failure of a search whose GMT time text is no time of day.
 QString SunLineTypeMismatch();
@@ -61,7 +61,8 @@ SunLineResult RunSunLinePass(SunPass pass, SunLineState& state, const SunLineHit
 // Both passes of one command, sunrise then sunset, against the GMT time text
 // read once at the start: a clock tick that rewrites the text while the
 // search runs changes neither pass.
-SunLineResult RunSunLinePasses(SunLineState& state, const SunLineHitFn& onHit, const SunLineRowFn& onRow);
+[[nodiscard]] SunLineResult RunSunLinePasses(SunLineState& state, const SunLineHitFn& onHit,
+                                             const SunLineRowFn& onRow);
 
 // Minutes since midnight of a coded reading, as its "H:MM" text shows them.
 int ReadingMinutes(double reading);

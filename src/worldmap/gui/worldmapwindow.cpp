@@ -32,8 +32,9 @@ namespace {
 constexpr int kMapPxW = 720;
 constexpr int kMapPxH = 320;
 const QRect kMapRect(0, 0, kMapPxW, kMapPxH);  // logical pixels
-// Above this device pixel ratio the window draws from the picture made at
-// twice the size, on a drawing surface at the screen's density.
+// The pixel ratio of the picture made at twice the size, which the window
+// draws from at any device pixel ratio above 1 (on a drawing surface at the
+// screen's density).
 constexpr qreal kHighDensityPicture = 2;
 constexpr int kPenPx = 2;  // drawing pen width, as wide as the legend lines
 constexpr double kClientTwipsW = 10800;
