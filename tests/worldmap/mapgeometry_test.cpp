@@ -102,3 +102,19 @@ TEST(FindCountryMessageTest, Forms) {
 
 }  // namespace
 }  // namespace zv
+
+namespace zv {
+namespace {
+
+// A press on a mark's x reports the mark's longitude: marks and clicks share
+// the width of the picture, 2 pixels (30 twips) to a degree.
+TEST(MapGeometryTest, PressOnAMarkGivesItsLongitude) {
+  for (double lon : {-180.0, -77.04, -21.94, 0.0, 139.69, 174.78, 180.0}) {
+    SCOPED_TRACE(lon);
+    EXPECT_NEAR(LonToX(lon) - LonToX(lon - 1), 30.0, 1e-9);
+    EXPECT_NEAR(ClickToLatLon(LonToX(lon), 2400).lon, lon, 1e-3);
+  }
+}
+
+}  // namespace
+}  // namespace zv
