@@ -1,8 +1,10 @@
-// The sun calculator, the sun line search and a whole "Show Day/Night" run.
+// The sun calculator, the sun line search and whole "Show Day/Night" and
+// "Plot Sunrise/Sunset" runs.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 #include "data/module1.h"
@@ -84,5 +86,23 @@ void BM_ShowDayNightRun(benchmark::State& state) {
   zv::SetDataFolder(QString());
 }
 BENCHMARK(BM_ShowDayNightRun)->Unit(benchmark::kMillisecond);
+
+// A whole "Plot Sunrise/Sunset" run at the same time: both lines and the tag.
+void BM_PlotRun(benchmark::State& state) {
+  QTemporaryDir dir;
+  zv::SetDataFolder(dir.path());
+  zv::WorldMapWindow map;
+  map.show();
+  QApplication::processEvents();
+  map.Text1()->setText(QStringLiteral("6:00 AM"));
+  for (auto _ : state) {
+    map.PlotSunriseSunset();
+    state.PauseTiming();
+    map.ClearMap();
+    state.ResumeTiming();
+  }
+  zv::SetDataFolder(QString());
+}
+BENCHMARK(BM_PlotRun)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -13,8 +13,9 @@
 // Sources: world-atlas countries-50m.json (Natural Earth shapes) and Debian's
 // iso-codes (ISO 3166-1 numeric to alpha-2). Needs ImageMagick's convert.
 //
-// Usage, from the top of the repository:
-//   (cd tools && npm install --no-save world-atlas)
+// Usage, from the top of the repository (tools/package.json pins the
+// world-atlas version, tools/package-lock.json its exact files):
+//   (cd tools && npm ci)
 //   node tools/make_maps.js
 // Options: --atlas FILE, --iso FILE, --out DIR, --only NAME[,NAME...]
 const fs = require('fs');
@@ -23,7 +24,7 @@ const path = require('path');
 const { execFileSync } = require('child_process');
 
 const top = path.resolve(__dirname, '..');
-const opt = { atlas: path.join(__dirname, 'node_modules/world-atlas/countries-50m.json'),
+const opt = { atlas: require.resolve('world-atlas/countries-50m.json'),
   iso: '/usr/share/iso-codes/json/iso_3166-1.json', out: path.join(top, 'data/Maps'), only: '' };
 for (let i = 2; i + 1 < process.argv.length; i += 2) opt[process.argv[i].replace(/^--/, '')] = process.argv[i + 1];
 

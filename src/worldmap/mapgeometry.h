@@ -8,10 +8,11 @@
 
 namespace zv {
 
-// Scale values of the window as it was laid out: its outer width, and its
-// outer height less the caption and borders. They are constants so that the
-// drawings never depend on the frame of the window manager in use.
-inline constexpr double kMapW = 10890.0;
+// Scale values: the width and height of the world map picture, 720 x 320
+// pixels. Every mark, line and click is placed by them, so that a point lands
+// where the picture's own projection shows it, whatever frame the window
+// manager puts around the window.
+inline constexpr double kMapW = 10800.0;
 inline constexpr double kMapH = 4800.0;
 
 // x of a longitude: (lon + 180) * W / 360.

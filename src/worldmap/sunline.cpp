@@ -25,16 +25,37 @@ bool IsSunLineHit(SunPass pass, double reading, int gmtMinutes) {
   return pass == SunPass::Sunrise || t != 23 * 60 + 59;
 }
 
-SunLineResult RunSunLinePass(SunPass pass, SunLineState& state,
-                             const std::function<void(const SunLineHit&)>& onHit,
-                             const std::function<bool(int rowCount)>& onRow) {
+std::optional<int> TakeGmtMinutes() {
+  const std::optional<int> seconds = ParseTimeOfDay(Shared().gmtTimeText);
+  if (!seconds) return std::nullopt;
+  const int minutes = *seconds / 60;
+  Shared().gmtTimeText = Format24(minutes);
+  return minutes;
+}
+
+QString SunLineTypeMismatch() { return QStringLiteral("13. Type mismatch"); }
+
+SunLineResult RunSunLinePass(SunPass pass, SunLineState& state, const SunLineHitFn& onHit,
+                             const SunLineRowFn& onRow) {
   // The GMT time text is rewritten before the first comparison; one that is
   // no time of day makes that comparison fail.
-  const std::optional<int> seconds = ParseTimeOfDay(Shared().gmtTimeText);
-  if (!seconds) return {false, false, QStringLiteral("13. Type mismatch")};
-  const int gmtMinutes = *seconds / 60;
-  Shared().gmtTimeText = Format24(gmtMinutes);
+  const std::optional<int> gmtMinutes = TakeGmtMinutes();
+  if (!gmtMinutes) return {false, false, SunLineTypeMismatch()};
+  return RunSunLinePass(pass, *gmtMinutes, state, onHit, onRow);
+}
 
+SunLineResult RunSunLinePasses(SunLineState& state, const SunLineHitFn& onHit, const SunLineRowFn& onRow) {
+  const std::optional<int> gmtMinutes = TakeGmtMinutes();
+  if (!gmtMinutes) return {false, false, SunLineTypeMismatch()};
+  for (SunPass pass : {SunPass::Sunrise, SunPass::Sunset}) {
+    const SunLineResult r = RunSunLinePass(pass, *gmtMinutes, state, onHit, onRow);
+    if (!r.ok || r.cancelled) return r;
+  }
+  return {};
+}
+
+SunLineResult RunSunLinePass(SunPass pass, int gmtMinutes, SunLineState& state, const SunLineHitFn& onHit,
+                             const SunLineRowFn& onRow) {
   state.hitCount = 0;
   SunTimes last;
   bool any = false;

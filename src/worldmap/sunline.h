@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace zv {
 
@@ -34,13 +35,34 @@ struct SunLineResult {
 
 inline constexpr int kSunLineRows = 91;
 
-// Runs one pass. The GMT time text (Shared().gmtTimeText) is rewritten in
-// "H:MM" form; a text that is no time of day ends the pass with a failure
-// before anything is reported. onHit is called for every hit, onRow after
-// every row with the row counter; onRow returning false cancels the pass.
-SunLineResult RunSunLinePass(SunPass pass, SunLineState& state,
-                             const std::function<void(const SunLineHit&)>& onHit,
-                             const std::function<bool(int rowCount)>& onRow);
+using SunLineHitFn = std::function<void(const SunLineHit&)>;
+using SunLineRowFn = std::function<bool(int rowCount)>;
+
+// Reads the GMT time text (Shared().gmtTimeText) as minutes since midnight and
+// rewrites it in "H:MM" form; nullopt, with the text left as it was, when it
+// is no time of day.
+[[nodiscard]] std::optional<int> TakeGmtMinutes();
+
+// The failure of a search whose GMT time text is no time of day.
+QString SunLineTypeMismatch();
+
+// Runs one pass against the GMT time gmtMinutes. onHit is called for every
+// hit, onRow after every row with the row counter; onRow returning false
+// cancels the pass.
+SunLineResult RunSunLinePass(SunPass pass, int gmtMinutes, SunLineState& state, const SunLineHitFn& onHit,
+                             const SunLineRowFn& onRow);
+
+// The same against the GMT time text, read (and rewritten) at the start of
+// the pass; a text that is no time of day ends the pass with a failure before
+// anything is reported.
+SunLineResult RunSunLinePass(SunPass pass, SunLineState& state, const SunLineHitFn& onHit,
+                             const SunLineRowFn& onRow);
+
+// Both passes of one command, sunrise then sunset, against the GMT time text
+// read once at the start: a clock tick that rewrites the text while the
+// search runs changes neither pass.
+[[nodiscard]] SunLineResult RunSunLinePasses(SunLineState& state, const SunLineHitFn& onHit,
+                                             const SunLineRowFn& onRow);
 
 // Minutes since midnight of a coded reading, as its "H:MM" text shows them.
 int ReadingMinutes(double reading);

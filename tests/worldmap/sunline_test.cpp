@@ -210,3 +210,45 @@ TEST(SunLineTest, RowsWithoutHitsStillCount) {
 
 }  // namespace
 }  // namespace zv
+
+namespace zv {
+namespace {
+
+// Both passes of a command use the GMT time read at its start: a tick that
+// rewrites the text during the sunrise pass (after the first row, or between
+// the passes) changes no hit of either pass, and an unreadable text fails
+// before any row.
+TEST(SunLinePassesTest, TimeIsReadOnceForBothPasses) {
+  const auto hitsOf = [](int tickAtRow) {
+    Shared().gmtTimeText = QStringLiteral("6:00 AM");
+    std::vector<std::pair<int, int>> hits;
+    SunLineState s;
+    const SunLineResult r = RunSunLinePasses(
+        s, [&](const SunLineHit& h) { hits.emplace_back(h.lat, h.lon); },
+        [&](int rows) {
+          if (rows == tickAtRow) Shared().gmtTimeText = QStringLiteral("7:30 PM");
+          return true;
+        });
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(s.rowCount, 2 * kSunLineRows);
+    return hits;
+  };
+  const std::vector<std::pair<int, int>> steady = hitsOf(-1);
+  ASSERT_GT(steady.size(), 20u);
+  for (int tickAtRow : {1, kSunLineRows}) {
+    SCOPED_TRACE(tickAtRow);
+    EXPECT_EQ(hitsOf(tickAtRow), steady);
+    EXPECT_EQ(Shared().gmtTimeText, "7:30 PM");
+  }
+  Shared().gmtTimeText = QStringLiteral("later");
+  SunLineState s;
+  int rows = 0;
+  const SunLineResult r = RunSunLinePasses(s, {}, [&](int) { return ++rows, true; });
+  EXPECT_FALSE(r.ok);
+  EXPECT_EQ(r.failure, "13. Type mismatch");
+  EXPECT_EQ(rows, 0);
+  EXPECT_EQ(Shared().gmtTimeText, "later");
+}
+
+}  // namespace
+}  // namespace zv

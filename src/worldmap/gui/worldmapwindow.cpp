@@ -2,12 +2,16 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QRegion>
 #include <QScreen>
 #include <QShortcut>
+#include <cmath>
 #include <optional>
 
 #include "app/gui/appwindows.h"
@@ -28,10 +32,16 @@ namespace {
 
 constexpr int kMapPxW = 720;
 constexpr int kMapPxH = 320;
+const QRect kMapRect(0, 0, kMapPxW, kMapPxH);  // logical pixels
+// The pixel ratio of the picture made at twice the size, which the window
+// draws from at any device pixel ratio above 1 (on a drawing surface at the
+// screen's density).
+constexpr qreal kHighDensityPicture = 2;
+constexpr int kPenPx = 2;  // drawing pen width, as wide as the legend lines
 constexpr double kClientTwipsW = 10800;
-constexpr double kClientTwipsH = 5130;                  // the map and a strip for the information labels
-constexpr double kFrameTwipsW = kMapW - kClientTwipsW;  // side borders of the design
-constexpr double kFrameTwipsH = 500;                    // caption and borders of the design
+constexpr double kClientTwipsH = 5130;  // the map and a strip for the information labels
+constexpr double kFrameTwipsW = 90;     // side borders of the design
+constexpr double kFrameTwipsH = 500;    // caption and borders of the design
 constexpr double kProgressFrameTwips = 3435;
 constexpr int kNameCells = 228;
 const QColor kFillBlue(0, 0, 192);
@@ -39,21 +49,56 @@ const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
 const QColor kWhite(255, 255, 255);
 
-// Restores the pointer however a command ends.
-struct BusyPointer {
-  BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
+// The busy pointer over one window (not over the program's other windows),
+// put back as it was however a command ends.
+class BusyPointer {
+ public:
+  explicit BusyPointer(QWidget* window)
+      : window_(window), hadOwn_(window->testAttribute(Qt::WA_SetCursor)), previous_(window->cursor()) {
+    window->setCursor(Qt::WaitCursor);
+  }
+  ~BusyPointer() {
+    if (!window_) return;  // closed and gone during the command
+    if (hadOwn_) {
+      window_->setCursor(previous_);
+    } else {
+      window_->unsetCursor();
+    }
+  }
   BusyPointer(const BusyPointer&) = delete;
   BusyPointer& operator=(const BusyPointer&) = delete;
+
+ private:
+  QPointer<QWidget> window_;
+  bool hadOwn_;
+  QCursor previous_;
 };
 
-QImage LoadMapPicture() {
-  QImage picture(QStringLiteral(":/worldmap.png"));
+// The map picture for a device pixel ratio: the 720 x 320 picture at ratio 1,
+// the 1440 x 640 one, made from the same shapes, above it.
+QImage LoadMapPicture(qreal ratio) {
+  const bool dense = ratio > 1;
+  QImage picture(dense ? QStringLiteral(":/worldmap@2x.png") : QStringLiteral(":/worldmap.png"));
   if (picture.isNull()) {
-    picture = QImage(kMapPxW, kMapPxH, QImage::Format_RGB32);
+    picture = QImage(kMapRect.size() * (dense ? kHighDensityPicture : 1), QImage::Format_RGB32);
     picture.fill(QColor(200, 225, 245));
   }
-  return picture.convertToFormat(QImage::Format_RGB32);
+  picture = picture.convertToFormat(QImage::Format_RGB32);
+  picture.setDevicePixelRatio(dense ? kHighDensityPicture : 1);
+  return picture;
+}
+
+QPointF TwipsToPx(QPointF twips) {
+  // Drawing operations take single precision coordinates.
+  return {static_cast<float>(twips.x()) / static_cast<float>(kTwipsPerPixel),
+          static_cast<float>(twips.y()) / static_cast<float>(kTwipsPerPixel)};
+}
+
+// The part of the window a stroke between two points may touch, in logical
+// pixels, pen and rounding included.
+QRect StrokeBounds(QPointF a, QPointF b) {
+  const int margin = kPenPx + 1;
+  return QRectF(a, b).normalized().toAlignedRect().adjusted(-margin, -margin, margin, margin);
 }
 
 }  // namespace
@@ -93,9 +138,7 @@ WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
   setFont(FormFont());
   setPalette(FormPalette());
 
-  map_ = LoadMapPicture();
-  drawing_ = QImage(map_.size(), QImage::Format_ARGB32_Premultiplied);
-  drawing_.fill(Qt::transparent);
+  MatchSurfaceToScreen();
 
   auto button = [this](int i, const QString& text, QRect twipRect) {
     auto* b = new QPushButton(text, this);
@@ -230,29 +273,69 @@ QLabel* WorldMapWindow::NewMapLabel() {
   return l;
 }
 
+void WorldMapWindow::MatchSurfaceToScreen() {
+  const qreal ratio = devicePixelRatioF();
+  if (ratio == surfaceRatio_) return;
+  surfaceRatio_ = ratio;
+  map_ = LoadMapPicture(ratio);
+  QImage surface(
+      QSize(static_cast<int>(std::ceil(kMapPxW * ratio)), static_cast<int>(std::ceil(kMapPxH * ratio))),
+      QImage::Format_ARGB32_Premultiplied);
+  surface.setDevicePixelRatio(ratio);
+  surface.fill(Qt::transparent);
+  if (!drawing_.isNull()) {
+    // The window moved to a screen of another density: keep what is drawn.
+    QPainter p(&surface);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRectF(kMapRect), drawing_);
+  }
+  drawing_ = surface;
+  update();
+}
+
 void WorldMapWindow::DrawLine(QPointF fromTwips, QPointF toTwips, const QColor& colour) {
+  MatchSurfaceToScreen();
+  // The painter works in logical pixels; at a device pixel ratio above 1 the
+  // surface has more pixels, so the line is drawn at the screen's density.
   QPainter p(&drawing_);
-  p.setPen(QPen(colour, 2, Qt::SolidLine, Qt::SquareCap));
-  const auto px = [](QPointF t) {
-    return QPointF(static_cast<float>(t.x()) / 15.0f, static_cast<float>(t.y()) / 15.0f);
-  };
-  p.drawLine(px(fromTwips), px(toTwips));
+  p.setPen(QPen(colour, kPenPx, Qt::SolidLine, Qt::SquareCap));
+  const QPointF from = TwipsToPx(fromTwips), to = TwipsToPx(toTwips);
+  p.drawLine(from, to);
   penTwips_ = toTwips;
-  update(QRect(0, 0, drawing_.width(), drawing_.height()));
+  drawn_ |= StrokeBounds(from, to) & kMapRect;
 }
 
 void WorldMapWindow::DrawDot(QPointF atTwips, const QColor& colour) {
+  MatchSurfaceToScreen();
   QPainter p(&drawing_);
-  const QPointF at(static_cast<float>(atTwips.x()) / 15.0f, static_cast<float>(atTwips.y()) / 15.0f);
-  p.fillRect(QRectF(at.x() - 1, at.y() - 1, 2, 2), colour);
+  const QPointF at = TwipsToPx(atTwips);
+  const qreal half = kPenPx / 2.0;
+  p.fillRect(QRectF(at.x() - half, at.y() - half, kPenPx, kPenPx), colour);
   penTwips_ = atTwips;
-  update(QRect(0, 0, drawing_.width(), drawing_.height()));
+  drawn_ |= StrokeBounds(at, at) & kMapRect;
 }
 
-void WorldMapWindow::paintEvent(QPaintEvent*) {
+void WorldMapWindow::UpdateDrawn() {
+  if (drawn_.isEmpty()) return;
+  update(drawn_);
+  drawn_ = QRect();
+}
+
+void WorldMapWindow::paintEvent(QPaintEvent* event) {
+  MatchSurfaceToScreen();
+  // Only the parts asked for: a row of a long command repaints a narrow strip
+  // and the progress bar.
   QPainter p(this);
-  p.drawImage(0, 0, map_);
-  p.drawImage(0, 0, drawing_);
+  if (map_.devicePixelRatio() != surfaceRatio_) p.setRenderHint(QPainter::SmoothPixmapTransform);
+  for (const QRect& asked : event->region()) {
+    const QRect area = asked & kMapRect;
+    if (area.isEmpty()) continue;
+    for (const QImage* image : {&map_, &drawing_}) {
+      const qreal r = image->devicePixelRatio();
+      p.drawImage(QRectF(area), *image,
+                  QRectF(area.x() * r, area.y() * r, area.width() * r, area.height() * r));
+    }
+  }
 }
 
 void WorldMapWindow::MarkPoint(double lat, double lon, const QString& entryName) {
@@ -260,6 +343,7 @@ void WorldMapWindow::MarkPoint(double lat, double lon, const QString& entryName)
   const double y = MarkY(lat);
   DrawLine({x - 100, y}, {x + 100, y}, PenColour());
   DrawLine({x, y - 100}, {x, y + 100}, PenColour());
+  UpdateDrawn();
   QLabel* label = NewMapLabel();
   label->setText(LabelTextForName(entryName));
   label->adjustSize();
@@ -290,12 +374,29 @@ void WorldMapWindow::ShowSLightInfo(double latitude, double longitude) {
   for (int i : {5, 4, 3, 2}) label1_[i]->adjustSize();
 }
 
+bool WorldMapWindow::IsMapPress(QPoint at) const {
+  if (!kMapRect.contains(at)) return false;
+  // Captions and shapes let presses through to the window; a press on one of
+  // them, or on a control, belongs to it rather than to the map below. The
+  // point marker and the map labels are left out: the marker sits on the map,
+  // and the labels keep their presses themselves.
+  const QWidget* controls[] = {command_[1], command_[2], command_[3], command_[4], command_[5],
+                               text1_,      label2_[0],  label2_[1],  line1_[0],   line1_[1],
+                               shape1_,     shape2_,     shape4_};
+  for (const QWidget* w : controls)
+    if (w->isVisible() && w->geometry().contains(at)) return false;
+  for (const auto& [index, label] : label1_)
+    if (label->isVisible() && label->geometry().contains(at)) return false;
+  return true;
+}
+
 void WorldMapWindow::mousePressEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  if (!IsMapPress(at)) return;
   label1_[5]->setText(QStringLiteral("Latitude "));
   label1_[4]->setText(QStringLiteral("Longitude "));
   label1_[3]->setText(QStringLiteral("Sunrise at "));
   label1_[2]->setText(QStringLiteral("Sunset at "));
-  const QPoint at = event->position().toPoint();
   shape3_->move(at);
   const LatLon p = ClickToLatLon(Twips(at.x()), Twips(at.y()));
   ShowSLightInfo(p.lat, p.lon);
@@ -304,7 +405,8 @@ void WorldMapWindow::mousePressEvent(QMouseEvent* event) {
 void WorldMapWindow::ClearMap() {
   if (running_) return;
   drawing_.fill(Qt::transparent);
-  update();
+  drawn_ = QRect();
+  update(kMapRect);
   for (auto& [index, label] : labels_) delete label;
   labels_.clear();
 }
@@ -405,20 +507,24 @@ WorldMapWindow::RunEnd WorldMapWindow::RunPasses(int progressDivisor,
                                                  QString& failure) {
   QPointer<WorldMapWindow> self(this);
   auto onRow = [this, self, progressDivisor](int rows) {
+    // Only what the row changed is repainted: the progress bar and the strip
+    // of the map drawn on. The pending events processed next paint it, so
+    // the user sees the lines grow row by row.
+    const QRect barBefore = shape2_->geometry();
     SetProgress(kProgressFrameTwips * rows / progressDivisor);
-    repaint();
+    QRegion changed = QRegion(barBefore) + shape2_->geometry();
+    if (!drawn_.isEmpty()) changed += drawn_;
+    drawn_ = QRect();
+    update(changed);
     QCoreApplication::processEvents();
     return !self.isNull() && !closing_;
   };
   SunLineState state;
-  for (SunPass pass : {SunPass::Sunrise, SunPass::Sunset}) {
-    const SunLineResult r = RunSunLinePass(pass, state, onHit, onRow);
-    if (self.isNull()) return RunEnd::Closed;
-    if (r.cancelled) return RunEnd::Closed;
-    if (!r.ok) {
-      failure = r.failure;
-      return RunEnd::Failed;
-    }
+  const SunLineResult r = RunSunLinePasses(state, onHit, onRow);
+  if (self.isNull() || r.cancelled) return RunEnd::Closed;
+  if (!r.ok) {
+    failure = r.failure;
+    return RunEnd::Failed;
   }
   return RunEnd::Done;
 }
@@ -426,7 +532,7 @@ WorldMapWindow::RunEnd WorldMapWindow::RunPasses(int progressDivisor,
 void WorldMapWindow::ShowDayNight() {
   if (running_ || closing_) return;
   QPointer<WorldMapWindow> self(this);
-  std::optional<BusyPointer> busy(std::in_place);
+  std::optional<BusyPointer> busy(std::in_place, this);
   running_ = true;
   ShowProgress(true);
   const QString gmtBefore = Shared().gmtTimeText;
@@ -455,7 +561,7 @@ void WorldMapWindow::ShowDayNight() {
 void WorldMapWindow::PlotSunriseSunset() {
   if (running_ || closing_) return;
   QPointer<WorldMapWindow> self(this);
-  std::optional<BusyPointer> busy(std::in_place);
+  std::optional<BusyPointer> busy(std::in_place, this);
   running_ = true;
   QLabel* tag = NewMapLabel();
   QPointer<QLabel> tagGuard(tag);

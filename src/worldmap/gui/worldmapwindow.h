@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPointF>
 #include <QPushButton>
+#include <QRect>
 #include <QWidget>
 #include <array>
 #include <map>
@@ -63,10 +64,17 @@ class WorldMapWindow : public QWidget {
   ShapeWidget* Shape1() const { return shape1_; }
   ShapeWidget* Shape2() const { return shape2_; }
   ShapeWidget* Shape3() const { return shape3_; }
+  ShapeWidget* Shape4() const { return shape4_; }
+  ShapeWidget* Line1(int i) const { return line1_.at(i); }
   QLabel* lblGMT(int i) const;  // nullptr for an index not in use
   int HighestLabelIndex() const { return labels_.empty() ? 0 : labels_.rbegin()->first; }
+  // The drawing surface and the map picture, both at the screen's pixel
+  // density: 720 x 320 pixels at ratio 1, 1440 x 640 at ratio 2.
   const QImage& Drawing() const { return drawing_; }
   const QImage& MapPicture() const { return map_; }
+  // Whether a press at this point of the window is a press on the map itself
+  // (not on a caption or control, nor the strip below the map).
+  bool IsMapPress(QPoint at) const;
   double ProgressWidthTwips() const { return progressTwips_; }
   bool IsRunning() const { return running_; }
   // Clicks map label i as the user would.
@@ -80,6 +88,11 @@ class WorldMapWindow : public QWidget {
 
  private:
   QLabel* NewMapLabel();
+  // Makes the map picture and the drawing surface match the window's device
+  // pixel ratio, carrying over what is drawn.
+  void MatchSurfaceToScreen();
+  // Schedules a repaint of the part of the map drawn on since the last one.
+  void UpdateDrawn();
   void DrawLine(QPointF fromTwips, QPointF toTwips, const QColor& colour);
   void DrawDot(QPointF atTwips, const QColor& colour);
   QColor PenColour() const;
@@ -105,7 +118,9 @@ class WorldMapWindow : public QWidget {
   QLabel* template_ = nullptr;
   QImage map_;
   QImage drawing_;
-  QPointF penTwips_;  // end of the last line or dot drawn
+  qreal surfaceRatio_ = 0;  // device pixel ratio of map_ and drawing_
+  QRect drawn_;             // logical pixels drawn on since the last repaint
+  QPointF penTwips_;        // end of the last line or dot drawn
   double progressTwips_ = 15;
   bool running_ = false;
   bool closing_ = false;

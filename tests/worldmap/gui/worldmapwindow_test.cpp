@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
+#include <functional>
 
 #include "app/gui/appwindows.h"
 #include "app/gui/twips.h"
@@ -112,14 +114,14 @@ TEST_F(WorldMapTest, MarkAtTheOriginDrawsTheCrossAndPlacesTheLabel) {
   QLabel* label = map_->lblGMT(1);
   EXPECT_EQ(label->text(), "Entry 1");
   EXPECT_TRUE(label->isVisible());
-  EXPECT_EQ(label->pos(), TwipPoint(5445 + 150, 2304 - 100));
+  EXPECT_EQ(label->pos(), TwipPoint(5400 + 150, 2304 - 100));
   const QImage& d = map_->Drawing();
-  // Both arms of the cross, through (5445, 2304) twips; nothing far from it.
-  EXPECT_NE(qAlpha(d.pixel(Px(5445), Px(2304))), 0);
-  EXPECT_NE(qAlpha(d.pixel(Px(5445 - 90), Px(2304))), 0);
-  EXPECT_NE(qAlpha(d.pixel(Px(5445), Px(2304 + 90))), 0);
-  EXPECT_EQ(qAlpha(d.pixel(Px(5445 + 300), Px(2304))), 0);
-  EXPECT_EQ(qAlpha(d.pixel(Px(5445), Px(2304 - 300))), 0);
+  // Both arms of the cross, through (5400, 2304) twips; nothing far from it.
+  EXPECT_NE(qAlpha(d.pixel(Px(5400), Px(2304))), 0);
+  EXPECT_NE(qAlpha(d.pixel(Px(5400 - 90), Px(2304))), 0);
+  EXPECT_NE(qAlpha(d.pixel(Px(5400), Px(2304 + 90))), 0);
+  EXPECT_EQ(qAlpha(d.pixel(Px(5400 + 300), Px(2304))), 0);
+  EXPECT_EQ(qAlpha(d.pixel(Px(5400), Px(2304 - 300))), 0);
 }
 
 TEST_F(WorldMapTest, NameLabelsCutAtTheZoneButKeepANameStartingWithAParenthesis) {
@@ -137,7 +139,7 @@ TEST_F(WorldMapTest, BadCoordinatesMarkAtZero) {
     map_->ClearMap();
     map_->MarkCountry(5);
     ASSERT_EQ(map_->HighestLabelIndex(), 1);
-    EXPECT_EQ(map_->lblGMT(1)->pos(), TwipPoint(5445 + 150, 2304 - 100));
+    EXPECT_EQ(map_->lblGMT(1)->pos(), TwipPoint(5400 + 150, 2304 - 100));
   }
 }
 
@@ -311,7 +313,7 @@ TEST_F(WorldMapTest, FailureMessageShowsTheNormalPointer) {
   struct Watch : test::ScriptedPrompter {
     bool busyDuringMessage = true;
     void Message(QWidget* parent, const QString& text) override {
-      busyDuringMessage = QGuiApplication::overrideCursor() != nullptr;
+      busyDuringMessage = parent->cursor().shape() == Qt::WaitCursor;
       ScriptedPrompter::Message(parent, text);
     }
   } watch;
@@ -319,6 +321,210 @@ TEST_F(WorldMapTest, FailureMessageShowsTheNormalPointer) {
   map_->PlotSunriseSunset();
   ASSERT_EQ(watch.messages.size(), 1);
   EXPECT_FALSE(watch.busyDuringMessage);
+}
+
+}  // namespace
+}  // namespace zv
+
+namespace zv {
+namespace {
+
+// Every caption and control keeps the presses made on it; only a press on
+// the map itself moves the marker and rewrites the point information. The
+// presses go through the window as the platform delivers them, so a caption
+// that lets presses through hands them to the window below.
+TEST_F(WorldMapTest, PressesOnCaptionsAndControlsStayWithThem) {
+  struct Row {
+    const char* what;
+    std::function<QWidget*(WorldMapWindow*)> widget;
+  };
+  const Row rows[] = {
+      {"Plot Sunrise/Sunset", [](WorldMapWindow* m) { return m->Command4(); }},
+      {"Show Day/Night", [](WorldMapWindow* m) { return m->Command1(); }},
+      {"Close", [](WorldMapWindow* m) { return m->Command3(); }},
+      {"Find Country", [](WorldMapWindow* m) { return m->Command5(); }},
+      {"Clear", [](WorldMapWindow* m) { return m->Command2(); }},
+      {"GMT box", [](WorldMapWindow* m) { return m->Text1(); }},
+      {"GMT", [](WorldMapWindow* m) { return m->Label1(0); }},
+      {"Latitude", [](WorldMapWindow* m) { return m->Label1(5); }},
+      {"Longitude", [](WorldMapWindow* m) { return m->Label1(4); }},
+      {"Sunrise at", [](WorldMapWindow* m) { return m->Label1(3); }},
+      {"Sunset at", [](WorldMapWindow* m) { return m->Label1(2); }},
+      {"Sun rise", [](WorldMapWindow* m) { return m->Label2(0); }},
+      {"Sun set", [](WorldMapWindow* m) { return m->Label2(1); }},
+      {"legend box", [](WorldMapWindow* m) { return m->Shape4(); }},
+      {"red legend line", [](WorldMapWindow* m) { return m->Line1(0); }},
+      {"blue legend line", [](WorldMapWindow* m) { return m->Line1(1); }},
+  };
+  QWindow* window = map_->windowHandle();
+  ASSERT_NE(window, nullptr);
+  const QPoint onMap(100, 100);
+  QTest::mouseClick(window, Qt::LeftButton, {}, onMap);
+  ASSERT_EQ(map_->Shape3()->pos(), onMap);
+  const QString latitude = map_->Label1(5)->text();
+  ASSERT_TRUE(latitude.startsWith("Latitude ")) << latitude.toStdString();
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    QWidget* w = row.widget(map_);
+    ASSERT_TRUE(w->isVisible());
+    const QPoint at = w->geometry().center();
+    EXPECT_FALSE(map_->IsMapPress(at));
+    QTest::mousePress(window, Qt::LeftButton, {}, at);
+    // Released away from every button, so that none of them runs.
+    QTest::mouseRelease(window, Qt::LeftButton, {}, onMap);
+    ASSERT_FALSE(map_.isNull());
+    EXPECT_EQ(map_->Shape3()->pos(), onMap);
+    EXPECT_EQ(map_->Label1(5)->text(), latitude);
+  }
+  // The strip below the map, clear of the captions, is no map either; the map
+  // itself, even under the hidden progress bar, takes the press.
+  EXPECT_FALSE(map_->IsMapPress(QPoint(map_->width() - 5, map_->height() - 5)));
+  const QPoint underBar = map_->Shape1()->geometry().center();
+  QTest::mouseClick(window, Qt::LeftButton, {}, underBar);
+  EXPECT_EQ(map_->Shape3()->pos(), underBar);
+  EXPECT_NE(map_->Label1(5)->text(), latitude);
+}
+
+// While a command runs, its progress bar keeps the presses made on it.
+TEST_F(WorldMapTest, PressOnTheProgressBarDuringARunStaysWithIt) {
+  Shared().gmtTimeText = QStringLiteral("6:00 AM");
+  bool pressed = false;
+  QTimer::singleShot(0, map_, [&] {
+    pressed = true;
+    const QPoint at = map_->Shape1()->geometry().center();
+    EXPECT_TRUE(map_->Shape1()->isVisible());
+    QTest::mouseClick(map_->windowHandle(), Qt::LeftButton, {}, at);
+    EXPECT_NE(map_->Shape3()->pos(), at);
+  });
+  map_->ShowDayNight();
+  EXPECT_TRUE(pressed);
+  EXPECT_EQ(map_->Shape3()->pos(), TwipPoint(0, 405));
+}
+
+// The busy pointer shows over the world map window only, and the window's
+// pointer is put back however the command ends.
+TEST_F(WorldMapTest, BusyPointerOverThisWindowOnlyAndRestoredOnEveryPath) {
+  enum class End { Done, Failed, Closed };
+  struct Row {
+    const char* what;
+    bool plot;
+    const char* time;
+    End end;
+  };
+  const Row rows[] = {
+      {"Show Day/Night", false, "6:00 AM", End::Done},
+      {"Plot Sunrise/Sunset", true, "6:00 AM", End::Done},
+      {"Show Day/Night, no time of day", false, "soon", End::Failed},
+      {"Plot Sunrise/Sunset, no time of day", true, "25:99", End::Failed},
+      {"Show Day/Night, window closed", false, "6:00 AM", End::Closed},
+      {"Plot Sunrise/Sunset, window closed", true, "6:00 AM", End::Closed},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    if (!map_) {
+      map_ = new WorldMapWindow();
+      map_->show();
+      ASSERT_TRUE(QTest::qWaitForWindowExposed(map_));
+    }
+    Shared().gmtTimeText = QString::fromLatin1(row.time);
+    map_->Text1()->setText(QString::fromLatin1(row.time));
+    bool busySeen = false;
+    // A failed command processes no events, so the probe may never fire; it
+    // goes with this row either way.
+    QTimer probe;
+    probe.setSingleShot(true);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+      busySeen = map_->cursor().shape() == Qt::WaitCursor && window_->cursor().shape() == Qt::ArrowCursor &&
+                 QGuiApplication::overrideCursor() == nullptr;
+      if (row.end == End::Closed) map_->close();
+    });
+    probe.start(0);
+    if (row.plot) {
+      map_->PlotSunriseSunset();
+    } else {
+      map_->ShowDayNight();
+    }
+    if (row.end != End::Failed) {
+      EXPECT_TRUE(busySeen);
+    }
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(window_->cursor().shape(), Qt::ArrowCursor);
+    if (row.end == End::Closed) {
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      EXPECT_TRUE(map_.isNull());
+    } else {
+      ASSERT_FALSE(map_.isNull());
+      EXPECT_EQ(map_->cursor().shape(), Qt::ArrowCursor);
+      EXPECT_EQ(prompts_.messages.size(), row.end == End::Failed ? 1 : 0);
+    }
+    prompts_.messages.clear();
+  }
+}
+
+// Each command reads the GMT time once: a clock tick that rewrites the GMT
+// time text during the sunrise pass changes nothing that either pass draws.
+TEST_F(WorldMapTest, ATickDuringARunChangesNeitherPass) {
+  for (bool plot : {false, true}) {
+    SCOPED_TRACE(plot ? "Plot Sunrise/Sunset" : "Show Day/Night");
+    const auto run = [&](bool tick) {
+      map_->ClearMap();
+      Shared().gmtTimeText = QStringLiteral("6:00 AM");
+      map_->Text1()->setText(QStringLiteral("6:00 AM"));
+      if (tick) QTimer::singleShot(0, map_, [] { Shared().gmtTimeText = QStringLiteral("7:30 PM"); });
+      if (plot) {
+        map_->PlotSunriseSunset();
+      } else {
+        map_->ShowDayNight();
+      }
+      return map_->Drawing().copy();
+    };
+    const QImage steady = run(false);
+    const QImage ticked = run(true);
+    EXPECT_EQ(Shared().gmtTimeText, "7:30 PM");  // the tick did happen
+    EXPECT_TRUE(ticked == steady);
+  }
+}
+
+// A row repaints the strip it drew on and the progress bar, not the window:
+// every row paints (the lines grow on screen), and each paint is small.
+TEST_F(WorldMapTest, EachRowRepaintsOnlyWhatChanged) {
+  struct PaintWatch : QObject {
+    WorldMapWindow* map = nullptr;
+    int paints = 0;
+    qint64 largest = 0, total = 0;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (watched == map && event->type() == QEvent::Paint && map->IsRunning()) {
+        qint64 area = 0;
+        for (const QRect& r : static_cast<QPaintEvent*>(event)->region())
+          area += qint64(r.width()) * r.height();
+        ++paints;
+        largest = std::max(largest, area);
+        total += area;
+      }
+      return false;
+    }
+  };
+  for (bool plot : {false, true}) {
+    SCOPED_TRACE(plot ? "Plot Sunrise/Sunset" : "Show Day/Night");
+    map_->ClearMap();
+    QCoreApplication::processEvents();
+    PaintWatch watch;
+    watch.map = map_;
+    map_->installEventFilter(&watch);
+    Shared().gmtTimeText = QStringLiteral("6:00 AM");
+    map_->Text1()->setText(QStringLiteral("6:00 AM"));
+    if (plot) {
+      map_->PlotSunriseSunset();
+    } else {
+      map_->ShowDayNight();
+    }
+    map_->removeEventFilter(&watch);
+    const qint64 window = qint64(map_->width()) * map_->height();
+    EXPECT_GE(watch.paints, 2 * kSunLineRows);
+    // A stroke over the map's height is 7 x 320 pixels, the bar 230 x 16.
+    EXPECT_LE(watch.largest, 7 * 342 + 240 * 16);
+    EXPECT_LT(watch.total, 4 * window);
+  }
 }
 
 }  // namespace
