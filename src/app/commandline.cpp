@@ -90,7 +90,9 @@ CommandLineOutcome ReadCommandLine(const QStringList& arguments, const QString& 
   const std::vector<ExitCommand> commands = ExitCommands();
   for (const ExitCommand& c : commands) {
     parser.addOption(c.option);
-    if (!c.arguments.isEmpty()) parser.addPositionalArgument(c.arguments, QString(), c.arguments);
+    if (!c.arguments.isEmpty())
+      parser.addPositionalArgument(c.arguments, QStringLiteral("for --%1").arg(c.option.names().constFirst()),
+                                   c.arguments);
   }
   AddToolkitOptions(parser);
 

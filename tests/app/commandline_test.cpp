@@ -113,7 +113,7 @@ TEST(CommandLine, HelpAndVersionPrintAndEnd) {
     const char* pattern;
   };
   for (const Row& r :
-       {Row{"--help", "^Usage: \\S+ \\[options\\]\\n.*\\n  --data-dir <folder>  Keep all data files"},
+       {Row{"--help", "^Usage: \\S+ \\[options\\] \\[YEAR\\]\\n.*\\n  --data-dir <folder>  Keep all data files"},
         Row{"-h", "^Usage: .*--version"}, Row{"--help-all", "-platform <name>"},
         Row{"--version", "^zorvane \\d+\\.\\d+(\\.\\d+)?\\n$"}, Row{"-v", "^zorvane \\d+\\.\\d+"}}) {
     const CommandLineOutcome got =

@@ -26,7 +26,7 @@ run() {
 run "$work" "$prog" --help
 [ "$rc" -eq 0 ] || fail "--help status $rc"
 grep -q -- '^ *--update-dst-dates ' "$work/out" || fail "--help does not list --update-dst-dates"
-grep -q -- '^ *\[YEAR\] ' "$work/out" || fail "--help does not list its YEAR"
+grep -q -- '^ *\[YEAR\] *for --update-dst-dates$' "$work/out" || fail "--help does not list its YEAR"
 
 # A later year: one line per changed entry, the United Kingdom among them.
 mkdir "$work/ok" && cp "$src/data/countries.txt" "$work/ok/"
