@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/gui/appwindows.h"
+#include "app/gui/sessionguard.h"
 #include "clock/gui/clockwindow.h"
 #include "data/seams.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
   if (!dataDir.isEmpty()) zv::SetDataFolder(dataDir);
   zv::ClockWindow clock;
   zv::SetTheClock(&clock);
+  zv::InstallSessionGuard(&clock);
   clock.StartUp();
   clock.show();
   const int rc = app.exec();

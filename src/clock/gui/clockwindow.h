@@ -33,6 +33,9 @@ class ClockWindow : public QMainWindow {
 
   // Reads countries.txt into the country table.
   void ReadCountriesFile();
+  // Writes tzone.txt from the settings panel, once: later calls do nothing.
+  // Empty on success (or when already done), else the message for the user.
+  [[nodiscard]] QString SaveZoneSettings();
   // Builds one column of the grid: rows first .. last in column 1 .. 6.
   void Loader(int first, int last, int column);
 
@@ -117,6 +120,7 @@ class ClockWindow : public QMainWindow {
   QPushButton* command3_ = nullptr;
   QTimer* timer1_ = nullptr;
   bool closing_ = false;
+  bool zoneSaved_ = false;
   QAction* mnuSunClock_ = nullptr;
   QAction* mnuSettings_ = nullptr;
   QAction* mnuRefresh_ = nullptr;
