@@ -2,7 +2,7 @@
 # Installs what building and testing Zorvane needs on Debian, when missing.
 set -euo pipefail
 packages=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev fonts-liberation
-  libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth x11-utils xdotool imagemagick tzdata libx11-dev)
+  libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth x11-utils xdotool imagemagick tzdata libx11-dev locales)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -12,4 +12,11 @@ if ((${#missing[@]})); then
   [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
   "${sudo_cmd[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
+fi
+# A locale that writes decimals with a comma: the test suite runs once under
+# it (scripts/test.sh), and some tests set it themselves.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf-*8'; then
+  sudo_cmd=()
+  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi
