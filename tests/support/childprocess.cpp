@@ -57,6 +57,16 @@ std::string MountSmallTmpfs(const std::string& folder, int kilobytes) {
   return {};
 }
 
+std::string MountReadOnly(const std::string& folder) {
+  if (::unshare(CLONE_NEWNS) != 0) return std::string(kCannotRunPrefix) + "unshare: " + std::strerror(errno);
+  if (::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+    return std::string(kCannotRunPrefix) + "private mounts: " + std::strerror(errno);
+  if (::mount(folder.c_str(), folder.c_str(), nullptr, MS_BIND, nullptr) != 0 ||
+      ::mount(nullptr, folder.c_str(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) != 0)
+    return std::string(kCannotRunPrefix) + "read-only bind mount: " + std::strerror(errno);
+  return {};
+}
+
 std::string BecomeNobody() {
   if (::setgroups(0, nullptr) != 0) return std::string("setgroups: ") + std::strerror(errno);
   if (::setresgid(kNobodyId, kNobodyId, kNobodyId) != 0)

@@ -25,6 +25,11 @@ ChildOutcome RunInChild(const std::function<std::string()>& body, unsigned secon
 // kCannotRunPrefix.
 std::string MountSmallTmpfs(const std::string& folder, int kilobytes);
 
+// Enters a private mount namespace and makes folder read-only there (a
+// read-only bind mount on itself), which binds root too. An empty text on
+// success; otherwise a text that begins with kCannotRunPrefix.
+std::string MountReadOnly(const std::string& folder);
+
 // Drops to the unprivileged user nobody (and group nogroup) for good; needs
 // root. An empty text on success.
 std::string BecomeNobody();
