@@ -516,7 +516,9 @@ bool CountryInfoWindow::eventFilter(QObject* watched, QEvent* event) {
         Unlock(i);
         break;
       case QEvent::FocusIn:
-        if (watched == text1_[i]) FocusGained(i);
+        // Back from the pop-up menu the edit goes on where it was.
+        if (watched == text1_[i] && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+          FocusGained(i);
         break;
       case QEvent::FocusOut:
         // A pop-up menu (the box's own Cut/Copy/Paste menu) does not end

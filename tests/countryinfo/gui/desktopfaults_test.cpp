@@ -110,6 +110,11 @@ TEST_F(DesktopFaults, PopupMenuDoesNotEndAnEdit) {
   QCoreApplication::sendEvent(box, &toMenu);
   EXPECT_FALSE(w->IsLocked(kBoxCapital));  // typing after Paste still works
   box->setText("Pasted, here");
+  box->setCursorPosition(2);
+  QFocusEvent fromMenu(QEvent::FocusIn, Qt::PopupFocusReason);
+  QCoreApplication::sendEvent(box, &fromMenu);
+  EXPECT_FALSE(box->hasSelectedText());  // back from the menu: nothing selected to be typed over
+  EXPECT_EQ(box->cursorPosition(), 2);
   QFocusEvent away(QEvent::FocusOut, Qt::TabFocusReason);
   QCoreApplication::sendEvent(box, &away);
   EXPECT_TRUE(w->IsLocked(kBoxCapital));
