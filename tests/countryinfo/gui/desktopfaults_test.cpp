@@ -3,10 +3,15 @@
 // pop-up menu, Enter on a focused button, leftovers of a killed save.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QTest>
+#include <functional>
 
 #include "app/gui/appwindows.h"
 #include "clock/gui/clockwindow.h"
@@ -162,6 +167,40 @@ TEST_F(DesktopFaults, StartUpRemovesOnlyLeftoversOfKilledSaves) {
   EXPECT_FALSE(data_.Exists("tzone.txt.zorvane-save-Ab12Cd"));
   EXPECT_FALSE(data_.Exists("countries.txt.zorvane-save-000000"));
   EXPECT_TRUE(data_.Exists("tzone.txt.Ab12Cd"));
+}
+
+// Exit with a pipe or a folder in tzone.txt's place: nothing is written
+// there, the user is told, and the program still ends.
+TEST_F(DesktopFaults, ExitLeavesAPipeOrFolderAloneAndTellsWhy) {
+  struct Row {
+    const char* what;
+    std::function<void(const QString&)> make;
+    const char* kind;
+  };
+  const Row rows[] = {
+      {"pipe", [](const QString& p) { ASSERT_EQ(::mkfifo(QFile::encodeName(p).constData(), 0600), 0); },
+       "a named pipe"},
+      {"folder", [](const QString& p) { ASSERT_TRUE(QDir().mkdir(p)); }, "a folder"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.what);
+    StartClock(test::CountriesBytes(test::EntryTable(QStringLiteral("1"))));
+    const QString path = data_.Path("tzone.txt");
+    QFile::remove(path);
+    r.make(path);
+    window_->close();
+    ASSERT_EQ(prompts_.messages.size(), 1);
+    EXPECT_EQ(prompts_.messages[0],
+              QStringLiteral("Your time zone settings could not be saved to %1: it is %2, not a "
+                             "regular file, so it was left alone.")
+                  .arg(QDir::toNativeSeparators(path), QString::fromLatin1(r.kind)));
+    EXPECT_FALSE(QFileInfo(path).isFile());
+    EXPECT_FALSE(window_->isVisible());
+    prompts_.messages.clear();
+    TearDown();
+    QFile::remove(path);
+    QDir().rmdir(path);
+  }
 }
 
 }  // namespace
