@@ -6,7 +6,8 @@
 # end it:
 #   close    WM_DELETE_WINDOW, as a window manager's close box sends it;
 #   sigterm  SIGTERM, as a logout or kill sends it;
-#   destroy  the window destroyed from outside (xdotool windowclose).
+#   destroy  the window destroyed from outside (xdotool windowclose);
+#   display  the X server itself goes away (a second Xvfb, killed).
 # One run starts with offset 5.5 and 0.5 daylight-saving hours under a
 # locale that writes decimals with a comma: the file must come back with the
 # same bytes, "." and all.
@@ -29,8 +30,9 @@ if ! locale -a | grep -qix 'de_DE.utf-*8'; then
   echo "FAIL: locale $comma_locale missing (scripts/setup.sh generates it)"; exit 1
 fi
 
-data="" pid=""
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; [ -n "$data" ] && rm -rf "$data" "$data.log"; true' EXIT
+data="" pid="" xpid=""
+trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; [ -n "$xpid" ] && kill "$xpid" 2>/dev/null;
+  [ -n "$data" ] && rm -rf "$data" "$data.log"; true' EXIT
 
 # Everything but tzone.txt must look the same afterwards: names, sizes, bytes.
 snapshot() { (cd "$data" && find . ! -name tzone.txt -printf '%p %y %s %m\n' | sort && find . -type f ! -name tzone.txt -print0 | sort -z | xargs -0 sha256sum); }
@@ -57,6 +59,7 @@ run_case() {
     close) "$closer" "$win" ;;
     sigterm) kill -TERM "$pid" ;;
     destroy) xdotool windowclose "$win" ;;
+    display) kill "$xpid" ;;
   esac
   for _ in $(seq 1 100); do
     kill -0 "$pid" 2>/dev/null || break
@@ -66,7 +69,10 @@ run_case() {
   local rc=0
   wait "$pid" || rc=$?
   pid=
-  [ "$rc" -eq 0 ] || { echo "FAIL $name: exit status $rc"; cat "$data.log"; exit 1; }
+  # Qt ends a program whose display went away with status 1.
+  local want_rc=0
+  [ "$how" != display ] || want_rc=1
+  [ "$rc" -eq "$want_rc" ] || { echo "FAIL $name: exit status $rc"; cat "$data.log"; exit 1; }
 
   local want got
   want="$(printf '%s' "$expected" | od -An -tx1)"
@@ -94,4 +100,14 @@ run_case close close C "" "$default_zone"
 run_case sigterm sigterm C "" "$default_zone"
 run_case destroy destroy C "" "$default_zone"
 run_case comma_locale_sigterm sigterm "$comma_locale" "$half_zone" "$half_zone"
+
+# The display lost: the program runs on an X server of its own, which is
+# then killed.
+exec {fd}<> <(:)
+Xvfb -displayfd "$fd" -screen 0 1280x1024x24 >/dev/null 2>&1 &
+xpid=$!
+read -r -t 10 -u "$fd" xnum || { echo "FAIL: the second X server did not start"; exit 1; }
+DISPLAY=":$xnum" run_case display display C "" "$default_zone"
+wait "$xpid" 2>/dev/null || true
+xpid=
 echo "PASS"
