@@ -21,7 +21,7 @@ QString KindOf(mode_t mode) {
   if (S_ISFIFO(mode)) return QStringLiteral("a named pipe");
   if (S_ISCHR(mode) || S_ISBLK(mode)) return QStringLiteral("a device");
   if (S_ISSOCK(mode)) return QStringLiteral("a socket");
-  return QStringLiteral("not a regular file");
+  return QStringLiteral("a special file");
 }
 
 }  // namespace
