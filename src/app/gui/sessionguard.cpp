@@ -78,6 +78,10 @@ class WindowGoneFilter : public QAbstractNativeEventFilter {
 
 void InstallSessionGuard(ClockWindow* clock) {
   g_clock = clock;
+  // The rest is made once per program; a later call only names the window.
+  static bool installed = false;
+  if (installed) return;
+  installed = true;
 
   if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) == 0) {
     auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, qApp);
@@ -106,11 +110,7 @@ void InstallSessionGuard(ClockWindow* clock) {
   // A lost display ends the program through exit() from inside Qt, without
   // aboutToQuit; the exit handlers still run, and the panel's texts are still
   // there to be written.
-  static bool exitHandlerSet = false;
-  if (!exitHandlerSet) {
-    exitHandlerSet = true;
-    std::atexit([] { SaveQuietly(); });
-  }
+  std::atexit([] { SaveQuietly(); });
 }
 
 }  // namespace zv

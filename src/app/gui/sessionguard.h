@@ -10,8 +10,8 @@ namespace zv {
 
 class ClockWindow;
 
-// Installs the guard for the program's clock window; call once, after the
-// window is made.
+// Installs the guard for the program's clock window, after the window is
+// made. A later call (tests) only names another clock window.
 void InstallSessionGuard(ClockWindow* clock);
 
 }  // namespace zv
