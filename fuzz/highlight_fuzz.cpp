@@ -1,6 +1,6 @@
 // The highlight file reader on any bytes: at most 230 numbers, and the file
 // the program writes for those numbers (HighlightLine for each) reads back to
-// the same numbers.
+// the same numbers, also with a line appended as "Highlight" does.
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -8,32 +8,59 @@
 #include "data/highlightfile.h"
 #include "fuzzcheck.h"
 
+// The cap does not depend on the input's numbers, only on their count: it is
+// checked once at start for every count up to three past it, and for every
+// input the file with one more line must keep the input's numbers and add
+// the line's number below the cap, or nothing at it.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  QByteArray lines;
+  for (int k = 0; k <= zv::kMaxHighlights + 3; ++k) {
+    const std::vector<int> got = zv::ParseHighlightBytes(lines);
+    FUZZ_CHECK(got.size() == static_cast<size_t>(std::min(k, zv::kMaxHighlights)), "%d lines read as %zu", k,
+               got.size());
+    for (size_t j = 0; j < got.size(); ++j) FUZZ_CHECK(got[j] == static_cast<int>(j), "line %zu changed", j);
+    zv::AppendHighlightLine(lines, k);
+  }
+  return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
   const std::vector<int> got = zv::ParseHighlightBytes(bytes);
   FUZZ_CHECK(got.size() <= static_cast<size_t>(zv::kMaxHighlights), "%zu numbers", got.size());
 
+  // A line is at most 15 bytes (" -2147483648 \r\n").
+  constexpr qsizetype kLineMax = 15;
   QByteArray file;
-  for (int n : got) file += zv::HighlightLine(n);
+  file.reserve(static_cast<qsizetype>(got.size()) * kLineMax);
+  for (int n : got) zv::AppendHighlightLine(file, n);
   const std::vector<int> back = zv::ParseHighlightBytes(file);
   FUZZ_CHECK(back == got, "%zu numbers written read back as %zu", got.size(), back.size());
 
-  // Appending more lines than the file holds keeps the first 230.
+  // One more line keeps the numbers read and adds its own, up to the cap.
+  constexpr int kAdded = 7;
   QByteArray longer = file;
-  for (int k = static_cast<int>(got.size()); k < zv::kMaxHighlights + 3; ++k) longer += zv::HighlightLine(k);
-  const std::vector<int> capped = zv::ParseHighlightBytes(longer);
-  FUZZ_CHECK(capped.size() == static_cast<size_t>(zv::kMaxHighlights), "%zu numbers", capped.size());
-  FUZZ_CHECK(std::equal(got.begin(), got.end(), capped.begin()), "first numbers changed");
+  zv::AppendHighlightLine(longer, kAdded);
+  std::vector<int> expected = got;
+  if (expected.size() < static_cast<size_t>(zv::kMaxHighlights)) expected.push_back(kAdded);
+  FUZZ_CHECK(zv::ParseHighlightBytes(longer) == expected, "a line added to %zu numbers changed them",
+             got.size());
 
   // Whole numbers from the raw bytes round-trip through their lines.
   std::vector<int> ints;
+  ints.reserve(zv::kMaxHighlights);
   for (size_t i = 0; i + 4 <= size && ints.size() < static_cast<size_t>(zv::kMaxHighlights); i += 4) {
     int32_t v;
     std::memcpy(&v, data + i, sizeof v);
     ints.push_back(v);
   }
   QByteArray intFile;
-  for (int n : ints) intFile += zv::HighlightLine(n);
+  intFile.reserve(static_cast<qsizetype>(ints.size()) * kLineMax);
+  for (int n : ints) zv::AppendHighlightLine(intFile, n);
+  // The single-line form is the same bytes.
+  if (!ints.empty())
+    FUZZ_CHECK(intFile.startsWith(zv::HighlightLine(ints[0])),
+               "HighlightLine differs from the appended line");
   FUZZ_CHECK(zv::ParseHighlightBytes(intFile) == ints, "%zu whole numbers do not read back", ints.size());
   return 0;
 }

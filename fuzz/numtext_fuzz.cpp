@@ -1,8 +1,10 @@
 // NumberInText and IsNumberText on any text; GeneralNumberText of what they
 // read must read back as the same number.
+#include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <string_view>
 
 #include "data/numtext.h"
 #include "fuzzcheck.h"
@@ -34,9 +36,21 @@ void CheckGeneralText(double v) {
 
 }  // namespace
 
+// Under a locale that writes decimals with a comma (when the system has one),
+// so that a text written or read in the user's locale shows as a finding.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8"})
+    if (std::setlocale(LC_ALL, name)) break;
+  return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QString text = QString::fromLatin1(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
   const double v = zv::NumberInText(text);
+  // The byte reader takes the same number as the text reader.
+  const double fromBytes = zv::NumberInLatin1(std::string_view(reinterpret_cast<const char*>(data), size));
+  FUZZ_CHECK(fromBytes == v || (std::isnan(fromBytes) && std::isnan(v)), "bytes read %.17g, text %.17g",
+             fromBytes, v);
   FUZZ_CHECK(std::isfinite(v), "NumberInText(\"%s\") = %g", Q(text), v);
   if (zv::IsNumberText(text)) {
     // A whole-number text reads the same with spaces around it and text after.

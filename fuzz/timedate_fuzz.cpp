@@ -62,6 +62,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto again = zv::ParsePersonDate(md, q.year());
     FUZZ_CHECK(again && *again == *p, "\"%s\" in %d reads as %.17g, not %.17g", Q(md), q.year(),
                again ? *again : -1.0, *p);
+    // What a date box shows in any year commits in that year (29 February
+    // shows as Feb 28 in a year without it).
+    const int other = size >= 4 ? 100 + (data[2] * 256 + data[3]) % 9900 : 2026;
+    const QString shown = zv::FormatMonthDayIn(*p, other);
+    const auto committed = zv::ParsePersonDate(shown, other);
+    FUZZ_CHECK(committed && zv::FormatMonthDay(*committed) == shown, "\"%s\" shown in %d does not commit",
+               Q(shown), other);
   }
 
   // Any minute count wraps into the day and survives the written forms.

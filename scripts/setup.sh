@@ -5,7 +5,7 @@
 #                   package need (the default)
 set -euo pipefail
 mode="${1:-test}"
-run_packages=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev fonts-liberation tzdata)
+run_packages=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev fonts-liberation tzdata locales)
 test_packages=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth x11-utils xdotool imagemagick
   libx11-dev dpkg-dev file desktop-file-utils appstream groff-base)
 case "$mode" in
@@ -22,4 +22,11 @@ if ((${#missing[@]})); then
   [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
   "${sudo_cmd[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
+fi
+# A locale that writes decimals with a comma: the test suite runs once under
+# it (scripts/test.sh), and some tests set it themselves.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf-*8'; then
+  sudo_cmd=()
+  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi

@@ -2,9 +2,21 @@
 
 #include <QFile>
 
+#include "data/datafileio.h"
 #include "data/timeofday.h"
 
 namespace zv {
+
+namespace {
+constexpr int kHeaderFields = 3;
+constexpr int kRecordFields = 13;
+}  // namespace
+
+QString FieldReader::FieldTextAt(qsizetype at) const {
+  qsizetype end = at;
+  while (end < s_.size() && s_[end] != u',' && s_[end] != u'\r' && s_[end] != u'\n') ++end;
+  return s_.mid(at, end - at).trimmed();
+}
 
 bool FieldReader::AtLineEnd() const { return i_ < s_.size() && (s_[i_] == u'\r' || s_[i_] == u'\n'); }
 
@@ -67,24 +79,38 @@ ReadResult ReadCountriesText(const QString& text, CountryTable& table, int entry
   ReadResult result;
   result.opened = true;
   FieldReader r(text);
-  for (int h = 0; h < 3; ++h)
-    if (!r.ReadText()) return result;
+  auto stopAt = [&result](int entry, int field, ReadStop why) {
+    result.stopEntry = entry;
+    result.stopField = field;
+    result.stop = why;
+    return result;
+  };
+  for (int h = 1; h <= kHeaderFields; ++h)
+    if (!r.ReadText()) return stopAt(0, h, ReadStop::kEndOfFile);
   const int last = std::min(entryCount, CountryTable::kRows - 1);
   for (int n = 1; n <= last; ++n) {
+    int field = 0;
     for (int c = kColName; c <= kColDstUsed; ++c) {
       auto f = r.ReadText();
-      if (!f) return result;
+      ++field;
+      if (!f) return stopAt(n, field, ReadStop::kEndOfFile);
       table.text[n][c] = *f;
     }
-    auto start = r.ReadDate();
-    if (!start) return result;
-    table.dstStart[n] = *start;
-    auto end = r.ReadDate();
-    if (!end) return result;
-    table.dstEnd[n] = *end;
+    for (DateValue* date : {&table.dstStart[n], &table.dstEnd[n]}) {
+      ++field;
+      if (r.AtEnd()) return stopAt(n, field, ReadStop::kEndOfFile);
+      const qsizetype at = r.Position();
+      auto d = r.ReadDate();
+      if (!d) {
+        result.found = r.FieldTextAt(at);
+        return stopAt(n, field, ReadStop::kNoDate);
+      }
+      *date = *d;
+    }
     for (int c = kColLocation; c <= kColHistory; ++c) {
       auto f = r.ReadText();
-      if (!f) return result;
+      ++field;
+      if (!f) return stopAt(n, field, ReadStop::kEndOfFile);
       table.text[n][c] = *f;
     }
     result.entriesRead = n;
@@ -94,11 +120,60 @@ ReadResult ReadCountriesText(const QString& text, CountryTable& table, int entry
 }
 
 ReadResult ReadCountriesFile(const QString& path, CountryTable& table, int entryCount) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return {};
-  const QByteArray bytes = f.read(kMaxCountryFileBytes);
-  f.close();
-  return ReadCountriesText(QString::fromLatin1(bytes), table, entryCount);
+  const DataFileRead file = ReadDataFile(path, kMaxCountryFileBytes);
+  ReadResult result;
+  if (file.state == DataFileRead::kMissing) {
+    result.stop = ReadStop::kNoFile;
+    return result;
+  }
+  if (file.state == DataFileRead::kError) {
+    result.stop = ReadStop::kCannotOpen;
+    result.found = file.error;
+    return result;
+  }
+  return ReadCountriesText(QString::fromLatin1(file.bytes), table, entryCount);
+}
+
+bool ReadInPart(const ReadResult& result) {
+  return !result.complete && result.stop != ReadStop::kNoFile && result.stop != ReadStop::kNone;
+}
+
+QString PartialReadMessage(const ReadResult& result, const CountryTable& table) {
+  static const char* const kFieldNames[kRecordFields] = {"name",
+                                                         "offset from GMT",
+                                                         "daylight-saving hours",
+                                                         "daylight saving used",
+                                                         "daylight-saving start date",
+                                                         "daylight-saving end date",
+                                                         "location",
+                                                         "capital",
+                                                         "latitude",
+                                                         "longitude",
+                                                         "languages",
+                                                         "map picture name",
+                                                         "brief history"};
+  QString where;
+  if (result.stop == ReadStop::kCannotOpen) {
+    where = QStringLiteral("The file could not be read: %1.").arg(result.found);
+  } else if (result.stopEntry == 0) {
+    where = QStringLiteral("Reading stopped in the three header lines: the file ends there.");
+  } else {
+    const int f = std::clamp(result.stopField, 1, kRecordFields);
+    QString name = result.stopEntry < CountryTable::kRows ? table.at(result.stopEntry, kColName) : QString();
+    where = QStringLiteral("Reading stopped at entry %1%2, field %3 (%4): ")
+                .arg(result.stopEntry)
+                .arg(f > 1 && !name.isEmpty() ? QStringLiteral(" (\"%1\")").arg(name.left(40)) : QString())
+                .arg(f)
+                .arg(QString::fromLatin1(kFieldNames[f - 1]));
+    if (result.stop == ReadStop::kNoDate)
+      where += QStringLiteral("\"%1\" is not a date between # signs.").arg(result.found.left(40));
+    else
+      where += QStringLiteral("the file ends there.");
+  }
+  return QStringLiteral("countries.txt could be read only in part. ") + where +
+         QStringLiteral(
+             " The entries from there on are empty or incomplete. The file has not been changed; "
+             "saving the table is refused until the file reads whole again.");
 }
 
 QString CountryFileTitle(const QDateTime& now) {
@@ -108,23 +183,55 @@ QString CountryFileTitle(const QDateTime& now) {
          QStringLiteral("  ") + FormatTimeForm(t.hour() * 60 + t.minute());
 }
 
+namespace {
+
+// Appends a text as 8-bit bytes; a character beyond Latin-1 (refused before
+// any save) would become "?".
+void AppendLatin1(QByteArray& out, QStringView text) {
+  const qsizetype at = out.size();
+  out.resize(at + text.size());
+  char* p = out.data() + at;
+  for (QChar c : text) *p++ = c.unicode() > 0xFF ? '?' : static_cast<char>(c.unicode());
+}
+
+}  // namespace
+
 QByteArray WriteCountriesBytes(const CountryTable& table, int entryCount, const QDateTime& now) {
-  QString out;
-  out.reserve(200 * 1024);
-  const QString eol = QStringLiteral("\r\n");
-  out += CountryFileTitle(now) + eol;
-  out += QString(50, u'-') + eol;
-  out += eol;
   const int last = std::min(entryCount, CountryTable::kRows - 1);
+  // The exact size but for the dates, so that the bytes are allocated once.
+  constexpr qsizetype kRecordExtra = 80;  // separators, two dates, line end
+  qsizetype size = 200;
+  for (int n = 1; n <= last; ++n) {
+    size += kRecordExtra;
+    for (int c = kColName; c <= kColHistory; ++c) size += table.text[n][c].size();
+  }
+  QByteArray out;
+  out.reserve(size);
+  const char* const eol = "\r\n";
+  AppendLatin1(out, CountryFileTitle(now));
+  out += eol;
+  out += QByteArray(50, '-');
+  out += eol;
+  out += eol;
   for (int n = 1; n <= last; ++n) {
     const auto& row = table.text[n];
-    out += row[kColName] + u',' + row[kColOffset] + u',' + row[kColDstHours] + u',' + row[kColDstUsed] + u',';
-    out += u'#' + FormatFileDate(table.dstStart[n]) + QStringLiteral("#,#") +
-           FormatFileDate(table.dstEnd[n]) + QStringLiteral("#,");
-    for (int c = kColLocation; c <= kColMapName; ++c) out += row[c] + u',';
-    out += row[kColHistory] + eol;
+    for (int c = kColName; c <= kColDstUsed; ++c) {
+      AppendLatin1(out, row[c]);
+      out += ',';
+    }
+    out += '#';
+    AppendLatin1(out, FormatFileDate(table.dstStart[n]));
+    out += "#,#";
+    AppendLatin1(out, FormatFileDate(table.dstEnd[n]));
+    out += "#,";
+    for (int c = kColLocation; c <= kColMapName; ++c) {
+      AppendLatin1(out, row[c]);
+      out += ',';
+    }
+    AppendLatin1(out, row[kColHistory]);
+    out += eol;
   }
-  return out.toLatin1();
+  return out;
 }
 
 std::optional<UnwritableChar> FirstUnwritableChar(const CountryTable& table, int entryCount) {

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "data/countrytable.h"
+#include "data/readresult.h"
 
 namespace zv {
 
@@ -26,6 +27,10 @@ class FieldReader {
   // The next date field (#...#); nothing at the end or when it holds no date.
   std::optional<DateValue> ReadDate();
   bool AtEnd() const { return i_ >= s_.size(); }
+  qsizetype Position() const { return i_; }
+  // The text from at to the next comma or line end, blanks trimmed (to say
+  // what a field that could not be read holds).
+  QString FieldTextAt(qsizetype at) const;
 
  private:
   bool AtLineEnd() const;
@@ -38,21 +43,22 @@ class FieldReader {
   qsizetype i_ = 0;
 };
 
-// How far a read got: the number of whole entries read, and whether every
-// entry up to the entry count was read.
-struct ReadResult {
-  bool opened = false;
-  int entriesRead = 0;
-  bool complete = false;
-};
-
 // Fills rows 1 to entryCount from the text of a country file (already decoded
 // from its 8-bit character set). Stops at the first error; cells read before
 // it keep their new values, all others keep theirs.
 ReadResult ReadCountriesText(const QString& text, CountryTable& table, int entryCount);
 
-// Reads the file at path as Latin-1 into the table.
+// Reads the file at path as Latin-1 into the table. Only a regular file is
+// read (ReadDataFile); anything else counts as a missing file.
 ReadResult ReadCountriesFile(const QString& path, CountryTable& table, int entryCount);
+
+// True when a file was there but not every entry could be read from it, so
+// that writing the table back would lose the entries after the stop.
+bool ReadInPart(const ReadResult& result);
+
+// What the user is told at start-up about a file read only in part: the
+// entry and field where reading stopped, and why.
+QString PartialReadMessage(const ReadResult& result, const CountryTable& table);
 
 // The bytes of a country file written from rows 1 to entryCount, with the
 // header stamped with the given local date and time. Characters outside

@@ -14,9 +14,20 @@ const QDate kBase(1899, 12, 30);
 const char* const kMonths[12] = {"January", "February", "March",     "April",   "May",      "June",
                                  "July",    "August",   "September", "October", "November", "December"};
 
+constexpr int kFebruary = 2;
+constexpr int kLeapDay = 29;
+
 std::optional<DateValue> CheckedDate(int year, int month, int day) {
   if (year < 100 || year > 9999 || !QDate::isValid(year, month, day)) return std::nullopt;
   return DateFromYmd(year, month, day);
+}
+
+// A month and day that take the current year: 29 February becomes 28
+// February in a year without it, so that a date read from the file (and
+// shown as such) can always be committed in the current year.
+std::optional<DateValue> InCurrentYear(int year, int month, int day) {
+  if (month == kFebruary && day == kLeapDay && !QDate::isLeapYear(year)) day = kLeapDay - 1;
+  return CheckedDate(year, month, day);
 }
 
 // Month number from a name or its three-letter abbreviation, 0 when none.
@@ -46,7 +57,7 @@ std::optional<DateValue> ParseNumericDate(const QString& s, bool allowNoYear, in
       if (!AllDigits(x)) return std::nullopt;
     if (p.size() == 2) {
       if (!allowNoYear) return std::nullopt;
-      return CheckedDate(currentYear, p[0].toInt(), p[1].toInt());
+      return InCurrentYear(currentYear, p[0].toInt(), p[1].toInt());
     }
     if (p[2].size() != 4) return std::nullopt;
     return CheckedDate(p[2].toInt(), p[0].toInt(), p[1].toInt());
@@ -123,6 +134,13 @@ QString FormatMonthDay(DateValue value) {
       .arg(d.day(), 2, 10, QLatin1Char('0'));
 }
 
+QString FormatMonthDayIn(DateValue value, int year) {
+  const QDate d = QDateFromValue(value);
+  if (d.isValid() && d.month() == kFebruary && d.day() == kLeapDay && !QDate::isLeapYear(year))
+    return FormatMonthDay(DateFromYmd(d.year(), kFebruary, kLeapDay - 1));
+  return FormatMonthDay(value);
+}
+
 std::optional<DateValue> ParsePersonDate(const QString& raw, int currentYear) {
   const QString text = raw.simplified();
   if (text.isEmpty()) return std::nullopt;
@@ -137,12 +155,11 @@ std::optional<DateValue> ParsePersonDate(const QString& raw, int currentYear) {
     dayText = words[0];
   }
   if (!month || !AllDigits(dayText) || dayText.size() > 2) return std::nullopt;
-  int year = currentYear;
   if (words.size() == 3) {
     if (!AllDigits(words[2]) || words[2].size() != 4) return std::nullopt;
-    year = words[2].toInt();
+    return CheckedDate(words[2].toInt(), month, dayText.toInt());
   }
-  return CheckedDate(year, month, dayText.toInt());
+  return InCurrentYear(currentYear, month, dayText.toInt());
 }
 
 }  // namespace zv

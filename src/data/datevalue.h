@@ -35,10 +35,16 @@ QString FormatFileDate(DateValue value);
 // "MMM DD": the English month abbreviation and the two-digit day (Mar 28).
 QString FormatMonthDay(DateValue value);
 
+// The same as a date box shows it in the given year: 29 February, which the
+// box's text would take into that year, shows as Feb 28 when the year has no
+// 29 February.
+QString FormatMonthDayIn(DateValue value, int year);
+
 // A date typed by a person: a month name or its three-letter abbreviation and
 // a day (Mar 28, March 28, 28 Mar), which take the given year unless a year
 // follows; month/day/year or month/day; year-month-day. Returns nothing when
-// the text holds no valid date.
+// the text holds no valid date. 29 February without a year, in a year
+// without one, is taken as 28 February.
 std::optional<DateValue> ParsePersonDate(const QString& text, int currentYear);
 
 }  // namespace zv

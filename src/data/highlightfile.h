@@ -19,5 +19,7 @@ std::vector<int> ReadHighlightFile(const QString& path);
 
 // One line of the file: a space, the number, a space, CR LF.
 QByteArray HighlightLine(int entry);
+// The same line appended to file.
+void AppendHighlightLine(QByteArray& file, int entry);
 
 }  // namespace zv

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "data/countrytable.h"
+#include "data/readresult.h"
 
 namespace zv {
 
@@ -22,8 +23,9 @@ inline constexpr Rgb kFindColour{0, 255, 0};
 
 struct Module1 {
   int entryCount = 0;
-  CountryTable table;    // filled by ReadCountriesFile, changed by Save
-  CountryTable working;  // the country information window's working copy
+  CountryTable table;        // filled by ReadCountriesFile, changed by Save
+  CountryTable working;      // the country information window's working copy
+  ReadResult countriesRead;  // how the last reading of countries.txt went
 
   // Display colours, set at start-up.
   Rgb amColour, pmColour, dstColour, highlightColour;

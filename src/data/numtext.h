@@ -2,6 +2,8 @@
 // Numbers read from and written to the texts of fields and files.
 
 #include <QString>
+#include <QStringView>
+#include <string_view>
 
 namespace zv {
 
@@ -9,10 +11,12 @@ namespace zv {
 // sign, digits, an optional "." and digits; the rest is ignored. A text that
 // does not begin with a number, or whose number is too large to hold, counts
 // as 0.
-double NumberInText(const QString& text);
+double NumberInText(QStringView text);
+// The same for 8-bit bytes, read without turning them into a text first.
+double NumberInLatin1(std::string_view text);
 
 // True when the whole text (surrounding spaces aside) is one such number.
-bool IsNumberText(const QString& text);
+bool IsNumberText(QStringView text);
 
 // Nearest whole number, a half going to the even neighbour (2.5 -> 2,
 // 3.5 -> 4). Values beyond the range of a 32-bit integer are clamped.

@@ -1,46 +1,120 @@
 #include "data/savefile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QStringList>
+#include <cerrno>
+#include <cstring>
+#include <limits>
+
+#include "data/datafileio.h"
 
 namespace zv {
 
 namespace {
+
 qint64 g_failAfter = -1;
+constexpr int kTempLetters = 6;  // the XXXXXX of mkostemp
+
+QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+mode_t NewFileMode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
 }
+
+// Writes all of bytes to fd; the errno of the first failure, 0 on success.
+int WriteAll(int fd, const QByteArray& bytes) {
+  qint64 done = 0;
+  const qint64 total = bytes.size();
+  while (done < total) {
+    qint64 chunk = total - done;
+    if (g_failAfter >= 0) {
+      if (done >= g_failAfter) return ENOSPC;
+      chunk = std::min(chunk, g_failAfter - done);
+    }
+    const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(chunk));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return errno;
+    if (n == 0) return ENOSPC;
+    done += n;
+  }
+  return 0;
+}
+
+}  // namespace
 
 void SetWriteFailureAfterBytesForTests(qint64 bytes) { g_failAfter = bytes; }
 
 QString WriteFileWhole(const QString& path, const QByteArray& bytes, WriteMode mode) {
+  if (const QString refused = WriteRefusal(path); !refused.isEmpty()) return refused;
+  const QString target = WriteTarget(path);
+
   QByteArray all;
-  if (mode == WriteMode::kAppend && QFileInfo::exists(path)) {
-    QFile old(path);
-    if (!old.open(QIODevice::ReadOnly)) return old.errorString();
-    all = old.readAll();
-    old.close();
+  if (mode == WriteMode::kAppend) {
+    const DataFileRead old = ReadDataFile(target, std::numeric_limits<qint64>::max());
+    if (old.state == DataFileRead::kError) return old.error;
+    all = old.bytes;
   }
   all += bytes;
 
-  QSaveFile f(path);
-  if (!f.open(QIODevice::WriteOnly)) return f.errorString();
-  qint64 toWrite = all.size();
-  bool simulatedFull = false;
-  if (g_failAfter >= 0 && g_failAfter < toWrite) {
-    toWrite = g_failAfter;
-    simulatedFull = true;
+  const QFileInfo info(target);
+  QByteArray temp =
+      QFile::encodeName(info.absolutePath() + u'/' + info.fileName() + QLatin1String(kSaveTempInfix)) +
+      QByteArray(kTempLetters, 'X');
+  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+  if (fd < 0) return SystemReason(errno);
+
+  struct stat old {};
+  const QByteArray finalName = QFile::encodeName(target);
+  const mode_t perms = ::stat(finalName.constData(), &old) == 0 ? (old.st_mode & 07777) : NewFileMode();
+  int error = ::fchmod(fd, perms) == 0 ? 0 : errno;
+  if (!error) error = WriteAll(fd, all);
+  // The data must be on the disk before the rename makes it the file: a full
+  // disk or a failing device may report only here.
+  if (!error && ::fsync(fd) != 0) error = errno;
+  if (::close(fd) != 0 && !error && errno != EINTR) error = errno;
+  if (!error && ::rename(temp.constData(), finalName.constData()) != 0) error = errno;
+  if (error) {
+    ::unlink(temp.constData());
+    return SystemReason(error);
   }
-  if (f.write(all.constData(), toWrite) != toWrite) {
-    const QString why = f.errorString();
-    f.cancelWriting();
-    return why;
+  // Make the rename itself last; a folder that cannot be synced changes
+  // nothing about the file's contents.
+  const int dirFd =
+      ::open(QFile::encodeName(info.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dirFd >= 0) {
+    ::fsync(dirFd);
+    ::close(dirFd);
   }
-  if (simulatedFull) {
-    f.cancelWriting();
-    return QStringLiteral("No space left on device");
-  }
-  if (!f.commit()) return f.errorString();
   return QString();
+}
+
+int RemoveStaleSaveFiles(const QString& folder, const QStringList& fileNames) {
+  int removed = 0;
+  const QDir dir(folder);
+  for (const QString& name : fileNames) {
+    const QString prefix = name + QLatin1String(kSaveTempInfix);
+    const QStringList found =
+        dir.entryList({prefix + QString(kTempLetters, u'?')}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& candidate : found) {
+      const QStringView letters = QStringView(candidate).mid(prefix.size());
+      bool ok = letters.size() == kTempLetters;
+      for (QChar c : letters) ok = ok && c.unicode() < 0x80 && c.isLetterOrNumber();
+      if (!ok) continue;
+      const QByteArray path = QFile::encodeName(dir.filePath(candidate));
+      struct stat st {};
+      if (::lstat(path.constData(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) continue;
+      if (::unlink(path.constData()) == 0) ++removed;
+    }
+  }
+  return removed;
 }
 
 }  // namespace zv

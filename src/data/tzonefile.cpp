@@ -1,12 +1,13 @@
 #include "data/tzonefile.h"
 
-#include <QFile>
-
+#include "data/datafileio.h"
 #include "data/numtext.h"
 
 namespace zv {
 
 namespace {
+
+constexpr qint64 kZoneFileReadBytes = 4096;  // one line of two numbers; the rest is ignored
 
 // One field: spaces skipped, then up to a space, a comma or a line end.
 QString NextField(const QString& s, qsizetype& i) {
@@ -31,7 +32,7 @@ QString NumberItem(double v) {
 }  // namespace
 
 ZoneTexts ParseZoneBytes(const QByteArray& bytes) {
-  const QString s = QString::fromLatin1(bytes.left(4096));
+  const QString s = QString::fromLatin1(bytes.left(kZoneFileReadBytes));
   qsizetype i = 0;
   const QString a = NextField(s, i);
   if (a.isEmpty()) return {QStringLiteral("3"), QString()};
@@ -40,9 +41,9 @@ ZoneTexts ParseZoneBytes(const QByteArray& bytes) {
 }
 
 ZoneTexts ReadZoneFile(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return {QStringLiteral("3"), QString()};
-  return ParseZoneBytes(f.read(4096));
+  const DataFileRead f = ReadDataFile(path, kZoneFileReadBytes);
+  if (f.state != DataFileRead::kOk) return {QStringLiteral("3"), QString()};
+  return ParseZoneBytes(f.bytes);
 }
 
 QByteArray ZoneFileBytes(const QString& offsetText, const QString& dstText) {

@@ -106,10 +106,10 @@ INSTANTIATE_TEST_SUITE_P(
                       PersonCase{"28 Mar", 2026, 3, 28}, PersonCase{"Oct 05", 2026, 10, 5},
                       PersonCase{"Mar 28 2005", 2005, 3, 28}, PersonCase{"3/28/2004", 2004, 3, 28},
                       PersonCase{"3/28", 2026, 3, 28}, PersonCase{"2004-03-28", 2004, 3, 28},
-                      PersonCase{"Feb 29", 0, 0, 0}, PersonCase{"Feb 30", 0, 0, 0}, PersonCase{"", 0, 0, 0},
-                      PersonCase{"Mar", 0, 0, 0}, PersonCase{"Mar 28\u00B8", 0, 0, 0},
-                      PersonCase{"Ma 28", 0, 0, 0}, PersonCase{"13/1/2004", 0, 0, 0},
-                      PersonCase{"hello", 0, 0, 0}));
+                      PersonCase{"Feb 29", 2026, 2, 28}, PersonCase{"Feb 30", 0, 0, 0},
+                      PersonCase{"", 0, 0, 0}, PersonCase{"Mar", 0, 0, 0},
+                      PersonCase{"Mar 28\u00B8", 0, 0, 0}, PersonCase{"Ma 28", 0, 0, 0},
+                      PersonCase{"13/1/2004", 0, 0, 0}, PersonCase{"hello", 0, 0, 0}));
 
 }  // namespace
 }  // namespace zv

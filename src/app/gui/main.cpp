@@ -3,6 +3,7 @@
 #include "app/commandline.h"
 #include "app/gui/appicon.h"
 #include "app/gui/appwindows.h"
+#include "app/gui/sessionguard.h"
 #include "clock/gui/clockwindow.h"
 
 int main(int argc, char** argv) {
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(zv::AppIcon());
   zv::ClockWindow clock;
   zv::SetTheClock(&clock);
+  zv::InstallSessionGuard(&clock);
   clock.StartUp();
   clock.show();
   const int rc = app.exec();

@@ -9,6 +9,7 @@
 #include "data/numtext.h"
 #include "data/ownzone.h"
 #include "data/seams.h"
+#include "data/tableread.h"
 
 namespace zv {
 
@@ -50,6 +51,9 @@ void ClockWindow::UpdateDstDates() {
 }
 
 void ClockWindow::OfferDstUpdate() {
+  // A table read only in part cannot be written back; the user has just been
+  // told so, and the menu command says it again if asked.
+  if (CountryTableReadInPart()) return;
   const int year = CurrentClock().Now().date().year();
   const auto inUse = DstDatesYear(Shared().table, Shared().entryCount);
   if (!inUse || *inUse >= year) return;

@@ -14,6 +14,7 @@
 
 #include "app/gui/appwindows.h"
 #include "app/gui/colours.h"
+#include "app/gui/enterkey.h"
 #include "app/gui/formfont.h"
 #include "app/gui/formpalette.h"
 #include "app/gui/handcursor.h"
@@ -25,6 +26,7 @@
 #include "data/ownzone.h"
 #include "data/savefile.h"
 #include "data/seams.h"
+#include "data/tableread.h"
 #include "data/timeofday.h"
 #include "data/tzonefile.h"
 
@@ -198,7 +200,7 @@ void ClockWindow::BuildPanel() {
 
   for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
     auto* enter = new QShortcut(QKeySequence(key), this);
-    connect(enter, &QShortcut::activated, command3_, &QPushButton::click);
+    connect(enter, &QShortcut::activated, this, [this] { PressFocusedButtonOr(this, command3_); });
   }
   auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(esc, &QShortcut::activated, this, [this] {
@@ -215,6 +217,9 @@ void ClockWindow::StartUp() {
   }
   // 3: the entry count.
   Shared().entryCount = kEntryCount;
+  // What saves killed between writing and renaming left behind.
+  RemoveStaleSaveFiles(DataFolder(), {QStringLiteral("countries.txt"), QStringLiteral("tzone.txt"),
+                                      QStringLiteral("highlight.txt")});
   // 4: the own-zone settings.
   const QString zonePath = DataPath(QStringLiteral("tzone.txt"));
   // The panel comes up only on a first run, when no zone has been saved yet,
@@ -228,8 +233,13 @@ void ClockWindow::StartUp() {
   const ZoneTexts zone = StartUpZoneTexts(saved, zoneFile.lastModified(), SystemZone(), zoneCheckedAt_);
   text2_->setText(zone.offset);
   text3_->setText(zone.dstHours);
-  // 5: the country table.
+  // 5: the country table. A file read only in part is told once, when the
+  // window is up; the file is not changed.
   ReadCountriesFile();
+  if (CountryTableReadInPart()) {
+    const QString message = PartialReadMessage(Shared().countriesRead, Shared().table);
+    QTimer::singleShot(0, this, [this, message] { Prompts().Message(this, message); });
+  }
   // 6: the grid, column by column.
   for (int c = 1; c <= 6; ++c) Loader((c - 1) * kRowsPerColumn + 1, c * kRowsPerColumn, c);
   picture1_->raise();  // the panel floats over the cells made after it
@@ -265,7 +275,8 @@ void ClockWindow::StartUp() {
 }
 
 void ClockWindow::ReadCountriesFile() {
-  zv::ReadCountriesFile(DataPath(QStringLiteral("countries.txt")), Shared().table, Shared().entryCount);
+  NoteCountriesRead(
+      zv::ReadCountriesFile(DataPath(QStringLiteral("countries.txt")), Shared().table, Shared().entryCount));
 }
 
 void ClockWindow::Loader(int first, int last, int column) {
@@ -374,6 +385,16 @@ void ClockWindow::Refresh() {
   command3_->click();
 }
 
+QString ClockWindow::SaveZoneSettings() {
+  if (zoneSaved_) return QString();
+  zoneSaved_ = true;
+  const QString path = WritableDataPath(QStringLiteral("tzone.txt"));
+  const QString why = WriteFileWhole(path, ZoneFileBytes(text2_->text(), text3_->text()));
+  if (why.isEmpty()) return QString();
+  return QStringLiteral("Your time zone settings could not be saved to %1: %2.")
+      .arg(QDir::toNativeSeparators(path), why);
+}
+
 void ClockWindow::closeEvent(QCloseEvent* event) {
   if (closing_) {
     event->accept();
@@ -381,11 +402,7 @@ void ClockWindow::closeEvent(QCloseEvent* event) {
   }
   closing_ = true;
   timer1_->stop();
-  const QString path = WritableDataPath(QStringLiteral("tzone.txt"));
-  const QString why = WriteFileWhole(path, ZoneFileBytes(text2_->text(), text3_->text()));
-  if (!why.isEmpty())
-    Prompts().Message(this, QStringLiteral("Your time zone settings could not be saved to %1: %2.")
-                                .arg(QDir::toNativeSeparators(path), why));
+  if (const QString why = SaveZoneSettings(); !why.isEmpty()) Prompts().Message(this, why);
   CloseOtherWindows();
   event->accept();
   QCoreApplication::quit();

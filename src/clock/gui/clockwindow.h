@@ -33,6 +33,9 @@ class ClockWindow : public QMainWindow {
 
   // Reads countries.txt into the country table.
   void ReadCountriesFile();
+  // Writes tzone.txt from the settings panel, once: later calls do nothing.
+  // Empty on success (or when already done), else the message for the user.
+  [[nodiscard]] QString SaveZoneSettings();
   // Builds one column of the grid: rows first .. last in column 1 .. 6.
   void Loader(int first, int last, int column);
 
@@ -129,6 +132,7 @@ class ClockWindow : public QMainWindow {
   QTimer* timer1_ = nullptr;
   bool closing_ = false;
   QDateTime zoneCheckedAt_;  // when the own-zone fields were last compared with the computer's
+  bool zoneSaved_ = false;
   QAction* mnuSunClock_ = nullptr;
   QAction* mnuSettings_ = nullptr;
   QAction* mnuRefresh_ = nullptr;

@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QEvent>
 #include <QFileInfo>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
@@ -16,6 +17,7 @@
 
 #include "app/gui/appwindows.h"
 #include "app/gui/colours.h"
+#include "app/gui/enterkey.h"
 #include "app/gui/formfont.h"
 #include "app/gui/formpalette.h"
 #include "app/gui/prompter.h"
@@ -27,6 +29,7 @@
 #include "data/numtext.h"
 #include "data/savefile.h"
 #include "data/seams.h"
+#include "data/tableread.h"
 #include "worldmap/gui/worldmapwindow.h"
 #include "worldmap/mapgeometry.h"
 
@@ -78,7 +81,8 @@ CountryInfoWindow::CountryInfoWindow(QWidget* parent) : QWidget(parent) {
   if (ClockWindow* clock = TheClock())
     clock->ReadCountriesFile();
   else
-    zv::ReadCountriesFile(DataPath(QStringLiteral("countries.txt")), Shared().table, Shared().entryCount);
+    NoteCountriesRead(zv::ReadCountriesFile(DataPath(QStringLiteral("countries.txt")), Shared().table,
+                                            Shared().entryCount));
   CopyEntries(Shared().table, Shared().working, Shared().entryCount);
   FillList();
   SetEntryText(QStringLiteral("1"));
@@ -219,7 +223,7 @@ void CountryInfoWindow::BuildLayout() {
   auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   for (QShortcut* s : {enter, enter2}) {
     s->setContext(Qt::WindowShortcut);
-    connect(s, &QShortcut::activated, command1_[2], &QPushButton::click);
+    connect(s, &QShortcut::activated, this, [this] { PressFocusedButtonOr(this, command1_[2]); });
   }
   connect(esc, &QShortcut::activated, command1_[4], &QPushButton::click);
 
@@ -321,8 +325,10 @@ void CountryInfoWindow::UpdateFields(double entry) {
   check1_->setTristate(state == 2);
   check1_->setCheckState(state == 1 ? Qt::Checked : state == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
   SetBoxText(kBoxDstHours, w.at(r, kColDstHours));
-  SetBoxText(kBoxDstStart, FormatMonthDay(w.dstStart[r]));
-  SetBoxText(kBoxDstEnd, FormatMonthDay(w.dstEnd[r]));
+  // As the commit will take them: into the current year.
+  const int year = CurrentClock().Now().date().year();
+  SetBoxText(kBoxDstStart, FormatMonthDayIn(w.dstStart[r], year));
+  SetBoxText(kBoxDstEnd, FormatMonthDayIn(w.dstEnd[r], year));
   ClockWindow* clock = TheClock();
   dstMsg_->setVisible(clock && clock->NameColour(r) == Shared().dstColour);
   EnableDstBoxes();
@@ -413,6 +419,11 @@ void CountryInfoWindow::Navigate(int index) {
 void CountryInfoWindow::Save() {
   const QString question = QStringLiteral("Changes once saved cannot be discarded.") + QChar(13) + QChar(13) +
                            QStringLiteral("Are you sure want to proceed?");
+  // After a partial read the working copy lacks the entries after the stop.
+  if (const QString refused = WholeTableWriteRefusal(); !refused.isEmpty()) {
+    Prompts().Message(this, refused);
+    return;
+  }
   if (!Prompts().AskYesNo(this, question)) return;
   if (!Commit()) return;
   const int count = Shared().entryCount;
@@ -503,10 +514,15 @@ bool CountryInfoWindow::eventFilter(QObject* watched, QEvent* event) {
         Unlock(i);
         break;
       case QEvent::FocusIn:
-        if (watched == text1_[i]) FocusGained(i);
+        // Back from the pop-up menu the edit goes on where it was.
+        if (watched == text1_[i] && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+          FocusGained(i);
         break;
       case QEvent::FocusOut:
-        if (watched == text1_[i]) FocusLost(i);
+        // A pop-up menu (the box's own Cut/Copy/Paste menu) does not end
+        // the edit: the box stays open for typing after Paste.
+        if (watched == text1_[i] && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+          FocusLost(i);
         break;
       default:
         break;

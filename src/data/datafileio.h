@@ -1,0 +1,34 @@
+#pragma once
+// The one place that decides which data files may be read and replaced.
+//
+// Reading takes only regular files and never blocks: a named pipe, a device
+// or a folder in a data file's place counts as a missing file. Writing
+// replaces only a regular file; a symbolic link is written through only when
+// it leads to a regular file and lies in a folder that belongs to the user
+// and that no one else can write, so that nobody else can have planted it.
+
+#include <QByteArray>
+#include <QString>
+
+namespace zv {
+
+struct DataFileRead {
+  enum State { kOk, kMissing, kError };
+  State state = kMissing;
+  QByteArray bytes;  // at most the bytes asked for
+  QString error;     // kError: the reason in the user's words
+};
+
+// Reads at most maxBytes of the regular file at path.
+DataFileRead ReadDataFile(const QString& path, qint64 maxBytes);
+
+// Empty when the file at path may be written (missing, a regular file, or a
+// trusted link to one); otherwise why not, in the user's words, to follow
+// "could not be saved to <path>: ".
+QString WriteRefusal(const QString& path);
+
+// The file that a write of path really replaces: path itself, or the target
+// of a trusted symbolic link.
+QString WriteTarget(const QString& path);
+
+}  // namespace zv
