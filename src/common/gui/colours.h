@@ -1,7 +1,7 @@
 #pragma once
 #include <QColor>
 
-#include "data/module1.h"
+#include "data/rgb.h"
 
 namespace zv {
 inline QColor ToQColor(const Rgb& c) { return QColor(c.r, c.g, c.b); }
