@@ -52,7 +52,6 @@ constexpr double kColumnStep = 1900, kFirstColumnLeft = 100, kTimeOffset = 1200;
 constexpr int kRowsPerColumn = 38;
 constexpr int kColumns = kGridRows / kRowsPerColumn;  // 6
 const QColor kSeparatorColour(255, 224, 192);
-const QColor kCaptionColour(128, 0, 0);
 
 QFont CellFont() { return DesignFont("Arial Narrow", kFormFontPoints); }
 

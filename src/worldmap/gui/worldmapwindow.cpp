@@ -20,6 +20,7 @@
 #include "app/gui/appwindows.h"
 #include "app/gui/prompter.h"
 #include "clock/gui/clockwindow.h"
+#include "common/gui/colours.h"
 #include "common/gui/formfont.h"
 #include "common/gui/formpalette.h"
 #include "common/gui/handcursor.h"
@@ -144,7 +145,7 @@ WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
     auto* l = new QLabel(caption, this);
     l->setObjectName(QStringLiteral("Label1_%1").arg(i));
     l->setFont(fixed);
-    SetTextColour(l, QColor(128, 0, 0));
+    SetTextColour(l, kCaptionColour);
     l->move(TwipPoint(left, top));
     l->adjustSize();
     label1_[i] = l;
