@@ -14,6 +14,7 @@
 #include <cstdlib>
 
 #include "clock/gui/clockwindow.h"
+#include "data/savefile.h"
 
 namespace zv {
 

@@ -8,7 +8,6 @@
 
 #include "clock/gridcalc.h"
 #include "data/rgb.h"
-#include "data/savefile.h"
 
 class QAction;
 class QGroupBox;
@@ -21,6 +20,7 @@ class QTimer;
 namespace zv {
 
 class ClockGrid;
+class WriteResult;
 
 class ClockWindow : public QMainWindow {
   Q_OBJECT
