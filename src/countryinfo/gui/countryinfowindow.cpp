@@ -49,6 +49,8 @@ namespace zv {
 namespace {
 
 const QColor kDarkRed(192, 0, 0);
+// Where the commit button lies, out of sight: left of and above the window.
+constexpr double kOutOfSightTwips = -3000;
 
 QLabel* MakeLabel(QWidget* parent, const QString& text, double left, double top, double width,
                   double height = 255) {
@@ -191,9 +193,15 @@ void CountryInfoWindow::BuildLayout() {
     const char* caption;
     double left, width;
   };
-  const ButtonPlace places[kButtonCount] = {{"<<", 120, 450},      {"<", 600, 450},      {">", 1710, 450},
-                                            {">>", 2190, 450},     {"Close", 4890, 630}, {"Save", 4160, 700},
-                                            {"Sa&ve", -3000, 700}, {"&Find", 2700, 700}, {"Undo", 3430, 700}};
+  const ButtonPlace places[kButtonCount] = {{"<<", 120, 450},
+                                            {"<", 600, 450},
+                                            {">", 1710, 450},
+                                            {">>", 2190, 450},
+                                            {"Close", 4890, 630},
+                                            {"Save", 4160, 700},
+                                            {"Sa&ve", kOutOfSightTwips, 700},
+                                            {"&Find", 2700, 700},
+                                            {"Undo", 3430, 700}};
   for (int i = 0; i < kButtonCount; ++i) {
     auto* b = new QPushButton(QString::fromLatin1(places[i].caption), this);
     b->setGeometry(TwipRect(places[i].left, 5790, places[i].width, 375));
@@ -203,7 +211,7 @@ void CountryInfoWindow::BuildLayout() {
   }
   // The commit button stays out of sight and out of the Tab order; Alt+V
   // presses it.
-  command1_[kButtonCommit]->move(-Px(3000), -Px(3000));
+  command1_[kButtonCommit]->move(Px(kOutOfSightTwips), Px(kOutOfSightTwips));
   command1_[kButtonCommit]->setFocusPolicy(Qt::NoFocus);
   command1_[kButtonSave]->setEnabled(false);
   command1_[kButtonUndo]->setEnabled(false);

@@ -80,7 +80,7 @@ class WorldMapWindow : public QWidget {
   QPushButton* Command4() const { return command_[kButtonSunriseSunset]; }
   QPushButton* Command5() const { return command_[kButtonFind]; }
   QLineEdit* Text1() const { return text1_; }
-  QLabel* Label1(int i) const;  // 0, 2, 3, 4, 5
+  QLabel* Label1(int i) const;  // an InfoLabel: 0, 2, 3, 4, 5
   QLabel* Label2(int i) const { return label2_.at(i); }
   ShapeWidget* Shape1() const { return shape1_; }
   ShapeWidget* Shape2() const { return shape2_; }
