@@ -33,17 +33,14 @@ class BenchData {
 void BM_Calculate(benchmark::State& state) {
   BenchData data;
   zv::ClockWindow clock;
-  zv::SetTheClock(&clock);
   clock.StartUp();
   for (auto _ : state) clock.Calculate();
-  zv::SetTheClock(nullptr);
 }
 BENCHMARK(BM_Calculate)->Unit(benchmark::kMicrosecond);
 
 void BM_CalculateAndRepaint(benchmark::State& state) {
   BenchData data;
   zv::ClockWindow clock;
-  zv::SetTheClock(&clock);
   clock.StartUp();
   clock.show();
   QApplication::processEvents();
@@ -51,7 +48,6 @@ void BM_CalculateAndRepaint(benchmark::State& state) {
     clock.Calculate();
     clock.Grid()->repaint();
   }
-  zv::SetTheClock(nullptr);
 }
 BENCHMARK(BM_CalculateAndRepaint)->Unit(benchmark::kMillisecond);
 
@@ -59,14 +55,10 @@ void BM_StartUpToShown(benchmark::State& state) {
   BenchData data;
   for (auto _ : state) {
     zv::ClockWindow clock;
-    zv::SetTheClock(&clock);
     clock.StartUp();
     clock.show();
     clock.repaint();
     QApplication::processEvents();
-    state.PauseTiming();
-    zv::SetTheClock(nullptr);
-    state.ResumeTiming();
   }
 }
 BENCHMARK(BM_StartUpToShown)->Unit(benchmark::kMillisecond);

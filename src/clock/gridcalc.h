@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "data/countrytable.h"
-#include "data/module1.h"
+#include "data/rgb.h"
 
 namespace zv {
 

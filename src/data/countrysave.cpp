@@ -13,8 +13,8 @@ std::optional<SaveFailure> SaveCountryTable(const CountryTable& table, int entry
                        UnwritableMessage(bad->row, bad->column, bad->character, table)};
   if (const auto bad = FirstUnsavableField(table, entryCount))
     return SaveFailure{SaveFailure::Kind::kField, UnsavableMessage(*bad, table)};
-  const QString why = WriteFileWhole(path, WriteCountriesBytes(table, entryCount, now));
-  if (!why.isEmpty()) return SaveFailure{SaveFailure::Kind::kWrite, why};
+  const WriteResult written = WriteFileWhole(path, WriteCountriesBytes(table, entryCount, now));
+  if (!written.ok()) return SaveFailure{SaveFailure::Kind::kWrite, written.failure()};
   return std::nullopt;
 }
 

@@ -173,7 +173,7 @@ int RunUpdateDstDates(const QString& yearText, QTextStream& out, QTextStream& er
   const DstFileUpdate result =
       UpdateDstFile(DataPath(QStringLiteral("countries.txt")),
                     WritableDataPath(QStringLiteral("countries.txt")), kEntryCount, year, now);
-  if (!result.error.isEmpty()) {
+  if (!result.ok()) {
     err << QStringLiteral("zorvane: ") << result.error << Qt::endl;
     return kExitUntouched;
   }

@@ -50,6 +50,7 @@ QString NotUpdatedText(const CountryTable& table, const std::vector<int>& entrie
 // The whole update of a country file: read it, which must succeed for every
 // entry, update, and save whole or not at all when anything changed.
 struct DstFileUpdate {
+  bool ok() const { return error.isEmpty(); }
   QString error;       // why the file was left untouched; empty on success
   CountryTable table;  // on success: the table as the file now holds it
   DstTableUpdate update;

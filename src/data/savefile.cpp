@@ -52,14 +52,14 @@ int WriteAll(int fd, const QByteArray& bytes) {
 
 void SetWriteFailureAfterBytesForTests(qint64 bytes) { g_failAfter = bytes; }
 
-QString WriteFileWhole(const QString& path, const QByteArray& bytes, WriteMode mode) {
-  if (const QString refused = WriteRefusal(path); !refused.isEmpty()) return refused;
+WriteResult WriteFileWhole(const QString& path, const QByteArray& bytes, WriteMode mode) {
+  if (const QString refused = WriteRefusal(path); !refused.isEmpty()) return WriteResult::Failed(refused);
   const QString target = WriteTarget(path);
 
   QByteArray all;
   if (mode == WriteMode::kAppend) {
     const DataFileRead old = ReadDataFile(target, std::numeric_limits<qint64>::max());
-    if (old.state == DataFileRead::kError) return old.error;
+    if (old.state == DataFileRead::kError) return WriteResult::Failed(old.error);
     all = old.bytes;
   }
   all += bytes;
@@ -69,7 +69,7 @@ QString WriteFileWhole(const QString& path, const QByteArray& bytes, WriteMode m
       QFile::encodeName(info.absolutePath() + u'/' + info.fileName() + QLatin1String(kSaveTempInfix)) +
       QByteArray(kTempLetters, 'X');
   const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-  if (fd < 0) return SystemReason(errno);
+  if (fd < 0) return WriteResult::Failed(SystemReason(errno));
 
   struct stat old {};
   const QByteArray finalName = QFile::encodeName(target);
@@ -83,7 +83,7 @@ QString WriteFileWhole(const QString& path, const QByteArray& bytes, WriteMode m
   if (!error && ::rename(temp.constData(), finalName.constData()) != 0) error = errno;
   if (error) {
     ::unlink(temp.constData());
-    return SystemReason(error);
+    return WriteResult::Failed(SystemReason(error));
   }
   // Make the rename itself last; a folder that cannot be synced changes
   // nothing about the file's contents.
@@ -93,7 +93,7 @@ QString WriteFileWhole(const QString& path, const QByteArray& bytes, WriteMode m
     ::fsync(dirFd);
     ::close(dirFd);
   }
-  return QString();
+  return WriteResult::Written();
 }
 
 int RemoveStaleSaveFiles(const QString& folder, const QStringList& fileNames) {

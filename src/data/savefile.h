@@ -7,16 +7,33 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace zv {
 
 enum class WriteMode { kReplace, kAppend };
 
-// Writes (or, with kAppend, extends) the file at path. Returns an empty text
-// on success, otherwise the reason in the user's words. Only what
+// What became of a write: ok(), or failed with the reason in the user's
+// words. It has no conversion to bool or text, so a failure cannot pass for
+// success, and it cannot be ignored.
+class [[nodiscard]] WriteResult {
+ public:
+  static WriteResult Written() { return WriteResult(std::nullopt); }
+  static WriteResult Failed(const QString& reason) { return WriteResult(reason); }
+
+  bool ok() const { return !failure_.has_value(); }
+  // The reason a failed write gives; empty after a successful one.
+  QString failure() const { return failure_.value_or(QString()); }
+
+ private:
+  explicit WriteResult(std::optional<QString> failure) : failure_(std::move(failure)) {}
+  std::optional<QString> failure_;
+};
+
+// Writes (or, with kAppend, extends) the file at path. Only what
 // WriteRefusal (datafileio.h) allows is written.
-[[nodiscard]] QString WriteFileWhole(const QString& path, const QByteArray& bytes,
-                                     WriteMode mode = WriteMode::kReplace);
+WriteResult WriteFileWhole(const QString& path, const QByteArray& bytes,
+                           WriteMode mode = WriteMode::kReplace);
 
 // The temporary file of a save of name is name + kSaveTempInfix + six
 // letters or digits; start-up removes such files that a killed save left.

@@ -57,7 +57,7 @@ TEST_P(SaveFaults, DiskFullPartWayKeepsTheOldFile) {
   for (qint64 after : {0, 1, 10}) {
     SCOPED_TRACE(after);
     SetWriteFailureAfterBytesForTests(after);
-    EXPECT_FALSE(WriteFileWhole(Path(), GetParam().newBytes(), GetParam().mode).isEmpty());
+    EXPECT_FALSE(WriteFileWhole(Path(), GetParam().newBytes(), GetParam().mode).ok());
     EXPECT_EQ(test::ReadFileBytes(Path()), kOld);
   }
   // The folder holds nothing left over from the failed writes.
@@ -66,7 +66,7 @@ TEST_P(SaveFaults, DiskFullPartWayKeepsTheOldFile) {
 
 TEST_P(SaveFaults, MissingFolderIsToldAndCreatesNothing) {
   const QString path = dir_.filePath(QStringLiteral("gone/") + QString::fromLatin1(GetParam().name));
-  EXPECT_FALSE(WriteFileWhole(path, GetParam().newBytes(), GetParam().mode).isEmpty());
+  EXPECT_FALSE(WriteFileWhole(path, GetParam().newBytes(), GetParam().mode).ok());
   EXPECT_FALSE(QFile::exists(path));
   EXPECT_FALSE(QDir(dir_.filePath(QStringLiteral("gone"))).exists());
 }
@@ -74,7 +74,7 @@ TEST_P(SaveFaults, MissingFolderIsToldAndCreatesNothing) {
 // Works as root too: a folder in the file's place cannot be replaced.
 TEST_P(SaveFaults, AFolderInTheFilesPlaceIsTold) {
   ASSERT_TRUE(QDir(dir_.path()).mkdir(QString::fromLatin1(GetParam().name)));
-  EXPECT_FALSE(WriteFileWhole(Path(), GetParam().newBytes(), GetParam().mode).isEmpty());
+  EXPECT_FALSE(WriteFileWhole(Path(), GetParam().newBytes(), GetParam().mode).ok());
   EXPECT_TRUE(QFileInfo(Path()).isDir());
 }
 
@@ -91,14 +91,14 @@ TEST_P(SaveFaults, ReadOnlyFolderKeepsTheOldFile) {
     ASSERT_EQ(::chown(QFile::encodeName(Path()).constData(), test::kNobodyId, test::kNobodyId), 0);
     const auto out = test::RunInChild([&]() -> std::string {
       if (std::string e = test::BecomeNobody(); !e.empty()) return e;
-      const QString w = WriteFileWhole(Path(), GetParam().newBytes(), GetParam().mode);
-      return w.isEmpty() ? "the write into the read-only folder was reported as done" : std::string();
+      const WriteResult w = WriteFileWhole(Path(), GetParam().newBytes(), GetParam().mode);
+      return w.ok() ? "the write into the read-only folder was reported as done" : std::string();
     });
     EXPECT_EQ(out.kind, test::ChildOutcome::kPassed) << out.report;
     ::chown(folder.constData(), 0, 0);
     why = QStringLiteral("told in the child");
   } else {
-    why = WriteFileWhole(Path(), GetParam().newBytes(), GetParam().mode);
+    why = WriteFileWhole(Path(), GetParam().newBytes(), GetParam().mode).failure();
   }
   QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   EXPECT_FALSE(why.isEmpty());
@@ -109,7 +109,7 @@ TEST_P(SaveFaults, ReadOnlyFolderKeepsTheOldFile) {
 TEST_P(SaveFaults, AfterTheFaultTheWriteWorks) {
   WriteOld();
   SetWriteFailureAfterBytesForTests(-1);
-  EXPECT_EQ(WriteFileWhole(Path(), GetParam().newBytes(), GetParam().mode), QString());
+  EXPECT_TRUE(WriteFileWhole(Path(), GetParam().newBytes(), GetParam().mode).ok());
   const QByteArray expected =
       GetParam().mode == WriteMode::kAppend ? kOld + GetParam().newBytes() : GetParam().newBytes();
   EXPECT_EQ(test::ReadFileBytes(Path()), expected);

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <algorithm>
 
-#include "app/gui/handcursor.h"
+#include "common/gui/handcursor.h"
 #include "data/countryfile.h"
 #include "data/numtext.h"
 #include "support/testsupport.h"

@@ -11,7 +11,6 @@ void ClockWindowTest::StartClock(const QByteArray& countries) {
   SetClock(&clock_);
   WriteStartFiles(data_, countries);
   window_ = std::make_unique<ClockWindow>();
-  SetTheClock(window_.get());
   window_->StartUp();
 }
 

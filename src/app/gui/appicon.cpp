@@ -2,7 +2,7 @@
 
 #include <QIcon>
 
-#include "app/gui/resources.h"
+#include "common/gui/resources.h"
 
 namespace zv {
 

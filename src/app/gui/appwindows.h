@@ -13,6 +13,8 @@ class WorldMapWindow;
 
 // The clock window, or nullptr before start-up.
 ClockWindow* TheClock();
+// Called by ClockWindow itself: its constructor registers it, its destructor
+// clears the entry (when it is still the registered one).
 void SetTheClock(ClockWindow* clock);
 
 // The country information window, loaded (hidden) first if it is not.

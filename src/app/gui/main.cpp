@@ -15,11 +15,8 @@ int main(int argc, char** argv) {
   QApplication::setDesktopFileName(QStringLiteral("org.zorvane.Zorvane"));
   QApplication::setWindowIcon(zv::AppIcon());
   zv::ClockWindow clock;
-  zv::SetTheClock(&clock);
   zv::InstallSessionGuard(&clock);
   clock.StartUp();
   clock.show();
-  const int rc = app.exec();
-  zv::SetTheClock(nullptr);
-  return rc;
+  return app.exec();
 }

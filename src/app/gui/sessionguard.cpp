@@ -14,6 +14,7 @@
 #include <cstdlib>
 
 #include "clock/gui/clockwindow.h"
+#include "data/savefile.h"
 
 namespace zv {
 
@@ -28,8 +29,8 @@ int g_signalPipe[2] = {-1, -1};
 // is going, or the display is gone), so a failure goes to the standard error.
 void SaveQuietly() {
   if (!g_clock) return;
-  const QString why = g_clock->SaveZoneSettings();
-  if (!why.isEmpty()) std::fprintf(stderr, "Zorvane: %s\n", why.toLocal8Bit().constData());
+  const WriteResult saved = g_clock->SaveZoneSettings();
+  if (!saved.ok()) std::fprintf(stderr, "Zorvane: %s\n", saved.failure().toLocal8Bit().constData());
 }
 
 // Saves, then closes the clock window, which ends the program.

@@ -6,23 +6,31 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 #include <functional>
 
 #include "app/gui/appwindows.h"
-#include "app/gui/colours.h"
-#include "app/gui/enterkey.h"
-#include "app/gui/formfont.h"
-#include "app/gui/formpalette.h"
-#include "app/gui/handcursor.h"
 #include "app/gui/prompter.h"
-#include "app/gui/twips.h"
+#include "common/gui/colours.h"
+#include "common/gui/enterkey.h"
+#include "common/gui/formfont.h"
+#include "common/gui/formpalette.h"
+#include "common/gui/handcursor.h"
+#include "common/gui/twips.h"
+#include "common/gui/widgetutils.h"
 #include "countryinfo/gui/countryinfowindow.h"
 #include "data/countryfile.h"
 #include "data/highlightfile.h"
+#include "data/module1.h"
 #include "data/ownzone.h"
 #include "data/savefile.h"
 #include "data/seams.h"
@@ -42,28 +50,10 @@ constexpr double kCellHeight = 225;
 constexpr double kRowStep = 0.85 * kCellHeight;  // 191.25
 constexpr double kColumnStep = 1900, kFirstColumnLeft = 100, kTimeOffset = 1200;
 constexpr int kRowsPerColumn = 38;
+constexpr int kColumns = kGridRows / kRowsPerColumn;  // 6
 const QColor kSeparatorColour(255, 224, 192);
-const QColor kCaptionColour(128, 0, 0);
 
-QFont CellFont() {
-  QFont f(QStringLiteral("Arial Narrow"));
-  f.setPointSizeF(8.25);
-  return f;
-}
-
-void SetTextColour(QLabel* label, const QColor& colour) {
-  QPalette p = label->palette();
-  if (p.color(QPalette::WindowText) == colour) return;
-  p.setColor(QPalette::WindowText, colour);
-  label->setPalette(p);
-}
-
-// Restores the normal pointer on every way out of a calculation.
-class BusyPointer {
- public:
-  BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-};
+QFont CellFont() { return DesignFont("Arial Narrow", kFormFontPoints); }
 
 }  // namespace
 
@@ -92,7 +82,7 @@ class ClockGrid : public QWidget {
     if (separatorBottom_ <= 0) return;
     QPainter painter(this);
     painter.setPen(QPen(kSeparatorColour, 1));
-    for (int c = 2; c <= 6; ++c) {
+    for (int c = 2; c <= kColumns; ++c) {
       const int x = Px((c - 1) * kColumnStep + 25);
       painter.drawLine(x, Px(60), x, Px(separatorBottom_));
     }
@@ -103,6 +93,8 @@ class ClockGrid : public QWidget {
 };
 
 ClockWindow::ClockWindow(QWidget* parent) : QMainWindow(parent) {
+  // The newest clock window is the one the other windows find.
+  SetTheClock(this);
   setWindowTitle(kAppTitle);
   grid_ = new ClockGrid(this);
   grid_->onBackgroundPress = [this](Qt::MouseButton b) { PressBackground(b); };
@@ -150,9 +142,7 @@ void ClockWindow::BuildPanel() {
 
   auto caption = [this](const QString& text, double left, double top, double width, double height) {
     auto* l = new QLabel(text, frame1_);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, kCaptionColour);
-    l->setPalette(p);
+    SetTextColour(l, kCaptionColour);
     // On the button-face panel a label would otherwise draw in ButtonText.
     l->setForegroundRole(QPalette::WindowText);
     if (width > 0) {
@@ -211,10 +201,7 @@ void ClockWindow::BuildPanel() {
 void ClockWindow::StartUp() {
   // 1-2: size, then centre 300 twips above the middle of the screen.
   setFixedSize(TwipSize(kClientWidth, kClientHeight));
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect s = screen->geometry();
-    move(s.x() + (s.width() - Px(kWindowWidth)) / 2, s.y() + (s.height() - Px(kWindowHeight)) / 2 - Px(300));
-  }
+  CentreAboveMiddle(this, TwipSize(kWindowWidth, kWindowHeight));
   // 3: the entry count.
   Shared().entryCount = kEntryCount;
   // What saves killed between writing and renaming left behind.
@@ -241,7 +228,7 @@ void ClockWindow::StartUp() {
     QTimer::singleShot(0, this, [this, message] { Prompts().Message(this, message); });
   }
   // 6: the grid, column by column.
-  for (int c = 1; c <= 6; ++c) Loader((c - 1) * kRowsPerColumn + 1, c * kRowsPerColumn, c);
+  for (int c = 1; c <= kColumns; ++c) Loader((c - 1) * kRowsPerColumn + 1, c * kRowsPerColumn, c);
   picture1_->raise();  // the panel floats over the cells made after it
   // 7: the legend captions.
   names_[kRowDstLegend]->setText(QStringLiteral("DST in"));
@@ -385,14 +372,14 @@ void ClockWindow::Refresh() {
   command3_->click();
 }
 
-QString ClockWindow::SaveZoneSettings() {
-  if (zoneSaved_) return QString();
+WriteResult ClockWindow::SaveZoneSettings() {
+  if (zoneSaved_) return WriteResult::Written();
   zoneSaved_ = true;
   const QString path = WritableDataPath(QStringLiteral("tzone.txt"));
-  const QString why = WriteFileWhole(path, ZoneFileBytes(text2_->text(), text3_->text()));
-  if (why.isEmpty()) return QString();
-  return QStringLiteral("Your time zone settings could not be saved to %1: %2.")
-      .arg(QDir::toNativeSeparators(path), why);
+  const WriteResult written = WriteFileWhole(path, ZoneFileBytes(text2_->text(), text3_->text()));
+  if (written.ok()) return written;
+  return WriteResult::Failed(QStringLiteral("Your time zone settings could not be saved to %1: %2.")
+                                 .arg(QDir::toNativeSeparators(path), written.failure()));
 }
 
 void ClockWindow::closeEvent(QCloseEvent* event) {
@@ -402,7 +389,7 @@ void ClockWindow::closeEvent(QCloseEvent* event) {
   }
   closing_ = true;
   timer1_->stop();
-  if (const QString why = SaveZoneSettings(); !why.isEmpty()) Prompts().Message(this, why);
+  if (const WriteResult saved = SaveZoneSettings(); !saved.ok()) Prompts().Message(this, saved.failure());
   CloseOtherWindows();
   event->accept();
   QCoreApplication::quit();

@@ -2,23 +2,25 @@
 // The clock window: the grid of every entry's local time, the own-time
 // panel, start-up and exit.
 
-#include <QLabel>
-#include <QLineEdit>
+#include <QDateTime>
 #include <QMainWindow>
-#include <QPushButton>
-#include <QTimer>
 #include <array>
 
 #include "clock/gridcalc.h"
-#include "data/module1.h"
+#include "data/rgb.h"
 
 class QAction;
 class QGroupBox;
+class QLabel;
+class QLineEdit;
 class QMenu;
+class QPushButton;
+class QTimer;
 
 namespace zv {
 
 class ClockGrid;
+class WriteResult;
 
 class ClockWindow : public QMainWindow {
   Q_OBJECT
@@ -33,9 +35,9 @@ class ClockWindow : public QMainWindow {
 
   // Reads countries.txt into the country table.
   void ReadCountriesFile();
-  // Writes tzone.txt from the settings panel, once: later calls do nothing.
-  // Empty on success (or when already done), else the message for the user.
-  [[nodiscard]] QString SaveZoneSettings();
+  // Writes tzone.txt from the settings panel, once: later calls do nothing
+  // and succeed. A failure carries the whole message for the user.
+  WriteResult SaveZoneSettings();
   // Builds one column of the grid: rows first .. last in column 1 .. 6.
   void Loader(int first, int last, int column);
 
@@ -113,7 +115,7 @@ class ClockWindow : public QMainWindow {
  private:
   void BuildPanel();
   void BuildMenus();
-  void BuildAccess();  // clockaccess.cpp
+  void BuildAccess();  // clockwindow_access.cpp
   void ApplyColours(const GridResult& result);
 
   ClockGrid* grid_ = nullptr;

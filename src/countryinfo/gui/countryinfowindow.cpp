@@ -1,28 +1,39 @@
 #include "countryinfo/gui/countryinfowindow.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QFileInfo>
 #include <QFocusEvent>
+#include <QFrame>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QUrl>
 
 #include "app/gui/appwindows.h"
-#include "app/gui/colours.h"
-#include "app/gui/enterkey.h"
-#include "app/gui/formfont.h"
-#include "app/gui/formpalette.h"
 #include "app/gui/prompter.h"
-#include "app/gui/twips.h"
 #include "clock/gui/clockwindow.h"
+#include "common/gui/colours.h"
+#include "common/gui/enterkey.h"
+#include "common/gui/formfont.h"
+#include "common/gui/formpalette.h"
+#include "common/gui/twips.h"
+#include "common/gui/widgetutils.h"
 #include "data/countryfile.h"
 #include "data/countrysave.h"
 #include "data/module1.h"
@@ -38,6 +49,8 @@ namespace zv {
 namespace {
 
 const QColor kDarkRed(192, 0, 0);
+// Where the commit button lies, out of sight: left of and above the window.
+constexpr double kOutOfSightTwips = -3000;
 
 QLabel* MakeLabel(QWidget* parent, const QString& text, double left, double top, double width,
                   double height = 255) {
@@ -52,15 +65,11 @@ QLineEdit* MakeBox(QWidget* parent, double left, double top, double width) {
   return e;
 }
 
-void SetTextColour(QWidget* w, const QColor& c) {
-  QPalette p = w->palette();
-  p.setColor(QPalette::WindowText, c);
-  w->setPalette(p);
-}
-
 int ShownEntry(const QLineEdit* box) { return RoundHalfEven(NumberInText(box->text())); }
 
 }  // namespace
+
+QLineEdit* CountryInfoWindow::LineBox(int i) const { return qobject_cast<QLineEdit*>(text1_.at(i)); }
 
 CountryInfoWindow::CountryInfoWindow(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_DeleteOnClose);
@@ -72,10 +81,7 @@ CountryInfoWindow::CountryInfoWindow(QWidget* parent) : QWidget(parent) {
 
   // Centred, 300 twips above the middle; each display narrows or widens it.
   setFixedSize(TwipSize(kInfoWideTwips, kInfoHeightTwips));
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect s = screen->geometry();
-    move(s.x() + (s.width() - width()) / 2, s.y() + (s.height() - height()) / 2 - Px(300));
-  }
+  CentreAboveMiddle(this, size());
 
   combo1_->clear();
   if (ClockWindow* clock = TheClock())
@@ -91,8 +97,7 @@ CountryInfoWindow::CountryInfoWindow(QWidget* parent) : QWidget(parent) {
 void CountryInfoWindow::BuildLayout() {
   hint_ = MakeLabel(this, QStringLiteral("To edit any field, double-click to unlock and enter the new text."),
                     120, 60, 5400);
-  QFont hintFont(QStringLiteral("Times New Roman"));
-  hintFont.setPointSizeF(8.25);
+  QFont hintFont = DesignFont("Times New Roman", kFormFontPoints);
   hintFont.setItalic(true);
   hint_->setFont(hintFont);
   SetTextColour(hint_, kDarkRed);
@@ -114,8 +119,7 @@ void CountryInfoWindow::BuildLayout() {
     p.setColor(QPalette::Window, Qt::black);
     p.setColor(QPalette::WindowText, QColor(0, 255, 0));
     label2_->setPalette(p);
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(12);
+    QFont f = DesignFont(kFormFontFamily, 12);
     f.setBold(true);
     label2_->setFont(f);
   }
@@ -155,8 +159,7 @@ void CountryInfoWindow::BuildLayout() {
 
   label4_ = MakeLabel(frame1_, QStringLiteral("Locate on World Map"), 3120, 870, 2000);
   {
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPointSizeF(8.25);
+    QFont f = FormFont();
     f.setUnderline(true);
     label4_->setFont(f);
     SetTextColour(label4_, QColor(0, 0, 255));
@@ -190,10 +193,16 @@ void CountryInfoWindow::BuildLayout() {
     const char* caption;
     double left, width;
   };
-  const ButtonPlace places[9] = {{"<<", 120, 450},      {"<", 600, 450},      {">", 1710, 450},
-                                 {">>", 2190, 450},     {"Close", 4890, 630}, {"Save", 4160, 700},
-                                 {"Sa&ve", -3000, 700}, {"&Find", 2700, 700}, {"Undo", 3430, 700}};
-  for (int i = 0; i < 9; ++i) {
+  const ButtonPlace places[kButtonCount] = {{"<<", 120, 450},
+                                            {"<", 600, 450},
+                                            {">", 1710, 450},
+                                            {">>", 2190, 450},
+                                            {"Close", 4890, 630},
+                                            {"Save", 4160, 700},
+                                            {"Sa&ve", kOutOfSightTwips, 700},
+                                            {"&Find", 2700, 700},
+                                            {"Undo", 3430, 700}};
+  for (int i = 0; i < kButtonCount; ++i) {
     auto* b = new QPushButton(QString::fromLatin1(places[i].caption), this);
     b->setGeometry(TwipRect(places[i].left, 5790, places[i].width, 375));
     b->setAutoDefault(false);
@@ -202,10 +211,10 @@ void CountryInfoWindow::BuildLayout() {
   }
   // The commit button stays out of sight and out of the Tab order; Alt+V
   // presses it.
-  command1_[6]->move(-Px(3000), -Px(3000));
-  command1_[6]->setFocusPolicy(Qt::NoFocus);
-  command1_[5]->setEnabled(false);
-  command1_[8]->setEnabled(false);
+  command1_[kButtonCommit]->move(Px(kOutOfSightTwips), Px(kOutOfSightTwips));
+  command1_[kButtonCommit]->setFocusPolicy(Qt::NoFocus);
+  command1_[kButtonSave]->setEnabled(false);
+  command1_[kButtonUndo]->setEnabled(false);
 
   text2_ = new QLineEdit(this);
   text2_->setGeometry(TwipRect(1080, 5820, 600, 315));
@@ -223,16 +232,15 @@ void CountryInfoWindow::BuildLayout() {
   auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   for (QShortcut* s : {enter, enter2}) {
     s->setContext(Qt::WindowShortcut);
-    connect(s, &QShortcut::activated, this, [this] { PressFocusedButtonOr(this, command1_[2]); });
+    connect(s, &QShortcut::activated, this, [this] { PressFocusedButtonOr(this, command1_[kButtonNext]); });
   }
-  connect(esc, &QShortcut::activated, command1_[4], &QPushButton::click);
+  connect(esc, &QShortcut::activated, command1_[kButtonClose], &QPushButton::click);
 
   // The picture area on the right.
   label3_ = new QLabel(this);
   label3_->setGeometry(TwipRect(5580, 60, 5355, 285));
   {
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(9.75);
+    QFont f = DesignFont("Arial", 9.75);
     f.setBold(true);
     label3_->setFont(f);
     SetTextColour(label3_, QColor(0, 0, 192));
@@ -349,25 +357,25 @@ void CountryInfoWindow::EnableDstBoxes() {
 
 void CountryInfoWindow::ButtonClicked(int index) {
   switch (index) {
-    case 0:
-    case 1:
-    case 2:
-    case 3:
+    case kButtonFirst:
+    case kButtonPrevious:
+    case kButtonNext:
+    case kButtonLast:
       Navigate(index);
       break;
-    case 4:
+    case kButtonClose:
       close();
       break;
-    case 5:
+    case kButtonSave:
       Save();
       break;
-    case 6:
+    case kButtonCommit:
       Commit();
       break;
-    case 7:
+    case kButtonFind:
       Find();
       break;
-    case 8:
+    case kButtonUndo:
       Undo();
       break;
     default:
@@ -398,16 +406,16 @@ void CountryInfoWindow::Navigate(int index) {
   const double now = NumberInText(text2_->text());
   double next = 1;
   switch (index) {
-    case 0:
+    case kButtonFirst:
       next = 1;
       break;
-    case 1:
+    case kButtonPrevious:
       next = std::max(now - 1, 1.0);
       break;
-    case 2:
+    case kButtonNext:
       next = std::min(now + 1, static_cast<double>(count));
       break;
-    case 3:
+    case kButtonLast:
       next = count;
       break;
     default:
@@ -439,8 +447,8 @@ void CountryInfoWindow::Save() {
     return;
   }
   CopyEntries(w, Shared().table, count);
-  command1_[5]->setEnabled(false);
-  command1_[8]->setEnabled(false);
+  command1_[kButtonSave]->setEnabled(false);
+  command1_[kButtonUndo]->setEnabled(false);
 }
 
 void CountryInfoWindow::Find() {
@@ -461,7 +469,7 @@ void CountryInfoWindow::Find() {
 
 void CountryInfoWindow::Undo() {
   UpdateFields(NumberInText(text2_->text()));
-  command1_[8]->setEnabled(false);
+  command1_[kButtonUndo]->setEnabled(false);
 }
 
 void CountryInfoWindow::Unlock(int i) {
@@ -469,8 +477,8 @@ void CountryInfoWindow::Unlock(int i) {
     history_->setReadOnly(false);
   else
     LineBox(i)->setReadOnly(false);
-  command1_[5]->setEnabled(true);
-  command1_[8]->setEnabled(true);
+  command1_[kButtonSave]->setEnabled(true);
+  command1_[kButtonUndo]->setEnabled(true);
 }
 
 void CountryInfoWindow::FocusGained(int i) {

@@ -2,20 +2,22 @@
 // The country information window (Form2): one entry of the working copy at a
 // time, its editing, finding and saving, and the preview of its map picture.
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFrame>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QScrollBar>
 #include <QWidget>
 #include <array>
 
 #include "countryinfo/entryedit.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollBar;
 
 namespace zv {
 
@@ -32,6 +34,20 @@ inline constexpr double kScrollStepTwips = 200;
 class CountryInfoWindow : public QWidget {
   Q_OBJECT
  public:
+  // The Command1 buttons along the bottom edge, by their designed index.
+  enum Button : int {
+    kButtonFirst = 0,     // "<<"
+    kButtonPrevious = 1,  // "<"
+    kButtonNext = 2,      // ">"
+    kButtonLast = 3,      // ">>"
+    kButtonClose = 4,
+    kButtonSave = 5,
+    kButtonCommit = 6,  // "Sa&ve", out of sight: Alt+V
+    kButtonFind = 7,
+    kButtonUndo = 8,
+  };
+  static constexpr int kButtonCount = 9;
+
   explicit CountryInfoWindow(QWidget* parent = nullptr);
 
   // Writes a text into the entry number box, which shows that entry.
@@ -44,7 +60,7 @@ class CountryInfoWindow : public QWidget {
 
   // The twelve boxes: 0 .. 10 are line boxes, 11 the brief history.
   QWidget* Text1(int i) const { return text1_.at(i); }
-  QLineEdit* LineBox(int i) const { return qobject_cast<QLineEdit*>(text1_.at(i)); }
+  QLineEdit* LineBox(int i) const;
   QPlainTextEdit* HistoryBox() const { return history_; }
   QString BoxText(int i) const;
   void SetBoxText(int i, const QString& text);
@@ -88,7 +104,7 @@ class CountryInfoWindow : public QWidget {
 
  private:
   void BuildLayout();
-  void BuildAccess();  // countryinfoaccess.cpp
+  void BuildAccess();  // countryinfowindow_access.cpp
   void FillList();
   void EntryTextChanged(const QString& text);
   void CheckChanged();
@@ -118,7 +134,7 @@ class CountryInfoWindow : public QWidget {
   QLabel* image1_ = nullptr;
   QScrollBar* vscroll1_ = nullptr;
   QScrollBar* hscroll1_ = nullptr;
-  std::array<QPushButton*, 9> command1_{};
+  std::array<QPushButton*, kButtonCount> command1_{};
   QMenu* mnuFile_ = nullptr;
   QAction* mnuCopy_ = nullptr;
   QAction* mnuOpen_ = nullptr;

@@ -4,10 +4,13 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QPushButton>
 #include <QRegion>
 #include <QScreen>
 #include <QShortcut>
@@ -15,12 +18,14 @@
 #include <optional>
 
 #include "app/gui/appwindows.h"
-#include "app/gui/formfont.h"
-#include "app/gui/formpalette.h"
-#include "app/gui/handcursor.h"
 #include "app/gui/prompter.h"
-#include "app/gui/twips.h"
 #include "clock/gui/clockwindow.h"
+#include "common/gui/colours.h"
+#include "common/gui/formfont.h"
+#include "common/gui/formpalette.h"
+#include "common/gui/handcursor.h"
+#include "common/gui/twips.h"
+#include "common/gui/widgetutils.h"
 #include "countryinfo/gui/countryinfowindow.h"
 #include "data/module1.h"
 #include "solar/numberfns.h"
@@ -43,36 +48,10 @@ constexpr double kClientTwipsH = 5130;  // the map and a strip for the informati
 constexpr double kFrameTwipsW = 90;     // side borders of the design
 constexpr double kFrameTwipsH = 500;    // caption and borders of the design
 constexpr double kProgressFrameTwips = 3435;
-constexpr int kNameCells = 228;
 const QColor kFillBlue(0, 0, 192);
 const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
 const QColor kWhite(255, 255, 255);
-
-// The busy pointer over one window (not over the program's other windows),
-// put back as it was however a command ends.
-class BusyPointer {
- public:
-  explicit BusyPointer(QWidget* window)
-      : window_(window), hadOwn_(window->testAttribute(Qt::WA_SetCursor)), previous_(window->cursor()) {
-    window->setCursor(Qt::WaitCursor);
-  }
-  ~BusyPointer() {
-    if (!window_) return;  // closed and gone during the command
-    if (hadOwn_) {
-      window_->setCursor(previous_);
-    } else {
-      window_->unsetCursor();
-    }
-  }
-  BusyPointer(const BusyPointer&) = delete;
-  BusyPointer& operator=(const BusyPointer&) = delete;
-
- private:
-  QPointer<QWidget> window_;
-  bool hadOwn_;
-  QCursor previous_;
-};
 
 // The map picture for a device pixel ratio: the 720 x 320 picture at ratio 1,
 // the 1440 x 640 one, made from the same shapes, above it.
@@ -146,39 +125,36 @@ WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
     b->setGeometry(twipRect);
     command_[i] = b;
   };
-  button(4, QStringLiteral("Plot Sunrise/Sunset"), TwipRect(45, 4050, 1635, 350));
-  button(1, QStringLiteral("Show Day/Night"), TwipRect(1710, 4050, 1500, 350));
-  button(3, QStringLiteral("Close"), TwipRect(45, 4410, 780, 350));
-  button(5, QStringLiteral("Find Country"), TwipRect(855, 4410, 1410, 350));
-  button(2, QStringLiteral("Clear"), TwipRect(2295, 4410, 915, 350));
+  button(kButtonSunriseSunset, QStringLiteral("Plot Sunrise/Sunset"), TwipRect(45, 4050, 1635, 350));
+  button(kButtonDayNight, QStringLiteral("Show Day/Night"), TwipRect(1710, 4050, 1500, 350));
+  button(kButtonClose, QStringLiteral("Close"), TwipRect(45, 4410, 780, 350));
+  button(kButtonFind, QStringLiteral("Find Country"), TwipRect(855, 4410, 1410, 350));
+  button(kButtonClear, QStringLiteral("Clear"), TwipRect(2295, 4410, 915, 350));
 
   text1_ = new QLineEdit(this);
   text1_->setObjectName(QStringLiteral("Text1"));
   text1_->setGeometry(TwipRect(540, 3645, 1140, 330));
-  setTabOrder(command_[4], command_[1]);
-  setTabOrder(command_[1], command_[3]);
-  setTabOrder(command_[3], command_[5]);
-  setTabOrder(command_[5], command_[2]);
-  setTabOrder(command_[2], text1_);
+  setTabOrder(command_[kButtonSunriseSunset], command_[kButtonDayNight]);
+  setTabOrder(command_[kButtonDayNight], command_[kButtonClose]);
+  setTabOrder(command_[kButtonClose], command_[kButtonFind]);
+  setTabOrder(command_[kButtonFind], command_[kButtonClear]);
+  setTabOrder(command_[kButtonClear], text1_);
 
-  QFont fixed(QStringLiteral("Courier New"));
-  fixed.setPointSize(9);
+  const QFont fixed = DesignFont("Courier New", 9);
   auto info = [&](int i, const QString& caption, double left, double top) {
     auto* l = new QLabel(caption, this);
     l->setObjectName(QStringLiteral("Label1_%1").arg(i));
     l->setFont(fixed);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, QColor(128, 0, 0));
-    l->setPalette(pal);
+    SetTextColour(l, kCaptionColour);
     l->move(TwipPoint(left, top));
     l->adjustSize();
     label1_[i] = l;
   };
-  info(0, QStringLiteral("GMT"), 90, 3690);
-  info(5, QStringLiteral("Latitude"), 45, 4860);
-  info(4, QStringLiteral("Longitude"), 2505, 4860);
-  info(3, QStringLiteral("Sunrise at"), 4905, 4860);
-  info(2, QStringLiteral("Sunset at"), 7830, 4860);
+  info(kLabelGmt, QStringLiteral("GMT"), 90, 3690);
+  info(kLabelLatitude, QStringLiteral("Latitude"), 45, 4860);
+  info(kLabelLongitude, QStringLiteral("Longitude"), 2505, 4860);
+  info(kLabelSunrise, QStringLiteral("Sunrise at"), 4905, 4860);
+  info(kLabelSunset, QStringLiteral("Sunset at"), 7830, 4860);
 
   shape4_ = new ShapeWidget(ShapeWidget::Kind::Filled, palette().color(QPalette::Button), this);
   shape4_->setGeometry(TwipRect(7785, 4500, 2985, 285));
@@ -191,12 +167,12 @@ WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
     if (need > l->width()) l->resize(std::min(need, Px(lineLeft - left)), l->height());
     label2_[i] = l;
   };
-  legend(0, QStringLiteral("Sun rise"), 7875, 570, 8505);
-  legend(1, QStringLiteral("Sun set"), 9405, 540, 10035);
-  line1_[0] = new ShapeWidget(ShapeWidget::Kind::HorizontalLine, kRed, this);
-  line1_[0]->setGeometry(TwipRect(8505, 4680 - 30, 630, 60));
-  line1_[1] = new ShapeWidget(ShapeWidget::Kind::HorizontalLine, kBlue, this);
-  line1_[1]->setGeometry(TwipRect(10035, 4680 - 30, 630, 60));
+  legend(kLegendSunrise, QStringLiteral("Sun rise"), 7875, 570, 8505);
+  legend(kLegendSunset, QStringLiteral("Sun set"), 9405, 540, 10035);
+  line1_[kLegendSunrise] = new ShapeWidget(ShapeWidget::Kind::HorizontalLine, kRed, this);
+  line1_[kLegendSunrise]->setGeometry(TwipRect(8505, 4680 - 30, 630, 60));
+  line1_[kLegendSunset] = new ShapeWidget(ShapeWidget::Kind::HorizontalLine, kBlue, this);
+  line1_[kLegendSunset]->setGeometry(TwipRect(10035, 4680 - 30, 630, 60));
 
   shape1_ = new ShapeWidget(ShapeWidget::Kind::Outline, Qt::black, this);
   shape1_->setGeometry(TwipRect(3555, 4500, kProgressFrameTwips, 240));
@@ -209,37 +185,28 @@ WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
 
   template_ = new QLabel(QStringLiteral("GMT"), this);
   template_->setObjectName(QStringLiteral("lblGMT_0"));
-  QFont labelFont(QStringLiteral("MS Sans Serif"));
-  labelFont.setPointSizeF(8.25);
+  QFont labelFont = FormFont();
   labelFont.setBold(true);
   template_->setFont(labelFont);
-  QPalette yellow = template_->palette();
-  yellow.setColor(QPalette::WindowText, QColor(255, 255, 0));
-  template_->setPalette(yellow);
+  SetTextColour(template_, QColor(255, 255, 0));
   template_->setAutoFillBackground(false);
   template_->setAttribute(Qt::WA_TranslucentBackground);
   template_->setCursor(HandCursor());
   template_->setGeometry(TwipRect(0, 50, 420, 195));
   template_->installEventFilter(this);
 
-  connect(command_[1], &QPushButton::clicked, this, &WorldMapWindow::ShowDayNight);
-  connect(command_[2], &QPushButton::clicked, this, &WorldMapWindow::ClearMap);
-  connect(command_[3], &QPushButton::clicked, this, &QWidget::close);
-  connect(command_[4], &QPushButton::clicked, this, &WorldMapWindow::PlotSunriseSunset);
-  connect(command_[5], &QPushButton::clicked, this, &WorldMapWindow::FindCountry);
+  connect(command_[kButtonDayNight], &QPushButton::clicked, this, &WorldMapWindow::ShowDayNight);
+  connect(command_[kButtonClear], &QPushButton::clicked, this, &WorldMapWindow::ClearMap);
+  connect(command_[kButtonClose], &QPushButton::clicked, this, &QWidget::close);
+  connect(command_[kButtonSunriseSunset], &QPushButton::clicked, this, &WorldMapWindow::PlotSunriseSunset);
+  connect(command_[kButtonFind], &QPushButton::clicked, this, &WorldMapWindow::FindCountry);
   auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(esc, &QShortcut::activated, command_[3], &QPushButton::click);
+  connect(esc, &QShortcut::activated, command_[kButtonClose], &QPushButton::click);
 
   text1_->setText(Shared().gmtTimeText);
 
-  // Centred, 300 twips above the vertical centre, by the outer size of the
-  // window as designed.
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect s = screen->geometry();
-    const int outerW = Px(kClientTwipsW + kFrameTwipsW);
-    const int outerH = Px(kClientTwipsH + kFrameTwipsH);
-    move(s.x() + (s.width() - outerW) / 2, s.y() + (s.height() - outerH) / 2 - Px(300));
-  }
+  // Placed by the outer size of the window as designed.
+  CentreAboveMiddle(this, TwipSize(kClientTwipsW + kFrameTwipsW, kClientTwipsH + kFrameTwipsH));
 }
 
 WorldMapWindow::~WorldMapWindow() = default;
@@ -367,11 +334,11 @@ void WorldMapWindow::ShowSLightInfo(double latitude, double longitude) {
   CalcSunTimes(latitude, longitude, 0);
   const double sunrise = Shared().SunriseTime.value_or(0);
   const double sunset = Shared().SunsetTime.value_or(0);
-  label1_[5]->setText(LatitudeCaption(latitude));
-  label1_[4]->setText(LongitudeCaption(longitude));
-  label1_[3]->setText(SunriseCaption(sunrise));
-  label1_[2]->setText(SunsetCaption(sunset));
-  for (int i : {5, 4, 3, 2}) label1_[i]->adjustSize();
+  label1_[kLabelLatitude]->setText(LatitudeCaption(latitude));
+  label1_[kLabelLongitude]->setText(LongitudeCaption(longitude));
+  label1_[kLabelSunrise]->setText(SunriseCaption(sunrise));
+  label1_[kLabelSunset]->setText(SunsetCaption(sunset));
+  for (int i : {kLabelLatitude, kLabelLongitude, kLabelSunrise, kLabelSunset}) label1_[i]->adjustSize();
 }
 
 bool WorldMapWindow::IsMapPress(QPoint at) const {
@@ -380,9 +347,19 @@ bool WorldMapWindow::IsMapPress(QPoint at) const {
   // them, or on a control, belongs to it rather than to the map below. The
   // point marker and the map labels are left out: the marker sits on the map,
   // and the labels keep their presses themselves.
-  const QWidget* controls[] = {command_[1], command_[2], command_[3], command_[4], command_[5],
-                               text1_,      label2_[0],  label2_[1],  line1_[0],   line1_[1],
-                               shape1_,     shape2_,     shape4_};
+  const QWidget* controls[] = {command_[kButtonDayNight],
+                               command_[kButtonClear],
+                               command_[kButtonClose],
+                               command_[kButtonSunriseSunset],
+                               command_[kButtonFind],
+                               text1_,
+                               label2_[kLegendSunrise],
+                               label2_[kLegendSunset],
+                               line1_[kLegendSunrise],
+                               line1_[kLegendSunset],
+                               shape1_,
+                               shape2_,
+                               shape4_};
   for (const QWidget* w : controls)
     if (w->isVisible() && w->geometry().contains(at)) return false;
   for (const auto& [index, label] : label1_)
@@ -393,10 +370,10 @@ bool WorldMapWindow::IsMapPress(QPoint at) const {
 void WorldMapWindow::mousePressEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
   if (!IsMapPress(at)) return;
-  label1_[5]->setText(QStringLiteral("Latitude "));
-  label1_[4]->setText(QStringLiteral("Longitude "));
-  label1_[3]->setText(QStringLiteral("Sunrise at "));
-  label1_[2]->setText(QStringLiteral("Sunset at "));
+  label1_[kLabelLatitude]->setText(QStringLiteral("Latitude "));
+  label1_[kLabelLongitude]->setText(QStringLiteral("Longitude "));
+  label1_[kLabelSunrise]->setText(QStringLiteral("Sunrise at "));
+  label1_[kLabelSunset]->setText(QStringLiteral("Sunset at "));
   shape3_->move(at);
   const LatLon p = ClickToLatLon(Twips(at.x()), Twips(at.y()));
   ShowSLightInfo(p.lat, p.lon);
@@ -423,7 +400,7 @@ void WorldMapWindow::FindCountry() {
   QString previous;
   if (ClockWindow* clock = TheClock()) {
     const QString wanted = answer.toUpper();
-    for (int i = 1; i <= kNameCells; ++i) {
+    for (int i = 1; i <= kGridRows; ++i) {
       const QString name = LabelTextForName(clock->NameCaption(i));
       if (name.toUpper().contains(wanted) && name != previous) {
         ++count;
@@ -445,7 +422,7 @@ void WorldMapWindow::ClickMapLabel(int i) {
   if (key.isEmpty()) return;
   ClockWindow* clock = TheClock();
   if (!clock) return;
-  for (int j = 1; j <= kNameCells; ++j) {
+  for (int j = 1; j <= kGridRows; ++j) {
     if (clock->NameCaption(j).toUpper().contains(key)) {
       CountryInfo()->show();
       CountryInfo()->SetEntryText(QString::number(j));

@@ -3,16 +3,17 @@
 // point information, the day/night strokes and the sunrise/sunset plot.
 
 #include <QImage>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPointF>
-#include <QPushButton>
 #include <QRect>
 #include <QWidget>
 #include <array>
 #include <map>
 
 #include "worldmap/sunline.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace zv {
 
@@ -37,6 +38,26 @@ class ShapeWidget : public QWidget {
 class WorldMapWindow : public QWidget {
   Q_OBJECT
  public:
+  // The designed indices of the Command1 .. Command5 buttons.
+  enum Button : int {
+    kButtonDayNight = 1,
+    kButtonClear = 2,
+    kButtonClose = 3,
+    kButtonSunriseSunset = 4,
+    kButtonFind = 5,
+  };
+  // The designed indices of the Label1 group: GMT and the four captions of
+  // the point shown.
+  enum InfoLabel : int {
+    kLabelGmt = 0,
+    kLabelSunset = 2,
+    kLabelSunrise = 3,
+    kLabelLongitude = 4,
+    kLabelLatitude = 5,
+  };
+  // The two legend captions (Label2) and their lines (Line1).
+  enum Legend : int { kLegendSunrise = 0, kLegendSunset = 1 };
+
   explicit WorldMapWindow(QWidget* parent = nullptr);
   ~WorldMapWindow() override;
 
@@ -53,13 +74,13 @@ class WorldMapWindow : public QWidget {
   void PlotSunriseSunset();  // Command4
   void FindCountry();        // Command5
 
-  QPushButton* Command1() const { return command_[1]; }
-  QPushButton* Command2() const { return command_[2]; }
-  QPushButton* Command3() const { return command_[3]; }
-  QPushButton* Command4() const { return command_[4]; }
-  QPushButton* Command5() const { return command_[5]; }
+  QPushButton* Command1() const { return command_[kButtonDayNight]; }
+  QPushButton* Command2() const { return command_[kButtonClear]; }
+  QPushButton* Command3() const { return command_[kButtonClose]; }
+  QPushButton* Command4() const { return command_[kButtonSunriseSunset]; }
+  QPushButton* Command5() const { return command_[kButtonFind]; }
   QLineEdit* Text1() const { return text1_; }
-  QLabel* Label1(int i) const;  // 0, 2, 3, 4, 5
+  QLabel* Label1(int i) const;  // an InfoLabel: 0, 2, 3, 4, 5
   QLabel* Label2(int i) const { return label2_.at(i); }
   ShapeWidget* Shape1() const { return shape1_; }
   ShapeWidget* Shape2() const { return shape2_; }
@@ -105,7 +126,7 @@ class WorldMapWindow : public QWidget {
   RunEnd RunPasses(int progressDivisor, const std::function<void(const SunLineHit&)>& onHit,
                    QString& failure);
 
-  std::array<QPushButton*, 6> command_{};
+  std::array<QPushButton*, kButtonFind + 1> command_{};  // 1 .. 5
   QLineEdit* text1_ = nullptr;
   std::map<int, QLabel*> label1_;
   std::array<QLabel*, 2> label2_{};

@@ -13,8 +13,8 @@
 #include <QTest>
 
 #include "app/gui/appwindows.h"
-#include "app/gui/colours.h"
 #include "clock/gui/clockwindow.h"
+#include "common/gui/colours.h"
 #include "countryinfo/entryedit.h"
 #include "countryinfo/gui/countryinfowindow.h"
 #include "support/clockfixture.h"

@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include "app/gui/appwindows.h"
 #include "countryinfo/gui/countryinfowindow.h"
@@ -44,10 +48,7 @@ class ClockWindowTest : public ::testing::Test {
     CloseOtherWindows();
     SetClock(nullptr);
   }
-  void Start(ClockWindow& w) {
-    SetTheClock(&w);
-    w.StartUp();
-  }
+  void Start(ClockWindow& w) { w.StartUp(); }
   FixedClock clock_{QDateTime(QDate(2026, 7, 1), QTime(21, 0, 30))};
   test::DataFolder data_;
   test::ScriptedPrompter prompts_;

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QTimeZone>
 
 #include "app/gui/appwindows.h"
@@ -37,7 +38,6 @@ class DstOfferTest : public test::ClockWindowTest {
     window_.reset();
     ResetShared();
     window_ = std::make_unique<ClockWindow>();
-    SetTheClock(window_.get());
     window_->StartUp();
     LetStartUpFinish();
   }
@@ -53,7 +53,6 @@ class DstOfferTest : public test::ClockWindowTest {
       ASSERT_TRUE(f.setFileTime(savedAt, QFileDevice::FileModificationTime));
     }
     window_ = std::make_unique<ClockWindow>();
-    SetTheClock(window_.get());
     window_->StartUp();
   }
 };

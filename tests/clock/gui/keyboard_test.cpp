@@ -6,7 +6,10 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 
 #include "app/gui/appwindows.h"

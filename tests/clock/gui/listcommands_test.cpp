@@ -2,14 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 
 #include "app/gui/appwindows.h"
 #include "clock/gui/clockwindow.h"
 #include "countryinfo/gui/countryinfowindow.h"
 #include "data/countryfile.h"
+#include "data/module1.h"
 #include "data/savefile.h"
 #include "support/clockfixture.h"
 
@@ -90,7 +94,6 @@ TEST_F(ListCommandsTest, HighlightAppendsAndSurvivesRestart) {
   window_.reset();
   ResetShared();
   window_ = std::make_unique<ClockWindow>();
-  SetTheClock(window_.get());
   window_->StartUp();
   EXPECT_EQ(window_->NameColour(12), kHighlightColour);
 }

@@ -5,12 +5,15 @@
 
 #include <QApplication>
 #include <QHelpEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 
 #include "app/gui/appwindows.h"
-#include "app/gui/twips.h"
 #include "clock/gui/clockwindow.h"
+#include "common/gui/twips.h"
 #include "countryinfo/gui/countryinfowindow.h"
 #include "data/countryfile.h"
 #include "data/module1.h"

@@ -7,6 +7,9 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>

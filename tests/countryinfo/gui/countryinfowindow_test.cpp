@@ -5,11 +5,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include "app/gui/appwindows.h"
-#include "app/gui/twips.h"
 #include "clock/gui/clockwindow.h"
+#include "common/gui/twips.h"
 #include "data/countryfile.h"
 #include "data/module1.h"
 #include "data/savefile.h"
@@ -252,7 +256,6 @@ TEST_F(InfoWindowTest, PicturePreviewScrollsAndCopies) {
 
 TEST_F(InfoWindowTest, WithClockShowsTimeAndScreenshot) {
   ClockWindow clock;
-  SetTheClock(&clock);
   clock.StartUp();
   CountryInfoWindow* w = CountryInfo();
   w->SetEntryText("5");
@@ -261,7 +264,6 @@ TEST_F(InfoWindowTest, WithClockShowsTimeAndScreenshot) {
   w->show();
   w->grab().save(QDir::temp().filePath("info.png"));
   CloseOtherWindows();
-  SetTheClock(nullptr);
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFocusEvent>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <functional>
 

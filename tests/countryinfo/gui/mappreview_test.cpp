@@ -8,14 +8,16 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QUrl>
 
 #include "app/gui/appwindows.h"
-#include "app/gui/twips.h"
+#include "common/gui/twips.h"
 #include "countryinfo/gui/countryinfowindow.h"
 #include "data/countryfile.h"
 #include "data/module1.h"

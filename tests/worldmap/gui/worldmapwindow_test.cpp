@@ -7,15 +7,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
 #include <functional>
 
 #include "app/gui/appwindows.h"
-#include "app/gui/twips.h"
 #include "clock/gui/clockwindow.h"
+#include "common/gui/twips.h"
 #include "countryinfo/gui/countryinfowindow.h"
 #include "data/countryfile.h"
 #include "data/module1.h"

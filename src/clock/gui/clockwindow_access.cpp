@@ -6,8 +6,11 @@
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QPushButton>
+#include <QTimer>
 
 #include "app/gui/appwindows.h"
 #include "clock/gui/clockwindow.h"

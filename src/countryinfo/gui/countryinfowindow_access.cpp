@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,8 +44,10 @@ struct ButtonName {
   int index;
   const char* name;
 };
-constexpr ButtonName kSignButtons[] = {
-    {0, "First entry"}, {1, "Previous entry"}, {2, "Next entry"}, {3, "Last entry"}};
+constexpr ButtonName kSignButtons[] = {{CountryInfoWindow::kButtonFirst, "First entry"},
+                                       {CountryInfoWindow::kButtonPrevious, "Previous entry"},
+                                       {CountryInfoWindow::kButtonNext, "Next entry"},
+                                       {CountryInfoWindow::kButtonLast, "Last entry"}};
 
 bool IsMenuKey(const QKeyEvent& key) {
   return key.key() == Qt::Key_Menu || (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);

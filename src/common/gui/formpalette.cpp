@@ -1,4 +1,4 @@
-#include "app/gui/formpalette.h"
+#include "common/gui/formpalette.h"
 
 #include <QPalette>
 

@@ -1,4 +1,4 @@
-#include "app/gui/enterkey.h"
+#include "common/gui/enterkey.h"
 
 #include <QApplication>
 #include <QPushButton>

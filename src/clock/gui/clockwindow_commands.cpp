@@ -2,17 +2,22 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
 
 #include "app/gui/appwindows.h"
-#include "app/gui/colours.h"
 #include "app/gui/prompter.h"
 #include "clock/gui/clockwindow.h"
 #include "clock/listcommands.h"
+#include "common/gui/colours.h"
 #include "countryinfo/gui/countryinfowindow.h"
 #include "data/highlightfile.h"
+#include "data/module1.h"
 #include "data/numtext.h"
 #include "data/savefile.h"
 #include "data/seams.h"
@@ -76,13 +81,14 @@ void ClockWindow::HighlightItem() {
   const int row = SelectedRow();
   const Rgb before = NameColour(row);
   SetNameColour(row, Shared().highlightColour);
-  const QString why = WriteFileWhole(WritableDataPath(QStringLiteral("highlight.txt")), HighlightLine(row),
-                                     WriteMode::kAppend);
-  if (!why.isEmpty()) {
+  const WriteResult written = WriteFileWhole(WritableDataPath(QStringLiteral("highlight.txt")),
+                                             HighlightLine(row), WriteMode::kAppend);
+  if (!written.ok()) {
     // Not remembered, so not shown as highlighted either.
     SetNameColour(row, before);
-    Prompts().Message(this,
-                      QStringLiteral("The highlight could not be saved to highlight.txt: %1.").arg(why));
+    Prompts().Message(
+        this,
+        QStringLiteral("The highlight could not be saved to highlight.txt: %1.").arg(written.failure()));
   }
 }
 
@@ -91,11 +97,12 @@ void ClockWindow::ClearItem() {
   std::vector<int> keep;
   for (int n = 1; n <= Shared().entryCount; ++n)
     if (NameColour(n) == Shared().highlightColour) keep.push_back(n);
-  const QString why =
+  const WriteResult written =
       WriteFileWhole(WritableDataPath(QStringLiteral("highlight.txt")), HighlightFileBytes(keep));
-  if (!why.isEmpty())
-    Prompts().Message(this,
-                      QStringLiteral("The highlights could not be saved to highlight.txt: %1.").arg(why));
+  if (!written.ok())
+    Prompts().Message(
+        this,
+        QStringLiteral("The highlights could not be saved to highlight.txt: %1.").arg(written.failure()));
   command3_->click();
 }
 

@@ -1,11 +1,17 @@
 // The clock window's commands that bring the settings and the country table
 // up to date from the computer's time zone.
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
 #include "app/gui/appwindows.h"
 #include "app/gui/prompter.h"
 #include "clock/gui/clockwindow.h"
 #include "countryinfo/gui/countryinfowindow.h"
 #include "data/dstupdate.h"
+#include "data/module1.h"
 #include "data/numtext.h"
 #include "data/ownzone.h"
 #include "data/seams.h"
@@ -33,7 +39,7 @@ void ClockWindow::UpdateDstDates() {
   const DstFileUpdate result =
       UpdateDstFile(DataPath(QStringLiteral("countries.txt")),
                     WritableDataPath(QStringLiteral("countries.txt")), m.entryCount, year, now);
-  if (!result.error.isEmpty()) {
+  if (!result.ok()) {
     Prompts().Message(this, result.error);
     return;
   }

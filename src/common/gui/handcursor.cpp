@@ -1,8 +1,8 @@
-#include "app/gui/handcursor.h"
+#include "common/gui/handcursor.h"
 
 #include <QPixmap>
 
-#include "app/gui/resources.h"
+#include "common/gui/resources.h"
 
 // Q_INIT_RESOURCE declares a function of the global namespace, so it is
 // called from here.

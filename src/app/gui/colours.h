@@ -1,9 +1,0 @@
-#pragma once
-#include <QColor>
-
-#include "data/module1.h"
-
-namespace zv {
-inline QColor ToQColor(const Rgb& c) { return QColor(c.r, c.g, c.b); }
-inline Rgb ToRgb(const QColor& c) { return Rgb{c.red(), c.green(), c.blue()}; }
-}  // namespace zv
