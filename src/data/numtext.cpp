@@ -89,12 +89,18 @@ double NumberInLatin1(std::string_view text) {
   // Most fields of the highlight file are a whole number and nothing else:
   // those are taken directly, exactly as the general reader would (which
   // alone keeps the sign of "-0").
-  constexpr size_t kPlainDigits = 18;  // a long long holds 18 digits
-  if (!text.empty() && text.size() <= kPlainDigits) {
+  constexpr size_t kPlainDigits = 18;  // 18 digits always fit a long long
+  const bool negative = !text.empty() && text.front() == '-';
+  const std::string_view digits = text.substr(negative ? 1 : 0);
+  if (!digits.empty() && digits.size() <= kPlainDigits) {
     long long value = 0;
-    const auto r = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (r.ec == std::errc() && r.ptr == text.data() + text.size() && value != 0)
-      return static_cast<double>(value);
+    size_t k = 0;
+    for (; k < digits.size(); ++k) {
+      const unsigned d = static_cast<unsigned char>(digits[k]) - static_cast<unsigned>('0');
+      if (d > 9) break;
+      value = value * 10 + d;
+    }
+    if (k == digits.size() && value != 0) return static_cast<double>(negative ? -value : value);
   }
   return LeadingNumber(text);
 }
