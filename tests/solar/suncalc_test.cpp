@@ -63,13 +63,6 @@ TEST(SunCalcTest, InputsAreCutToThousandthsDownward) {
   EXPECT_EQ(ComputeSunTimes(10, 0.9999, 0).sunrise, ComputeSunTimes(10, 0.999, 0).sunrise);
 }
 
-TEST(SunCalcTest, SameArgumentsSameResults) {
-  const SunTimes a = ComputeSunTimes(12.34, 56.78, 0);
-  const SunTimes b = ComputeSunTimes(12.34, 56.78, 0);
-  EXPECT_EQ(a.sunrise, b.sunrise);
-  EXPECT_EQ(a.sunset, b.sunset);
-}
-
 TEST(SunCalcTest, EveryGridReadingIsAClockReading) {
   for (int lat = -90; lat <= 90; lat += 2) {
     for (int lon = -180; lon <= 180; lon += 2) {

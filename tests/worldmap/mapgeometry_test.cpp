@@ -100,12 +100,6 @@ TEST(FindCountryMessageTest, Forms) {
   EXPECT_EQ(FindCountryMessage(3, QStringLiteral("u")), QStringLiteral("3 countries found."));
 }
 
-}  // namespace
-}  // namespace zv
-
-namespace zv {
-namespace {
-
 // A press on a mark's x reports the mark's longitude: marks and clicks share
 // the width of the picture, 2 pixels (30 twips) to a degree.
 TEST(MapGeometryTest, PressOnAMarkGivesItsLongitude) {

@@ -76,6 +76,8 @@ TEST_F(WorldMapTest, ControlsAtTheirPlacesWithTheirCaptions) {
       {map_->Command2(), {"Clear", 2295, 4410, 915, 350}},
       {map_->Text1(), {"GMT box", 540, 3645, 1140, 330}},
       {map_->Shape1(), {"progress frame", 3555, 4500, 3435, 240}},
+      {map_->Shape2(), {"progress fill", 3555, 4500, 15, 240}},
+      {map_->Shape4(), {"legend box", 7785, 4500, 2985, 285}},
   };
   for (const auto& [widget, place] : places) {
     SCOPED_TRACE(place.what);
@@ -86,6 +88,27 @@ TEST_F(WorldMapTest, ControlsAtTheirPlacesWithTheirCaptions) {
       EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()), b->width() - 4);
     }
   }
+  // The legend lines run from x1 to x2 at y 4680 twips.
+  const struct {
+    const char* what;
+    QWidget* line;
+    double x1, x2;
+  } lines[] = {{"red line", map_->Line1(0), 8505, 9135}, {"blue line", map_->Line1(1), 10035, 10665}};
+  for (const auto& l : lines) {
+    EXPECT_EQ(l.line->x(), Px(l.x1)) << l.what;
+    EXPECT_EQ(l.line->x() + l.line->width(), Px(l.x2)) << l.what;
+    EXPECT_NEAR(l.line->geometry().center().y(), Px(4680), 1) << l.what;
+  }
+  // Controls that size themselves: their top left corners.
+  const struct {
+    const char* what;
+    QWidget* widget;
+    double left, top;
+  } corners[] = {{"GMT", map_->Label1(0), 90, 3690},         {"Latitude", map_->Label1(5), 45, 4860},
+                 {"Longitude", map_->Label1(4), 2505, 4860}, {"Sunrise at", map_->Label1(3), 4905, 4860},
+                 {"Sunset at", map_->Label1(2), 7830, 4860}, {"point marker", map_->Shape3(), 0, 405},
+                 {"GMT label", map_->lblGMT(0), 0, 50}};
+  for (const auto& c : corners) EXPECT_EQ(c.widget->pos(), TwipPoint(c.left, c.top)) << c.what;
   EXPECT_FALSE(map_->Shape1()->isVisible());
   EXPECT_FALSE(map_->Shape2()->isVisible());
   ASSERT_NE(map_->lblGMT(0), nullptr);
@@ -279,21 +302,6 @@ TEST_F(WorldMapTest, OtherCommandsAreIgnoredWhileOneRuns) {
   EXPECT_GT(DrawnPixels(), 1000);
 }
 
-TEST_F(WorldMapTest, ClosingTheWindowDuringARunStopsIt) {
-  Shared().gmtTimeText = QStringLiteral("6:00 AM");
-  QTimer::singleShot(0, map_, [this] { map_->close(); });
-  map_->ShowDayNight();  // returns once the window has closed, without a crash
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_TRUE(map_.isNull());
-  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-}
-
-}  // namespace
-}  // namespace zv
-
-namespace zv {
-namespace {
-
 // A press on a name label stays with the label: the marker and the point
 // information keep what the last press on the map gave them.
 TEST_F(WorldMapTest, PressOnANameLabelDoesNotReachTheMap) {
@@ -322,12 +330,6 @@ TEST_F(WorldMapTest, FailureMessageShowsTheNormalPointer) {
   ASSERT_EQ(watch.messages.size(), 1);
   EXPECT_FALSE(watch.busyDuringMessage);
 }
-
-}  // namespace
-}  // namespace zv
-
-namespace zv {
-namespace {
 
 // Every caption and control keeps the presses made on it; only a press on
 // the map itself moves the marker and rewrites the point information. The
@@ -458,30 +460,6 @@ TEST_F(WorldMapTest, BusyPointerOverThisWindowOnlyAndRestoredOnEveryPath) {
       EXPECT_EQ(prompts_.messages.size(), row.end == End::Failed ? 1 : 0);
     }
     prompts_.messages.clear();
-  }
-}
-
-// Each command reads the GMT time once: a clock tick that rewrites the GMT
-// time text during the sunrise pass changes nothing that either pass draws.
-TEST_F(WorldMapTest, ATickDuringARunChangesNeitherPass) {
-  for (bool plot : {false, true}) {
-    SCOPED_TRACE(plot ? "Plot Sunrise/Sunset" : "Show Day/Night");
-    const auto run = [&](bool tick) {
-      map_->ClearMap();
-      Shared().gmtTimeText = QStringLiteral("6:00 AM");
-      map_->Text1()->setText(QStringLiteral("6:00 AM"));
-      if (tick) QTimer::singleShot(0, map_, [] { Shared().gmtTimeText = QStringLiteral("7:30 PM"); });
-      if (plot) {
-        map_->PlotSunriseSunset();
-      } else {
-        map_->ShowDayNight();
-      }
-      return map_->Drawing().copy();
-    };
-    const QImage steady = run(false);
-    const QImage ticked = run(true);
-    EXPECT_EQ(Shared().gmtTimeText, "7:30 PM");  // the tick did happen
-    EXPECT_TRUE(ticked == steady);
   }
 }
 
