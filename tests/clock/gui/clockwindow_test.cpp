@@ -279,14 +279,6 @@ TEST_F(ClockWindowTest, MissingZoneFileIsWrittenAsThreeAndZero) {
   EXPECT_TRUE(prompts_.messages.isEmpty());
 }
 
-TEST_F(ClockWindowTest, LettersInOffsetAreSavedAsZero) {
-  ClockWindow w;
-  Start(w);
-  w.Text2()->setText(QStringLiteral("abc"));
-  w.close();
-  EXPECT_EQ(data_.Read(QStringLiteral("tzone.txt")), " 0             0 \r\n");
-}
-
 // The panel floats over the grid: at its middle the panel, not a cell, takes
 // the mouse and is drawn. It comes up only while no zone file exists.
 TEST_F(ClockWindowTest, PanelLiesAboveTheCellsAndShowsOnFirstRunOnly) {

@@ -463,47 +463,5 @@ TEST_F(WorldMapTest, BusyPointerOverThisWindowOnlyAndRestoredOnEveryPath) {
   }
 }
 
-// A row repaints the strip it drew on and the progress bar, not the window:
-// every row paints (the lines grow on screen), and each paint is small.
-TEST_F(WorldMapTest, EachRowRepaintsOnlyWhatChanged) {
-  struct PaintWatch : QObject {
-    WorldMapWindow* map = nullptr;
-    int paints = 0;
-    qint64 largest = 0, total = 0;
-    bool eventFilter(QObject* watched, QEvent* event) override {
-      if (watched == map && event->type() == QEvent::Paint && map->IsRunning()) {
-        qint64 area = 0;
-        for (const QRect& r : static_cast<QPaintEvent*>(event)->region())
-          area += qint64(r.width()) * r.height();
-        ++paints;
-        largest = std::max(largest, area);
-        total += area;
-      }
-      return false;
-    }
-  };
-  for (bool plot : {false, true}) {
-    SCOPED_TRACE(plot ? "Plot Sunrise/Sunset" : "Show Day/Night");
-    map_->ClearMap();
-    QCoreApplication::processEvents();
-    PaintWatch watch;
-    watch.map = map_;
-    map_->installEventFilter(&watch);
-    Shared().gmtTimeText = QStringLiteral("6:00 AM");
-    map_->Text1()->setText(QStringLiteral("6:00 AM"));
-    if (plot) {
-      map_->PlotSunriseSunset();
-    } else {
-      map_->ShowDayNight();
-    }
-    map_->removeEventFilter(&watch);
-    const qint64 window = qint64(map_->width()) * map_->height();
-    EXPECT_GE(watch.paints, 2 * kSunLineRows);
-    // A stroke over the map's height is 7 x 320 pixels, the bar 230 x 16.
-    EXPECT_LE(watch.largest, 7 * 342 + 240 * 16);
-    EXPECT_LT(watch.total, 4 * window);
-  }
-}
-
 }  // namespace
 }  // namespace zv
