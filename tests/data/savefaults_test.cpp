@@ -108,6 +108,25 @@ TEST_P(SaveFaults, AfterTheFaultTheWriteWorks) {
   EXPECT_EQ(test::ReadFileBytes(Path()), expected);
 }
 
+// A save keeps the permissions of the file it replaces; a new file gets
+// those that the user's mask allows.
+TEST_P(SaveFaults, TheFilesPermissionsAreKept) {
+  const auto mode = [](const QString& path) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 0777 : 0u;
+  };
+  WriteOld();
+  ASSERT_EQ(::chmod(QFile::encodeName(Path()).constData(), 0604), 0);
+  ASSERT_TRUE(WriteFileWhole(Path(), GetParam().newBytes(), GetParam().mode).isEmpty());
+  EXPECT_EQ(mode(Path()), 0604u);
+  const mode_t mask = ::umask(027);
+  const QString fresh = Path() + QStringLiteral(".new");
+  const bool written = WriteFileWhole(fresh, GetParam().newBytes(), GetParam().mode).isEmpty();
+  ::umask(mask);
+  ASSERT_TRUE(written);
+  EXPECT_EQ(mode(fresh), 0640u);
+}
+
 INSTANTIATE_TEST_SUITE_P(DataFiles, SaveFaults, ::testing::ValuesIn(kKinds), [](const auto& info) {
   QString n = QString::fromLatin1(info.param.name);
   return n.replace(u'.', u'_').toStdString();

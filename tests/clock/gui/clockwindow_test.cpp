@@ -207,6 +207,9 @@ TEST_F(ClockWindowTest, PanelControlsAtTheirDesignedPlaces) {
     ASSERT_NE(found, nullptr) << c.text;
     if (c.width) {
       EXPECT_EQ(found->geometry(), TwipRect(c.left, c.top, c.width, c.height)) << c.text;
+      // Too wide for one line, the caption shows whole on two.
+      EXPECT_GT(found->fontMetrics().horizontalAdvance(found->text()), found->width()) << c.text;
+      EXPECT_GE(found->heightForWidth(found->width()), 2 * found->fontMetrics().lineSpacing()) << c.text;
     } else {
       EXPECT_EQ(found->pos(), TwipPoint(c.left, c.top)) << c.text;
     }

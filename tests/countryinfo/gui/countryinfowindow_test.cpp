@@ -97,6 +97,17 @@ TEST_F(InfoWindowTest, BoxesStandByTheirCaptionsOnTheDesignedRows) {
     }
     EXPECT_EQ(found, 1) << caption;
   }
+  // The picture area from 5580 twips: the scroll bars right of and below
+  // the frame, as high and as wide as it.
+  const QRect frame = at(w->Frame2()), v = at(w->VScroll1()), h = at(w->HScroll1());
+  EXPECT_EQ(frame.left(), Px(5580));
+  EXPECT_EQ(frame.size(), TwipSize(5355, 5805));
+  EXPECT_EQ(v.left(), frame.right() + 1);
+  EXPECT_EQ(v.top(), frame.top());
+  EXPECT_EQ(v.height(), frame.height());
+  EXPECT_EQ(h.top(), frame.bottom() + 1);
+  EXPECT_EQ(h.left(), frame.left());
+  EXPECT_EQ(h.width(), frame.width());
   // The entry number box between "<" and ">".
   EXPECT_NEAR(at(w->Text2()).center().y(), at(w->Command1(1)).center().y(), 2);
   EXPECT_GE(at(w->Text2()).left(), at(w->Command1(1)).right());
