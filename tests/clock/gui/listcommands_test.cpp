@@ -137,14 +137,6 @@ TEST_F(ListCommandsTest, FindColoursMatchesGreenAndAsksAgain) {
   EXPECT_EQ(window_->NameColour(3), ClockWindow::NameTemplateColour());
 }
 
-TEST_F(ListCommandsTest, FindCancelEndsTheCommand) {
-  prompts_.AnswerInput(QStringLiteral("zz"));
-  prompts_.AnswerInput(std::nullopt);
-  window_->FindItems();
-  EXPECT_EQ(prompts_.asked.size(), 2u);
-  EXPECT_EQ(prompts_.messages.size(), 1);
-}
-
 TEST_F(ListCommandsTest, ChangeToShiftsEveryTimeCell) {
   // Entry 3 (offset 0) shows 3:00 PM.
   ASSERT_EQ(window_->TimeText(3), "3:00 PM");
@@ -171,16 +163,6 @@ TEST_F(ListCommandsTest, ChangeToRejectsLettersAndAsksAgain) {
   ASSERT_EQ(prompts_.asked.size(), 2u);
   EXPECT_EQ(prompts_.asked[1].offered, "3:00 PM");
   EXPECT_EQ(window_->TimeText(3), "3:00 PM");
-}
-
-TEST_F(ListCommandsTest, LeftPressOpensInfoWindowNotModal) {
-  PressName(4, Qt::LeftButton);
-  ASSERT_NE(CountryInfoIfLoaded(), nullptr);
-  EXPECT_TRUE(CountryInfoIfLoaded()->isVisible());
-  EXPECT_EQ(CountryInfoIfLoaded()->windowModality(), Qt::NonModal);
-  EXPECT_EQ(CountryInfoIfLoaded()->Text2()->text(), "4");
-  PressName(2, Qt::LeftButton);
-  EXPECT_EQ(CountryInfoIfLoaded()->Text2()->text(), "2");
 }
 
 TEST_F(ListCommandsTest, MoreInfoIsModalOverTheClockAndStartsAtOne) {

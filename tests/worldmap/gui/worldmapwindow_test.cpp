@@ -31,7 +31,6 @@ QByteArray Countries() {
   t.at(11, kColName) = QStringLiteral("Ruritania (West)");
   t.at(12, kColName) = QStringLiteral("Rurik");
   t.at(13, kColName) = QStringLiteral("Ruritania (Far)");
-  t.at(20, kColName) = QStringLiteral("(Unnamed) Isle");
   return test::CountriesBytes(t);
 }
 
@@ -145,25 +144,6 @@ TEST_F(WorldMapTest, MarkAtTheOriginDrawsTheCrossAndPlacesTheLabel) {
   EXPECT_NE(qAlpha(d.pixel(Px(5400), Px(2304 + 90))), 0);
   EXPECT_EQ(qAlpha(d.pixel(Px(5400 + 300), Px(2304))), 0);
   EXPECT_EQ(qAlpha(d.pixel(Px(5400), Px(2304 - 300))), 0);
-}
-
-TEST_F(WorldMapTest, NameLabelsCutAtTheZoneButKeepANameStartingWithAParenthesis) {
-  map_->MarkCountry(10);
-  map_->MarkCountry(20);
-  EXPECT_EQ(map_->lblGMT(1)->text(), "Ruritania");
-  EXPECT_EQ(map_->lblGMT(2)->text(), "(Unnamed) Isle");
-}
-
-TEST_F(WorldMapTest, BadCoordinatesMarkAtZero) {
-  for (const char* text : {"", "N", "abcN", "1"}) {
-    SCOPED_TRACE(text);
-    Shared().working.at(5, kColLatitude) = QString::fromLatin1(text);
-    Shared().working.at(5, kColLongitude) = QString::fromLatin1(text);
-    map_->ClearMap();
-    map_->MarkCountry(5);
-    ASSERT_EQ(map_->HighestLabelIndex(), 1);
-    EXPECT_EQ(map_->lblGMT(1)->pos(), TwipPoint(5400 + 150, 2304 - 100));
-  }
 }
 
 TEST_F(WorldMapTest, PointInformationCaptions) {
