@@ -258,22 +258,6 @@ TEST_F(ClockWindowTest, HighlightFileColoursNamesAtEveryCalculation) {
   EXPECT_TRUE(prompts_.messages.isEmpty());
 }
 
-TEST_F(ClockWindowTest, ExitWritesZoneFileAndOffsetSurvivesRestart) {
-  {
-    ClockWindow w;
-    Start(w);
-    w.Text2()->setText(QStringLiteral("-4.5"));
-    w.Text3()->setText(QStringLiteral("1"));
-    w.close();
-  }
-  EXPECT_EQ(data_.Read(QStringLiteral("tzone.txt")), "-4.5           1 \r\n");
-  ResetShared();
-  ClockWindow again;
-  Start(again);
-  EXPECT_EQ(again.Text2()->text(), "-4.5");
-  EXPECT_EQ(again.Text3()->text(), "1");
-}
-
 TEST_F(ClockWindowTest, MissingZoneFileIsWrittenAsThreeAndZero) {
   ClockWindow w;
   Start(w);
