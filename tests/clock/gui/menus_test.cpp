@@ -62,14 +62,6 @@ TEST_F(MenusTest, SunlightMapShowsTheWorldMapBesideTheClock) {
   EXPECT_EQ(map->HighestLabelIndex(), 0);  // showing marks nothing
 }
 
-TEST_F(MenusTest, RefreshPutsTheComputersTimeBack) {
-  window_->Text1()->setText("2:15 AM");
-  EXPECT_EQ(window_->TimeText(3), "11:15 AM");
-  window_->mnuRefresh()->trigger();
-  EXPECT_EQ(window_->Text1()->text(), "3:00 PM");
-  EXPECT_EQ(window_->TimeText(3), "12:00 AM");
-}
-
 TEST_F(MenusTest, ShortcutKeysRunTheirCommands) {
   prompts_.AnswerInput(QStringLiteral("japan"));
   window_->mnuFind()->trigger();
