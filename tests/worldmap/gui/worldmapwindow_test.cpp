@@ -144,6 +144,11 @@ TEST_F(WorldMapTest, MarkAtTheOriginDrawsTheCrossAndPlacesTheLabel) {
   EXPECT_NE(qAlpha(d.pixel(Px(5400), Px(2304 + 90))), 0);
   EXPECT_EQ(qAlpha(d.pixel(Px(5400 + 300), Px(2304))), 0);
   EXPECT_EQ(qAlpha(d.pixel(Px(5400), Px(2304 - 300))), 0);
+  // The pen is 2 pixels wide, as the legend lines: across the vertical arm,
+  // a little below the centre.
+  int across = 0;
+  for (int x = Px(5400) - 5; x <= Px(5400) + 5; ++x) across += qAlpha(d.pixel(x, Px(2304) + 4)) != 0;
+  EXPECT_EQ(across, 2);
 }
 
 TEST_F(WorldMapTest, PointInformationCaptions) {
