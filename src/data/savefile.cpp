@@ -13,12 +13,12 @@
 #include <limits>
 
 #include "data/datafileio.h"
+#include "data/seams.h"
 
 namespace zv {
 
 namespace {
 
-qint64 g_failAfter = -1;
 constexpr int kTempLetters = 6;  // the XXXXXX of mkostemp
 
 QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
@@ -29,28 +29,7 @@ mode_t NewFileMode() {
   return 0666 & ~mask;
 }
 
-// Writes all of bytes to fd; the errno of the first failure, 0 on success.
-int WriteAll(int fd, const QByteArray& bytes) {
-  qint64 done = 0;
-  const qint64 total = bytes.size();
-  while (done < total) {
-    qint64 chunk = total - done;
-    if (g_failAfter >= 0) {
-      if (done >= g_failAfter) return ENOSPC;
-      chunk = std::min(chunk, g_failAfter - done);
-    }
-    const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(chunk));
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return errno;
-    if (n == 0) return ENOSPC;
-    done += n;
-  }
-  return 0;
-}
-
 }  // namespace
-
-void SetWriteFailureAfterBytesForTests(qint64 bytes) { g_failAfter = bytes; }
 
 WriteResult WriteFileWhole(const QString& path, const QByteArray& bytes, WriteMode mode) {
   if (const QString refused = WriteRefusal(path); !refused.isEmpty()) return WriteResult::Failed(refused);
@@ -75,7 +54,7 @@ WriteResult WriteFileWhole(const QString& path, const QByteArray& bytes, WriteMo
   const QByteArray finalName = QFile::encodeName(target);
   const mode_t perms = ::stat(finalName.constData(), &old) == 0 ? (old.st_mode & 07777) : NewFileMode();
   int error = ::fchmod(fd, perms) == 0 ? 0 : errno;
-  if (!error) error = WriteAll(fd, all);
+  if (!error) error = CurrentFileWriter().WriteAll(fd, all);
   // The data must be on the disk before the rename makes it the file: a full
   // disk or a failing device may report only here.
   if (!error && ::fsync(fd) != 0) error = errno;

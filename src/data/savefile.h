@@ -44,8 +44,4 @@ inline constexpr char kSaveTempInfix[] = ".zorvane-save-";
 // the user); touches nothing else. Returns how many it removed.
 int RemoveStaleSaveFiles(const QString& folder, const QStringList& fileNames);
 
-// For tests: the next writes fail once this many bytes have been written, as
-// on a full disk. A negative value (the default) turns the failure off.
-void SetWriteFailureAfterBytesForTests(qint64 bytes);
-
 }  // namespace zv

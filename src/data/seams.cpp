@@ -1,6 +1,9 @@
 #include "data/seams.h"
 
+#include <unistd.h>
+
 #include <QDir>
+#include <cerrno>
 
 #include "data/datafolders.h"
 
@@ -13,7 +16,25 @@ class SystemClock : public Clock {
   QDateTime Now() const override { return QDateTime::currentDateTime(); }
 };
 
+class SystemFileWriter : public FileWriter {
+ public:
+  int WriteAll(int fd, const QByteArray& bytes) const override {
+    qint64 done = 0;
+    const qint64 total = bytes.size();
+    while (done < total) {
+      const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(total - done));
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) return errno;
+      if (n == 0) return ENOSPC;
+      done += n;
+    }
+    return 0;
+  }
+};
+
 const SystemClock g_systemClock;
+const SystemFileWriter g_systemFileWriter;
+const FileWriter* g_fileWriter = nullptr;
 const Clock* g_clock = nullptr;
 QString g_dataFolder;
 std::optional<QTimeZone> g_systemZone;
@@ -22,6 +43,9 @@ std::optional<QTimeZone> g_systemZone;
 
 const Clock& CurrentClock() { return g_clock ? *g_clock : g_systemClock; }
 void SetClock(const Clock* clock) { g_clock = clock; }
+
+const FileWriter& CurrentFileWriter() { return g_fileWriter ? *g_fileWriter : g_systemFileWriter; }
+void SetFileWriter(const FileWriter* writer) { g_fileWriter = writer; }
 
 QTimeZone SystemZone() { return g_systemZone ? *g_systemZone : QTimeZone::systemTimeZone(); }
 void SetSystemZone(std::optional<QTimeZone> zone) { g_systemZone = std::move(zone); }

@@ -1,8 +1,9 @@
 #pragma once
 // The outside world as the program sees it, behind small interfaces that
-// tests replace: the computer's date and time, its time zone, and the folder
-// of the data files.
+// tests replace: the computer's date and time, its time zone, the folder of
+// the data files, and the writing of their bytes.
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <QTimeZone>
@@ -22,16 +23,20 @@ const Clock& CurrentClock();
 // ownership.
 void SetClock(const Clock* clock);
 
-// A clock that stays where it is put.
-class FixedClock : public Clock {
+// Puts the bytes of a saved data file into the open file: the system's write
+// unless a test set one that fails part way, as a full disk does.
+class FileWriter {
  public:
-  explicit FixedClock(QDateTime at) : at_(std::move(at)) {}
-  QDateTime Now() const override { return at_; }
-  void Set(QDateTime at) { at_ = std::move(at); }
-
- private:
-  QDateTime at_;
+  virtual ~FileWriter() = default;
+  // Writes all of bytes to fd; 0 on success, otherwise the errno of the
+  // first failure.
+  virtual int WriteAll(int fd, const QByteArray& bytes) const = 0;
 };
+
+const FileWriter& CurrentFileWriter();
+// Replaces the writer (nullptr restores the system's); the caller keeps
+// ownership.
+void SetFileWriter(const FileWriter* writer);
 
 // The computer's time zone: the system's unless a test set one. An invalid
 // zone stands for a computer whose zone is not known.

@@ -18,12 +18,22 @@ EntryBoxes Boxes() {
   return b;
 }
 
-TEST(CommitEntry, DatesTakeTheCurrentYear) {
-  CountryTable t;
-  ASSERT_FALSE(CommitEntry(Boxes(), 2026, t, 5));
-  EXPECT_EQ(FormatFileDate(t.dstStart[5]), "3/28/2026");
-  EXPECT_EQ(FormatFileDate(t.dstEnd[5]), "10/5/2026");
-  EXPECT_EQ(t.at(5, kColDstUsed), "1");
+TEST(CommitEntry, DatesTakeTheCurrentYearFromTheFirstEntryToTheLast) {
+  for (int row : {1, 5, kEntryCount, CountryTable::kRows - 1}) {
+    CountryTable t;
+    ASSERT_FALSE(CommitEntry(Boxes(), 2026, t, row)) << row;
+    EXPECT_EQ(FormatFileDate(t.dstStart[row]), "3/28/2026");
+    EXPECT_EQ(FormatFileDate(t.dstEnd[row]), "10/5/2026");
+    EXPECT_EQ(t.at(row, kColDstUsed), "1");
+    EXPECT_EQ(t.at(row, kColName), "Pakistan");
+  }
+  for (int row : {0, CountryTable::kRows}) {
+    CountryTable t;
+    const auto e = CommitEntry(Boxes(), 2026, t, row);
+    ASSERT_TRUE(e) << row;
+    EXPECT_EQ(e->message, "No entry is shown.");
+    EXPECT_EQ(t, CountryTable());
+  }
 }
 
 TEST(CommitEntry, NoDateFailsNamingTheBoxAndChangesNothing) {

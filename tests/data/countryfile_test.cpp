@@ -155,13 +155,9 @@ TEST(ReadCountries, FileIsLatin1) {
   EXPECT_EQ(t.at(1, kColHistory), QString::fromUtf8("One\u00B8 two."));
 }
 
-TEST(ReadCountries, BinaryAndEmptyInputNeverHang) {
+TEST(ReadCountries, EmptyInputIsNotComplete) {
   CountryTable t;
   EXPECT_FALSE(ReadCountriesText(QString(), t, kEntryCount).complete);
-  QString junk;
-  for (int i = 0; i < 100000; ++i) junk += QChar(static_cast<char16_t>((i * 7919) % 256));
-  ReadCountriesText(junk, t, kEntryCount);  // stops wherever it stops
-  SUCCEED();
 }
 
 TEST(WriteCountries, ExactBytesAndReadBack) {

@@ -77,7 +77,7 @@ TEST(DstDatesYear, IsTheEarliestYearOfAnEntryWithAZoneAndARule) {
 
 class DstFile : public ::testing::Test {
  protected:
-  void TearDown() override { SetWriteFailureAfterBytesForTests(-1); }
+  void TearDown() override { test::FailWritesAfter(-1); }
   test::DataFolder data_;
   const QDateTime now_{QDate(2027, 7, 1), QTime(12, 0)};
   QString Path() const { return data_.Path("countries.txt"); }
@@ -159,9 +159,9 @@ TEST_F(DstFile, WhenTheUpdateCannotBeWholeTheFileIsUntouched) {
     SCOPED_TRACE(f.what);
     QFile::remove(Path());
     if (f.bytes) data_.Write("countries.txt", f.bytes());
-    SetWriteFailureAfterBytesForTests(f.failWriteAfter);
+    test::FailWritesAfter(f.failWriteAfter);
     const DstFileUpdate r = UpdateDstFile(Path(), Path(), kEntryCount, 2027, now_);
-    SetWriteFailureAfterBytesForTests(-1);
+    test::FailWritesAfter(-1);
     EXPECT_TRUE(r.error.startsWith(QString::fromLatin1(f.messageStart).arg(Path()))) << r.error.toStdString();
     EXPECT_EQ(data_.Exists("countries.txt"), f.bytes != nullptr);
     if (f.bytes) {
@@ -212,7 +212,7 @@ const CommandRow kCommands[] = {
 };
 
 TEST(DstCommand, PrintsOneLinePerChangeAndExitsWithTheStatus) {
-  const FixedClock clock(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
+  const test::FixedClock clock(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
   SetClock(&clock);
   for (const CommandRow& c : kCommands) {
     SCOPED_TRACE(c.what);

@@ -42,7 +42,7 @@ const QByteArray kOld = QByteArrayLiteral("old contents\r\n");
 
 class SaveFaults : public ::testing::TestWithParam<FileKind> {
  protected:
-  void TearDown() override { SetWriteFailureAfterBytesForTests(-1); }
+  void TearDown() override { test::FailWritesAfter(-1); }
   QString Path() const { return dir_.filePath(QString::fromLatin1(GetParam().name)); }
   void WriteOld() {
     QFile f(Path());
@@ -56,7 +56,7 @@ TEST_P(SaveFaults, DiskFullPartWayKeepsTheOldFile) {
   WriteOld();
   for (qint64 after : {0, 1, 10}) {
     SCOPED_TRACE(after);
-    SetWriteFailureAfterBytesForTests(after);
+    test::FailWritesAfter(after);
     EXPECT_FALSE(WriteFileWhole(Path(), GetParam().newBytes(), GetParam().mode).ok());
     EXPECT_EQ(test::ReadFileBytes(Path()), kOld);
   }
@@ -69,13 +69,6 @@ TEST_P(SaveFaults, MissingFolderIsToldAndCreatesNothing) {
   EXPECT_FALSE(WriteFileWhole(path, GetParam().newBytes(), GetParam().mode).ok());
   EXPECT_FALSE(QFile::exists(path));
   EXPECT_FALSE(QDir(dir_.filePath(QStringLiteral("gone"))).exists());
-}
-
-// Works as root too: a folder in the file's place cannot be replaced.
-TEST_P(SaveFaults, AFolderInTheFilesPlaceIsTold) {
-  ASSERT_TRUE(QDir(dir_.path()).mkdir(QString::fromLatin1(GetParam().name)));
-  EXPECT_FALSE(WriteFileWhole(Path(), GetParam().newBytes(), GetParam().mode).ok());
-  EXPECT_TRUE(QFileInfo(Path()).isDir());
 }
 
 TEST_P(SaveFaults, ReadOnlyFolderKeepsTheOldFile) {
@@ -108,11 +101,30 @@ TEST_P(SaveFaults, ReadOnlyFolderKeepsTheOldFile) {
 
 TEST_P(SaveFaults, AfterTheFaultTheWriteWorks) {
   WriteOld();
-  SetWriteFailureAfterBytesForTests(-1);
+  test::FailWritesAfter(-1);
   EXPECT_TRUE(WriteFileWhole(Path(), GetParam().newBytes(), GetParam().mode).ok());
   const QByteArray expected =
       GetParam().mode == WriteMode::kAppend ? kOld + GetParam().newBytes() : GetParam().newBytes();
   EXPECT_EQ(test::ReadFileBytes(Path()), expected);
+}
+
+// A save keeps the permissions of the file it replaces; a new file gets
+// those that the user's mask allows.
+TEST_P(SaveFaults, TheFilesPermissionsAreKept) {
+  const auto mode = [](const QString& path) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 0777 : 0u;
+  };
+  WriteOld();
+  ASSERT_EQ(::chmod(QFile::encodeName(Path()).constData(), 0604), 0);
+  ASSERT_TRUE(WriteFileWhole(Path(), GetParam().newBytes(), GetParam().mode).ok());
+  EXPECT_EQ(mode(Path()), 0604u);
+  const mode_t mask = ::umask(027);
+  const QString fresh = Path() + QStringLiteral(".new");
+  const bool written = WriteFileWhole(fresh, GetParam().newBytes(), GetParam().mode).ok();
+  ::umask(mask);
+  ASSERT_TRUE(written);
+  EXPECT_EQ(mode(fresh), 0640u);
 }
 
 INSTANTIATE_TEST_SUITE_P(DataFiles, SaveFaults, ::testing::ValuesIn(kKinds), [](const auto& info) {

@@ -33,7 +33,9 @@ INSTANTIATE_TEST_SUITE_P(
                       TimeCase{" 6:30:05 am ", 6 * 3600 + 1805}, TimeCase{"24:00", -1},
                       TimeCase{"13:00 PM", -1}, TimeCase{"9:60", -1}, TimeCase{"9", -1}, TimeCase{"9:", -1},
                       TimeCase{"", -1}, TimeCase{"9:05 XM", -1}, TimeCase{"abc", -1}, TimeCase{"9:05:61", -1},
-                      TimeCase{"2:15 P", -1}));
+                      TimeCase{"2:15 P", -1}, TimeCase{"9:05:60", -1}, TimeCase{"9:05:59", 9 * 3600 + 359},
+                      TimeCase{"13:00 AM", -1}, TimeCase{"12:59 PM", 12 * 3600 + 3540},
+                      TimeCase{"12:59 AM", 3540}));
 
 TEST(TimeForm, WritesHourWithoutLeadingZero) {
   EXPECT_EQ(FormatTimeForm(0), "12:00 AM");
@@ -109,7 +111,10 @@ INSTANTIATE_TEST_SUITE_P(
                       PersonCase{"Feb 29", 2026, 2, 28}, PersonCase{"Feb 30", 0, 0, 0},
                       PersonCase{"", 0, 0, 0}, PersonCase{"Mar", 0, 0, 0},
                       PersonCase{"Mar 28\u00B8", 0, 0, 0}, PersonCase{"Ma 28", 0, 0, 0},
-                      PersonCase{"13/1/2004", 0, 0, 0}, PersonCase{"hello", 0, 0, 0}));
+                      PersonCase{"13/1/2004", 0, 0, 0}, PersonCase{"hello", 0, 0, 0},
+                      PersonCase{"3/28/204", 0, 0, 0}, PersonCase{"3/28/20041", 0, 0, 0},
+                      PersonCase{"204-03-28", 0, 0, 0}, PersonCase{"Mar 28 205", 0, 0, 0},
+                      PersonCase{"Mar 28 20051", 0, 0, 0}));
 
 }  // namespace
 }  // namespace zv

@@ -116,12 +116,6 @@ TEST(YearColumns, NothingForAnUnknownZoneOrAYearOutOfRange) {
   EXPECT_FALSE(ComputeYearColumns(QTimeZone("Europe/London"), 10000));
 }
 
-int ClockOffsetMinutes(const CountryTable& t, int n, const QDate& d) {
-  double hours = NumberInText(t.at(n, kColOffset));
-  if (DstInForce(t, n, d)) hours += NumberInText(t.at(n, kColDstHours));
-  return static_cast<int>(RoundHalfEven(hours * 60));
-}
-
 // The days that one stretch of daylight saving cannot express, by map name
 // and year: Morocco's two stretches of 2029 (1 to 13 January at +1 are left
 // out for the longer one from 18 February).
@@ -144,7 +138,7 @@ TEST(YearColumns, From2027To2030AgreeWithTheTzDatabaseEveryDayButTheKnownMisses)
       const QTimeZone zone(ZoneIdForMapName(t.at(n, kColMapName)));
       for (QDate day(year, 1, 1); day.year() == year; day = day.addDays(1)) {
         const int tzMinutes = zone.offsetFromUtc(SampleInstant(day)) / 60;
-        if (tzMinutes != ClockOffsetMinutes(t, n, day)) found.insert({t.at(n, kColMapName), day});
+        if (tzMinutes != test::ClockOffsetMinutes(t, n, day)) found.insert({t.at(n, kColMapName), day});
       }
     }
   }

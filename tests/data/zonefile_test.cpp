@@ -61,13 +61,5 @@ TEST(ZoneFile, MissingFileGivesDefaults) {
   EXPECT_EQ(z.dstHours, "");
 }
 
-TEST(ZoneFile, WrittenValuesReadBackUnchanged) {
-  for (const char* v : {"-4.5", "3.35", "0", "5.75", "-12", "14"}) {
-    const ZoneTexts z = ParseZoneBytes(ZoneFileBytes(QString::fromLatin1(v), QStringLiteral("1")));
-    EXPECT_EQ(z.offset, QString::fromLatin1(v));
-    EXPECT_EQ(z.dstHours, "1");
-  }
-}
-
 }  // namespace
 }  // namespace zv

@@ -1,5 +1,9 @@
 #include "support/clockfixture.h"
 
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+
 #include "app/gui/appwindows.h"
 #include "data/module1.h"
 #include "data/savefile.h"
@@ -15,11 +19,33 @@ void ClockWindowTest::StartClock(const QByteArray& countries) {
 }
 
 void ClockWindowTest::TearDown() {
-  SetWriteFailureAfterBytesForTests(-1);
+  FailWritesAfter(-1);
   CloseOtherWindows();
   window_.reset();
   SetClock(nullptr);
   SetSystemZone(QTimeZone());  // unknown, as every test starts
+}
+
+void ClockWindowTest::PressName(int row, Qt::MouseButton button) const {
+  QTest::mousePress(window_->NameCell(row), button, {}, QPoint(2, 2));
+}
+
+void ClockWindowTest::Select(int row) const {
+  PressName(row, Qt::RightButton);
+  window_->mnuFunc()->hide();
+}
+
+InfoWindowTest::InfoWindowTest(QDateTime now, const CountryTable& table) : clock_(std::move(now)) {
+  ResetShared();
+  Shared().entryCount = kEntryCount;
+  SetClock(&clock_);
+  data_.Write(QStringLiteral("countries.txt"), CountriesBytes(table));
+}
+
+void InfoWindowTest::TearDown() {
+  FailWritesAfter(-1);
+  CloseOtherWindows();
+  SetClock(nullptr);
 }
 
 }  // namespace zv::test

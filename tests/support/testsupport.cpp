@@ -4,41 +4,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <cerrno>
+#include <cstdio>
 
+#include "clock/gridcalc.h"
 #include "data/countryfile.h"
+#include "data/numtext.h"
 #include "data/tzonefile.h"
 
 namespace zv::test {
-
-ScriptedPrompter::ScriptedPrompter() { SetPrompter(this); }
-ScriptedPrompter::~ScriptedPrompter() { SetPrompter(nullptr); }
-
-void ScriptedPrompter::Message(QWidget*, const QString& text) { messages << text; }
-
-bool ScriptedPrompter::AskYesNo(QWidget*, const QString& text) {
-  questions << text;
-  if (yesNo.empty()) {
-    ADD_FAILURE() << "unexpected question: " << text.toStdString();
-    return false;
-  }
-  const bool a = yesNo.front();
-  yesNo.pop_front();
-  return a;
-}
-
-std::optional<QString> ScriptedPrompter::Input(QWidget*, const QString& title, const QString& prompt,
-                                               const QString& offered) {
-  asked.push_back({title, prompt, offered});
-  if (inputs.empty()) {
-    ADD_FAILURE() << "unexpected input box: " << prompt.toStdString();
-    return std::nullopt;
-  }
-  const bool given = inputs.front().has_value();
-  const QString text = inputs.front().value_or(QString());
-  inputs.pop_front();
-  if (!given) return std::nullopt;
-  return text;
-}
 
 DataFolder::DataFolder() { SetDataFolder(dir_.path()); }
 DataFolder::~DataFolder() { SetDataFolder(QString()); }
@@ -73,10 +47,58 @@ void WriteStartFiles(const DataFolder& data, const QByteArray& countries) {
   data.Write(QStringLiteral("tzone.txt"), ZoneFileBytes(QStringLiteral("0"), QStringLiteral("0")));
 }
 
+int ClockOffsetMinutes(const CountryTable& t, int n, const QDate& d) {
+  double hours = NumberInText(t.at(n, kColOffset));
+  if (DstInForce(t, n, d)) hours += NumberInText(t.at(n, kColDstHours));
+  return static_cast<int>(RoundHalfEven(hours * 60));
+}
+
 QByteArray ReadFileBytes(const QString& path) {
   QFile f(path);
   if (!f.open(QIODevice::ReadOnly)) return {};
   return f.readAll();
+}
+
+namespace {
+
+// Writes the first `after` bytes of a file as the system does, then fails
+// with "no space left".
+class FailingFileWriter : public FileWriter {
+ public:
+  const FileWriter* system = nullptr;
+  qint64 after = 0;
+  int WriteAll(int fd, const QByteArray& bytes) const override {
+    const int error = system->WriteAll(fd, bytes.left(after));
+    return error ? error : (bytes.size() > after ? ENOSPC : 0);
+  }
+};
+
+FailingFileWriter g_failingWriter;
+
+}  // namespace
+
+void FailWritesAfter(qint64 bytes) {
+  SetFileWriter(nullptr);
+  if (bytes < 0) return;
+  g_failingWriter.system = &CurrentFileWriter();
+  g_failingWriter.after = bytes;
+  SetFileWriter(&g_failingWriter);
+}
+
+int RunAllTests(int& argc, char** argv) {
+  // The computer's zone is unknown unless a test sets one, so that no test
+  // depends on the zone of the machine it runs on.
+  SetSystemZone(QTimeZone());
+  ::testing::InitGoogleTest(&argc, argv);
+  const int rc = RUN_ALL_TESTS();
+  // In CI every test must run: a skipped test there is a missing test, so
+  // the run fails.
+  const int skipped = ::testing::UnitTest::GetInstance()->skipped_test_count();
+  if (qEnvironmentVariable("CI") == QLatin1String("true") && skipped > 0) {
+    std::fprintf(stderr, "%d test(s) skipped with CI=true: every test must run in CI\n", skipped);
+    return 1;
+  }
+  return rc;
 }
 
 QString SourcePath(const QString& relative) {

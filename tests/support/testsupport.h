@@ -1,46 +1,33 @@
 #pragma once
-// Helpers shared by the tests: a scripted prompter, a fresh data folder, a
-// sample country table, and file reading and writing.
+// Helpers shared by the tests of the core library (Qt Core only): a fixed
+// clock, failing writes, a fresh data folder, a sample country table, and
+// file reading and writing.
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <deque>
-#include <optional>
 
-#include "app/gui/prompter.h"
 #include "data/countrytable.h"
 #include "data/seams.h"
 
 namespace zv::test {
 
-// Answers message boxes and input boxes from a script and records what was
-// asked. A box that the script does not answer fails the test.
-class ScriptedPrompter : public Prompter {
+// A clock that stays where it is put.
+class FixedClock : public Clock {
  public:
-  ScriptedPrompter();
-  ~ScriptedPrompter() override;
+  explicit FixedClock(QDateTime at) : at_(std::move(at)) {}
+  QDateTime Now() const override { return at_; }
+  void Set(QDateTime at) { at_ = std::move(at); }
 
-  void Message(QWidget* parent, const QString& text) override;
-  bool AskYesNo(QWidget* parent, const QString& text) override;
-  std::optional<QString> Input(QWidget* parent, const QString& title, const QString& prompt,
-                               const QString& offered) override;
-
-  // Scripted answers, taken in order.
-  void AnswerYes(bool yes) { yesNo.push_back(yes); }
-  void AnswerInput(std::optional<QString> answer) { inputs.push_back(std::move(answer)); }
-
-  std::deque<bool> yesNo;
-  std::deque<std::optional<QString>> inputs;
-
-  QStringList messages;  // texts of the messages shown
-  QStringList questions;
-  struct Asked {
-    QString title, prompt, offered;
-  };
-  std::vector<Asked> asked;  // input boxes shown
+ private:
+  QDateTime at_;
 };
+
+// From now on every save of a data file fails, as on a full disk, once this
+// many bytes of the file are written; a negative count ends the failures.
+void FailWritesAfter(qint64 bytes);
 
 // A fresh, empty data folder that the program uses while the object lives.
 class DataFolder {
@@ -68,7 +55,14 @@ QByteArray CountriesBytes(const CountryTable& table);
 // a tzone.txt for GMT without daylight saving.
 void WriteStartFiles(const DataFolder& data, const QByteArray& countries);
 
+// The clock's offset for entry n of the table on day d, in minutes east of
+// GMT: the offset plus the daylight-saving hours while the rule is in force.
+int ClockOffsetMinutes(const CountryTable& t, int n, const QDate& d);
+
 QByteArray ReadFileBytes(const QString& path);
+// Runs every test of the program; fails a run with skipped tests in CI.
+int RunAllTests(int& argc, char** argv);
+
 // A file of the source tree, by its path from the top.
 QString SourcePath(const QString& relative);
 

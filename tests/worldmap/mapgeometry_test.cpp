@@ -45,14 +45,6 @@ INSTANTIATE_TEST_SUITE_P(Edges, ClickScaleTest,
                                            ClickCase{20000, 2400, 0, 180},    // beyond right
                                            ClickCase{10800, 2400, 0, 180}));  // right edge
 
-TEST(MapGeometryTest, ClickProductIsSinglePrecision) {
-  // 1234.567 * 360 = 444444.12 is not exactly a float; the stored product is.
-  const double x = 1234.567;
-  const double expected = static_cast<double>(static_cast<float>(x * 360)) / kMapW - 180;
-  EXPECT_EQ(ClickToLatLon(x, 2400).lon, expected);
-  EXPECT_NE(ClickToLatLon(x, 2400).lon, x * 360 / kMapW - 180);
-}
-
 struct CoordCase {
   const char* text;
   char letter;
@@ -99,12 +91,6 @@ TEST(FindCountryMessageTest, Forms) {
   EXPECT_EQ(FindCountryMessage(2, QStringLiteral("u")), QStringLiteral("2 countries found."));
   EXPECT_EQ(FindCountryMessage(3, QStringLiteral("u")), QStringLiteral("3 countries found."));
 }
-
-}  // namespace
-}  // namespace zv
-
-namespace zv {
-namespace {
 
 // A press on a mark's x reports the mark's longitude: marks and clicks share
 // the width of the picture, 2 pixels (30 twips) to a degree.

@@ -44,74 +44,36 @@ INSTANTIATE_TEST_SUITE_P(
                       HitRuleCase{SunPass::Sunset, 0.59, "0:30", false},
                       HitRuleCase{SunPass::Sunset, 0.6, "0:50", true}));
 
-// The hits of one pass found independently, through the sun time texts.
-std::vector<std::pair<int, int>> ExpectedHits(SunPass pass, int gmtMinutes) {
-  std::vector<std::pair<int, int>> hits;
-  for (int lat = -90; lat <= 90; lat += 2) {
-    for (int lon = -180; lon <= 180; lon += 2) {
-      const SunTimes t = ComputeSunTimes(lat, lon, 0);
-      const double v = pass == SunPass::Sunrise ? LimitSunrise(t.sunrise) : LimitSunset(t.sunset);
-      const QString text = SunTimeText(v);
-      const int minutes = *ParseTimeOfDay(text) / 60;
-      if (std::abs(minutes - gmtMinutes) < 15 &&
-          !(pass == SunPass::Sunset && text == QLatin1String("23:59"))) {
-        hits.push_back({lat, lon});
-        break;
-      }
-    }
-  }
-  return hits;
-}
-
-class SunLinePassTest : public ::testing::TestWithParam<const char*> {};
-
-TEST_P(SunLinePassTest, BothPassesMatchTheTextComparisonAndTheDotRule) {
+// At 12:00 GMT the sun rises near 90 W on the equator and sets near 90 E:
+// 6 AM and 6 PM local time, give or take the equation of time (up to 4
+// degrees) and the 15-minute window (3.75 degrees) that takes the first,
+// westmost point of the row. Every row of both passes counts, one hit at
+// most per row and pass.
+TEST(SunLineTest, AtNoonGmtTheEquatorsHitsLieNearNinetyWestAndEast) {
   ResetShared();
-  Shared().gmtTimeText = QLatin1String(GetParam());
-  const int gmt = *ParseTimeOfDay(Shared().gmtTimeText) / 60;
+  Shared().gmtTimeText = QStringLiteral("12:00");
   SunLineState state;
   std::vector<SunLineHit> hits;
   std::vector<int> rows;
-  auto onHit = [&](const SunLineHit& h) { hits.push_back(h); };
-  auto onRow = [&](int r) {
-    rows.push_back(r);
-    return true;
-  };
-  ASSERT_TRUE(RunSunLinePass(SunPass::Sunrise, state, onHit, onRow).ok);
-  const size_t riseCount = hits.size();
-  EXPECT_EQ(Shared().gmtTimeText, Format24(gmt));
-  ASSERT_TRUE(RunSunLinePass(SunPass::Sunset, state, onHit, onRow).ok);
-
-  // Every row of both passes advances the progress, hit or not.
+  const SunLineResult r = RunSunLinePasses(
+      state, [&](const SunLineHit& h) { hits.push_back(h); },
+      [&](int row) {
+        rows.push_back(row);
+        return true;
+      });
+  ASSERT_TRUE(r.ok);
   ASSERT_EQ(rows.size(), 182u);
   for (size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(rows[i], static_cast<int>(i) + 1);
-
-  const auto rise = ExpectedHits(SunPass::Sunrise, gmt);
-  const auto set = ExpectedHits(SunPass::Sunset, gmt);
-  ASSERT_EQ(riseCount, rise.size());
-  ASSERT_EQ(hits.size(), rise.size() + set.size());
-  double previousX = 0;
-  for (size_t i = 0; i < hits.size(); ++i) {
-    const bool inRise = i < riseCount;
-    const auto& expected = inRise ? rise[i] : set[i - riseCount];
-    const SunLineHit& h = hits[i];
-    EXPECT_EQ(h.pass, inRise ? SunPass::Sunrise : SunPass::Sunset);
-    EXPECT_EQ(h.lat, expected.first);
-    EXPECT_EQ(h.lon, expected.second);
-    EXPECT_EQ(h.x, SunLineX(h.lon));
+  int equator = 0;
+  for (const SunLineHit& h : hits) {
     EXPECT_NEAR(h.x, (h.lon + 180) * kMapW / 360, 1e-9);
-    EXPECT_DOUBLE_EQ(h.y, SunLineY(h.lat));
-    const int number = static_cast<int>(inRise ? i + 1 : i - riseCount + 1);
-    EXPECT_EQ(h.hitNumber, number);
-    EXPECT_EQ(h.previousX, previousX);
-    const bool dot = number == 1 || std::fabs(h.x - previousX) > 1000 || h.x == previousX;
-    EXPECT_EQ(h.dot, dot) << i;
-    previousX = h.x;
+    if (h.lat != 0) continue;
+    ++equator;
+    EXPECT_NEAR(h.lon, h.pass == SunPass::Sunrise ? -90 : 90, 10) << (h.pass == SunPass::Sunrise);
   }
+  EXPECT_EQ(equator, 2);
+  EXPECT_LE(hits.size(), 182u);
 }
-
-INSTANTIATE_TEST_SUITE_P(GmtTimes, SunLinePassTest,
-                         ::testing::Values("0:05", "6:00", "12:00", "3:45 PM", "21:30", "23:59"));
 
 TEST(SunLineTest, FirstHitOfEachPassIsADotAndJumpsStartOver) {
   ResetShared();
@@ -190,7 +152,6 @@ TEST(SunLineTest, RowsWithoutHitsStillCount) {
   // yet counts all 91 rows, after the 91 of the sunrise pass.
   ResetShared();
   Shared().gmtTimeText = QStringLiteral("0:40");
-  EXPECT_TRUE(ExpectedHits(SunPass::Sunset, 40).empty());
   SunLineState state;
   int riseHits = 0, setHits = 0;
   std::vector<int> rows;
@@ -207,12 +168,6 @@ TEST(SunLineTest, RowsWithoutHitsStillCount) {
   EXPECT_EQ(rows.front(), 92);
   EXPECT_EQ(rows.back(), 182);
 }
-
-}  // namespace
-}  // namespace zv
-
-namespace zv {
-namespace {
 
 // Both passes of a command use the GMT time read at its start: a tick that
 // rewrites the text during the sunrise pass (after the first row, or between

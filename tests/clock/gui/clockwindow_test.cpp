@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,9 +13,11 @@
 #include <QTimer>
 
 #include "app/gui/appwindows.h"
+#include "common/gui/twips.h"
 #include "countryinfo/gui/countryinfowindow.h"
 #include "data/countryfile.h"
 #include "data/module1.h"
+#include "support/scriptedprompter.h"
 #include "support/testsupport.h"
 
 namespace zv {
@@ -49,7 +52,7 @@ class ClockWindowTest : public ::testing::Test {
     SetClock(nullptr);
   }
   void Start(ClockWindow& w) { w.StartUp(); }
-  FixedClock clock_{QDateTime(QDate(2026, 7, 1), QTime(21, 0, 30))};
+  test::FixedClock clock_{QDateTime(QDate(2026, 7, 1), QTime(21, 0, 30))};
   test::DataFolder data_;
   test::ScriptedPrompter prompts_;
 };
@@ -163,6 +166,60 @@ TEST_F(ClockWindowTest, OnlyLocalTimeAndOffsetRecalculateAtOnce) {
   EXPECT_EQ(w.TimeText(1), "12:05 PM");
 }
 
+// The settings panel as designed: each control's place in twips (the panel
+// on the grid, the rest inside the frame "Settings"), and its caption.
+TEST_F(ClockWindowTest, PanelControlsAtTheirDesignedPlaces) {
+  ClockWindow w;
+  Start(w);
+  auto* frame = w.Picture1()->findChild<QGroupBox*>();
+  ASSERT_NE(frame, nullptr);
+  const struct {
+    const char* what;
+    QWidget* widget;
+    QRect place;
+  } rows[] = {
+      {"Picture1", w.Picture1(), TwipRect(1560, 1020, 3690, 2955)},
+      {"Settings", frame, TwipRect(120, 120, 3435, 2655)},
+      {"0:0 AM", w.Text1(), TwipRect(1800, 300, 1000, 285)},
+      {"0", w.Text3(), TwipRect(1800, 780, 1000, 285)},
+      {"3.35", w.Text2(), TwipRect(1800, 1320, 1000, 285)},
+      {"&Close", w.Command1(), TwipRect(600, 2100, 945, 345)},
+      {"&Refresh", w.Command2(), TwipRect(2040, 2100, 945, 345)},
+      {"Calculate", w.Command3(), TwipRect(6300, -500, 350, 350)},
+  };
+  for (const auto& row : rows) EXPECT_EQ(row.widget->geometry(), row.place) << row.what;
+  EXPECT_EQ(frame->title(), "Settings");
+  // The captions, found by their text: one-line ones by their top left.
+  const struct {
+    const char* text;
+    int left, top, width, height;  // width 0: one line, sized to the text
+  } captions[] = {
+      {"Local time", 240, 360, 0, 0},
+      {"Includes a daylight saving time of", 240, 780, 1425, 390},
+      {"Normal timezone relative to GMT", 240, 1320, 1455, 390},
+  };
+  for (const auto& c : captions) {
+    QLabel* found = nullptr;
+    for (QLabel* l : frame->findChildren<QLabel*>())
+      if (l->text() == c.text) found = l;
+    ASSERT_NE(found, nullptr) << c.text;
+    if (c.width) {
+      EXPECT_EQ(found->geometry(), TwipRect(c.left, c.top, c.width, c.height)) << c.text;
+      // Too wide for one line, the caption shows whole on two.
+      EXPECT_GT(found->fontMetrics().horizontalAdvance(found->text()), found->width()) << c.text;
+      EXPECT_GE(found->heightForWidth(found->width()), 2 * found->fontMetrics().lineSpacing()) << c.text;
+    } else {
+      EXPECT_EQ(found->pos(), TwipPoint(c.left, c.top)) << c.text;
+    }
+  }
+  QList<QPoint> hrs;
+  for (QLabel* l : frame->findChildren<QLabel*>())
+    if (l->text() == "hrs") hrs << l->pos();
+  EXPECT_EQ(hrs.size(), 2);
+  EXPECT_TRUE(hrs.contains(TwipPoint(2900, 900)));
+  EXPECT_TRUE(hrs.contains(TwipPoint(2900, 1380)));
+}
+
 TEST_F(ClockWindowTest, PanelButtonsAndKeys) {
   ClockWindow w;
   Start(w);
@@ -199,45 +256,12 @@ TEST_F(ClockWindowTest, HighlightFileColoursNamesAtEveryCalculation) {
   EXPECT_TRUE(prompts_.messages.isEmpty());
 }
 
-TEST_F(ClockWindowTest, ExitWritesZoneFileAndOffsetSurvivesRestart) {
-  {
-    ClockWindow w;
-    Start(w);
-    w.Text2()->setText(QStringLiteral("-4.5"));
-    w.Text3()->setText(QStringLiteral("1"));
-    w.close();
-  }
-  EXPECT_EQ(data_.Read(QStringLiteral("tzone.txt")), "-4.5           1 \r\n");
-  ResetShared();
-  ClockWindow again;
-  Start(again);
-  EXPECT_EQ(again.Text2()->text(), "-4.5");
-  EXPECT_EQ(again.Text3()->text(), "1");
-}
-
 TEST_F(ClockWindowTest, MissingZoneFileIsWrittenAsThreeAndZero) {
   ClockWindow w;
   Start(w);
   w.close();
   EXPECT_EQ(data_.Read(QStringLiteral("tzone.txt")), " 3             0 \r\n");
   EXPECT_TRUE(prompts_.messages.isEmpty());
-}
-
-TEST_F(ClockWindowTest, LettersInOffsetAreSavedAsZero) {
-  ClockWindow w;
-  Start(w);
-  w.Text2()->setText(QStringLiteral("abc"));
-  w.close();
-  EXPECT_EQ(data_.Read(QStringLiteral("tzone.txt")), " 0             0 \r\n");
-}
-
-TEST_F(ClockWindowTest, ClosingEndsWithEveryOtherWindow) {
-  ClockWindow w;
-  Start(w);
-  CountryInfo()->show();
-  ASSERT_NE(CountryInfoIfLoaded(), nullptr);
-  w.close();
-  EXPECT_EQ(CountryInfoIfLoaded(), nullptr);
 }
 
 // The panel floats over the grid: at its middle the panel, not a cell, takes
@@ -263,12 +287,6 @@ TEST_F(ClockWindowTest, PanelLiesAboveTheCellsAndShowsOnFirstRunOnly) {
   EXPECT_FALSE(again.Picture1()->isVisible());
   EXPECT_EQ(again.Text2()->text(), "3.35");
 }
-
-}  // namespace
-}  // namespace zv
-
-namespace zv {
-namespace {
 
 // The panel's captions are drawn in dark red: the darkest pixel of each
 // caption, grabbed as shown, is red with no green or blue.

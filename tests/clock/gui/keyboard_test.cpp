@@ -75,6 +75,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(KeyboardTest, FrameOnlyWhileTheGridHasTheFocus) {
   Keys({Qt::Key_Down});
   ASSERT_TRUE(Frame()->isVisible());
+  // A white dotted line on the black grid.
+  const QImage shot = Frame()->grab().toImage();
+  int white = 0;
+  for (int x = 0; x < shot.width(); ++x) white += shot.pixelColor(x, 0) == QColor(Qt::white);
+  EXPECT_GT(white, shot.width() / 4);
   window_->mnuSettings()->trigger();
   window_->Text1()->setFocus();
   EXPECT_FALSE(Frame()->isVisible());

@@ -45,13 +45,6 @@ class MenusTest : public test::ClockWindowTest {
     StartClock(Countries());
     window_->show();
   }
-  // A right press on a name cell, as the user selects an entry for the
-  // Functions menu; the menu is closed again.
-  void Select(int row) {
-    QTest::mousePress(window_->NameCell(row), Qt::RightButton, {}, QPoint(2, 2));
-    EXPECT_TRUE(window_->mnuFunc()->isVisible());
-    window_->mnuFunc()->hide();
-  }
   QString Tip(int row) {
     QLabel* cell = window_->NameCell(row);
     QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), cell->mapToGlobal(QPoint(2, 2)));
@@ -70,14 +63,6 @@ TEST_F(MenusTest, SunlightMapShowsTheWorldMapBesideTheClock) {
   EXPECT_EQ(map->windowModality(), Qt::NonModal);
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   EXPECT_EQ(map->HighestLabelIndex(), 0);  // showing marks nothing
-}
-
-TEST_F(MenusTest, RefreshPutsTheComputersTimeBack) {
-  window_->Text1()->setText("2:15 AM");
-  EXPECT_EQ(window_->TimeText(3), "11:15 AM");
-  window_->mnuRefresh()->trigger();
-  EXPECT_EQ(window_->Text1()->text(), "3:00 PM");
-  EXPECT_EQ(window_->TimeText(3), "12:00 AM");
 }
 
 TEST_F(MenusTest, ShortcutKeysRunTheirCommands) {
@@ -99,7 +84,7 @@ TEST_F(MenusTest, ShortcutKeysRunTheirCommands) {
 
 TEST_F(MenusTest, ExitWritesTheZoneFileAndClosesTheOtherWindows) {
   window_->mnuSunClock()->trigger();
-  QTest::mousePress(window_->NameCell(4), Qt::LeftButton, {}, QPoint(2, 2));
+  PressName(4, Qt::LeftButton);
   ASSERT_NE(CountryInfoIfLoaded(), nullptr);
   window_->Text2()->setText("5.5");
   window_->mnuExit()->trigger();
@@ -131,30 +116,13 @@ TEST_F(MenusTest, LocateMarksTheSelectedEntryAsMarkCountryDoes) {
   EXPECT_TRUE(prompts_.messages.isEmpty());
 }
 
-TEST_F(MenusTest, HighlightAndClearThroughTheMenu) {
-  Select(12);
-  window_->mnuHiliteItem()->trigger();
-  Select(40);
-  window_->mnuHiliteItem()->trigger();
-  EXPECT_EQ(data_.Read("highlight.txt"), " 12 \r\n 40 \r\n");
-  // The pop-up now offers Clear for 12.
-  QTest::mousePress(window_->NameCell(12), Qt::RightButton, {}, QPoint(2, 2));
-  EXPECT_FALSE(window_->mnuHiliteItem()->isVisible());
-  EXPECT_TRUE(window_->mnuNormalize()->isVisible());
-  window_->mnuFunc()->hide();
-  window_->mnuNormalize()->trigger();
-  EXPECT_EQ(data_.Read("highlight.txt"), " 40 \r\n");
-  EXPECT_EQ(window_->NameColour(12), ClockWindow::NameTemplateColour());
-  EXPECT_EQ(window_->NameColour(40), kHighlightColour);
-}
-
 TEST_F(MenusTest, ClearThatCannotWriteIsToldOnceAndColoursFollowTheFile) {
   data_.Write("highlight.txt", " 12 \r\n 40 \r\n");
   window_->Calculate();
   Select(12);
-  SetWriteFailureAfterBytesForTests(0);
+  test::FailWritesAfter(0);
   window_->mnuNormalize()->trigger();
-  SetWriteFailureAfterBytesForTests(-1);
+  test::FailWritesAfter(-1);
   ASSERT_EQ(prompts_.messages.size(), 1);
   EXPECT_TRUE(prompts_.messages[0].contains("highlight.txt"));
   EXPECT_EQ(data_.Read("highlight.txt"), " 12 \r\n 40 \r\n");
@@ -187,7 +155,7 @@ TEST_F(MenusTest, TipsFollowThePointerAndTheShownTime) {
 TEST_F(MenusTest, LeftPressOnALegendNameShowsTheLastEntry) {
   CountryInfoWindow* info = CountryInfo();
   const int beeps = info->BeepCount();
-  QTest::mousePress(window_->NameCell(226), Qt::LeftButton, {}, QPoint(2, 2));
+  PressName(226, Qt::LeftButton);
   EXPECT_EQ(Shared().selectedEntry, "226");
   EXPECT_TRUE(info->isVisible());
   EXPECT_EQ(info->BeepCount(), beeps + 1);
@@ -234,7 +202,7 @@ TEST_F(MenusTest, ModalInfoWindowLeavesTheWorldMapUsableAndBlocksTheClock) {
   EXPECT_EQ(Shared().selectedEntry, "5");
   window_->mnuFunc()->hide();
   // The next left press opens a fresh window, not modal and without an owner.
-  QTest::mousePress(window_->NameCell(6), Qt::LeftButton, {}, QPoint(2, 2));
+  PressName(6, Qt::LeftButton);
   ASSERT_NE(CountryInfoIfLoaded(), nullptr);
   EXPECT_EQ(CountryInfoIfLoaded()->windowModality(), Qt::NonModal);
   EXPECT_EQ(CountryInfoIfLoaded()->parentWidget(), nullptr);

@@ -22,39 +22,33 @@
 #include "countryinfo/gui/countryinfowindow.h"
 #include "data/countryfile.h"
 #include "data/module1.h"
-#include "support/testsupport.h"
+#include "support/clockfixture.h"
 #include "worldmap/gui/worldmapwindow.h"
 
 namespace zv {
 namespace {
 
-class InfoAccessTest : public ::testing::Test {
+CountryTable PakistanAt5() {
+  CountryTable t = test::EntryTable();
+  t.at(5, kColName) = QStringLiteral("Pakistan");
+  return t;
+}
+
+class InfoAccessTest : public test::InfoWindowTest {
  protected:
+  InfoAccessTest() : test::InfoWindowTest(QDateTime(QDate(2026, 12, 7), QTime(4, 0)), PakistanAt5()) {}
   void SetUp() override {
-    ResetShared();
-    Shared().entryCount = kEntryCount;
-    SetClock(&clock_);
-    CountryTable t = test::EntryTable();
-    t.at(5, kColName) = QStringLiteral("Pakistan");
-    data_.Write("countries.txt", test::CountriesBytes(t));
     window_ = CountryInfo();
     window_->SetEntryText("5");
     window_->show();
     window_->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window_));
   }
-  void TearDown() override {
-    CloseOtherWindows();
-    SetClock(nullptr);
-  }
   static QString Name(QWidget* w) {
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
     return a ? a->text(QAccessible::Name) : QString();
   }
 
-  FixedClock clock_{QDateTime(QDate(2026, 12, 7), QTime(4, 0))};
-  test::DataFolder data_;
-  test::ScriptedPrompter prompts_;
   CountryInfoWindow* window_ = nullptr;
 };
 

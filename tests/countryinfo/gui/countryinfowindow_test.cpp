@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFocusEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,7 +20,7 @@
 #include "data/module1.h"
 #include "data/savefile.h"
 #include "support/childprocess.h"
-#include "support/testsupport.h"
+#include "support/clockfixture.h"
 #include "worldmap/gui/worldmapwindow.h"
 
 namespace zv {
@@ -38,24 +40,82 @@ CountryTable SampleTable() {
 
 const QDateTime kNow(QDate(2026, 12, 5), QTime(18, 47));
 
-class InfoWindowTest : public ::testing::Test {
+class InfoWindowTest : public test::InfoWindowTest {
  protected:
-  void SetUp() override {
-    ResetShared();
-    Shared().entryCount = kEntryCount;
-    SetClock(&clock_);
-    data_.Write("countries.txt",
-                WriteCountriesBytes(SampleTable(), kEntryCount, QDateTime(QDate(2004, 1, 1), QTime(9, 0))));
-  }
-  void TearDown() override {
-    SetWriteFailureAfterBytesForTests(-1);
-    CloseOtherWindows();
-    SetClock(nullptr);
-  }
-  FixedClock clock_{kNow};
-  test::DataFolder data_;
-  test::ScriptedPrompter prompts_;
+  InfoWindowTest() : test::InfoWindowTest(kNow, SampleTable()) {}
 };
+
+// Every box stands by the caption that names it: right of it on the
+// caption's row (design tops in twips), or, in the frame "Further
+// information", below it at the same left edge.
+TEST_F(InfoWindowTest, BoxesStandByTheirCaptionsOnTheDesignedRows) {
+  CountryInfoWindow* w = CountryInfo();
+  const auto caption = [w](const char* text) -> QWidget* {
+    for (QLabel* l : w->findChildren<QLabel*>())
+      if (l->text() == text) return l;
+    return w->Check1()->text() == text ? w->Check1() : nullptr;
+  };
+  const auto at = [w](QWidget* x) { return QRect(x->mapTo(w, QPoint(0, 0)), x->size()); };
+  const struct {
+    const char* caption;
+    int box;
+    int top;  // 0: in the frame, the box below its caption
+  } rows[] = {{"Country or Zone", kBoxName, 420},
+              {"Time zone relative to GMT", kBoxOffset, 1440},
+              {"Uses daylight saving time of ", kBoxDstHours, 1890},
+              {"from", kBoxDstStart, 1890},
+              {"to", kBoxDstEnd, 2280},
+              {"Location", kBoxLocation, 0},
+              {"Capital", kBoxCapital, 0},
+              {"Latitude", kBoxLatitude, 0},
+              {"Longitude", kBoxLongitude, 0},
+              {"Languages", kBoxLanguages, 0},
+              {"Brief History", kBoxHistory, 0}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.caption);
+    QWidget* c = caption(row.caption);
+    ASSERT_NE(c, nullptr);
+    const QRect label = at(c), box = at(w->Text1(row.box));
+    if (row.top) {
+      EXPECT_EQ(label.top(), Px(row.top));
+      EXPECT_GE(box.left(), label.right() - 1);
+      EXPECT_LE(box.left() - label.right(), Px(400));
+      EXPECT_LE(std::abs(box.center().y() - label.center().y()), Px(60));
+    } else {
+      EXPECT_EQ(c->parentWidget(), w->Frame1());
+      EXPECT_EQ(box.left(), label.left());
+      EXPECT_GT(box.top(), label.top());
+      EXPECT_LE(box.top() - label.bottom(), Px(100));
+    }
+  }
+  EXPECT_EQ(at(w->Frame1()).top(), Px(2610));
+  EXPECT_EQ(at(w->Frame1()).bottom() + 1, Px(5625));
+  // The buttons along the bottom edge, by their captions.
+  for (const char* caption : {"<<", "<", ">", ">>", "&Find", "Undo", "Save", "Close"}) {
+    int found = 0;
+    for (QPushButton* b : w->findChildren<QPushButton*>()) {
+      if (b->text() != caption) continue;
+      ++found;
+      EXPECT_EQ(at(b).top(), Px(5790)) << caption;
+    }
+    EXPECT_EQ(found, 1) << caption;
+  }
+  // The picture area from 5580 twips: the scroll bars right of and below
+  // the frame, as high and as wide as it.
+  const QRect frame = at(w->Frame2()), v = at(w->VScroll1()), h = at(w->HScroll1());
+  EXPECT_EQ(frame.left(), Px(5580));
+  EXPECT_EQ(frame.size(), TwipSize(5355, 5805));
+  EXPECT_EQ(v.left(), frame.right() + 1);
+  EXPECT_EQ(v.top(), frame.top());
+  EXPECT_EQ(v.height(), frame.height());
+  EXPECT_EQ(h.top(), frame.bottom() + 1);
+  EXPECT_EQ(h.left(), frame.left());
+  EXPECT_EQ(h.width(), frame.width());
+  // The entry number box between "<" and ">".
+  EXPECT_NEAR(at(w->Text2()).center().y(), at(w->Command1(1)).center().y(), 2);
+  EXPECT_GE(at(w->Text2()).left(), at(w->Command1(1)).right());
+  EXPECT_LE(at(w->Text2()).right(), at(w->Command1(2)).left());
+}
 
 TEST_F(InfoWindowTest, EntryNumberBoxRoundsAndClamps) {
   CountryInfoWindow* w = CountryInfo();
@@ -119,6 +179,29 @@ TEST_F(InfoWindowTest, RoundTripEditOfEntryFiveBySaveKeepsEveryOtherByte) {
   EXPECT_FALSE(w->Command1(8)->isEnabled());
 }
 
+// Entry 1 and entry 224 commit like any other, and the link names entry 1
+// as the table has it.
+TEST_F(InfoWindowTest, TheFirstAndLastEntriesCommitAndEntryOneIsLocatedByItsName) {
+  CountryInfoWindow* w = CountryInfo();
+  w->SetEntryText("1");
+  w->SetBoxText(kBoxCapital, "First");
+  w->Command1(2)->click();  // ">"
+  EXPECT_EQ(w->Text2()->text(), "2");
+  w->SetEntryText("224");
+  w->SetBoxText(kBoxCapital, "Last");
+  w->Command1(1)->click();  // "<"
+  EXPECT_EQ(w->Text2()->text(), "223");
+  EXPECT_EQ(Shared().working.at(1, kColCapital), "First");
+  EXPECT_EQ(Shared().working.at(224, kColCapital), "Last");
+  w->SetEntryText("1");
+  w->SetBoxText(kBoxName, "Not committed");
+  QTest::mouseClick(w->Label4(), Qt::LeftButton);
+  ASSERT_NE(WorldMapIfLoaded(), nullptr);
+  ASSERT_EQ(WorldMapIfLoaded()->HighestLabelIndex(), 1);
+  EXPECT_EQ(WorldMapIfLoaded()->lblGMT(1)->text(), "Entry 1");
+  EXPECT_TRUE(prompts_.messages.isEmpty());
+}
+
 TEST_F(InfoWindowTest, BadDateStopsNavigationAndIsTold) {
   CountryInfoWindow* w = CountryInfo();
   w->SetEntryText("5");
@@ -137,10 +220,10 @@ TEST_F(InfoWindowTest, FailedWritesLeaveFileAndTableAndAreTold) {
   w->SetEntryText("5");
   QTest::mouseDClick(w->LineBox(kBoxCapital), Qt::LeftButton);
   w->SetBoxText(kBoxCapital, "Changed");
-  SetWriteFailureAfterBytesForTests(1000);
+  test::FailWritesAfter(1000);
   prompts_.AnswerYes(true);
   w->Save();
-  SetWriteFailureAfterBytesForTests(-1);
+  test::FailWritesAfter(-1);
   ASSERT_EQ(prompts_.messages.size(), 1);
   EXPECT_TRUE(prompts_.messages[0].startsWith("The country file could not be saved"));
   EXPECT_EQ(data_.Read("countries.txt"), before);
@@ -185,21 +268,6 @@ TEST_F(InfoWindowTest, ReadOnlyFolderIsToldAndFileKept) {
   EXPECT_EQ(data_.Read("countries.txt"), before);
 }
 
-TEST_F(InfoWindowTest, LocateNeedsBothCoordinates) {
-  CountryInfoWindow* w = CountryInfo();
-  w->SetEntryText("5");
-  w->SetBoxText(kBoxLatitude, "");
-  w->LocateOnWorldMap();
-  ASSERT_EQ(prompts_.messages.size(), 1);
-  EXPECT_EQ(WorldMapIfLoaded(), nullptr);
-  w->SetBoxText(kBoxLatitude, "10N");
-  w->LocateOnWorldMap();
-  w->LocateOnWorldMap();
-  ASSERT_NE(WorldMapIfLoaded(), nullptr);
-  EXPECT_EQ(WorldMapIfLoaded()->HighestLabelIndex(), 2);
-  EXPECT_EQ(prompts_.messages.size(), 1);
-}
-
 TEST_F(InfoWindowTest, FindRetriesAndUndoRestores) {
   CountryInfoWindow* w = CountryInfo();
   prompts_.AnswerInput(QString("nowhere"));
@@ -217,52 +285,13 @@ TEST_F(InfoWindowTest, FindRetriesAndUndoRestores) {
   EXPECT_TRUE(w->Command1(5)->isEnabled());
 }
 
-TEST_F(InfoWindowTest, PicturePreviewScrollsAndCopies) {
-  QDir(data_.Root()).mkpath("Maps");
-  QImage tall(300, 500, QImage::Format_RGB32);
-  tall.fill(Qt::darkGreen);
-  ASSERT_TRUE(tall.save(data_.Path("Maps/pk-map.jpg"), "JPG"));
-  QImage exact(300, 387, QImage::Format_RGB32);
-  exact.fill(Qt::blue);
-  ASSERT_TRUE(exact.save(data_.Path("Maps/ex-map.jpg"), "JPG"));
-  CountryInfoWindow* w = CountryInfo();
-  Shared().working.at(6, kColMapName) = "ex";
-  Shared().working.at(7, kColMapName) = "../Maps/pk";
-  EXPECT_EQ(w->width(), Px(kInfoNarrowTwips));
-  w->SetEntryText("5");
-  EXPECT_EQ(w->width(), Px(kInfoWideTwips));
-  EXPECT_TRUE(w->VScroll1()->isEnabled());
-  EXPECT_EQ(w->VScroll1()->maximum(), 10);
-  EXPECT_EQ(w->VScroll1()->value(), 5);
-  EXPECT_EQ(w->ImageTopTwips(), -820);
-  EXPECT_FALSE(w->HScroll1()->isEnabled());
-  w->VScroll1()->setValue(3);
-  EXPECT_EQ(w->ImageTopTwips(), 180 - 600);
-  w->VScroll1()->setValue(0);
-  EXPECT_EQ(w->ImageTopTwips(), 180);
-  w->CopyPicture();
-  EXPECT_EQ(prompts_.messages.back(), "Image copied to clipboard.");
-  w->SetEntryText("6");
-  EXPECT_EQ(w->width(), Px(kInfoWideTwips));
-  EXPECT_FALSE(w->VScroll1()->isEnabled());
-  EXPECT_EQ(w->ImageTopTwips(), 180);
-  QFile::remove(data_.Path("Maps/ex-map.jpg"));
-  w->CopyPicture();
-  EXPECT_EQ(prompts_.messages.back(), "53 File not found");
-  w->SetEntryText("7");
-  EXPECT_EQ(w->width(), Px(kInfoNarrowTwips));
-  EXPECT_TRUE(Shared().mapPicturePath.isEmpty());
-}
-
-TEST_F(InfoWindowTest, WithClockShowsTimeAndScreenshot) {
+TEST_F(InfoWindowTest, WithTheClockShowsTheEntrysTime) {
   ClockWindow clock;
   clock.StartUp();
   CountryInfoWindow* w = CountryInfo();
   w->SetEntryText("5");
   EXPECT_EQ(w->Label2()->text(), clock.TimeText(5));
   EXPECT_EQ(w->DSTMEsg()->isVisibleTo(w), clock.NameColour(5) == Shared().dstColour);
-  w->show();
-  w->grab().save(QDir::temp().filePath("info.png"));
   CloseOtherWindows();
 }
 

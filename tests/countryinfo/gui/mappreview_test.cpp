@@ -22,7 +22,7 @@
 #include "data/countryfile.h"
 #include "data/module1.h"
 #include "solar/numberfns.h"
-#include "support/testsupport.h"
+#include "support/clockfixture.h"
 #include "worldmap/gui/worldmapwindow.h"
 
 namespace zv {
@@ -46,20 +46,16 @@ CountryTable Table() {
   return t;
 }
 
-class MapPreviewTest : public ::testing::Test {
+class MapPreviewTest : public test::InfoWindowTest {
  protected:
+  MapPreviewTest() : test::InfoWindowTest(QDateTime(QDate(2026, 12, 7), QTime(4, 0)), Table()) {}
   void SetUp() override {
-    ResetShared();
-    Shared().entryCount = kEntryCount;
-    SetClock(&clock_);
-    data_.Write("countries.txt", WriteCountriesBytes(Table(), kEntryCount, QDateTime(QDate(2004, 1, 1), {})));
     QDir(data_.Root()).mkpath("Maps");
     QDesktopServices::setUrlHandler("file", &catcher_, "Open");
   }
   void TearDown() override {
     QDesktopServices::unsetUrlHandler("file");
-    CloseOtherWindows();
-    SetClock(nullptr);
+    test::InfoWindowTest::TearDown();
   }
   void Picture(const QString& name, int w, int h) {
     QImage picture(w, h, QImage::Format_RGB32);
@@ -67,9 +63,6 @@ class MapPreviewTest : public ::testing::Test {
     ASSERT_TRUE(picture.save(data_.Path("Maps/" + name + "-map.jpg"), "JPG"));
   }
 
-  FixedClock clock_{QDateTime(QDate(2026, 12, 7), QTime(4, 0))};
-  test::DataFolder data_;
-  test::ScriptedPrompter prompts_;
   UrlCatcher catcher_;
 };
 

@@ -34,7 +34,6 @@ QByteArray Countries() {
   t.at(11, kColName) = QStringLiteral("Ruritania (West)");
   t.at(12, kColName) = QStringLiteral("Rurik");
   t.at(13, kColName) = QStringLiteral("Ruritania (Far)");
-  t.at(20, kColName) = QStringLiteral("(Unnamed) Isle");
   return test::CountriesBytes(t);
 }
 
@@ -79,6 +78,8 @@ TEST_F(WorldMapTest, ControlsAtTheirPlacesWithTheirCaptions) {
       {map_->Command2(), {"Clear", 2295, 4410, 915, 350}},
       {map_->Text1(), {"GMT box", 540, 3645, 1140, 330}},
       {map_->Shape1(), {"progress frame", 3555, 4500, 3435, 240}},
+      {map_->Shape2(), {"progress fill", 3555, 4500, 15, 240}},
+      {map_->Shape4(), {"legend box", 7785, 4500, 2985, 285}},
   };
   for (const auto& [widget, place] : places) {
     SCOPED_TRACE(place.what);
@@ -89,6 +90,27 @@ TEST_F(WorldMapTest, ControlsAtTheirPlacesWithTheirCaptions) {
       EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()), b->width() - 4);
     }
   }
+  // The legend lines run from x1 to x2 at y 4680 twips.
+  const struct {
+    const char* what;
+    QWidget* line;
+    double x1, x2;
+  } lines[] = {{"red line", map_->Line1(0), 8505, 9135}, {"blue line", map_->Line1(1), 10035, 10665}};
+  for (const auto& l : lines) {
+    EXPECT_EQ(l.line->x(), Px(l.x1)) << l.what;
+    EXPECT_EQ(l.line->x() + l.line->width(), Px(l.x2)) << l.what;
+    EXPECT_NEAR(l.line->geometry().center().y(), Px(4680), 1) << l.what;
+  }
+  // Controls that size themselves: their top left corners.
+  const struct {
+    const char* what;
+    QWidget* widget;
+    double left, top;
+  } corners[] = {{"GMT", map_->Label1(0), 90, 3690},         {"Latitude", map_->Label1(5), 45, 4860},
+                 {"Longitude", map_->Label1(4), 2505, 4860}, {"Sunrise at", map_->Label1(3), 4905, 4860},
+                 {"Sunset at", map_->Label1(2), 7830, 4860}, {"point marker", map_->Shape3(), 0, 405},
+                 {"GMT label", map_->lblGMT(0), 0, 50}};
+  for (const auto& c : corners) EXPECT_EQ(c.widget->pos(), TwipPoint(c.left, c.top)) << c.what;
   EXPECT_FALSE(map_->Shape1()->isVisible());
   EXPECT_FALSE(map_->Shape2()->isVisible());
   ASSERT_NE(map_->lblGMT(0), nullptr);
@@ -125,25 +147,11 @@ TEST_F(WorldMapTest, MarkAtTheOriginDrawsTheCrossAndPlacesTheLabel) {
   EXPECT_NE(qAlpha(d.pixel(Px(5400), Px(2304 + 90))), 0);
   EXPECT_EQ(qAlpha(d.pixel(Px(5400 + 300), Px(2304))), 0);
   EXPECT_EQ(qAlpha(d.pixel(Px(5400), Px(2304 - 300))), 0);
-}
-
-TEST_F(WorldMapTest, NameLabelsCutAtTheZoneButKeepANameStartingWithAParenthesis) {
-  map_->MarkCountry(10);
-  map_->MarkCountry(20);
-  EXPECT_EQ(map_->lblGMT(1)->text(), "Ruritania");
-  EXPECT_EQ(map_->lblGMT(2)->text(), "(Unnamed) Isle");
-}
-
-TEST_F(WorldMapTest, BadCoordinatesMarkAtZero) {
-  for (const char* text : {"", "N", "abcN", "1"}) {
-    SCOPED_TRACE(text);
-    Shared().working.at(5, kColLatitude) = QString::fromLatin1(text);
-    Shared().working.at(5, kColLongitude) = QString::fromLatin1(text);
-    map_->ClearMap();
-    map_->MarkCountry(5);
-    ASSERT_EQ(map_->HighestLabelIndex(), 1);
-    EXPECT_EQ(map_->lblGMT(1)->pos(), TwipPoint(5400 + 150, 2304 - 100));
-  }
+  // The pen is 2 pixels wide, as the legend lines: across the vertical arm,
+  // a little below the centre.
+  int across = 0;
+  for (int x = Px(5400) - 5; x <= Px(5400) + 5; ++x) across += qAlpha(d.pixel(x, Px(2304) + 4)) != 0;
+  EXPECT_EQ(across, 2);
 }
 
 TEST_F(WorldMapTest, PointInformationCaptions) {
@@ -282,21 +290,6 @@ TEST_F(WorldMapTest, OtherCommandsAreIgnoredWhileOneRuns) {
   EXPECT_GT(DrawnPixels(), 1000);
 }
 
-TEST_F(WorldMapTest, ClosingTheWindowDuringARunStopsIt) {
-  Shared().gmtTimeText = QStringLiteral("6:00 AM");
-  QTimer::singleShot(0, map_, [this] { map_->close(); });
-  map_->ShowDayNight();  // returns once the window has closed, without a crash
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_TRUE(map_.isNull());
-  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-}
-
-}  // namespace
-}  // namespace zv
-
-namespace zv {
-namespace {
-
 // A press on a name label stays with the label: the marker and the point
 // information keep what the last press on the map gave them.
 TEST_F(WorldMapTest, PressOnANameLabelDoesNotReachTheMap) {
@@ -325,12 +318,6 @@ TEST_F(WorldMapTest, FailureMessageShowsTheNormalPointer) {
   ASSERT_EQ(watch.messages.size(), 1);
   EXPECT_FALSE(watch.busyDuringMessage);
 }
-
-}  // namespace
-}  // namespace zv
-
-namespace zv {
-namespace {
 
 // Every caption and control keeps the presses made on it; only a press on
 // the map itself moves the marker and rewrites the point information. The
@@ -461,72 +448,6 @@ TEST_F(WorldMapTest, BusyPointerOverThisWindowOnlyAndRestoredOnEveryPath) {
       EXPECT_EQ(prompts_.messages.size(), row.end == End::Failed ? 1 : 0);
     }
     prompts_.messages.clear();
-  }
-}
-
-// Each command reads the GMT time once: a clock tick that rewrites the GMT
-// time text during the sunrise pass changes nothing that either pass draws.
-TEST_F(WorldMapTest, ATickDuringARunChangesNeitherPass) {
-  for (bool plot : {false, true}) {
-    SCOPED_TRACE(plot ? "Plot Sunrise/Sunset" : "Show Day/Night");
-    const auto run = [&](bool tick) {
-      map_->ClearMap();
-      Shared().gmtTimeText = QStringLiteral("6:00 AM");
-      map_->Text1()->setText(QStringLiteral("6:00 AM"));
-      if (tick) QTimer::singleShot(0, map_, [] { Shared().gmtTimeText = QStringLiteral("7:30 PM"); });
-      if (plot) {
-        map_->PlotSunriseSunset();
-      } else {
-        map_->ShowDayNight();
-      }
-      return map_->Drawing().copy();
-    };
-    const QImage steady = run(false);
-    const QImage ticked = run(true);
-    EXPECT_EQ(Shared().gmtTimeText, "7:30 PM");  // the tick did happen
-    EXPECT_TRUE(ticked == steady);
-  }
-}
-
-// A row repaints the strip it drew on and the progress bar, not the window:
-// every row paints (the lines grow on screen), and each paint is small.
-TEST_F(WorldMapTest, EachRowRepaintsOnlyWhatChanged) {
-  struct PaintWatch : QObject {
-    WorldMapWindow* map = nullptr;
-    int paints = 0;
-    qint64 largest = 0, total = 0;
-    bool eventFilter(QObject* watched, QEvent* event) override {
-      if (watched == map && event->type() == QEvent::Paint && map->IsRunning()) {
-        qint64 area = 0;
-        for (const QRect& r : static_cast<QPaintEvent*>(event)->region())
-          area += qint64(r.width()) * r.height();
-        ++paints;
-        largest = std::max(largest, area);
-        total += area;
-      }
-      return false;
-    }
-  };
-  for (bool plot : {false, true}) {
-    SCOPED_TRACE(plot ? "Plot Sunrise/Sunset" : "Show Day/Night");
-    map_->ClearMap();
-    QCoreApplication::processEvents();
-    PaintWatch watch;
-    watch.map = map_;
-    map_->installEventFilter(&watch);
-    Shared().gmtTimeText = QStringLiteral("6:00 AM");
-    map_->Text1()->setText(QStringLiteral("6:00 AM"));
-    if (plot) {
-      map_->PlotSunriseSunset();
-    } else {
-      map_->ShowDayNight();
-    }
-    map_->removeEventFilter(&watch);
-    const qint64 window = qint64(map_->width()) * map_->height();
-    EXPECT_GE(watch.paints, 2 * kSunLineRows);
-    // A stroke over the map's height is 7 x 320 pixels, the bar 230 x 16.
-    EXPECT_LE(watch.largest, 7 * 342 + 240 * 16);
-    EXPECT_LT(watch.total, 4 * window);
   }
 }
 

@@ -20,19 +20,13 @@ namespace {
 
 using test::SourcePath;
 
-QByteArray FileBytes(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return {};
-  return f.readAll();
-}
-
 struct Shipped {
   CountryTable table;
   ReadResult read;
   std::map<QString, QString> zoneOf;  // name -> IANA zone id of the source table
   Shipped() {
     read = ReadCountriesFile(SourcePath("data/countries.txt"), table, kEntryCount);
-    const QString src = QString::fromUtf8(FileBytes(SourcePath("tools/countries-source.tsv")));
+    const QString src = QString::fromUtf8(test::ReadFileBytes(SourcePath("tools/countries-source.tsv")));
     for (const QString& line : src.split(u'\n')) {
       if (line.isEmpty() || line.startsWith(u'#')) continue;
       const QStringList f = line.split(u'\t');
@@ -63,7 +57,7 @@ TEST(ShippedCountries, ReadsAll224CompleteRecords) {
 
 TEST(ShippedCountries, WriterReproducesTheFileByteForByte) {
   const auto& d = Data();
-  const QByteArray file = FileBytes(SourcePath("data/countries.txt"));
+  const QByteArray file = test::ReadFileBytes(SourcePath("data/countries.txt"));
   // The generator's title names the year and tz release; the writer's names
   // the moment of saving. The rest is the same byte for byte.
   const QByteArray written =
@@ -164,14 +158,6 @@ TEST(ShippedCountries, DaylightSavingColumnsAgree) {
   EXPECT_GE(southern, 3);  // Chile, New Zealand and south-east Australia at least
 }
 
-// The clock's offset for entry n on day d, in minutes east of GMT: offset
-// plus the daylight-saving hours while the rule is in force.
-int ClockOffsetMinutes(const CountryTable& t, int n, const QDate& d) {
-  double hours = NumberInText(t.at(n, kColOffset));
-  if (DstInForce(t, n, d)) hours += NumberInText(t.at(n, kColDstHours));
-  return static_cast<int>(RoundHalfEven(hours * 60));
-}
-
 // Every day of 2026, the days on which the clocks change included: the
 // clock's rule with today's date gives the tz database's offset at 12:00 GMT
 // of that day.
@@ -193,9 +179,9 @@ TEST(ShippedCountries, OffsetsAndRulesMatchTheTzDatabaseEveryDayOf2026) {
     int mismatches = 0;
     for (QDate day(2026, 1, 1); day.year() == 2026; day = day.addDays(1)) {
       const int tzMinutes = tz.offsetFromUtc(QDateTime(day, QTime(12, 0), QTimeZone::utc())) / 60;
-      if (tzMinutes != ClockOffsetMinutes(d.table, n, day) && ++mismatches <= 3)
+      if (tzMinutes != test::ClockOffsetMinutes(d.table, n, day) && ++mismatches <= 3)
         ADD_FAILURE() << name.toStdString() << " on " << day.toString(Qt::ISODate).toStdString() << ": tz "
-                      << tzMinutes << " clock " << ClockOffsetMinutes(d.table, n, day);
+                      << tzMinutes << " clock " << test::ClockOffsetMinutes(d.table, n, day);
     }
     EXPECT_EQ(mismatches, 0) << name.toStdString();
   }
@@ -204,7 +190,7 @@ TEST(ShippedCountries, OffsetsAndRulesMatchTheTzDatabaseEveryDayOf2026) {
 // The title line says which year and which tz database release the dates
 // come from, and stays one field.
 TEST(ShippedCountries, TitleNamesTheYearAndTheTzDatabaseRelease) {
-  const QByteArray file = FileBytes(SourcePath("data/countries.txt"));
+  const QByteArray file = test::ReadFileBytes(SourcePath("data/countries.txt"));
   const QByteArray title = file.left(file.indexOf("\r\n"));
   static const QRegularExpression form(
       QStringLiteral("^Country TimeZone w/GMT DayLightSavingHrs  2026 from tz database 20\\d\\d[a-z]$"));
