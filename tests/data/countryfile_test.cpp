@@ -1,7 +1,12 @@
+// countries.txt: its fields, a whole read, a read that stops part-way and
+// what the user is told then, and the exact bytes a save writes.
+
 #include "data/countryfile.h"
 
 #include <gtest/gtest.h>
 
+#include "data/module1.h"
+#include "data/tableread.h"
 #include "support/testsupport.h"
 
 namespace zv {
@@ -9,201 +14,165 @@ namespace {
 
 const QString kHeader = QStringLiteral("Title\r\n--------------------------------------------------\r\n\r\n");
 
-QString Record(const QString& name, const QString& start = QStringLiteral("#3/28/2004#"),
-               const QString& end = QStringLiteral("#10/31/2004#")) {
-  return name + QStringLiteral(",1,1,1,") + start + u',' + end +
-         QStringLiteral(",Europe,Paris,48.86N,2.35E,French,fr,Long history.\r\n");
+QString Record(const QString& name, const QString& start = QStringLiteral("#3/28/2004#")) {
+  return name + QStringLiteral(",1,1,1,") + start +
+         QStringLiteral(",#10/31/2004#,Europe,Paris,48.86N,2.35E,French,fr,Long history.\r\n");
 }
 
-TEST(FieldReader, FieldRules) {
-  FieldReader r(QStringLiteral("  a,\"b,c\" junk,,d\r\n\r\n\te \r\n\"x\ny\",last"));
-  EXPECT_EQ(r.ReadText(), "a");
-  EXPECT_EQ(r.ReadText(), "b,c");  // quoted: the comma is part of the text
-  EXPECT_EQ(r.ReadText(), "");     // two commas in a row
-  EXPECT_EQ(r.ReadText(), "d");
-  EXPECT_EQ(r.ReadText(), "");      // an empty line is one empty field
-  EXPECT_EQ(r.ReadText(), "e ");    // leading blanks skipped, the rest kept
-  EXPECT_EQ(r.ReadText(), "x\ny");  // a quoted field may span lines
-  EXPECT_EQ(r.ReadText(), "last");  // the last field needs no line end
+// The header and `count` records, record `bad` replaced by `badRecord`.
+QString FileWith(int count, int bad = 0, const QString& badRecord = {}) {
+  QString text = kHeader;
+  for (int n = 1; n <= count; ++n) text += n == bad ? badRecord : Record(QStringLiteral("Entry %1").arg(n));
+  return text;
+}
+
+TEST(CountryFile, Fields) {
+  FieldReader r(QStringLiteral("  a,\"b,c\" junk,,d\r\n\r\n\te \r\nf,\r\n\"x\ny\",last"));
+  for (const char* field : {"a", "b,c", "", "d", "", "e ", "f", "", "x\ny", "last"})
+    EXPECT_EQ(r.ReadText(), field);
   EXPECT_FALSE(r.ReadText().has_value());
+  // clang-format off
+  const std::pair<const char*, std::optional<double>> dates[] = {
+      {"#3/28/2004#", 38074}, {"#2004-03-28#", 38074}, {" #3/28/2004 6:00:00 PM#,x", 38074.75},
+      {"#12:00:00 AM#", 0}, {"#6:00:00 AM#", 0.25}, {"#12/29/1899 6:00:00 AM#", -1.25},
+      {"#2/30/2004#", std::nullopt}, {"#3/28/04#", std::nullopt}, {"3/28/2004", std::nullopt},
+      {"##", std::nullopt}, {"#3/28/2004", std::nullopt}, {"", std::nullopt}, {"#25:00#", std::nullopt}};
+  // clang-format on
+  for (const auto& [field, value] : dates)
+    EXPECT_EQ(FieldReader(QString::fromLatin1(field)).ReadDate(), value) << field;
 }
 
-TEST(FieldReader, CommaBeforeLineEndGivesEmptyField) {
-  FieldReader r(QStringLiteral("a,\r\nb"));
-  EXPECT_EQ(r.ReadText(), "a");
-  EXPECT_EQ(r.ReadText(), "");
-  EXPECT_EQ(r.ReadText(), "b");
-}
-
-struct DateCase {
-  const char* field;
-  std::optional<double> value;
-};
-
-class DateFieldTest : public ::testing::TestWithParam<DateCase> {};
-
-TEST_P(DateFieldTest, Reads) {
-  FieldReader r(QString::fromLatin1(GetParam().field));
-  const auto v = r.ReadDate();
-  ASSERT_EQ(v.has_value(), GetParam().value.has_value()) << GetParam().field;
-  if (v) {
-    EXPECT_NEAR(*v, *GetParam().value, 1e-9) << GetParam().field;
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Forms, DateFieldTest,
-    ::testing::Values(DateCase{"#3/28/2004#", 38074}, DateCase{"#2004-03-28#", 38074},
-                      DateCase{" #3/28/2004 6:00:00 PM#,x", 38074.75},
-                      DateCase{"#2004-03-28 18:00:00#", 38074.75}, DateCase{"#12:00:00 AM#", 0},
-                      DateCase{"#6:00:00 AM#", 0.25}, DateCase{"#12/30/1899#", 0},
-                      DateCase{"#12/29/1899 6:00:00 AM#", -1.25}, DateCase{"#2/30/2004#", std::nullopt},
-                      DateCase{"#13/1/2004#", std::nullopt}, DateCase{"#3/28/04#", std::nullopt},
-                      DateCase{"3/28/2004", std::nullopt}, DateCase{"##", std::nullopt},
-                      DateCase{"#3/28/2004", std::nullopt}, DateCase{"#hello#", std::nullopt},
-                      DateCase{"", std::nullopt}, DateCase{"#25:00#", std::nullopt}));
-
-TEST(ReadCountries, ReadsEveryColumnInRecordOrder) {
-  CountryTable t;
-  const auto r = ReadCountriesText(kHeader + Record(QStringLiteral("France")), t, 1);
-  EXPECT_TRUE(r.complete);
-  EXPECT_EQ(t.at(1, kColName), "France");
-  EXPECT_EQ(t.at(1, kColOffset), "1");
-  EXPECT_EQ(t.at(1, kColDstUsed), "1");
-  EXPECT_EQ(t.dstStart[1], 38074);
-  EXPECT_EQ(t.dstEnd[1], 38291);
-  EXPECT_EQ(t.at(1, kColLocation), "Europe");
-  EXPECT_EQ(t.at(1, kColLatitude), "48.86N");
-  EXPECT_EQ(t.at(1, kColMapName), "fr");
-  EXPECT_EQ(t.at(1, kColHistory), "Long history.");
-  EXPECT_TRUE(t.at(1, 0).isEmpty());
-  EXPECT_TRUE(t.at(1, 12).isEmpty());
-}
-
-TEST(ReadCountries, UnquotedCommaShiftsEveryLaterField) {
-  CountryTable t;
-  const auto r = ReadCountriesText(kHeader + Record(QStringLiteral("Korea, South")), t, 1);
-  // " South" lands in the offset column, and the start date field then holds
-  // a text, which stops the read.
-  EXPECT_EQ(t.at(1, kColName), "Korea");
-  EXPECT_EQ(t.at(1, kColOffset), "South");
-  EXPECT_FALSE(r.complete);
-  CountryTable q;
-  EXPECT_TRUE(ReadCountriesText(kHeader + Record(QStringLiteral("\"Korea, South\"")), q, 1).complete);
-  EXPECT_EQ(q.at(1, kColName), "Korea, South");
-}
-
-TEST(ReadCountries, HeaderWithCommaShiftsTheFile) {
-  CountryTable t;
-  ReadCountriesText(QStringLiteral("Title, more\r\n-----\r\n\r\n") + Record(QStringLiteral("France")), t, 1);
-  EXPECT_EQ(t.at(1, kColName), "");  // the empty third header line became the name
-  EXPECT_EQ(t.at(1, kColOffset), "France");
-}
-
-TEST(ReadCountries, StopsAtFirstErrorKeepingCellsRead) {
-  CountryTable t;
-  t.at(2, kColName) = QStringLiteral("kept");
-  t.at(1, kColLocation) = QStringLiteral("old");
-  const auto r = ReadCountriesText(kHeader + Record(QStringLiteral("France"), QStringLiteral("#nodate#")) +
-                                       Record(QStringLiteral("Spain")),
-                                   t, 2);
-  EXPECT_FALSE(r.complete);
-  EXPECT_EQ(r.entriesRead, 0);
-  EXPECT_EQ(t.at(1, kColName), "France");  // read before the error
-  EXPECT_EQ(t.at(1, kColDstUsed), "1");
-  EXPECT_EQ(t.at(1, kColLocation), "old");  // never reached
-  EXPECT_EQ(t.at(2, kColName), "kept");
-}
-
-TEST(ReadCountries, LastRecordWithoutLineEndAndExtraRecordsIgnored) {
-  QString text = kHeader + Record(QStringLiteral("A")) + Record(QStringLiteral("B"));
-  text.chop(2);
-  CountryTable t;
-  EXPECT_TRUE(ReadCountriesText(text, t, 2).complete);
-  EXPECT_EQ(t.at(2, kColHistory), "Long history.");
-  CountryTable one;
-  EXPECT_TRUE(ReadCountriesText(text, one, 1).complete);
-  EXPECT_TRUE(one.at(2, kColName).isEmpty());
-}
-
-TEST(ReadCountries, ShortFileLeavesLaterEntriesEmpty) {
-  CountryTable t;
-  const auto r = ReadCountriesText(kHeader + Record(QStringLiteral("A")), t, kEntryCount);
-  EXPECT_FALSE(r.complete);
-  EXPECT_EQ(r.entriesRead, 1);
-  EXPECT_TRUE(t.at(2, kColName).isEmpty());
-}
-
-TEST(ReadCountries, MissingFileChangesNothing) {
+TEST(CountryFile, ReadsEveryColumnLatin1AndRoundTrips) {
   test::DataFolder d;
-  CountryTable t;
-  const auto r = ReadCountriesFile(d.Path(QStringLiteral("countries.txt")), t, kEntryCount);
-  EXPECT_FALSE(r.opened);
-  EXPECT_EQ(t, CountryTable{});
-}
-
-TEST(ReadCountries, FileIsLatin1) {
-  test::DataFolder d;
-  QByteArray bytes = kHeader.toLatin1() + Record(QStringLiteral("Cura\xE7"
-                                                                "ao"))
-                                              .toLatin1();
+  QByteArray bytes =
+      (kHeader + Record(QStringLiteral("Cura\xE7") + "ao") + Record("\"Korea, South\"")).toLatin1();
   bytes.replace("Long history.", "One\xB8 two.");
-  d.Write(QStringLiteral("countries.txt"), bytes);
+  d.Write("countries.txt", bytes);
   CountryTable t;
-  EXPECT_TRUE(ReadCountriesFile(d.Path(QStringLiteral("countries.txt")), t, 1).complete);
-  EXPECT_EQ(t.at(1, kColName), QString::fromUtf8("Cura\u00E7ao"));
-  EXPECT_EQ(t.at(1, kColHistory), QString::fromUtf8("One\u00B8 two."));
+  t.at(3, kColName) = "kept";
+  const ReadResult r = ReadCountriesFile(d.Path("countries.txt"), t, 2);
+  EXPECT_TRUE(r.complete);
+  EXPECT_EQ(r.entriesRead, 2);
+  EXPECT_FALSE(ReadInPart(r));
+  const QStringList row1 = {"",       "Cura\u00E7ao",   "1",      "1",     "1",
+                            "Europe", "Paris",          "48.86N", "2.35E", "French",
+                            "fr",     "One\u00B8 two.", ""};
+  for (int c = 0; c < CountryTable::kCols; ++c) EXPECT_EQ(t.at(1, c), row1[c]) << c;
+  EXPECT_EQ(t.at(2, kColName), "Korea, South");
+  EXPECT_EQ(t.at(3, kColName), "kept");  // extra records and entries are left alone
+  EXPECT_EQ(t.dstStart[1], 38074);
+  EXPECT_EQ(t.dstEnd[2], 38291);
+  // The last record needs no line end.
+  CountryTable c;
+  EXPECT_TRUE(ReadCountriesText(FileWith(2).chopped(2), c, 2).complete);
+  EXPECT_EQ(c.at(2, kColHistory), "Long history.");
+  CountryTable none;
+  const ReadResult missing = ReadCountriesFile(d.Path("nothing.txt"), none, kEntryCount);
+  EXPECT_FALSE(missing.opened);
+  EXPECT_EQ(missing.stop, ReadStop::kNoFile);
+  EXPECT_FALSE(ReadInPart(missing));  // nothing on disk can be lost
+  EXPECT_EQ(none, CountryTable{});
 }
 
-TEST(ReadCountries, EmptyInputIsNotComplete) {
+// Where and why a read stops, the cells kept, and the message the user gets.
+TEST(CountryFile, ReadStopsPartWay) {
+  const struct {
+    const char* what;
+    QString text;
+    int entriesRead, stopEntry, stopField;
+    ReadStop stop;
+    const char* found;
+    const char* message;  // the part of the message that names the place
+    // "Korea, South" unquoted: " South" lands in the offset column, and the
+    // daylight-saving used "1" in the start date field.
+    // clang-format off
+  } rows[] = {
+      {"bad date in entry 100", FileWith(200, 100, Record("Bad", "#2/30/2004#")), 99, 100, 5, ReadStop::kNoDate, "#2/30/2004#", "Reading stopped at entry 100 (\"Bad\"), field 5 (daylight-saving start date): \"#2/30/2004#\" is not a date between # signs."},
+      {"unquoted comma", FileWith(200, 2, Record("Korea, South")), 1, 2, 5, ReadStop::kNoDate, "1", "Reading stopped at entry 2 (\"Korea\"), field 5 (daylight-saving start date): \"1\" is not a date between # signs."},
+      {"end date", FileWith(3, 3, Record("E3").replace("#10/31/2004#", "#x#")), 2, 3, 6, ReadStop::kNoDate, "#x#", "Reading stopped at entry 3 (\"E3\"), field 6 (daylight-saving end date): \"#x#\""},
+      {"file ends in entry 201", FileWith(200), 200, 201, 1, ReadStop::kEndOfFile, "", "Reading stopped at entry 201, field 1 (name): the file ends there."},
+      {"file ends after the languages", FileWith(1) + "Last,1,1,1,#3/28/2004#,#3/28/2004#,E,C,1N,2E,L", 1, 2, 12, ReadStop::kEndOfFile, "", "Reading stopped at entry 2 (\"Last\"), field 12 (map picture name): the file ends there."},
+      {"file ends after the offset", FileWith(1) + "Last,1", 1, 2, 3, ReadStop::kEndOfFile, "", "Reading stopped at entry 2 (\"Last\"), field 3 (daylight-saving hours): the file ends there."},
+      {"file ends in the header", "Title\r\n", 0, 0, 2, ReadStop::kEndOfFile, "", "Reading stopped in the three header lines: the file ends there."}};
+  // clang-format on
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.what);
+    CountryTable t;
+    t.at(r.stopEntry + 1, kColName) = "kept";
+    const ReadResult got = ReadCountriesText(r.text, t, kEntryCount);
+    EXPECT_FALSE(got.complete);
+    EXPECT_TRUE(ReadInPart(got));
+    EXPECT_EQ(got.entriesRead, r.entriesRead);
+    EXPECT_EQ(got.stopEntry, r.stopEntry);
+    EXPECT_EQ(got.stopField, r.stopField);
+    EXPECT_EQ(got.stop, r.stop);
+    EXPECT_EQ(got.found, r.found);
+    EXPECT_EQ(t.at(r.stopEntry + 1, kColName), "kept");
+    const QString m = PartialReadMessage(got, t);
+    EXPECT_TRUE(m.startsWith(QStringLiteral("countries.txt could be read only in part. ") + r.message))
+        << m.toStdString();
+    EXPECT_TRUE(
+        m.endsWith(" The entries from there on are empty or incomplete. The file has not been changed; "
+                   "saving the table is "
+                   "refused until the file reads whole again."))
+        << m.toStdString();
+  }
+  // Cells read before the stop are kept, the later ones of the entry not reached.
   CountryTable t;
+  t.at(1, kColLocation) = "old";
+  ReadCountriesText(FileWith(2, 1, Record("France", "#nodate#")), t, 2);
+  EXPECT_EQ(t.at(1, kColName), "France");
+  EXPECT_EQ(t.at(1, kColDstUsed), "1");
+  EXPECT_EQ(t.at(1, kColLocation), "old");
   EXPECT_FALSE(ReadCountriesText(QString(), t, kEntryCount).complete);
 }
 
-TEST(WriteCountries, ExactBytesAndReadBack) {
+TEST(CountryFile, ReadInPartRefusesWholeTableWritesUntilReadWhole) {
+  ResetShared();
+  EXPECT_EQ(WholeTableWriteRefusal(), QString());
   CountryTable t;
-  t.at(1, kColName) = QStringLiteral("Pakistan");
-  t.at(1, kColOffset) = QStringLiteral("5");
-  t.at(1, kColDstHours) = QStringLiteral("0");
-  t.at(1, kColDstUsed) = QStringLiteral("0");
-  t.at(1, kColLocation) = QStringLiteral("South Asia");
-  t.at(1, kColCapital) = QStringLiteral("Islamabad");
-  t.at(1, kColLatitude) = QStringLiteral("33.69N");
-  t.at(1, kColLongitude) = QStringLiteral("73.06E");
-  t.at(1, kColLanguages) = QStringLiteral("Urdu");
-  t.at(1, kColMapName) = QStringLiteral("pk");
-  t.at(1, kColHistory) = QStringLiteral("Founded 1947.");
+  NoteCountriesRead(ReadCountriesText(FileWith(200, 100, Record("X", "#0/0/0#")), t, kEntryCount));
+  EXPECT_TRUE(CountryTableReadInPart());
+  EXPECT_EQ(
+      WholeTableWriteRefusal(),
+      "countries.txt was read only in part (reading stopped at entry 100), so saving the whole table would "
+      "empty the entries after that point. Nothing was written. Mend the file and start Zorvane again.");
+  NoteCountriesRead(ReadCountriesText(FileWith(kEntryCount), t, kEntryCount));
+  EXPECT_FALSE(CountryTableReadInPart());
+  EXPECT_EQ(WholeTableWriteRefusal(), QString());
+  ResetShared();
+}
+
+TEST(CountryFile, ExactBytesOfASave) {
+  CountryTable t;
+  const QStringList row = {"",          "Pakistan", "5",      "0",    "0",  "South Asia",
+                           "Islamabad", "33.69N",   "73.06E", "Urdu", "pk", "Founded 1947."};
+  for (int c = kColName; c <= kColHistory; ++c) t.at(1, c) = row[c];
   t.dstStart[1] = 38074;   // 3/28/2004
   t.dstEnd[1] = 38291.75;  // 10/31/2004 6:00 PM
-  const QDateTime now(QDate(2026, 12, 5), QTime(18, 47, 12));
-  const QByteArray b = WriteCountriesBytes(t, 1, now);
+  const QByteArray b = WriteCountriesBytes(t, 2, QDateTime(QDate(2026, 12, 5), QTime(18, 47, 12)));
   EXPECT_EQ(b,
             "Country TimeZone w/GMT DayLightSavingHrs  Dec 05  6:47 PM\r\n"
-            "--------------------------------------------------\r\n"
-            "\r\n"
+            "--------------------------------------------------\r\n\r\n"
             "Pakistan,5,0,0,#3/28/2004#,#10/31/2004 6:00:00 PM#,South Asia,Islamabad,33.69N,73.06E,Urdu,pk,"
-            "Founded 1947.\r\n");
+            "Founded 1947.\r\n"
+            ",,,,#12:00:00 AM#,#12:00:00 AM#,,,,,,,\r\n");
   CountryTable back;
-  EXPECT_TRUE(ReadCountriesText(QString::fromLatin1(b), back, 1).complete);
+  EXPECT_TRUE(ReadCountriesText(QString::fromLatin1(b), back, 2).complete);
   EXPECT_EQ(back, t);
-}
-
-TEST(WriteCountries, UnsetDateIsMidnightAlone) {
-  CountryTable t;
-  const QByteArray b = WriteCountriesBytes(t, 1, QDateTime(QDate(2026, 1, 1), QTime(0, 5)));
-  EXPECT_TRUE(b.startsWith("Country TimeZone w/GMT DayLightSavingHrs  Jan 01  12:05 AM\r\n"));
-  EXPECT_TRUE(b.endsWith(",,,,#12:00:00 AM#,#12:00:00 AM#,,,,,,,\r\n"));
-}
-
-TEST(WriteCountries, FindsCharactersLatin1CannotHold) {
-  CountryTable t;
-  t.at(3, kColCapital) = QString::fromUtf8("Pyongyang \u2013 north");
-  const auto bad = FirstUnwritableChar(t, kEntryCount);
-  ASSERT_TRUE(bad.has_value());
-  EXPECT_EQ(bad->row, 3);
-  EXPECT_EQ(bad->column, kColCapital);
-  t.at(3, kColCapital) = QString::fromUtf8("S\u00E3o Tom\u00E9");
-  EXPECT_FALSE(FirstUnwritableChar(t, kEntryCount).has_value());
+  EXPECT_EQ(CountryFileTitle(QDateTime(QDate(2026, 1, 1), QTime(0, 5))),
+            "Country TimeZone w/GMT DayLightSavingHrs  Jan 01  12:05 AM");
+  // A character Latin-1 cannot hold is found before any save, in any column.
+  for (int c : {kColName, kColCapital, kColHistory}) {
+    CountryTable u;
+    u.at(kEntryCount, c) = QString::fromUtf8("Pyongyang \u2013 north");
+    u.at(2, c) = QString::fromUtf8("S\u00E3o Tom\u00E9");
+    const auto bad = FirstUnwritableChar(u, kEntryCount);
+    ASSERT_TRUE(bad.has_value());
+    EXPECT_EQ(bad->row, kEntryCount);
+    EXPECT_EQ(bad->column, c);
+    EXPECT_FALSE(FirstUnwritableChar(u, kEntryCount - 1).has_value());
+  }
 }
 
 }  // namespace

@@ -1,16 +1,25 @@
-// Updating the country file's daylight-saving columns for a year: which
-// entries change and how, the entries that cannot be updated, the file left
-// untouched whenever the update cannot be whole, and the command line's
-// output and exit status.
+// A year's daylight-saving columns computed from the computer's tz database
+// (for 2026 they are the shipped file's; for later years the clock's rule on
+// them gives the tz database's offset at 12:00 GMT of every day, but for the
+// days that one stretch cannot express), and the update of the country file
+// with them: which entries change, the entries that cannot be updated, the
+// file left untouched whenever the update cannot be whole, and the command
+// line's output and exit status.
 
 #include "data/dstupdate.h"
 
 #include <gtest/gtest.h>
 
 #include <QTextStream>
+#include <QTimeZone>
+#include <map>
+#include <set>
 
+#include "clock/gridcalc.h"
 #include "data/countryfile.h"
 #include "data/savefile.h"
+#include "data/yearrule.h"
+#include "data/zonenames.h"
 #include "support/testsupport.h"
 
 namespace zv {
@@ -145,14 +154,13 @@ struct FailRow {
   const char* messageStart;
 };
 
+// The system's own reason follows, in the user's language.
+// clang-format off
 const FailRow kFails[] = {
     {"missing", nullptr, -1, "The country file %1 does not exist, so no daylight saving dates were updated."},
-    {"read in part", [] { return ShippedBytes().left(ShippedBytes().size() / 2); }, -1,
-     "The country file %1 could be read only as far as entry 1"},
-    {"disk full", ShippedBytes, 100,
-     // The system's own reason follows, in the user's language.
-     "The country file %1 could not be saved: "},
-};
+    {"read in part", [] {return ShippedBytes().left(ShippedBytes().size() / 2);}, -1, "The country file %1 could be read only as far as entry 1"},
+    {"disk full", ShippedBytes, 100, "The country file %1 could not be saved: "}};
+// clang-format on
 
 TEST_F(DstFile, WhenTheUpdateCannotBeWholeTheFileIsUntouched) {
   for (const FailRow& f : kFails) {
@@ -199,17 +207,17 @@ struct CommandRow {
   bool fileChanges;
 };
 
+// The clock says 2026, the year of the shipped dates: nothing to change,
+// and the file keeps its bytes, title included.
+// clang-format off
 const CommandRow kCommands[] = {
-    {"a later year", true, "2027", 0,
-     "United Kingdom: 0,1,1,#3/28/2026#,#10/25/2026# -> 0,1,1,#3/27/2027#,#10/31/2027#\n", "", true},
-    // The clock says 2026, the year of the shipped dates: nothing to change,
-    // and the file keeps its bytes, title included.
+    {"a later year", true, "2027", 0, "United Kingdom: 0,1,1,#3/28/2026#,#10/25/2026# -> 0,1,1,#3/27/2027#,#10/31/2027#\n", "", true},
     {"this year by default", true, "", 0, "", "", false},
     {"letters", true, "abc", 2, "", "zorvane: \"abc\" is not a year from 1900 to 9999.\n", false},
     {"trailing letters", true, "2027x", 2, "", "is not a year", false},
     {"too early", true, "1899", 2, "", "is not a year", false},
-    {"no file", false, "2027", 1, "", "does not exist", false},
-};
+    {"no file", false, "2027", 1, "", "does not exist", false}};
+// clang-format on
 
 TEST(DstCommand, PrintsOneLinePerChangeAndExitsWithTheStatus) {
   const test::FixedClock clock(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
@@ -236,6 +244,122 @@ TEST(DstCommand, PrintsOneLinePerChangeAndExitsWithTheStatus) {
     for (const QString& line : out.split(u'\n', Qt::SkipEmptyParts)) EXPECT_TRUE(line.contains(" -> "));
   }
   SetClock(nullptr);
+}
+
+// Map picture name -> zone id, as the hand-written source table pairs them.
+std::map<QString, QString> SourceZones() {
+  std::map<QString, QString> out;
+  const QString src = QString::fromUtf8(test::ReadFileBytes(test::SourcePath("tools/countries-source.tsv")));
+  for (const QString& line : src.split(u'\n')) {
+    if (line.isEmpty() || line.startsWith(u'#')) continue;
+    const QStringList f = line.split(u'\t');
+    if (f.size() >= 8) out[f[7]] = f[1];
+  }
+  return out;
+}
+
+TEST(ZoneTable, PairsEveryMapNameOfTheSourceWithItsZoneAndNothingElse) {
+  const auto source = SourceZones();
+  ASSERT_EQ(source.size(), static_cast<size_t>(kEntryCount));
+  EXPECT_EQ(MapZones().size(), source.size());
+  for (const auto& [map, zone] : source)
+    EXPECT_EQ(ZoneIdForMapName(map), zone.toLatin1()) << map.toStdString();
+  for (const QString bad : {"", "GB", "gb ", "g", "zz", "us-eastern-x", "us"})
+    EXPECT_TRUE(ZoneIdForMapName(bad).isEmpty()) << bad.toStdString();
+}
+
+TEST(YearColumns, For2026ReproduceEveryFieldOfTheShippedFile) {
+  const CountryTable t = Read(ShippedBytes());
+  for (int n = 1; n <= kEntryCount; ++n) {
+    const QTimeZone zone(ZoneIdForMapName(t.at(n, kColMapName)));
+    const auto computed = ComputeYearColumns(zone, 2026);
+    ASSERT_TRUE(computed) << t.at(n, kColName).toStdString();
+    EXPECT_EQ(ColumnsOf(t, n), *computed) << t.at(n, kColName).toStdString();
+  }
+}
+
+// Facts of the tz database (2025 releases) for zones whose rules make the
+// method's boundaries matter.
+struct RuleRow {
+  const char* zone;
+  int year;
+  const char* offset;
+  const char* dstHours;
+  const char* used;
+  QDate start, end;  // null: unset
+};
+
+// Clocks go forward at 01:00 GMT on 28 March 2027: 27 March is the last
+// day without summer time, 31 October the first one without.
+// Auckland's change at 02:00 NZST on Sunday 26 September 2027 is 14:00
+// GMT on the Saturday: at 12:00 GMT of Saturday it is not yet in force.
+// Morocco: +1 all year but for a shift back during Ramadan, so +0 is the
+// normal offset and its daylight saving runs over the new year.
+// 2029 holds two stretches; the longest is kept.
+// clang-format off
+const RuleRow kRules[] = {
+    {"Europe/London", 2027, "0", "1", "1", QDate(2027, 3, 27), QDate(2027, 10, 31)},
+    {"America/New_York", 2027, "-5", "1", "1", QDate(2027, 3, 13), QDate(2027, 11, 7)},
+    {"Pacific/Auckland", 2027, "12", "1", "1", QDate(2027, 9, 25), QDate(2027, 4, 4)},
+    {"America/Santiago", 2027, "-4", "1", "1", QDate(2027, 9, 4), QDate(2027, 4, 4)},
+    {"Australia/Sydney", 2028, "10", "1", "1", QDate(2028, 9, 30), QDate(2028, 4, 2)},
+    {"Europe/Dublin", 2027, "0", "1", "1", QDate(2027, 3, 27), QDate(2027, 10, 31)},
+    {"Asia/Kathmandu", 2027, "5.75", "0", "0", QDate(), QDate()},
+    {"Asia/Kolkata", 2030, "5.5", "0", "0", QDate(), QDate()},
+    {"America/St_Johns", 2027, "-3.5", "1", "1", QDate(2027, 3, 13), QDate(2027, 11, 7)},
+    {"Africa/Casablanca", 2027, "0", "1", "1", QDate(2027, 3, 13), QDate(2027, 2, 7)},
+    {"Africa/Casablanca", 2029, "0", "1", "1", QDate(2029, 2, 17), QDate(2029, 12, 30)}};
+// clang-format on
+
+TEST(YearColumns, FollowTheRulesOfTheseZones) {
+  for (const RuleRow& r : kRules) {
+    SCOPED_TRACE(std::string(r.zone) + " " + std::to_string(r.year));
+    const auto c = ComputeYearColumns(QTimeZone(r.zone), r.year);
+    ASSERT_TRUE(c);
+    EXPECT_EQ(c->offset, r.offset);
+    EXPECT_EQ(c->dstHours, r.dstHours);
+    EXPECT_EQ(c->dstUsed, r.used);
+    EXPECT_EQ(c->start, r.start.isValid() ? DateFromQDate(r.start) : 0);
+    EXPECT_EQ(c->end, r.end.isValid() ? DateFromQDate(r.end) : 0);
+  }
+  EXPECT_FALSE(ComputeYearColumns(QTimeZone(), 2027));
+  EXPECT_FALSE(ComputeYearColumns(QTimeZone("Nowhere/Atlantis"), 2027));
+  EXPECT_FALSE(ComputeYearColumns(QTimeZone("Europe/London"), 0));
+  EXPECT_FALSE(ComputeYearColumns(QTimeZone("Europe/London"), 10000));
+  EXPECT_EQ(ComputeYearColumns(QTimeZone("Europe/London"), 9999)->dstUsed, "1");
+  EXPECT_EQ(ComputeYearColumns(QTimeZone("Europe/London"), 1)->dstUsed, "0");
+}
+
+// The days that one stretch of daylight saving cannot express, by map name
+// and year: Morocco's two stretches of 2029 (1 to 13 January at +1 are left
+// out for the longer one from 18 February).
+struct Miss {
+  const char* map;
+  QDate first, last;
+};
+const Miss kKnownMisses[] = {{"ma", QDate(2029, 1, 1), QDate(2029, 1, 13)}};
+
+TEST(YearColumns, From2027To2030AgreeWithTheTzDatabaseEveryDayButTheKnownMisses) {
+  std::set<std::pair<QString, QDate>> expected;
+  for (const Miss& m : kKnownMisses)
+    for (QDate d = m.first; d <= m.last; d = d.addDays(1)) expected.insert({QString::fromLatin1(m.map), d});
+  std::set<std::pair<QString, QDate>> found;
+  for (int year = 2027; year <= 2030; ++year) {
+    CountryTable t = Read(ShippedBytes());
+    const DstTableUpdate u = UpdateDstColumns(t, kEntryCount, year);
+    EXPECT_TRUE(u.notUpdated.empty());
+    for (int n = 1; n <= kEntryCount; ++n) {
+      const QTimeZone zone(ZoneIdForMapName(t.at(n, kColMapName)));
+      for (QDate day(year, 1, 1); day.year() == year; day = day.addDays(1)) {
+        const int tzMinutes = zone.offsetFromUtc(SampleInstant(day)) / 60;
+        if (tzMinutes != test::ClockOffsetMinutes(t, n, day)) found.insert({t.at(n, kColMapName), day});
+      }
+    }
+  }
+  for (const auto& [map, day] : found)
+    EXPECT_TRUE(expected.count({map, day}))
+        << map.toStdString() << " " << day.toString(Qt::ISODate).toStdString();
+  EXPECT_EQ(found.size(), expected.size());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
 
 #include "clock/gridcalc.h"
@@ -51,6 +52,12 @@ int ClockOffsetMinutes(const CountryTable& t, int n, const QDate& d) {
   double hours = NumberInText(t.at(n, kColOffset));
   if (DstInForce(t, n, d)) hours += NumberInText(t.at(n, kColDstHours));
   return static_cast<int>(RoundHalfEven(hours * 60));
+}
+
+bool UseDecimalCommaLocale() {
+  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8"})
+    if (std::setlocale(LC_ALL, name)) return true;
+  return false;
 }
 
 QByteArray ReadFileBytes(const QString& path) {

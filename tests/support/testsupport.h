@@ -63,6 +63,11 @@ QByteArray ReadFileBytes(const QString& path);
 // Runs every test of the program; fails a run with skipped tests in CI.
 int RunAllTests(int& argc, char** argv);
 
+// Switches the C library to a locale that writes decimals with a comma
+// (de_DE) for the rest of the program, so that number texts are checked
+// under it in every run; false when the system has no such locale.
+bool UseDecimalCommaLocale();
+
 // A file of the source tree, by its path from the top.
 QString SourcePath(const QString& relative);
 
