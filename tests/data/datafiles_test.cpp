@@ -76,76 +76,55 @@ TEST(DataFiles, ReadOnlyRegularFiles) {
   EXPECT_TRUE(sys.bytes.endsWith('\n') && sys.bytes.size() < 100) << sys.bytes.toStdString();
 }
 
-// What stands at the path, and whether a save may write there.
+// What stands at the path, and whether a save may write there. The test's
+// own pipe and device node (like /dev/null; needs root, as in CI) stand at
+// the end of links: should a write ever go through, it replaces nothing of
+// the system's.
 TEST(DataFiles, OnlyRegularFilesAndTrustedLinksAreWritten) {
-  const auto link = [](const test::DataFolder& d, const char* target) {
-    return QFile::link(d.Path(target), d.Path("tzone.txt"));
-  };
-  const auto folderMode = [](const test::DataFolder& d, mode_t mode) { ::chmod(Name(d.Root()), mode); };
   const char* const notYours =
       "it is a symbolic link in a folder that is not yours alone (another user could have put it there), so "
       "nothing was written through it";
-  const struct {
-    const char* what;
-    std::function<bool(const test::DataFolder&)> make;
-    const char* refusal;  // empty: allowed
-  } rows[] = {
-      {"missing", [](const test::DataFolder&) { return true; }, ""},
-      {"regular", [](const test::DataFolder& d) { return d.Write("tzone.txt", kOld), true; }, ""},
-      {"folder", [](const test::DataFolder& d) { return QDir(d.Root()).mkdir("tzone.txt"); },
-       "it is a folder, not a regular file, so it was left alone"},
-      {"pipe", [](const test::DataFolder& d) { return ::mkfifo(Name(d.Path("tzone.txt")), 0600) == 0; },
-       "it is a named pipe, not a regular file, so it was left alone"},
-      // The test's own pipe and device node: should the write ever go
-      // through, it replaces nothing of the system's.
-      {"link to a pipe",
-       [&](const test::DataFolder& d) {
-         return ::mkfifo(Name(d.Path("pipe")), 0600) == 0 && link(d, "pipe");
-       },
-       "it is a symbolic link to a named pipe, not to a regular file, so nothing was written"},
-      {"link to a device",  // a node like /dev/null: needs root, as in CI
-       [&](const test::DataFolder& d) {
-         return ::mknod(Name(d.Path("device")), S_IFCHR | 0600, makedev(1, 3)) == 0 && link(d, "device");
-       },
-       "it is a symbolic link to a device, not to a regular file, so nothing was written"},
-      {"dangling link", [&](const test::DataFolder& d) { return link(d, "nowhere.txt"); },
-       "it is a symbolic link to a file that does not exist, so nothing was written"},
-      {"own link", [&](const test::DataFolder& d) { return link(d, "target.txt"); }, ""},
-      {"link in a shared folder",
-       [&](const test::DataFolder& d) { return link(d, "target.txt") && (folderMode(d, 0777), true); },
-       notYours},
-      {"link in a group's folder",
-       [&](const test::DataFolder& d) { return link(d, "target.txt") && (folderMode(d, 0770), true); },
-       notYours},
-      {"link in another user's folder",
-       [&](const test::DataFolder& d) { return link(d, "target.txt") && ::chown(Name(d.Root()), 1, 1) == 0; },
-       notYours}};
+  // clang-format off
+  const struct { char kind; const char* target; int folderMode; bool otherOwner; const char* refusal; } rows[] = {
+      {'-', "", 0700, false, ""}, {'r', "", 0700, false, ""},
+      {'d', "", 0700, false, "it is a folder, not a regular file, so it was left alone"},
+      {'p', "", 0700, false, "it is a named pipe, not a regular file, so it was left alone"},
+      {'l', "pipe", 0700, false, "it is a symbolic link to a named pipe, not to a regular file, so nothing was written"},
+      {'l', "device", 0700, false, "it is a symbolic link to a device, not to a regular file, so nothing was written"},
+      {'l', "nowhere.txt", 0700, false, "it is a symbolic link to a file that does not exist, so nothing was written"},
+      {'l', "target.txt", 0700, false, ""}, {'l', "target.txt", 0777, false, notYours},
+      {'l', "target.txt", 0770, false, notYours}, {'l', "target.txt", 0700, true, notYours}};
+  // clang-format on
   for (const auto& r : rows) {
-    SCOPED_TRACE(r.what);
+    SCOPED_TRACE(std::string(1, r.kind) + " " + r.target + " " + std::to_string(r.folderMode));
     test::DataFolder d;
-    folderMode(d, 0700);
     d.Write("target.txt", kOld);
-    if (!r.make(d)) {
+    const QString path = d.Path("tzone.txt"), target = d.Path(r.target);
+    bool made = r.kind != 'd' || QDir().mkdir(path);
+    if (r.kind == 'r') d.Write("tzone.txt", kOld);
+    if (r.kind == 'p' || QString(r.target) == "pipe")
+      made &= ::mkfifo(Name(r.kind == 'p' ? path : target), 0600) == 0;
+    if (QString(r.target) == "device") made &= ::mknod(Name(target), S_IFCHR | 0600, makedev(1, 3)) == 0;
+    if (r.kind == 'l') made &= QFile::link(target, path);
+    ::chmod(Name(d.Root()), r.folderMode);
+    if (r.otherOwner) made &= ::chown(Name(d.Root()), 1, 1) == 0;
+    if (!made) {
       EXPECT_NE(geteuid(), 0u) << "could not be made as root";
       continue;
     }
-    const QString path = d.Path("tzone.txt");
-    const bool wasLink = QFileInfo(path).isSymLink();
     EXPECT_EQ(Std(WriteRefusal(path)), r.refusal);
     EXPECT_EQ(Std(WriteFileWhole(path, kNew).failure()), r.refusal);
-    EXPECT_EQ(QFileInfo(path).isSymLink(), wasLink);  // a link stays a link
-    if (*r.refusal)
-      EXPECT_EQ(d.Read("target.txt"), kOld);  // never written through
-    else
-      EXPECT_EQ(test::ReadFileBytes(path), kNew);
+    EXPECT_EQ(QFileInfo(path).isSymLink(), r.kind == 'l');                       // a link stays a link
+    EXPECT_EQ(d.Read("target.txt"), *r.refusal || r.kind != 'l' ? kOld : kNew);  // never written through
+    if (!*r.refusal) EXPECT_EQ(test::ReadFileBytes(path), kNew);
     EXPECT_TRUE(QDir(d.Root()).entryList({"*zorvane-save*"}, QDir::AllEntries | QDir::Hidden).isEmpty());
   }
   // A link's target keeps its place: the write replaces the target file.
   test::DataFolder d;
-  folderMode(d, 0700);
+  ::chmod(Name(d.Root()), 0700);
   ASSERT_TRUE(QDir(d.Root()).mkdir("synced"));
   d.Write("synced/tzone.txt", kOld);
-  ASSERT_TRUE(link(d, "synced/tzone.txt"));
+  ASSERT_TRUE(QFile::link(d.Path("synced/tzone.txt"), d.Path("tzone.txt")));
   EXPECT_TRUE(WriteFileWhole(d.Path("tzone.txt"), kNew).ok());
   EXPECT_TRUE(QFileInfo(d.Path("tzone.txt")).isSymLink());
   EXPECT_EQ(d.Read("synced/tzone.txt"), kNew);
@@ -155,13 +134,11 @@ TEST(DataFiles, OnlyRegularFilesAndTrustedLinksAreWritten) {
 // A real full disk: a tmpfs of 16 KB mounted in a private mount namespace of
 // a child process (needs root, as in CI), filled to the last byte.
 TEST(DataFiles, FullDiskKeepsTheOldFileAndTellsTheFailure) {
-  const struct {
-    qsizetype oldSize, newSize;
-    WriteMode mode;
-  } rows[] = {{19, 19, WriteMode::kReplace},
-              {4000, 9000, WriteMode::kReplace},  // under Qt's buffer
-              {4000, 40000, WriteMode::kReplace},
-              {2000, 7, WriteMode::kAppend}};
+  // clang-format off
+  const struct { qsizetype oldSize, newSize; WriteMode mode; } rows[] = {
+      {19, 19, WriteMode::kReplace}, {4000, 9000, WriteMode::kReplace},  // under Qt's buffer and over it
+      {4000, 40000, WriteMode::kReplace}, {2000, 7, WriteMode::kAppend}};
+  // clang-format on
   for (const auto& c : rows) {
     SCOPED_TRACE(c.newSize);
     test::DataFolder d;
@@ -195,12 +172,8 @@ TEST(DataFiles, FullDiskKeepsTheOldFileAndTellsTheFailure) {
 // Each data file with its own way of saving, when the disk fills part-way,
 // the folder is gone or read-only, and when all is well again.
 TEST(DataFiles, SaveFaultsKeepTheOldFile) {
-  const struct {
-    const char* name;
-    WriteMode mode;
-    QByteArray bytes;
-    // clang-format off
-  } kinds[] = {
+  // clang-format off
+  const struct { const char* name; WriteMode mode; QByteArray bytes; } kinds[] = {
       {"countries.txt", WriteMode::kReplace, test::CountriesBytes(test::EntryTable())},
       {"tzone.txt", WriteMode::kReplace, kNew}, {"highlight.txt", WriteMode::kAppend, " 12 \r\n"}};
   // clang-format on

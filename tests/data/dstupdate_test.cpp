@@ -40,46 +40,23 @@ int Row(const CountryTable& t, const QString& name) {
   return 0;
 }
 
-struct YearRow {
-  const char* what;
-  void (*edit)(CountryTable&);
-  std::optional<int> year;
-};
-
-const YearRow kYears[] = {
-    {"shipped", [](CountryTable&) {}, 2026},
-    // A stretch from 1 January has its start date on 31 December before.
-    {"start on the last day of the year before",
-     [](CountryTable& t) { t.dstStart[Row(t, "Germany")] = DateFromYmd(2025, 12, 31); }, 2026},
-    {"entry without a zone is not counted",
-     [](CountryTable& t) {
-       const int n = Row(t, "Germany");
-       t.at(n, kColMapName) = "xx";
-       t.dstStart[n] = DateFromYmd(2020, 3, 28);
-     },
-     2026},
-    {"rule switched off is not counted",
-     [](CountryTable& t) {
-       const int n = Row(t, "Germany");
-       t.at(n, kColDstUsed) = "0";
-       t.dstStart[n] = DateFromYmd(2020, 3, 28);
-     },
-     2026},
-    {"one older entry", [](CountryTable& t) { t.dstStart[Row(t, "Germany")] = DateFromYmd(2025, 3, 29); },
-     2025},
-    {"cleared dates", [](CountryTable& t) { t.dstStart[Row(t, "Germany")] = 0; }, 1899},
-    {"no daylight saving anywhere",
-     [](CountryTable& t) {
-       for (int n = 1; n <= kEntryCount; ++n) t.at(n, kColDstUsed) = "0";
-     },
-     std::nullopt},
-};
-
-TEST(DstDatesYear, IsTheEarliestYearOfAnEntryWithAZoneAndARule) {
-  for (const YearRow& r : kYears) {
+TEST(DstUpdate, DatesYearIsTheEarliestOfAnEntryWithAZoneAndARule) {
+  using Edit = void (*)(CountryTable&, int germany);
+  // A stretch from 1 January has its start date on 31 December before.
+  // clang-format off
+  const struct { const char* what; Edit edit; std::optional<int> year; } rows[] = {
+      {"shipped", [](CountryTable&, int) {}, 2026},
+      {"start on the last day of the year before", [](CountryTable& t, int n) { t.dstStart[n] = DateFromYmd(2025, 12, 31); }, 2026},
+      {"entry without a zone", [](CountryTable& t, int n) { t.at(n, kColMapName) = "xx"; t.dstStart[n] = 1; }, 2026},
+      {"rule switched off", [](CountryTable& t, int n) { t.at(n, kColDstUsed) = "0"; t.dstStart[n] = 1; }, 2026},
+      {"one older entry", [](CountryTable& t, int n) { t.dstStart[n] = DateFromYmd(2025, 3, 29); }, 2025},
+      {"cleared dates", [](CountryTable& t, int n) { t.dstStart[n] = 0; }, 1899},
+      {"no daylight saving anywhere", [](CountryTable& t, int) { for (auto& row : t.text) row[kColDstUsed] = "0"; }, std::nullopt}};
+  // clang-format on
+  for (const auto& r : rows) {
     SCOPED_TRACE(r.what);
     CountryTable t = Read(ShippedBytes());
-    r.edit(t);
+    r.edit(t, Row(t, "Germany"));
     EXPECT_EQ(DstDatesYear(t, kEntryCount), r.year);
   }
 }
@@ -146,24 +123,15 @@ TEST_F(DstFile, HandEditedEntriesAreUpdatedWhereTheyCanBeAndNamedWhereNot) {
 }
 
 // Every way the update cannot be whole: the file is left as it was and the
-// message says why.
-struct FailRow {
-  const char* what;
-  QByteArray (*bytes)();  // nullptr: no file
-  qint64 failWriteAfter;  // -1: writes work
-  const char* messageStart;
-};
-
-// The system's own reason follows, in the user's language.
-// clang-format off
-const FailRow kFails[] = {
-    {"missing", nullptr, -1, "The country file %1 does not exist, so no daylight saving dates were updated."},
-    {"read in part", [] {return ShippedBytes().left(ShippedBytes().size() / 2);}, -1, "The country file %1 could be read only as far as entry 1"},
-    {"disk full", ShippedBytes, 100, "The country file %1 could not be saved: "}};
-// clang-format on
-
+// message says why (the system's own reason follows, in the user's language).
 TEST_F(DstFile, WhenTheUpdateCannotBeWholeTheFileIsUntouched) {
-  for (const FailRow& f : kFails) {
+  // clang-format off
+  const struct { const char* what; QByteArray (*bytes)(); qint64 failWriteAfter; const char* messageStart; } rows[] = {
+      {"missing", nullptr, -1, "The country file %1 does not exist, so no daylight saving dates were updated."},
+      {"read in part", [] { return ShippedBytes().left(ShippedBytes().size() / 2); }, -1, "The country file %1 could be read only as far as entry 1"},
+      {"disk full", ShippedBytes, 100, "The country file %1 could not be saved: "}};
+  // clang-format on
+  for (const auto& f : rows) {
     SCOPED_TRACE(f.what);
     QFile::remove(Path());
     if (f.bytes) data_.Write("countries.txt", f.bytes());
@@ -172,9 +140,7 @@ TEST_F(DstFile, WhenTheUpdateCannotBeWholeTheFileIsUntouched) {
     test::FailWritesAfter(-1);
     EXPECT_TRUE(r.error.startsWith(QString::fromLatin1(f.messageStart).arg(Path()))) << r.error.toStdString();
     EXPECT_EQ(data_.Exists("countries.txt"), f.bytes != nullptr);
-    if (f.bytes) {
-      EXPECT_EQ(data_.Read("countries.txt"), f.bytes());
-    }
+    if (f.bytes) EXPECT_EQ(data_.Read("countries.txt"), f.bytes());
   }
 }
 
@@ -196,50 +162,30 @@ TEST(DstMessages, OfferAndResultTexts) {
                                          "their map picture name: Atlantis (at-lantis).");
 }
 
-// The command line: its output, messages and exit status.
-struct CommandRow {
-  const char* what;
-  bool withFile;
-  const char* year;
-  int status;
-  const char* outLine;  // a line stdout must hold ("" none at all)
-  const char* err;      // what stderr must hold ("" nothing)
-  bool fileChanges;
-};
-
-// The clock says 2026, the year of the shipped dates: nothing to change,
-// and the file keeps its bytes, title included.
-// clang-format off
-const CommandRow kCommands[] = {
-    {"a later year", true, "2027", 0, "United Kingdom: 0,1,1,#3/28/2026#,#10/25/2026# -> 0,1,1,#3/27/2027#,#10/31/2027#\n", "", true},
-    {"this year by default", true, "", 0, "", "", false},
-    {"letters", true, "abc", 2, "", "zorvane: \"abc\" is not a year from 1900 to 9999.\n", false},
-    {"trailing letters", true, "2027x", 2, "", "is not a year", false},
-    {"too early", true, "1899", 2, "", "is not a year", false},
-    {"no file", false, "2027", 1, "", "does not exist", false}};
-// clang-format on
-
+// The command line: its output, messages and exit status. The clock says
+// 2026, the year of the shipped dates: by default nothing changes, and the
+// file keeps its bytes, title included.
 TEST(DstCommand, PrintsOneLinePerChangeAndExitsWithTheStatus) {
   const test::FixedClock clock(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
   SetClock(&clock);
-  for (const CommandRow& c : kCommands) {
+  // clang-format off
+  const struct { const char* what; bool withFile; const char* year; int status; const char* outLine; const char* err; bool fileChanges; } rows[] = {
+      {"a later year", true, "2027", 0, "United Kingdom: 0,1,1,#3/28/2026#,#10/25/2026# -> 0,1,1,#3/27/2027#,#10/31/2027#\n", "", true},
+      {"this year by default", true, "", 0, "", "", false},
+      {"letters", true, "abc", 2, "", "zorvane: \"abc\" is not a year from 1900 to 9999.\n", false},
+      {"trailing letters", true, "2027x", 2, "", "is not a year", false}, {"too early", true, "1899", 2, "", "is not a year", false},
+      {"no file", false, "2027", 1, "", "does not exist", false}};
+  // clang-format on
+  for (const auto& c : rows) {
     SCOPED_TRACE(c.what);
     test::DataFolder data;
     if (c.withFile) data.Write("countries.txt", ShippedBytes());
     QString out, err;
     QTextStream outStream(&out), errStream(&err);
     EXPECT_EQ(RunUpdateDstDates(QString::fromLatin1(c.year), outStream, errStream), c.status);
-    if (*c.outLine)
-      EXPECT_TRUE(out.contains(QString::fromLatin1(c.outLine))) << out.toStdString();
-    else
-      EXPECT_TRUE(out.isEmpty()) << out.toStdString();
-    if (*c.err)
-      EXPECT_TRUE(err.contains(QString::fromLatin1(c.err))) << err.toStdString();
-    else
-      EXPECT_TRUE(err.isEmpty()) << err.toStdString();
-    if (c.withFile) {
-      EXPECT_EQ(data.Read("countries.txt") != ShippedBytes(), c.fileChanges);
-    }
+    EXPECT_TRUE(*c.outLine ? out.contains(c.outLine) : out.isEmpty()) << out.toStdString();
+    EXPECT_TRUE(*c.err ? err.contains(c.err) : err.isEmpty()) << err.toStdString();
+    if (c.withFile) EXPECT_EQ(data.Read("countries.txt") != ShippedBytes(), c.fileChanges);
     // One line per changed entry, each naming the old and the new columns.
     for (const QString& line : out.split(u'\n', Qt::SkipEmptyParts)) EXPECT_TRUE(line.contains(" -> "));
   }
@@ -280,15 +226,6 @@ TEST(YearColumns, For2026ReproduceEveryFieldOfTheShippedFile) {
 
 // Facts of the tz database (2025 releases) for zones whose rules make the
 // method's boundaries matter.
-struct RuleRow {
-  const char* zone;
-  int year;
-  const char* offset;
-  const char* dstHours;
-  const char* used;
-  QDate start, end;  // null: unset
-};
-
 // Clocks go forward at 01:00 GMT on 28 March 2027: 27 March is the last
 // day without summer time, 31 October the first one without.
 // Auckland's change at 02:00 NZST on Sunday 26 September 2027 is 14:00
@@ -296,8 +233,9 @@ struct RuleRow {
 // Morocco: +1 all year but for a shift back during Ramadan, so +0 is the
 // normal offset and its daylight saving runs over the new year.
 // 2029 holds two stretches; the longest is kept.
-// clang-format off
-const RuleRow kRules[] = {
+TEST(YearColumns, FollowTheRulesOfTheseZones) {
+  // clang-format off
+  const struct { const char* zone; int year; const char* offset; const char* dstHours; const char* used; QDate start, end; } rows[] = {
     {"Europe/London", 2027, "0", "1", "1", QDate(2027, 3, 27), QDate(2027, 10, 31)},
     {"America/New_York", 2027, "-5", "1", "1", QDate(2027, 3, 13), QDate(2027, 11, 7)},
     {"Pacific/Auckland", 2027, "12", "1", "1", QDate(2027, 9, 25), QDate(2027, 4, 4)},
@@ -309,10 +247,8 @@ const RuleRow kRules[] = {
     {"America/St_Johns", 2027, "-3.5", "1", "1", QDate(2027, 3, 13), QDate(2027, 11, 7)},
     {"Africa/Casablanca", 2027, "0", "1", "1", QDate(2027, 3, 13), QDate(2027, 2, 7)},
     {"Africa/Casablanca", 2029, "0", "1", "1", QDate(2029, 2, 17), QDate(2029, 12, 30)}};
-// clang-format on
-
-TEST(YearColumns, FollowTheRulesOfTheseZones) {
-  for (const RuleRow& r : kRules) {
+  // clang-format on
+  for (const auto& r : rows) {
     SCOPED_TRACE(std::string(r.zone) + " " + std::to_string(r.year));
     const auto c = ComputeYearColumns(QTimeZone(r.zone), r.year);
     ASSERT_TRUE(c);
@@ -330,19 +266,12 @@ TEST(YearColumns, FollowTheRulesOfTheseZones) {
   EXPECT_EQ(ComputeYearColumns(QTimeZone("Europe/London"), 1)->dstUsed, "0");
 }
 
-// The days that one stretch of daylight saving cannot express, by map name
-// and year: Morocco's two stretches of 2029 (1 to 13 January at +1 are left
-// out for the longer one from 18 February).
-struct Miss {
-  const char* map;
-  QDate first, last;
-};
-const Miss kKnownMisses[] = {{"ma", QDate(2029, 1, 1), QDate(2029, 1, 13)}};
-
+// The days that one stretch of daylight saving cannot express: Morocco's
+// two stretches of 2029 (1 to 13 January at +1 are left out for the longer
+// one from 18 February).
 TEST(YearColumns, From2027To2030AgreeWithTheTzDatabaseEveryDayButTheKnownMisses) {
   std::set<std::pair<QString, QDate>> expected;
-  for (const Miss& m : kKnownMisses)
-    for (QDate d = m.first; d <= m.last; d = d.addDays(1)) expected.insert({QString::fromLatin1(m.map), d});
+  for (QDate d(2029, 1, 1); d <= QDate(2029, 1, 13); d = d.addDays(1)) expected.insert({"ma", d});
   std::set<std::pair<QString, QDate>> found;
   for (int year = 2027; year <= 2030; ++year) {
     CountryTable t = Read(ShippedBytes());
