@@ -76,37 +76,33 @@ TEST(CountryFile, ReadsEveryColumnLatin1AndRoundTrips) {
 
 // Where and why a read stops, the cells kept, and the message the user gets.
 TEST(CountryFile, ReadStopsPartWay) {
-  const struct {
-    const char* what;
-    QString text;
-    int entriesRead, stopEntry, stopField;
-    ReadStop stop;
-    const char* found;
-    const char* message;  // the part of the message that names the place
-    // "Korea, South" unquoted: " South" lands in the offset column, and the
-    // daylight-saving used "1" in the start date field.
-    // clang-format off
-  } rows[] = {
-      {"bad date in entry 100", FileWith(200, 100, Record("Bad", "#2/30/2004#")), 99, 100, 5, ReadStop::kNoDate, "#2/30/2004#", "Reading stopped at entry 100 (\"Bad\"), field 5 (daylight-saving start date): \"#2/30/2004#\" is not a date between # signs."},
-      {"unquoted comma", FileWith(200, 2, Record("Korea, South")), 1, 2, 5, ReadStop::kNoDate, "1", "Reading stopped at entry 2 (\"Korea\"), field 5 (daylight-saving start date): \"1\" is not a date between # signs."},
-      {"end date", FileWith(3, 3, Record("E3").replace("#10/31/2004#", "#x#")), 2, 3, 6, ReadStop::kNoDate, "#x#", "Reading stopped at entry 3 (\"E3\"), field 6 (daylight-saving end date): \"#x#\""},
-      {"file ends in entry 201", FileWith(200), 200, 201, 1, ReadStop::kEndOfFile, "", "Reading stopped at entry 201, field 1 (name): the file ends there."},
-      {"file ends after the languages", FileWith(1) + "Last,1,1,1,#3/28/2004#,#3/28/2004#,E,C,1N,2E,L", 1, 2, 12, ReadStop::kEndOfFile, "", "Reading stopped at entry 2 (\"Last\"), field 12 (map picture name): the file ends there."},
-      {"file ends after the offset", FileWith(1) + "Last,1", 1, 2, 3, ReadStop::kEndOfFile, "", "Reading stopped at entry 2 (\"Last\"), field 3 (daylight-saving hours): the file ends there."},
-      {"file ends in the header", "Title\r\n", 0, 0, 2, ReadStop::kEndOfFile, "", "Reading stopped in the three header lines: the file ends there."}};
+  // "Korea, South" unquoted: " South" lands in the offset column, and the
+  // daylight-saving used "1" in the start date field. `message` is the part
+  // of the message that names the place.
+  // clang-format off
+  const struct { QString text; int entriesRead, stopEntry, stopField; ReadStop stop; const char* found; const char* message; } rows[] = {
+      {FileWith(200, 100, Record("Bad", "#2/30/2004#")), 99, 100, 5, ReadStop::kNoDate, "#2/30/2004#",
+       "Reading stopped at entry 100 (\"Bad\"), field 5 (daylight-saving start date): \"#2/30/2004#\" is not a date between # signs."},
+      {FileWith(200, 2, Record("Korea, South")), 1, 2, 5, ReadStop::kNoDate, "1",
+       "Reading stopped at entry 2 (\"Korea\"), field 5 (daylight-saving start date): \"1\" is not a date between # signs."},
+      {FileWith(3, 3, Record("E3").replace("#10/31/2004#", "#x#")), 2, 3, 6, ReadStop::kNoDate, "#x#",
+       "Reading stopped at entry 3 (\"E3\"), field 6 (daylight-saving end date): \"#x#\""},
+      {FileWith(200), 200, 201, 1, ReadStop::kEndOfFile, "", "Reading stopped at entry 201, field 1 (name): the file ends there."},
+      {FileWith(1) + "Last,1,1,1,#3/28/2004#,#3/28/2004#,E,C,1N,2E,L", 1, 2, 12, ReadStop::kEndOfFile, "",
+       "Reading stopped at entry 2 (\"Last\"), field 12 (map picture name): the file ends there."},
+      {FileWith(1) + "Last,1", 1, 2, 3, ReadStop::kEndOfFile, "",
+       "Reading stopped at entry 2 (\"Last\"), field 3 (daylight-saving hours): the file ends there."},
+      {"Title\r\n", 0, 0, 2, ReadStop::kEndOfFile, "", "Reading stopped in the three header lines: the file ends there."}};
   // clang-format on
   for (const auto& r : rows) {
-    SCOPED_TRACE(r.what);
+    SCOPED_TRACE(r.message);
     CountryTable t;
     t.at(r.stopEntry + 1, kColName) = "kept";
     const ReadResult got = ReadCountriesText(r.text, t, kEntryCount);
     EXPECT_FALSE(got.complete);
     EXPECT_TRUE(ReadInPart(got));
-    EXPECT_EQ(got.entriesRead, r.entriesRead);
-    EXPECT_EQ(got.stopEntry, r.stopEntry);
-    EXPECT_EQ(got.stopField, r.stopField);
-    EXPECT_EQ(got.stop, r.stop);
-    EXPECT_EQ(got.found, r.found);
+    EXPECT_EQ(std::tuple(got.entriesRead, got.stopEntry, got.stopField, got.stop, got.found),
+              std::tuple(r.entriesRead, r.stopEntry, r.stopField, r.stop, QString(r.found)));
     EXPECT_EQ(t.at(r.stopEntry + 1, kColName), "kept");
     const QString m = PartialReadMessage(got, t);
     EXPECT_TRUE(m.startsWith(QStringLiteral("countries.txt could be read only in part. ") + r.message))

@@ -33,12 +33,9 @@ TEST_F(TextForms, TheLocaleReallyWritesAComma) {
 
 // The leading number of a text, read alike from a text and from 8-bit bytes.
 TEST_F(TextForms, LeadingNumber) {
-  const struct {
-    const char* text;
-    double value;
-    bool whole;  // the text is a number and blanks alone
-    // clang-format off
-  } rows[] = {
+  // whole: the text is a number and blanks alone
+  // clang-format off
+  const struct { const char* text; double value; bool whole; } rows[] = {
       {"3.35", 3.35, true}, {"  -4.5 ", -4.5, true}, {"5.5 hours", 5.5, false}, {"abc", 0, false},
       {"", 0, false}, {"+2", 2, true}, {".5", 0.5, true}, {"7.", 7, true}, {"-", 0, false}, {".", 0, false},
       {"1e5", 1, false}, {"\t9", 9, true}, {"1,5", 1, false}, {"007", 7, true}, {"-0", -0.0, true},
@@ -88,11 +85,9 @@ TEST_F(TextForms, RoundingAndGeneralText) {
 }
 
 TEST_F(TextForms, TimeOfDay) {
-  const struct {
-    const char* text;
-    int seconds;  // -1: no time
-    // clang-format off
-  } rows[] = {
+  // seconds: -1: no time
+  // clang-format off
+  const struct { const char* text; int seconds; } rows[] = {
       {"9:05 PM", 21 * 3600 + 300}, {"9:05pM", 21 * 3600 + 300}, {"12:00 AM", 0}, {"12:00 PM", 43200},
       {"12:59 AM", 3540}, {"12:59 PM", 12 * 3600 + 3540}, {"11:00 am", 39600}, {"0:0 AM", 0},
       {"23:59", 86340}, {"0:00", 0}, {"15:45:30", 56730}, {" 6:30:05 am ", 6 * 3600 + 1805},
@@ -113,12 +108,8 @@ TEST_F(TextForms, TimeOfDay) {
   for (const auto& [m, text] : forms) EXPECT_EQ(FormatTimeForm(m), text) << m;
   EXPECT_EQ(Format24(15 * 60 + 45), "15:45");
   EXPECT_EQ(Format24(-55), "23:05");
-  const struct {
-    int from;
-    double add;
-    int result;
-    // clang-format off
-  } adds[] = {
+  // clang-format off
+  const struct { int from; double add; int result; } adds[] = {
       {23 * 60 + 30, 60, 30}, {0, 60 * 3.35, 201}, {0, 60 * 5.75, 345}, {0, 2.5, 2}, {0, 3.5, 4},
       {10, -20, 1430},        {1439, 1441, 0}};
   // clang-format on
@@ -156,12 +147,9 @@ TEST_F(TextForms, FileDates) {
 // without a year into the current year: 29 February becomes 28 February in a
 // year without it; a year given is never changed.
 TEST_F(TextForms, PersonDates) {
-  const struct {
-    const char* text;
-    int currentYear;
-    QDate date;  // null: refused
-    // clang-format off
-  } rows[] = {
+  // date: null: refused
+  // clang-format off
+  const struct { const char* text; int currentYear; QDate date; } rows[] = {
       {"Mar 28", 2026, QDate(2026, 3, 28)}, {"march 28", 2026, QDate(2026, 3, 28)},
       {"28 Mar", 2026, QDate(2026, 3, 28)}, {"Dec 05", 2026, QDate(2026, 12, 5)},
       {"Mar 28 2005", 2026, QDate(2005, 3, 28)}, {"3/28/2004", 2026, QDate(2004, 3, 28)},
@@ -182,12 +170,8 @@ TEST_F(TextForms, PersonDates) {
     ASSERT_EQ(v.has_value(), r.date.isValid());
     if (v) EXPECT_EQ(QDateFromValue(*v), r.date);
   }
-  const struct {
-    QDate date;
-    int year;
-    const char* text;
-    // clang-format off
-  } shown[] = {
+  // clang-format off
+  const struct { QDate date; int year; const char* text; } shown[] = {
       {QDate(2004, 2, 29), 2026, "Feb 28"}, {QDate(2004, 2, 29), 2028, "Feb 29"},
       {QDate(2004, 3, 1), 2026, "Mar 01"}, {QDate(2003, 2, 28), 2024, "Feb 28"},
       {QDate(2004, 10, 5), 2026, "Oct 05"}};
@@ -198,14 +182,9 @@ TEST_F(TextForms, PersonDates) {
 // tzone.txt: one space, the offset, blanks to the 15th character, the
 // daylight-saving hours, one space, a line end.
 TEST_F(TextForms, ZoneFile) {
-  const struct {
-    const char* offset;
-    const char* dst;
-    const char* bytes;
-    const char* readOffset;  // what reading the bytes back shows
-    const char* readDst;
-    // clang-format off
-  } rows[] = {
+  // readOffset: what reading the bytes back shows
+  // clang-format off
+  const struct { const char* offset; const char* dst; const char* bytes; const char* readOffset; const char* readDst; } rows[] = {
       {"3.35", "0", " 3.35          0 \r\n", "3.35", "0"},
       {"5.5", "0.5", " 5.5           0.5 \r\n", "5.5", "0.5"},
       {"-4.5", "1", "-4.5           1 \r\n", "-4.5", "1"},
@@ -224,12 +203,8 @@ TEST_F(TextForms, ZoneFile) {
     EXPECT_EQ(back.offset, r.readOffset);
     EXPECT_EQ(back.dstHours, r.readDst);
   }
-  const struct {
-    QByteArray bytes;
-    const char* offset;
-    const char* dst;
-    // clang-format off
-  } reads[] = {
+  // clang-format off
+  const struct { QByteArray bytes; const char* offset; const char* dst; } reads[] = {
       {"3.350,0.50", "3.35", "0.5"}, {"abc 2", "abc", "2"}, {"", "3", ""},
       {"  \r\n", "3", ""},           {" 7 ", "7", ""},      {"\xff\xfe 1", "\xff\xfe", "1"}};
   // clang-format on
