@@ -1,3 +1,7 @@
+// The command line: which arguments start the window (and with which data
+// folder), which print and end, and the messages and exit status of the
+// arguments it refuses.
+
 #include "app/commandline.h"
 
 #include <gtest/gtest.h>
@@ -7,86 +11,62 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "data/seams.h"
+
 namespace zv {
 namespace {
 
-// A folder that exists for the whole test program.
-const QString& Folder() {
-  static QTemporaryDir dir;
-  static const QString path = dir.path();
-  return path;
-}
-
-constexpr char kExisting[] = "<existing>";
+constexpr char kExisting[] = "<existing>";  // an empty folder that exists
 constexpr char kMissing[] = "/no/such/zorvane/folder";
-
-QString Expand(const char* text) {
-  return QString::fromLatin1(text) == QLatin1String(kExisting) ? Folder() : QString::fromLatin1(text);
-}
 
 QString Fails(const QString& what) {
   return "zorvane: " + what + ".\nTry 'zorvane --help' for more information.\n";
 }
 
 TEST(CommandLine, Outcome) {
+  const QTemporaryDir dir;
+  const auto expand = [&](const char* text) {
+    return QString(text) == kExisting ? dir.path() : QString(text);
+  };
   const QString missing = Fails("the data folder \"/no/such/zorvane/folder\" does not exist");
+  // err: empty when none; out: a pattern the output matches, empty for none;
+  // dataFolder: that of a window that starts.
   // clang-format off
-  const struct {
-    std::vector<const char*> args;  // after the program's name; kExisting stands for a real folder
-    const char* environment;        // ZORVANE_DATA_DIR, "" when unset
-    QString err;                    // empty: the window starts
-    const char* dataFolder;
-  } rows[] = {
-      {{}, "", {}, ""}, {{}, kExisting, {}, kExisting}, {{"--data-dir", kExisting}, "", {}, kExisting},
-      {{"--data-dir", kExisting}, kMissing, {}, kExisting},  // the option wins
-      {{"-platform", "offscreen", "-reverse"}, "", {}, ""},  // Qt's own options pass
-      {{"--bogus"}, "", Fails("Unknown option 'bogus'"), ""}, {{"-x"}, "", Fails("Unknown option 'x'"), ""},
-      {{"--data-dir"}, "", Fails("Missing value after '--data-dir'"), ""},
-      {{"--data-dir", kMissing}, "", missing, ""}, {{}, kMissing, missing, ""},
-      {{"extra"}, "", Fails("unexpected argument 'extra'"), ""}};
+  const struct { std::vector<const char*> args; const char* environment; int status; QString err; const char* out; const char* dataFolder; } rows[] = {
+      {{}, "", 0, {}, "", ""}, {{}, kExisting, 0, {}, "", kExisting}, {{"--data-dir", kExisting}, "", 0, {}, "", kExisting},
+      {{"--data-dir", kExisting}, kMissing, 0, {}, "", kExisting},  // the option wins
+      {{"-platform", "offscreen", "-reverse"}, "", 0, {}, "", ""},  // Qt's own options pass
+      {{"--bogus"}, "", 2, Fails("Unknown option 'bogus'"), "", ""}, {{"-x"}, "", 2, Fails("Unknown option 'x'"), "", ""},
+      {{"--data-dir"}, "", 2, Fails("Missing value after '--data-dir'"), "", ""},
+      {{"--data-dir", kMissing}, "", 2, missing, "", ""}, {{}, kMissing, 2, missing, "", ""},
+      {{"extra"}, "", 2, Fails("unexpected argument 'extra'"), "", ""},
+      {{"--update-dst-dates", "2027", "2028"}, kExisting, 2, Fails("unexpected argument '2028'"), "", ""},
+      {{"--update-dst-dates", "2027"}, kExisting, 1, "zorvane: The country file " + dir.path() + "/countries.txt does not exist, so no daylight saving dates were updated.\n", "", ""},
+      {{"--help"}, "", 0, {}, "^Usage: \\S+ \\[options\\] \\[YEAR\\]\\n.*\\n  --data-dir <folder>  Keep all data files", ""},
+      {{"-h"}, "", 0, {}, "^Usage: .*--version", ""}, {{"--help-all"}, "", 0, {}, "-platform <name>", ""},
+      {{"--version"}, "", 0, {}, "^zorvane \\d+\\.\\d+(\\.\\d+)?\\n$", ""}, {{"-v"}, "", 0, {}, "^zorvane \\d+\\.\\d+", ""}};
   // clang-format on
   for (const auto& r : rows) {
-    QStringList args{QStringLiteral("zorvane")};
-    for (const char* a : r.args) args << Expand(a);
+    QStringList args{"zorvane"};
+    for (const char* a : r.args) args << expand(a);
     SCOPED_TRACE(args.join(u' ').toStdString());
-    const CommandLineOutcome got = ReadCommandLine(args, Expand(r.environment));
-    EXPECT_EQ(got.startWindow, r.err.isEmpty());
-    EXPECT_EQ(got.exitStatus, r.err.isEmpty() ? 0 : 2);
-    EXPECT_EQ(got.err, r.err);
-    EXPECT_EQ(got.out, QString());
-    if (got.startWindow) EXPECT_EQ(got.dataFolder, Expand(r.dataFolder));
+    const CommandLineOutcome got = ReadCommandLine(args, expand(r.environment));
+    EXPECT_EQ(got.startWindow, r.status == 0 && !*r.out);
+    EXPECT_EQ(got.exitStatus, r.status);
+    EXPECT_EQ(got.err.toStdString(), r.err.toStdString());
+    const QRegularExpression out(r.out, QRegularExpression::DotMatchesEverythingOption);
+    EXPECT_TRUE(*r.out ? out.match(got.out).hasMatch() : got.out.isEmpty()) << got.out.toStdString();
+    if (got.startWindow) EXPECT_EQ(got.dataFolder, expand(r.dataFolder));
   }
-}
-
-TEST(CommandLine, RelativeDataFolderIsMadeAbsolute) {
+  SetDataFolder(QString());
+  // A relative data folder is made absolute.
   const QString cwd = QDir::currentPath();
-  ASSERT_TRUE(QDir::setCurrent(QFileInfo(Folder()).path()));
-  const CommandLineOutcome got = ReadCommandLine(
-      {QStringLiteral("zorvane"), QStringLiteral("--data-dir"), QFileInfo(Folder()).fileName()}, QString());
+  ASSERT_TRUE(QDir::setCurrent(QFileInfo(dir.path()).path()));
+  const CommandLineOutcome got =
+      ReadCommandLine({"zorvane", "--data-dir", QFileInfo(dir.path()).fileName()}, {});
   QDir::setCurrent(cwd);
   EXPECT_TRUE(got.startWindow);
-  EXPECT_EQ(got.dataFolder, Folder());
-}
-
-TEST(CommandLine, HelpAndVersionPrintAndEnd) {
-  struct Row {
-    const char* arg;
-    const char* pattern;
-  };
-  for (const Row& r :
-       {Row{"--help",
-            "^Usage: \\S+ \\[options\\] \\[YEAR\\]\\n.*\\n  --data-dir <folder>  Keep all data files"},
-        Row{"-h", "^Usage: .*--version"}, Row{"--help-all", "-platform <name>"},
-        Row{"--version", "^zorvane \\d+\\.\\d+(\\.\\d+)?\\n$"}, Row{"-v", "^zorvane \\d+\\.\\d+"}}) {
-    const CommandLineOutcome got =
-        ReadCommandLine({QStringLiteral("zorvane"), QString::fromLatin1(r.arg)}, QString());
-    EXPECT_FALSE(got.startWindow) << r.arg;
-    EXPECT_EQ(got.exitStatus, 0) << r.arg;
-    EXPECT_TRUE(got.err.isEmpty()) << r.arg;
-    const QRegularExpression re(QString::fromLatin1(r.pattern),
-                                QRegularExpression::DotMatchesEverythingOption);
-    EXPECT_TRUE(re.match(got.out).hasMatch()) << r.arg << ": " << got.out.toStdString();
-  }
+  EXPECT_EQ(got.dataFolder, dir.path());
 }
 
 }  // namespace
