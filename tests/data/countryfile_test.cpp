@@ -36,7 +36,8 @@ TEST(CountryFile, Fields) {
       {"#3/28/2004#", 38074}, {"#2004-03-28#", 38074}, {" #3/28/2004 6:00:00 PM#,x", 38074.75},
       {"#12:00:00 AM#", 0}, {"#6:00:00 AM#", 0.25}, {"#12/29/1899 6:00:00 AM#", -1.25},
       {"#2/30/2004#", std::nullopt}, {"#3/28/04#", std::nullopt}, {"3/28/2004", std::nullopt},
-      {"##", std::nullopt}, {"#3/28/2004", std::nullopt}, {"", std::nullopt}, {"#25:00#", std::nullopt}};
+      {"##", std::nullopt}, {"#3/28/2004", std::nullopt}, {"", std::nullopt}, {"#25:00#", std::nullopt},
+      {"#3/28/2004\r\n#", std::nullopt}};
   // clang-format on
   for (const auto& [field, value] : dates)
     EXPECT_EQ(FieldReader(QString::fromLatin1(field)).ReadDate(), value) << field;
@@ -62,6 +63,11 @@ TEST(CountryFile, ReadsEveryColumnLatin1AndRoundTrips) {
   EXPECT_EQ(t.at(3, kColName), "kept");  // extra records and entries are left alone
   EXPECT_EQ(t.dstStart[1], 38074);
   EXPECT_EQ(t.dstEnd[2], 38291);
+  CountryTable copy;
+  CopyEntries(t, copy, 2);
+  EXPECT_EQ(copy.text[1], t.text[1]);
+  EXPECT_EQ(copy.dstEnd[2], t.dstEnd[2]);
+  EXPECT_TRUE(copy.at(3, kColName).isEmpty());
   // The last record needs no line end.
   CountryTable c;
   EXPECT_TRUE(ReadCountriesText(FileWith(2).chopped(2), c, 2).complete);
