@@ -1,12 +1,13 @@
-// A year's daylight-saving columns computed from the computer's tz database
-// (for 2026 they are the shipped file's; for later years the clock's rule on
-// them gives the tz database's offset at 12:00 GMT of every day, but for the
-// days that one stretch cannot express), and the update of the country file
-// with them: which entries change, the entries that cannot be updated, the
-// file left untouched whenever the update cannot be whole, and the command
-// line's output and exit status.
-
-#include "data/dstupdate.h"
+// What the computer's time-zone database gives: the own-zone settings (the
+// normal offset and shift at a moment, at start-up with and without
+// tzone.txt, and matched settings following a change of shift while the
+// program runs), a year's daylight-saving columns (for 2026 the shipped
+// file's; for later years the clock's rule on them gives the tz database's
+// offset at 12:00 GMT of every day, but for the days that one stretch cannot
+// express), and the update of the country file with them: which entries
+// change, the entries that cannot be updated, the file left untouched
+// whenever the update cannot be whole, and the command line's output and
+// exit status.
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,8 @@
 
 #include "clock/gridcalc.h"
 #include "data/countryfile.h"
+#include "data/dstupdate.h"
+#include "data/ownzone.h"
 #include "data/savefile.h"
 #include "data/yearrule.h"
 #include "data/zonenames.h"
@@ -68,36 +71,11 @@ class DstFile : public ::testing::Test {
   QString Path() const { return data_.Path("countries.txt"); }
 };
 
-TEST_F(DstFile, For2027ChangesTheDstColumnsOnlyAndSavesWhole) {
-  data_.Write("countries.txt", ShippedBytes());
-  const DstFileUpdate r = UpdateDstFile(Path(), Path(), kEntryCount, 2027, now_);
-  ASSERT_TRUE(r.error.isEmpty()) << r.error.toStdString();
+// The shipped file with entries edited by hand, updated for 2027: only the
+// daylight-saving columns of entries with daylight saving change.
+TEST_F(DstFile, For2027ChangesTheDstColumnsOnlyAndNamesTheEntriesItCannotUpdate) {
   const CountryTable before = Read(ShippedBytes());
-  const CountryTable after = Read(data_.Read("countries.txt"));
-  EXPECT_TRUE(after == r.table);
-  QStringList lines;
-  for (const EntryChange& c : r.update.changes) lines << ChangeLine(r.table, c);
-  // clang-format off
-  for (const char* line : {"United Kingdom: 0,1,1,#3/28/2026#,#10/25/2026# -> 0,1,1,#3/27/2027#,#10/31/2027#",
-                           "New Zealand: 12,1,1,#9/26/2026#,#4/5/2026# -> 12,1,1,#9/25/2027#,#4/4/2027#",
-                           "United States (Eastern): -5,1,1,#3/7/2026#,#11/1/2026# -> -5,1,1,#3/13/2027#,#11/7/2027#"})
-    EXPECT_TRUE(lines.contains(line)) << line;
-  // clang-format on
-  EXPECT_TRUE(r.update.notUpdated.empty());
-  for (int n = 1; n <= kEntryCount; ++n) {
-    const bool changed = std::any_of(r.update.changes.begin(), r.update.changes.end(),
-                                     [n](const EntryChange& c) { return c.entry == n; });
-    // Only entries with daylight saving move; every other column stays.
-    EXPECT_EQ(changed, before.at(n, kColDstUsed) == "1") << n;
-    for (int c = kColLocation; c <= kColHistory; ++c) EXPECT_EQ(after.at(n, c), before.at(n, c));
-    EXPECT_EQ(after.at(n, kColName), before.at(n, kColName));
-  }
-  EXPECT_TRUE(data_.Read("countries.txt")
-                  .startsWith("Country TimeZone w/GMT DayLightSavingHrs  Jul 01  12:00 PM\r\n"));
-}
-
-TEST_F(DstFile, HandEditedEntriesAreUpdatedWhereTheyCanBeAndNamedWhereNot) {
-  CountryTable t = Read(ShippedBytes());
+  CountryTable t = before;
   const int uk = Row(t, "United Kingdom"), de = Row(t, "Germany"), nz = Row(t, "New Zealand");
   const int in = Row(t, "India");
   t.at(uk, kColMapName) = "xx";               // no zone: listed, untouched
@@ -107,18 +85,31 @@ TEST_F(DstFile, HandEditedEntriesAreUpdatedWhereTheyCanBeAndNamedWhereNot) {
   t.at(in, kColHistory) = "Edited by hand.";  // kept
   data_.Write("countries.txt", test::CountriesBytes(t));
   const DstFileUpdate r = UpdateDstFile(Path(), Path(), kEntryCount, 2027, now_);
-  ASSERT_TRUE(r.error.isEmpty());
+  ASSERT_TRUE(r.error.isEmpty()) << r.error.toStdString();
   const CountryTable after = Read(data_.Read("countries.txt"));
+  EXPECT_TRUE(after == r.table);
+  EXPECT_TRUE(data_.Read("countries.txt")
+                  .startsWith("Country TimeZone w/GMT DayLightSavingHrs  Jul 01  12:00 PM\r\n"));
+  QStringList lines;
+  for (const EntryChange& c : r.update.changes) lines << ChangeLine(r.table, c);
+  // clang-format off
+  for (const char* line : {"Deutschland: 1,1,1,#3/28/2026#,#10/25/2026# -> 1,1,1,#3/27/2027#,#10/31/2027#",
+                           "New Zealand: 12,1,1,#12:00:00 AM#,#12:00:00 AM# -> 12,1,1,#9/25/2027#,#4/4/2027#",
+                           "United States (Eastern): -5,1,1,#3/7/2026#,#11/1/2026# -> -5,1,1,#3/13/2027#,#11/7/2027#"})
+    EXPECT_TRUE(lines.contains(line)) << line;
+  // clang-format on
   EXPECT_EQ(r.update.notUpdated, (std::vector<int>{in, uk}));
   EXPECT_EQ(NotUpdatedText(after, r.update.notUpdated),
             "Entries not updated, no time zone known for their map picture name: India (empty), United "
             "Kingdom (xx).");
-  EXPECT_EQ(after.at(in, kColHistory), "Edited by hand.");
-  EXPECT_EQ(after.at(de, kColName), "Deutschland");
-  const QString dates = QStringList{FormatFileDate(after.dstStart[uk]), FormatFileDate(after.dstStart[de]),
-                                    FormatFileDate(after.dstStart[nz]), FormatFileDate(after.dstEnd[nz])}
-                            .join(u' ');
-  EXPECT_EQ(dates, "3/28/2026 3/27/2027 9/25/2027 4/4/2027");
+  for (int n = 1; n <= kEntryCount; ++n) {
+    const bool changed = std::any_of(r.update.changes.begin(), r.update.changes.end(),
+                                     [n](const EntryChange& c) { return c.entry == n; });
+    EXPECT_EQ(changed, before.at(n, kColDstUsed) == "1" && n != uk && n != in) << n;
+    for (int c = kColName; c <= kColHistory; ++c)
+      if (c < kColDstHours || c > kColDstUsed) EXPECT_EQ(after.at(n, c), t.at(n, c));
+    if (!changed) EXPECT_EQ(ColumnsOf(after, n), ColumnsOf(t, n));
+  }
 }
 
 // Every way the update cannot be whole: the file is left as it was and the
@@ -266,6 +257,71 @@ TEST(YearColumns, From2027To2030AgreeWithTheTzDatabaseEveryDayButTheKnownMisses)
     EXPECT_TRUE(expected.count({map, day}))
         << map.toStdString() << " " << day.toString(Qt::ISODate).toStdString();
   EXPECT_EQ(found.size(), expected.size());
+}
+
+// A zone by id; "" for a computer whose zone is not known.
+QTimeZone Zone(const char* id) { return *id ? QTimeZone(QByteArray(id)) : QTimeZone(); }
+
+QDateTime Utc(int y, int m, int d, int h = 12, int min = 0) {
+  return QDateTime(QDate(y, m, d), QTime(h, min), QTimeZone::utc());
+}
+
+// The offset and the shift as "offset/shift", "-" for none.
+std::string Text(const std::optional<ZoneTexts>& z) {
+  return z ? (z->offset + u'/' + z->dstHours).toStdString() : "-";
+}
+
+// Clocks go forward at 01:00 GMT on 28 March 2027. Irish winter time is a
+// negative shift in the tz database; counted as the country table counts it,
+// GMT is normal and summer the shift.
+TEST(OwnZone, TheComputersNormalOffsetAndShiftInForce) {
+  // clang-format off
+  const struct { const char* zone; QDateTime at; const char* texts; } rows[] = {
+      {"Europe/Berlin", Utc(2027, 1, 15), "1/0"}, {"Europe/Berlin", Utc(2027, 7, 15), "1/1"},
+      {"Europe/Berlin", Utc(2027, 3, 28, 0, 59), "1/0"}, {"Europe/Berlin", Utc(2027, 3, 28, 1, 0), "1/1"},
+      {"Asia/Kolkata", Utc(2027, 7, 1), "5.5/0"}, {"Asia/Kathmandu", Utc(2027, 7, 1), "5.75/0"},
+      {"America/St_Johns", Utc(2027, 7, 1), "-3.5/1"}, {"Australia/Sydney", Utc(2027, 7, 1), "10/0"},
+      {"Australia/Sydney", Utc(2027, 1, 15), "10/1"}, {"Europe/Dublin", Utc(2027, 1, 15), "0/0"},
+      {"Europe/Dublin", Utc(2027, 7, 15), "0/1"}, {"", Utc(2027, 7, 1), "-"}};
+  // clang-format on
+  for (const auto& r : rows) EXPECT_EQ(Text(ComputerZoneTexts(Zone(r.zone), r.at)), r.texts) << r.zone;
+}
+
+TEST(OwnZone, AtStartUpFollowsTheComputerOnlyWhereItMatched) {
+  const QDateTime jan = Utc(2027, 1, 15), jul = Utc(2027, 7, 15);
+  const std::optional<ZoneTexts> none;
+  // clang-format off
+  const struct { const char* what; const char* zone; std::optional<ZoneTexts> saved; QDateTime savedAt, now; const char* texts; } rows[] = {
+      {"first start in July", "Europe/Berlin", none, {}, jul, "1/1"},
+      {"first start in January", "Europe/Berlin", none, {}, jan, "1/0"},
+      {"first start, zone unknown", "", none, {}, jul, "3/"},
+      {"saved in winter as the computer's: summer now", "Europe/Berlin", ZoneTexts{"1", "0"}, jan, jul, "1/1"},
+      {"saved in summer as the computer's: winter now", "Europe/Berlin", ZoneTexts{"1", "1"}, jul, jan, "1/0"},
+      {"saved in winter with a shift the computer had not", "Europe/Berlin", ZoneTexts{"1", "1"}, jan, jul, "1/1"},
+      {"saved another offset", "Europe/Berlin", ZoneTexts{"2", "0"}, jan, jul, "2/0"},
+      {"computer at +5:30, saved offset 3", "Asia/Kolkata", ZoneTexts{"3", "0"}, jan, jul, "3/0"},
+      {"saved letters", "Europe/Berlin", ZoneTexts{"abc", "0"}, jan, jul, "abc/0"},
+      {"saved, zone unknown", "", ZoneTexts{"1", "0"}, jan, jul, "1/0"},
+      {"saved, time of saving unknown", "Europe/Berlin", ZoneTexts{"1", "0"}, {}, jul, "1/0"}};
+  // clang-format on
+  for (const auto& r : rows)
+    EXPECT_EQ(Text(StartUpZoneTexts(r.saved, r.savedAt, Zone(r.zone), r.now)), r.texts) << r.what;
+}
+
+TEST(OwnZone, MatchedSettingsFollowTheComputersShiftWhileRunning) {
+  const QDateTime before = Utc(2027, 3, 28, 0, 59), now = Utc(2027, 3, 28, 1, 0);
+  // clang-format off
+  const struct { const char* what; const char* zone; const char* offset; const char* dst; QDateTime before, now; const char* texts; } rows[] = {
+      {"matched, summer time begins", "Europe/Berlin", "1", "0", before, now, "1/1"},
+      {"matched, summer time ends", "Europe/Berlin", "1", "1", Utc(2027, 10, 31, 0, 59), Utc(2027, 10, 31, 1, 0), "1/0"},
+      {"matched, empty shift field", "Europe/Berlin", "1", "", before, now, "1/1"},
+      {"matched, no change", "Europe/Berlin", "1", "0", Utc(2027, 3, 28, 0, 58), before, "-"},
+      {"the user's own shift", "Europe/Berlin", "1", "1", before, now, "-"},
+      {"the user's own offset", "Europe/Berlin", "3", "0", before, now, "-"},
+      {"zone unknown", "", "1", "0", before, now, "-"}};
+  // clang-format on
+  for (const auto& r : rows)
+    EXPECT_EQ(Text(FollowComputerZone(r.offset, r.dst, Zone(r.zone), r.before, r.now)), r.texts) << r.what;
 }
 
 }  // namespace
