@@ -27,8 +27,8 @@ QString FileWith(int count, int bad = 0, const QString& badRecord = {}) {
 }
 
 TEST(CountryFile, Fields) {
-  FieldReader r(QStringLiteral("  a,\"b,c\" junk,,d\r\n\r\n\te \r\nf,\r\n\"x\ny\",last"));
-  for (const char* field : {"a", "b,c", "", "d", "", "e ", "f", "", "x\ny", "last"})
+  FieldReader r(QStringLiteral("  a,\"b,c\" junk,,d\r\n\r\n\te \r\nf,\r\ng\rh\ni\n\"x\ny\",last"));
+  for (const char* field : {"a", "b,c", "", "d", "", "e ", "f", "", "g", "h", "i", "x\ny", "last"})
     EXPECT_EQ(r.ReadText(), field);
   EXPECT_FALSE(r.ReadText().has_value());
   // clang-format off
