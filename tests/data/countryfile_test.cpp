@@ -86,7 +86,7 @@ TEST(CountryFile, ReadStopsPartWay) {
   // daylight-saving used "1" in the start date field. `message` is the part
   // of the message that names the place.
   // clang-format off
-  const struct { QString text; int entriesRead, stopEntry, stopField; ReadStop stop; const char* found; const char* message; } rows[] = {
+  const struct { QString text; int entriesRead, stopEntry, stopField; ReadStop stop; QString found, message; } rows[] = {
       {FileWith(200, 100, Record("Bad", "#2/30/2004#")), 99, 100, 5, ReadStop::kNoDate, "#2/30/2004#",
        "Reading stopped at entry 100 (\"Bad\"), field 5 (daylight-saving start date): \"#2/30/2004#\" is not a date between # signs."},
       {FileWith(200, 2, Record("Korea, South")), 1, 2, 5, ReadStop::kNoDate, "1",
@@ -98,17 +98,20 @@ TEST(CountryFile, ReadStopsPartWay) {
        "Reading stopped at entry 2 (\"Last\"), field 12 (map picture name): the file ends there."},
       {FileWith(1) + "Last,1", 1, 2, 3, ReadStop::kEndOfFile, "",
        "Reading stopped at entry 2 (\"Last\"), field 3 (daylight-saving hours): the file ends there."},
+      // Names and texts are cut to 40 characters in the message.
+      {FileWith(1, 1, Record(QString(45, u'n'), "#" + QString(45, u'd') + "#")), 0, 1, 5, ReadStop::kNoDate, "#" + QString(45, u'd') + "#",
+       "Reading stopped at entry 1 (\"" + QString(40, u'n') + "\"), field 5 (daylight-saving start date): \"#" + QString(39, u'd') + "\" is"},
       {"Title\r\n", 0, 0, 2, ReadStop::kEndOfFile, "", "Reading stopped in the three header lines: the file ends there."}};
   // clang-format on
   for (const auto& r : rows) {
-    SCOPED_TRACE(r.message);
+    SCOPED_TRACE(r.message.toStdString());
     CountryTable t;
     t.at(r.stopEntry + 1, kColName) = "kept";
     const ReadResult got = ReadCountriesText(r.text, t, kEntryCount);
     EXPECT_FALSE(got.complete);
     EXPECT_TRUE(ReadInPart(got));
     EXPECT_EQ(std::tuple(got.entriesRead, got.stopEntry, got.stopField, got.stop, got.found),
-              std::tuple(r.entriesRead, r.stopEntry, r.stopField, r.stop, QString(r.found)));
+              std::tuple(r.entriesRead, r.stopEntry, r.stopField, r.stop, r.found));
     EXPECT_EQ(t.at(r.stopEntry + 1, kColName), "kept");
     const QString m = PartialReadMessage(got, t);
     EXPECT_TRUE(m.startsWith(QStringLiteral("countries.txt could be read only in part. ") + r.message))

@@ -276,7 +276,8 @@ TEST(OwnZone, TheComputersNormalOffsetAndShiftInForce) {
       {"Asia/Kolkata", Utc(2027, 7, 1), "5.5/0"}, {"Asia/Kathmandu", Utc(2027, 7, 1), "5.75/0"},
       {"America/St_Johns", Utc(2027, 7, 1), "-3.5/1"}, {"Australia/Sydney", Utc(2027, 7, 1), "10/0"},
       {"Australia/Sydney", Utc(2027, 1, 15), "10/1"}, {"Europe/Dublin", Utc(2027, 1, 15), "0/0"},
-      {"Europe/Dublin", Utc(2027, 7, 15), "0/1"}, {"", Utc(2027, 7, 1), "-"}};
+      {"Europe/Dublin", Utc(2027, 7, 15), "0/1"}, {"", Utc(2027, 7, 1), "-"},
+      {"Europe/Berlin", QDateTime(), "-"}};
   // clang-format on
   for (const auto& r : rows) EXPECT_EQ(Text(ComputerZoneTexts(Zone(r.zone), r.at)), r.texts) << r.zone;
 }
