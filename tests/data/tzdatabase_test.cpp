@@ -62,17 +62,11 @@ TEST(DstUpdate, DatesYearIsTheEarliestOfAnEntryWithAZoneAndARule) {
   }
 }
 
-class DstFile : public ::testing::Test {
- protected:
-  void TearDown() override { test::FailWritesAfter(-1); }
-  test::DataFolder data_;
-  const QDateTime now_{QDate(2027, 7, 1), QTime(12, 0)};
-  QString Path() const { return data_.Path("countries.txt"); }
-};
-
 // The shipped file with entries edited by hand, updated for 2027: only the
 // daylight-saving columns of entries with daylight saving change.
-TEST_F(DstFile, For2027ChangesTheDstColumnsOnlyAndNamesTheEntriesItCannotUpdate) {
+TEST(DstUpdate, For2027ChangesTheDstColumnsOnlyAndNamesTheEntriesItCannotUpdate) {
+  const test::DataFolder data;
+  const QString path = data.Path("countries.txt");
   const CountryTable before = Read(ShippedBytes());
   CountryTable t = before;
   const int uk = Row(t, "United Kingdom"), de = Row(t, "Germany"), nz = Row(t, "New Zealand");
@@ -82,12 +76,13 @@ TEST_F(DstFile, For2027ChangesTheDstColumnsOnlyAndNamesTheEntriesItCannotUpdate)
   t.dstStart[nz] = t.dstEnd[nz] = 0;          // dates cleared: filled again
   t.at(in, kColMapName) = "";                 // empty map name: listed
   t.at(in, kColHistory) = "Edited by hand.";  // kept
-  data_.Write("countries.txt", test::CountriesBytes(t));
-  const DstFileUpdate r = UpdateDstFile(Path(), Path(), kEntryCount, 2027, now_);
+  data.Write("countries.txt", test::CountriesBytes(t));
+  const DstFileUpdate r =
+      UpdateDstFile(path, path, kEntryCount, 2027, QDateTime(QDate(2027, 7, 1), QTime(12, 0)));
   ASSERT_TRUE(r.error.isEmpty()) << r.error.toStdString();
-  const CountryTable after = Read(data_.Read("countries.txt"));
+  const CountryTable after = Read(data.Read("countries.txt"));
   EXPECT_TRUE(after == r.table);
-  EXPECT_TRUE(data_.Read("countries.txt")
+  EXPECT_TRUE(data.Read("countries.txt")
                   .startsWith("Country TimeZone w/GMT DayLightSavingHrs  Jul 01  12:00 PM\r\n"));
   QStringList lines;
   for (const EntryChange& c : r.update.changes) lines << ChangeLine(r.table, c);
@@ -111,28 +106,6 @@ TEST_F(DstFile, For2027ChangesTheDstColumnsOnlyAndNamesTheEntriesItCannotUpdate)
   }
 }
 
-// Every way the update cannot be whole: the file is left as it was and the
-// message says why (the system's own reason follows, in the user's language).
-TEST_F(DstFile, WhenTheUpdateCannotBeWholeTheFileIsUntouched) {
-  // clang-format off
-  const struct { const char* what; QByteArray (*bytes)(); qint64 failWriteAfter; const char* messageStart; } rows[] = {
-      {"missing", nullptr, -1, "The country file %1 does not exist, so no daylight saving dates were updated."},
-      {"read in part", [] { return ShippedBytes().left(ShippedBytes().size() / 2); }, -1, "The country file %1 could be read only as far as entry 1"},
-      {"disk full", ShippedBytes, 100, "The country file %1 could not be saved: "}};
-  // clang-format on
-  for (const auto& f : rows) {
-    SCOPED_TRACE(f.what);
-    QFile::remove(Path());
-    if (f.bytes) data_.Write("countries.txt", f.bytes());
-    test::FailWritesAfter(f.failWriteAfter);
-    const DstFileUpdate r = UpdateDstFile(Path(), Path(), kEntryCount, 2027, now_);
-    test::FailWritesAfter(-1);
-    EXPECT_TRUE(r.error.startsWith(QString::fromLatin1(f.messageStart).arg(Path()))) << r.error.toStdString();
-    EXPECT_EQ(data_.Exists("countries.txt"), f.bytes != nullptr);
-    if (f.bytes) EXPECT_EQ(data_.Read("countries.txt"), f.bytes());
-  }
-}
-
 TEST(DstMessages, OfferAndResultTexts) {
   EXPECT_EQ(DstOfferText(2026, 2027),
             "The daylight saving dates in use are those of 2026. Update them for 2027 from this computer's "
@@ -151,30 +124,38 @@ TEST(DstMessages, OfferAndResultTexts) {
                                          "their map picture name: Atlantis (at-lantis).");
 }
 
-// The command line: its output, messages and exit status. The clock says
-// 2026, the year of the shipped dates: by default nothing changes, and the
-// file keeps its bytes, title included.
-TEST(DstCommand, PrintsOneLinePerChangeAndExitsWithTheStatus) {
+// The command: its output, messages and exit status. The clock says 2026,
+// the year of the shipped dates: by default nothing changes, and the file
+// keeps its bytes, title included. Whenever the update cannot be whole, the
+// file is left as it was and the message says why (the system's own reason
+// follows, in the user's language).
+TEST(DstUpdate, CommandPrintsOneLinePerChangeAndExitsWithTheStatus) {
   const test::FixedClock clock(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
   SetClock(&clock);
+  const auto half = [] { return ShippedBytes().left(ShippedBytes().size() / 2); };
   // clang-format off
-  const struct { const char* what; bool withFile; const char* year; int status; const char* outLine; const char* err; bool fileChanges; } rows[] = {
-      {"a later year", true, "2027", 0, "United Kingdom: 0,1,1,#3/28/2026#,#10/25/2026# -> 0,1,1,#3/27/2027#,#10/31/2027#\n", "", true},
-      {"this year by default", true, "", 0, "", "", false},
-      {"letters", true, "abc", 2, "", "zorvane: \"abc\" is not a year from 1900 to 9999.\n", false},
-      {"trailing letters", true, "2027x", 2, "", "is not a year", false}, {"too early", true, "1899", 2, "", "is not a year", false},
-      {"no file", false, "2027", 1, "", "does not exist", false}};
+  const struct { QByteArray (*bytes)(); qint64 failWriteAfter; const char* year; int status; const char* outLine; const char* err; } rows[] = {
+      {ShippedBytes, -1, "2027", 0, "United Kingdom: 0,1,1,#3/28/2026#,#10/25/2026# -> 0,1,1,#3/27/2027#,#10/31/2027#\n", ""},
+      {ShippedBytes, -1, "", 0, "", ""}, {ShippedBytes, -1, "abc", 2, "", "zorvane: \"abc\" is not a year from 1900 to 9999.\n"},
+      {ShippedBytes, -1, "2027x", 2, "", "is not a year"}, {ShippedBytes, -1, "1899", 2, "", "is not a year"},
+      {nullptr, -1, "2027", 1, "", "zorvane: The country file %1 does not exist, so no daylight saving dates were updated.\n"},
+      {half, -1, "2027", 1, "", "zorvane: The country file %1 could be read only as far as entry 1"},
+      {ShippedBytes, 100, "2027", 1, "", "zorvane: The country file %1 could not be saved: "}};
   // clang-format on
   for (const auto& c : rows) {
-    SCOPED_TRACE(c.what);
-    test::DataFolder data;
-    if (c.withFile) data.Write("countries.txt", ShippedBytes());
+    SCOPED_TRACE(std::string(c.year) + " " + c.err);
+    const test::DataFolder data;
+    if (c.bytes) data.Write("countries.txt", c.bytes());
     QString out, err;
     QTextStream outStream(&out), errStream(&err);
-    EXPECT_EQ(RunUpdateDstDates(QString::fromLatin1(c.year), outStream, errStream), c.status);
+    test::FailWritesAfter(c.failWriteAfter);
+    EXPECT_EQ(RunUpdateDstDates(c.year, outStream, errStream), c.status);
+    test::FailWritesAfter(-1);
     EXPECT_TRUE(*c.outLine ? out.contains(c.outLine) : out.isEmpty()) << out.toStdString();
-    EXPECT_TRUE(*c.err ? err.contains(c.err) : err.isEmpty()) << err.toStdString();
-    if (c.withFile) EXPECT_EQ(data.Read("countries.txt") != ShippedBytes(), c.fileChanges);
+    const QString expectedErr = QString(c.err).replace("%1", data.Path("countries.txt"));
+    EXPECT_TRUE(*c.err ? err.contains(expectedErr) : err.isEmpty()) << err.toStdString();
+    EXPECT_EQ(data.Exists("countries.txt"), c.bytes != nullptr);
+    if (c.bytes) EXPECT_EQ(data.Read("countries.txt") == c.bytes(), c.status != 0 || !*c.year);  // untouched
     // One line per changed entry, each naming the old and the new columns.
     for (const QString& line : out.split(u'\n', Qt::SkipEmptyParts)) EXPECT_TRUE(line.contains(" -> "));
   }
