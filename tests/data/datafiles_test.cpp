@@ -254,27 +254,21 @@ TEST(DataFolders, ChoiceFollowsTheRule) {
   }
 }
 
+// A file or folder (here the Maps folder) is read from the user's folder
+// when it is there, else from the shipped one when that has it.
 TEST(DataFolders, TheUsersCopyIsReadFirst) {
   // clang-format off
-  const struct { const char* name; bool userCopy, shippedCopy, oneFolder; const char* from; } rows[] = {
-      {"countries.txt", true, true, false, "home"}, {"countries.txt", false, true, false, "share"},
-      {"countries.txt", false, false, false, "home"}, {"countries.txt", false, true, true, "home"},
-      {"Maps", false, true, false, "share"}, {"Maps", true, true, false, "home"},
-      {"tzone.txt", false, false, false, "home"}, {"highlight.txt", true, false, false, "home"}};
+  const struct { bool userCopy, shippedCopy, shippedFolder; const char* from; } rows[] = {
+      {true, true, true, "home"}, {false, true, true, "share"}, {false, false, true, "home"},
+      {false, true, false, "home"}, {true, false, true, "home"}};
   // clang-format on
   for (const auto& c : rows) {
-    SCOPED_TRACE(std::string(c.name) + (c.userCopy ? " mine" : "") + (c.shippedCopy ? " shipped" : ""));
     Tree t;
-    for (const char* folder : {c.userCopy ? "home" : "", c.shippedCopy ? "share" : ""}) {
-      if (!*folder) continue;
-      const QString path = QDir(t.Make(folder)).filePath(c.name);
-      if (QString(c.name) == "Maps")
-        QDir().mkpath(path);
-      else
-        QFile(path).open(QIODevice::WriteOnly);
-    }
-    const DataFolders folders{t.Folder("home"), c.oneFolder ? QString() : t.Folder("share")};
-    EXPECT_EQ(ReadPathIn(folders, c.name), QDir(t.Folder(c.from)).filePath(c.name));
+    if (c.userCopy) QDir().mkpath(QDir(t.Make("home")).filePath("Maps"));
+    if (c.shippedCopy) QDir().mkpath(QDir(t.Make("share")).filePath("Maps"));
+    const DataFolders folders{t.Folder("home"), c.shippedFolder ? t.Folder("share") : QString()};
+    EXPECT_EQ(ReadPathIn(folders, "Maps"), QDir(t.Folder(c.from)).filePath("Maps"))
+        << c.userCopy << c.shippedCopy;
   }
 }
 
