@@ -15,11 +15,7 @@ namespace {
 // Compared as "H:MM" texts so that a reading one minute off is plainly seen.
 TEST(Sun, ReadingsToTheMinute) {
   // clang-format off
-  const struct {
-    double lat, lon, zone;
-    const char* sunrise;
-    const char* sunset;
-  } rows[] = {
+  const struct { double lat, lon, zone; const char* sunrise; const char* sunset; } rows[] = {
       {0, 0, 0, "5:59", "18:07"}, {51.5, 0, 0, "8:05", "16:01"}, {40, -74, 0, "12:17", "21:41"},
       {-33.9, 151.2, 0, "18:47", "9:10"}, {60, -180, 0, "21:02", "3:04"}, {70, 20, 0, "10:43", "10:43"},
       {-70, 20, 0, "22:43", "22:43"}, {90, 0, 0, "12:03", "12:03"}, {-90, 0, 0, "0:03", "0:03"},
@@ -54,12 +50,8 @@ TEST(Sun, ReadingsToTheMinute) {
 TEST(Sun, CaptionsAndFixedTexts) {
   if (!test::UseDecimalCommaLocale()) GTEST_SKIP() << "no de_DE locale (scripts/setup.sh generates it)";
   // clang-format off
-  const struct {
-    double value;
-    int width;
-    const char* text;
-    double after;  // the value, rounded to the decimals shown
-  } fixed[] = {
+  // after: the value, rounded to the decimals shown
+  const struct { double value; int width; const char* text; double after; } fixed[] = {
       {0.3, 1, " 0.30", 0.3}, {51.5, 1, "51.50", 51.5}, {5, 1, "5.00", 5}, {0, 1, "0.00", 0},
       {0.125, 1, " 0.12", 0.12}, {0.375, 1, " 0.38", 0.38}, {0.456, 1, " 0.46", 0.46},
       {-3.14159, 6, "     -3.14", -3.14}, {1234.5, 1, "1234.50", 1234.5}, {-0.25, 1, " -0.25", -0.25},
