@@ -114,7 +114,7 @@ TEST(DataFiles, OnlyRegularFilesAndTrustedLinksAreWritten) {
               r.kind == 'l' && QFileInfo::exists(target) ? QFileInfo(target).canonicalFilePath() : path);
     EXPECT_EQ(QFileInfo(path).isSymLink(), r.kind == 'l');                       // a link stays a link
     EXPECT_EQ(d.Read("target.txt"), *r.refusal || r.kind != 'l' ? kOld : kNew);  // never written through
-    if (!*r.refusal) EXPECT_EQ(test::ReadFileBytes(path), kNew);
+    EXPECT_TRUE(*r.refusal || test::ReadFileBytes(path) == kNew);
     EXPECT_TRUE(QDir(d.Root()).entryList({"*zorvane-save*"}, QDir::AllEntries | QDir::Hidden).isEmpty());
   }
 }

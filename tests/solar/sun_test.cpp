@@ -12,6 +12,8 @@
 namespace zv {
 namespace {
 
+const bool kCommaLocale = test::RunUnderDecimalCommaLocale();
+
 // Compared as "H:MM" texts so that a reading one minute off is plainly seen.
 TEST(Sun, ReadingsToTheMinute) {
   // clang-format off
@@ -48,7 +50,7 @@ TEST(Sun, ReadingsToTheMinute) {
 }
 
 TEST(Sun, CaptionsAndFixedTexts) {
-  if (!test::UseDecimalCommaLocale()) GTEST_SKIP() << "no de_DE locale (scripts/setup.sh generates it)";
+  if (!test::DecimalCommaInForce()) GTEST_SKIP() << "no de_DE locale (scripts/setup.sh generates it)";
   // clang-format off
   // after: the value, rounded to the decimals shown
   const struct { double value; int width; const char* text; double after; } fixed[] = {

@@ -54,10 +54,21 @@ int ClockOffsetMinutes(const CountryTable& t, int n, const QDate& d) {
   return static_cast<int>(RoundHalfEven(hours * 60));
 }
 
-bool UseDecimalCommaLocale() {
-  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8"})
-    if (std::setlocale(LC_ALL, name)) return true;
-  return false;
+bool RunUnderDecimalCommaLocale() {
+  class CommaLocale : public ::testing::Environment {
+    void SetUp() override {
+      for (const char* name : {"de_DE.UTF-8", "de_DE.utf8"})
+        if (std::setlocale(LC_ALL, name)) return;
+    }
+  };
+  ::testing::AddGlobalTestEnvironment(new CommaLocale);
+  return true;
+}
+
+bool DecimalCommaInForce() {
+  char buf[8];
+  std::snprintf(buf, sizeof buf, "%.1f", 0.5);
+  return buf[1] == ',';
 }
 
 QByteArray ReadFileBytes(const QString& path) {

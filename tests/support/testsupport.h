@@ -63,10 +63,13 @@ QByteArray ReadFileBytes(const QString& path);
 // Runs every test of the program; fails a run with skipped tests in CI.
 int RunAllTests(int& argc, char** argv);
 
-// Switches the C library to a locale that writes decimals with a comma
-// (de_DE) for the rest of the program, so that number texts are checked
-// under it in every run; false when the system has no such locale.
-bool UseDecimalCommaLocale();
+// Has the tests of the program run under a locale of the C library that
+// writes decimals with a comma (de_DE), so that number texts are checked
+// under it in every run: it is switched to before the first test (Qt sets
+// the user's locale as the program starts). Call at namespace scope.
+bool RunUnderDecimalCommaLocale();
+// Whether the C library now writes decimals with a comma.
+bool DecimalCommaInForce();
 
 // A file of the source tree, by its path from the top.
 QString SourcePath(const QString& relative);
