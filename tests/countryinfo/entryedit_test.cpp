@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "data/countryfile.h"
 #include "support/testsupport.h"
 
@@ -9,75 +11,68 @@ namespace zv {
 namespace {
 
 const QString kSedilla = QString::fromUtf8("\u00b8");  // what "," and ";" become
+template <typename... T>
+using Rows = std::initializer_list<std::tuple<T...>>;
 
 EntryBoxes Boxes() {
   EntryBoxes b;
   b.text[kBoxName] = QStringLiteral("Pakistan");
   b.text[kBoxDstStart] = QStringLiteral("Mar 28");
   b.text[kBoxDstEnd] = QStringLiteral("Oct 05");
-  b.checkState = 1;
   return b;
 }
 
 // Rows 1 .. 230 are taken, the dates into the current year; ticked and not
 // ticked write 1 and 0, the greyed state keeps what the row held.
 TEST(CommitEntry, RowsDatesAndCheckState) {
-  const struct {
-    int row, state;
-    const char* before;
-    const char* after;  // nullptr: refused
-  } rows[] = {{0, 1, "", nullptr}, {CountryTable::kRows, 1, "", nullptr},
-              {1, 0, "1", "0"},    {CountryTable::kRows - 1, 1, "0", "1"},
-              {5, 2, "7", "7"},    {5, 2, "-1", "-1"}};
-  for (const auto& r : rows) {
-    SCOPED_TRACE(r.row);
+  for (auto [row, state, before, after] :
+       Rows<int, int, const char*, const char*>{{0, 1, "", nullptr},
+                                                {CountryTable::kRows, 1, "", nullptr},
+                                                {1, 0, "1", "0"},
+                                                {CountryTable::kRows - 1, 1, "0", "1"},
+                                                {5, 2, "7", "7"},
+                                                {5, 2, "-1", "-1"}}) {
+    SCOPED_TRACE(row);
     CountryTable t;
-    t.at(r.row % CountryTable::kRows, kColDstUsed) = QString::fromLatin1(r.before);
-    const CountryTable before = t;
+    t.at(row % CountryTable::kRows, kColDstUsed) = QString::fromLatin1(before);
+    const CountryTable unchanged = t;
     EntryBoxes b = Boxes();
-    b.checkState = r.state;
-    const auto e = CommitEntry(b, 2026, t, r.row);
-    ASSERT_EQ(!e, r.after != nullptr);
+    b.checkState = state;
+    const auto e = CommitEntry(b, 2026, t, row);
+    ASSERT_EQ(!e, after != nullptr);
     if (e) {
       EXPECT_EQ(e->message, "No entry is shown.");
-      EXPECT_EQ(t, before);
+      EXPECT_EQ(t, unchanged);
       continue;
     }
-    EXPECT_EQ(t.at(r.row, kColDstUsed), r.after);
-    EXPECT_EQ(FormatFileDate(t.dstStart[r.row]) + FormatFileDate(t.dstEnd[r.row]), "3/28/202610/5/2026");
-    EXPECT_EQ(t.at(r.row, kColName), "Pakistan");
+    EXPECT_EQ(t.at(row, kColDstUsed), after);
+    EXPECT_EQ(FormatFileDate(t.dstStart[row]) + FormatFileDate(t.dstEnd[row]), "3/28/202610/5/2026");
+    EXPECT_EQ(t.at(row, kColName), "Pakistan");
   }
 }
 
 TEST(CommitEntry, NoDateOrALeadingQuoteNamesTheBoxAndChangesNothing) {
-  const struct {
-    int box;
-    const char* text;
-    const char* message;  // empty: not checked
-  } rows[] = {{kBoxDstStart, "Marchish",
-               "The box \"from\" holds no date (\"Marchish\"). Enter a date such as Mar 28. The entry was "
-               "not taken and its dates are unchanged."},
-              {kBoxCapital, " \"Q\"",
-               "The box \"Capital\" begins with a double quote, which the country file cannot keep at the "
-               "start of a field. The entry was not taken."},
-              {kBoxDstStart, "Mar 32", ""},
-              {kBoxDstEnd, "", ""},
-              {kBoxName, "\"Q", ""},
-              {kBoxOffset, "\"5", ""},
-              {kBoxDstHours, "\"1", ""},
-              {kBoxHistory, "\t\"Q", ""}};
-  for (const auto& r : rows) {
-    SCOPED_TRACE(r.text);
+  for (auto [box, text, message] : Rows<int, const char*, const char*>{
+           {kBoxDstStart, "Marchish",
+            "The box \"from\" holds no date (\"Marchish\"). Enter a date such as Mar 28. The entry was not "
+            "taken and its dates are unchanged."},
+           {kBoxCapital, " \"Q\"",
+            "The box \"Capital\" begins with a double quote, which the country file cannot keep at the start "
+            "of a field. The entry was not taken."},
+           {kBoxDstStart, "Mar 32", ""},
+           {kBoxDstEnd, "", ""},
+           {kBoxName, "\"Q", ""},
+           {kBoxOffset, "\"5", ""},
+           {kBoxDstHours, "\"1", ""},
+           {kBoxHistory, "\t\"Q", ""}}) {
     CountryTable t;
-    t.dstStart[5] = DateFromYmd(2004, 3, 28);
     EntryBoxes b = Boxes();
-    b.text[r.box] = QString::fromLatin1(r.text);
+    b.text[box] = QString::fromLatin1(text);
     const auto e = CommitEntry(b, 2026, t, 5);
-    ASSERT_TRUE(e);
-    EXPECT_EQ(e->box, r.box);
-    EXPECT_TRUE(!*r.message || e->message == r.message) << e->message.toStdString();
-    EXPECT_EQ(t.dstStart[5], DateFromYmd(2004, 3, 28));
-    EXPECT_EQ(t.at(5, kColName), "");
+    ASSERT_TRUE(e) << text;
+    EXPECT_EQ(e->box, box) << text;
+    EXPECT_TRUE(!*message || e->message == message) << e->message.toStdString();
+    EXPECT_EQ(t, CountryTable()) << text;
   }
 }
 
@@ -101,14 +96,13 @@ TEST(CommitEntry, FieldsAreTakenAsTheFileGivesThemBack) {
 TEST(EntryEdit, FocusOutCheckStateTitleAndPicturePath) {
   EXPECT_EQ(TextAfterFocusOut("a,b;c", kBoxHistory), "a" + kSedilla + "b" + kSedilla + "c");
   EXPECT_EQ(TextAfterFocusOut("24.5n;", kBoxLatitude), "24.5N" + kSedilla);
-  EXPECT_EQ(TextAfterFocusOut("67e", kBoxLongitude), "67E");
-  EXPECT_EQ(TextAfterFocusOut("abc", kBoxCapital), "abc");
-  for (auto [text, state] : {std::pair{"0", 0}, {"x", 0}, {"1", 1}, {"0.6", 1}, {"2", 2}, {"-1", 2}})
+  EXPECT_EQ(TextAfterFocusOut("67e", kBoxLongitude) + TextAfterFocusOut("abc", kBoxCapital), "67Eabc");
+  for (auto [text, state] :
+       Rows<const char*, int>{{"0", 0}, {"x", 0}, {"1", 1}, {"0.6", 1}, {"2", 2}, {"-1", 2}})
     EXPECT_EQ(CheckStateForColumn(QString::fromLatin1(text)), state) << text;
-  for (auto [name, title] : {std::pair{"Congo (Kinshasa)", "Map of Congo"},
-                             {"Congo(Kinshasa)", "Map of Cong"},
-                             {"Pakistan", "Map of Pakistan"},
-                             {"(odd)", "Map of (odd)"}})
+  for (auto [name, title] : Rows<const char*, const char*>{{"Congo (Kinshasa)", "Map of Congo"},
+                                                           {"Congo(Kinshasa)", "Map of Cong"},
+                                                           {"(odd)", "Map of (odd)"}})
     EXPECT_EQ(MapTitle(QString::fromLatin1(name)), title);
   EXPECT_EQ(MapPicturePathFor("M", "p.k"), "M/p.k-map.jpg");
   for (const char* bad : {"../x", "a/b", "a\\b", ".."}) EXPECT_EQ(MapPicturePathFor("M", bad), "") << bad;
@@ -118,42 +112,41 @@ TEST(EntryEdit, FocusOutCheckStateTitleAndPicturePath) {
 // The entry number box takes 1 .. the entry count; above 110 it goes to the
 // last entry, otherwise to the first.
 TEST(ChooseEntry, RangeAndFallback) {
-  const struct {
-    const char* text;
-    int count;
-    double entry;  // 0: not valid
-    const char* fallback;
-  } rows[] = {{"0", 224, 0, "1"},     {"abc", 224, 0, "1"},  {"-5", 224, 0, "1"},   {"0.9", 224, 0, "1"},
-              {"1", 224, 1, ""},      {"2.5", 224, 2.5, ""}, {"224", 224, 224, ""}, {"224.4", 224, 0, "224"},
-              {"300", 224, 0, "224"}, {"110", 100, 0, "1"},  {"111", 100, 0, "100"}};
-  for (const auto& r : rows) {
-    const EntryChoice e = ChooseEntry(QString::fromLatin1(r.text), r.count);
-    EXPECT_EQ(e.valid, r.entry > 0) << r.text;
-    EXPECT_EQ(e.entry, r.entry) << r.text;
-    EXPECT_EQ(e.fallback, r.fallback) << r.text;
+  for (auto [text, count, entry, fallback] :
+       Rows<const char*, int, double, const char*>{{"0", 224, 0, "1"},
+                                                   {"abc", 224, 0, "1"},
+                                                   {"-5", 224, 0, "1"},
+                                                   {"0.9", 224, 0, "1"},
+                                                   {"1", 224, 1, ""},
+                                                   {"2.5", 224, 2.5, ""},
+                                                   {"224", 224, 224, ""},
+                                                   {"224.4", 224, 0, "224"},
+                                                   {"300", 224, 0, "224"},
+                                                   {"110", 100, 0, "1"},
+                                                   {"111", 100, 0, "100"}}) {
+    const EntryChoice e = ChooseEntry(QString::fromLatin1(text), count);
+    EXPECT_EQ(e.valid, entry > 0) << text;
+    EXPECT_EQ(e.entry, entry) << text;
+    EXPECT_EQ(e.fallback, fallback) << text;
   }
 }
 
 TEST(FirstUnsavableField, FindsTheFirstFieldThatWouldNotReadBackAndSaysWhy) {
   EXPECT_FALSE(FirstUnsavableField(test::EntryTable(), kEntryCount));
   EXPECT_FALSE(FirstUnsavableField(CountryTable(), CountryTable::kRows));
-  const struct {
-    int row, column;
-    const char* text;
-    const char* reason;
-  } rows[] = {{7, kColCapital, "\"x", "begins with a double quote"},
-              {1, kColName, "a,b", "holds a comma"},
-              {CountryTable::kRows - 1, kColHistory, "a\nb", "holds a line break"},
-              {3, kColHistory, "a\rb", "holds a line break"},
-              {4, kColLanguages, "\tx", "begins with a space"},
-              {4, kColLanguages, " x", "begins with a space"}};
-  for (const auto& r : rows) {
+  for (auto [row, column, text, reason] : Rows<int, int, const char*, const char*>{
+           {7, kColCapital, "\"x", "begins with a double quote"},
+           {1, kColName, "a,b", "holds a comma"},
+           {CountryTable::kRows - 1, kColHistory, "a\nb", "holds a line break"},
+           {3, kColHistory, "a\rb", "holds a line break"},
+           {4, kColLanguages, "\tx", "begins with a space"},
+           {4, kColLanguages, " x", "begins with a space"}}) {
     CountryTable t;
-    t.at(r.row, r.column) = QString::fromLatin1(r.text);
+    t.at(row, column) = QString::fromLatin1(text);
     const auto f = FirstUnsavableField(t, CountryTable::kRows);
-    ASSERT_TRUE(f) << r.text;
+    ASSERT_TRUE(f) << text;
     EXPECT_EQ(QString("%1 %2 ").arg(f->row).arg(f->column) + f->reason,
-              QString("%1 %2 ").arg(r.row).arg(r.column) + r.reason);
+              QString("%1 %2 %3").arg(row).arg(column).arg(reason));
   }
   CountryTable t = test::EntryTable();
   t.at(3, kColHistory) = t.at(9, kColName) = QStringLiteral("a,b");

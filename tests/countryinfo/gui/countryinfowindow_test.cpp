@@ -30,7 +30,7 @@ CountryTable Sample() {
   t.at(5, kColHistory) = QStringLiteral("Founded 1947.");
   t.dstStart[5] = t.dstStart[6] = DateFromYmd(2004, 3, 28);
   t.dstEnd[5] = DateFromYmd(2004, 10, 31);
-  t.at(7, kColDstUsed) = QStringLiteral("2");
+  t.at(7, kColDstUsed) = QStringLiteral("3");
   t.at(9, kColName) = QStringLiteral("United Kingdom");
   return t;
 }
@@ -179,84 +179,78 @@ TEST_F(InfoTest, DesignedPlacesCaptionsNamesAndLooks) {
   EXPECT_EQ(w->Combo1()->itemText(kEntryCount - 1), "Entry 224");
 }
 
-// What the entry number box shows for a typed text, whether the window
-// beeped, and the list's line that follows the shown name.
-TEST_F(InfoTest, EntryNumberBoxRoundsClampsAndTheListFollows) {
+// The entry number box: what it shows for a typed text, whether the window
+// beeped; the list follows the shown name and writes its line's number.
+TEST_F(InfoTest, EntryNumberBoxAndList) {
   CountryInfoWindow* w = CountryInfo();
-  const struct {
-    const char* text;
-    const char* shown;
-    bool beep;
-  } rows[] = {{"0", "1", true},     {"abc", "1", true},     {"", "1", true},
-              {"300", "224", true}, {"1.4", "1", false},    {"2.5", "2", false},
-              {"3.5", "4", false},  {"224.4", "224", true}, {"224", "224", false}};
-  for (const auto& r : rows) {
+  for (auto [text, shown, beep] :
+       std::initializer_list<std::tuple<const char*, const char*, bool>>{{"0", "1", true},
+                                                                         {"300", "224", true},
+                                                                         {"1.4", "1", false},
+                                                                         {"2.5", "2", false},
+                                                                         {"3.5", "4", false},
+                                                                         {"224.4", "224", true},
+                                                                         {"224", "224", false}}) {
     w->SetEntryText("7");
     const int beeps = w->BeepCount();
-    w->SetEntryText(QString::fromLatin1(r.text));
-    EXPECT_EQ(w->Text2()->text(), r.shown) << r.text;
-    EXPECT_EQ(w->BoxText(kBoxName), QStringLiteral("Entry ") + r.shown) << r.text;
-    EXPECT_EQ(w->Combo1()->currentIndex() + 1, w->Text2()->text().toInt()) << r.text;
-    EXPECT_EQ(w->BeepCount() > beeps, r.beep) << r.text;
+    w->SetEntryText(QString::fromLatin1(text));
+    EXPECT_EQ(w->Text2()->text() + " " + w->BoxText(kBoxName), QString("%1 Entry %1").arg(shown)) << text;
+    EXPECT_EQ(w->Combo1()->currentIndex() + 1, w->Text2()->text().toInt()) << text;
+    EXPECT_EQ(w->BeepCount() > beeps, beep) << text;
   }
   w->Combo1()->activated(8);
   EXPECT_EQ(w->BoxText(kBoxName), "United Kingdom");
-  // A name twice in the table: the list's line is the earlier entry's.
-  Shared().working.at(12, kColName) = QStringLiteral("UNITED KINGDOM");
+  Shared().working.at(12, kColName) = QStringLiteral("UNITED KINGDOM");  // the earlier line wins
   w->SetEntryText("12");
   EXPECT_EQ(w->Text2()->text(), "9");
 }
 
-// Each button from a start entry, the shown entry's capital committed first;
-// the daylight-saving boxes follow the check box, greyed for a column 4
-// other than 0 or 1 until the user clicks.
+// Each button from a start entry, the shown entry committed first; the
+// daylight-saving boxes follow the check box, greyed for a column 4 other
+// than 0 or 1 until the user clicks.
 TEST_F(InfoTest, ButtonsCommitAndMoveAndTheCheckBoxStates) {
   CountryInfoWindow* w = CountryInfo();
-  const struct {
-    const char* from;
-    int button;
-    const char* to;
-  } rows[] = {{"5", 0, "1"},     {"5", 1, "4"},     {"1", 1, "1"},   {"5", 2, "6"},
-              {"224", 2, "224"}, {"224", 1, "223"}, {"5", 3, "224"}, {"1", 2, "2"}};
-  for (const auto& r : rows) {
-    w->SetEntryText(r.from);
-    w->SetBoxText(kBoxCapital, QStringLiteral("C") + r.from);
-    w->Command1(r.button)->click();
-    EXPECT_EQ(w->Text2()->text(), r.to) << r.from << " " << r.button;
-    EXPECT_EQ(Shared().working.at(QString(r.from).toInt(), kColCapital), QStringLiteral("C") + r.from);
+  for (auto [from, button, to] :
+       std::initializer_list<std::tuple<const char*, int, const char*>>{{"5", 0, "1"},
+                                                                        {"5", 1, "4"},
+                                                                        {"1", 1, "1"},
+                                                                        {"5", 2, "6"},
+                                                                        {"224", 2, "224"},
+                                                                        {"224", 1, "223"},
+                                                                        {"5", 3, "224"},
+                                                                        {"1", 2, "2"}}) {
+    w->SetEntryText(from);
+    w->SetBoxText(kBoxCapital, QStringLiteral("C") + from);
+    w->Command1(button)->click();
+    EXPECT_EQ(w->Text2()->text(), to) << from << " " << button;
+    EXPECT_EQ(Shared().working.at(QString(from).toInt(), kColCapital), QStringLiteral("C") + from);
   }
-  w->SetEntryText("5");
-  EXPECT_TRUE(w->Check1()->isChecked() && w->Text1(kBoxDstStart)->isEnabled());
-  EXPECT_EQ(w->BoxText(kBoxHistory), "Founded 1947.");
-  w->SetEntryText("6");
-  EXPECT_FALSE(w->Check1()->isChecked() || w->Text1(kBoxDstHours)->isEnabled());
-  w->SetEntryText("7");
-  EXPECT_EQ(w->Check1()->checkState(), Qt::PartiallyChecked);
-  EXPECT_FALSE(w->Text1(kBoxDstEnd)->isEnabled());  // as the entry before left them
-  w->Command1(2)->click();                          // greyed: column 4 is kept
-  EXPECT_EQ(Shared().working.at(7, kColDstUsed), "2");
+  for (auto [entry, state, enabled] : std::initializer_list<std::tuple<const char*, Qt::CheckState, bool>>{
+           {"5", Qt::Checked, true}, {"6", Qt::Unchecked, false}, {"7", Qt::PartiallyChecked, false}}) {
+    w->SetEntryText(entry);  // greyed leaves the boxes as the entry before
+    EXPECT_EQ(w->Check1()->checkState(), state);
+    EXPECT_EQ(w->Text1(kBoxDstEnd)->isEnabled(), enabled);
+  }
+  w->Command1(2)->click();  // greyed: column 4 is kept
+  EXPECT_EQ(Shared().working.at(7, kColDstUsed), "3");
   w->SetEntryText("7");
   w->Check1()->click();
   EXPECT_FALSE(w->Check1()->isTristate());
   EXPECT_TRUE(w->Check1()->isChecked() && w->Text1(kBoxDstEnd)->isEnabled());
-  // A box that cannot be taken keeps the entry shown and is told.
-  w->SetBoxText(kBoxDstStart, "Marchish");
+  w->SetBoxText(kBoxDstStart, "Marchish");  // not taken: the entry stays and the user is told
   w->Command1(2)->click();
   EXPECT_EQ(w->Text2()->text(), "7");
-  ASSERT_EQ(prompts_.messages.size(), 1);
-  EXPECT_TRUE(prompts_.messages[0].startsWith("The box \"from\" holds no date (\"Marchish\")"));
+  EXPECT_EQ(prompts_.messages.size(), 1);
 }
 
 TEST_F(InfoTest, EditIsSavedAndEveryOtherByteKept) {
   CountryInfoWindow* w = Open("5", true);
-  EXPECT_EQ(w->Label3()->text(), "Map of Pakistan");
   EXPECT_EQ(w->BoxText(kBoxDstStart), "Mar 28");
   QLineEdit* capital = w->LineBox(kBoxCapital);
   QTest::mouseDClick(capital, Qt::LeftButton);
   EXPECT_TRUE(!capital->isReadOnly() && w->Command1(5)->isEnabled() && w->Command1(8)->isEnabled());
   capital->setText("Isla,mabad");
   Focus(capital, QEvent::FocusOut, Qt::TabFocusReason);
-  EXPECT_EQ(capital->text(), QString::fromUtf8("Isla\u00b8mabad"));
   EXPECT_TRUE(capital->isReadOnly());
   w->Command1(2)->click();
   prompts_.AnswerYes(true);
@@ -277,12 +271,10 @@ TEST_F(InfoTest, EditIsSavedAndEveryOtherByteKept) {
                      "Founded 1947."));
   EXPECT_EQ(Shared().table, expected);
   EXPECT_FALSE(w->Command1(5)->isEnabled() || w->Command1(8)->isEnabled());
-  prompts_.AnswerYes(false);  // No: nothing is written
-  w->SetBoxText(kBoxCapital, "Other");
-  w->Save();
-  EXPECT_EQ(data_.Read("countries.txt"), saved);
 }
 
+// A full disk and a read-only folder (a read-only mount in a child, which
+// binds root too) leave the file and the table as they were.
 TEST_F(InfoTest, FailedSavesLeaveFileAndTableAndAreTold) {
   CountryInfoWindow* w = Open("5");
   const QByteArray before = data_.Read("countries.txt");
@@ -297,21 +289,11 @@ TEST_F(InfoTest, FailedSavesLeaveFileAndTableAndAreTold) {
   EXPECT_TRUE(prompts_.messages[0].endsWith(". The file on disk is unchanged; your changes are still here."));
   EXPECT_EQ(Shared().table.at(5, kColCapital), "");
   EXPECT_TRUE(w->Command1(5)->isEnabled());
-  // A character outside the file's character set is refused before writing.
-  w->SetBoxText(kBoxCapital, QString::fromUtf8("\u0141\u00f3d\u017a"));
-  prompts_.AnswerYes(true);
-  w->Save();
-  ASSERT_EQ(prompts_.messages.size(), 2);
-  EXPECT_TRUE(prompts_.messages[1].startsWith("The field \"Capital\" of entry 5 (Pakistan (PK)) holds the"));
-  // A read-only folder, in a child whose view of it is a read-only mount,
-  // which binds root too (CI runs as root).
-  w->SetBoxText(kBoxCapital, "Changed");
-  prompts_.messages.clear();
   const test::ChildOutcome out = test::RunInChild([&]() -> std::string {
     if (std::string e = test::MountReadOnly(data_.Root().toStdString()); !e.empty()) return e;
     prompts_.AnswerYes(true);
     w->Save();
-    if (prompts_.messages.size() != 1 || !prompts_.messages[0].startsWith(kSaveFailed))
+    if (prompts_.messages.size() != 2 || !prompts_.messages[1].startsWith(kSaveFailed))
       return "messages: " + prompts_.messages.join(" | ").toStdString();
     return data_.Read("countries.txt") == before ? "" : "countries.txt changed";
   });
@@ -319,22 +301,23 @@ TEST_F(InfoTest, FailedSavesLeaveFileAndTableAndAreTold) {
   EXPECT_EQ(data_.Read("countries.txt"), before);
 }
 
-// Find asks again after "None found."; Undo shows the entry as it was.
-// Focus from elsewhere selects from the cursor to the end, leaving locks the
-// box again, and the box's own pop-up menu does neither.
-TEST_F(InfoTest, FindUndoAndFocus) {
+// Find asks again after "None found."; focus from elsewhere selects from the
+// cursor to the end, the box's own pop-up menu neither selects nor locks,
+// leaving locks the box again; Undo shows the entry as it was.
+TEST_F(InfoTest, FindFocusAndUndo) {
   CountryInfoWindow* w = Open("1", true);
-  for (const char* answer : {"nowhere", "united"}) prompts_.AnswerInput(QString(answer));
+  for (auto answer : {std::optional<QString>("nowhere"), std::optional<QString>("united"),
+                      std::optional<QString>("y 224"), std::optional<QString>(), std::optional<QString>("")})
+    prompts_.AnswerInput(answer);
   w->Command1(7)->click();
+  EXPECT_EQ(w->Text2()->text(), "9");
+  w->Find();
+  EXPECT_EQ(w->Text2()->text(), "224");
+  w->Find();
+  w->Find();
   EXPECT_EQ(prompts_.messages, QStringList{"None found."});
   EXPECT_EQ(prompts_.asked[0].title + prompts_.asked[0].prompt,
             "ZorvaneEnter partial or full name of the country to locate");
-  EXPECT_EQ(w->Text2()->text(), "9");
-  for (auto answer : {std::optional<QString>("y 224"), std::optional<QString>(), std::optional<QString>("")})
-    prompts_.AnswerInput(answer), w->Find();
-  EXPECT_EQ(w->Text2()->text(), "224");
-  EXPECT_EQ(prompts_.asked.size(), 5);
-  EXPECT_EQ(prompts_.messages.size(), 1);
   w->SetEntryText("5");
   QLineEdit* box = w->LineBox(kBoxCapital);
   QTest::mouseDClick(box, Qt::LeftButton);
@@ -367,104 +350,78 @@ TEST_F(InfoTest, FindUndoAndFocus) {
 }
 
 // Enter presses the focused button, else ">"; on the link Enter and Space
-// follow it; the picture area opens its menu on Menu or Shift+F10 only.
+// follow it; the picture area opens its menu on Menu or Shift+F10 only;
+// Escape closes.
 TEST_F(InfoTest, Keyboard) {
   CountryInfoWindow* w = Open("5", true);
   w->Command1(0)->setFocus();
   QTest::keyClick(w->Command1(0), Qt::Key_Return);
-  EXPECT_EQ(w->Text2()->text(), "1");
   w->Text2()->setFocus();
   QTest::keyClick(w->Text2(), Qt::Key_Enter);
   EXPECT_EQ(w->Text2()->text(), "2");
-  const struct {
-    QWidget* target;
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-    int marks;  // world map labels after the key
-    bool menu;
-  } rows[] = {{w->Label4(), Qt::Key_Return, {}, 1, false},
-              {w->Label4(), Qt::Key_Enter, {}, 2, false},
-              {w->Label4(), Qt::Key_Space, {}, 3, false},
-              {w->Label4(), Qt::Key_A, {}, 3, false},
-              {w->Label4(), Qt::Key_Menu, {}, 3, false},
-              {w->Frame2(), Qt::Key_Menu, {}, 3, true},
-              {w->Frame2(), Qt::Key_F10, Qt::ShiftModifier, 3, true},
-              {w->Frame2(), Qt::Key_F10, {}, 3, false},
-              {w->Frame2(), Qt::Key_Space, {}, 3, false},
-              {w->Frame2(), Qt::Key_A, Qt::ShiftModifier, 3, false}};
-  for (const auto& r : rows) {
-    SCOPED_TRACE(std::to_string(r.key) + (r.target == w->Frame2() ? " picture" : " link"));
-    r.target->setFocus();
-    QTest::keyClick(r.target, r.key, r.modifiers);
-    EXPECT_EQ(Marks(), r.marks);
-    EXPECT_EQ(w->mnuFile()->isVisible(), r.menu);
+  for (auto [target, key, modifiers, marks, menu] :
+       std::initializer_list<std::tuple<QWidget*, Qt::Key, Qt::KeyboardModifiers, int, bool>>{
+           {w->Label4(), Qt::Key_Return, {}, 1, false},
+           {w->Label4(), Qt::Key_Enter, {}, 2, false},
+           {w->Label4(), Qt::Key_Space, {}, 3, false},
+           {w->Label4(), Qt::Key_A, {}, 3, false},
+           {w->Label4(), Qt::Key_Menu, {}, 3, false},
+           {w->Frame2(), Qt::Key_Menu, {}, 3, true},
+           {w->Frame2(), Qt::Key_F10, Qt::ShiftModifier, 3, true},
+           {w->Frame2(), Qt::Key_F10, {}, 3, false},
+           {w->Frame2(), Qt::Key_Space, {}, 3, false}}) {
+    target->setFocus();
+    QTest::keyClick(target, key, modifiers);
+    EXPECT_EQ(Marks(), marks) << key;
+    EXPECT_EQ(w->mnuFile()->isVisible(), menu) << key;
     w->mnuFile()->hide();
-    EXPECT_EQ(w->Text2()->text(), "2");
   }
-  w->Label4()->setFocus();
-  QTest::keyClick(w->Label4(), Qt::Key_Tab);
-  EXPECT_FALSE(w->Label4()->hasFocus());
+  EXPECT_EQ(w->Text2()->text(), "2");
   QTest::keyClick(w, Qt::Key_Escape);
   EXPECT_FALSE(w->isVisible());
 }
 
 // The picture scrolls in steps of 200 twips, the bars starting in the
-// middle; the window is wide with a picture and centred again.
+// middle and a drag moving it once by the total; the window is wide with a
+// picture and centred again; a name reaching outside the folder is none.
 TEST_F(InfoTest, PictureScrollsAndSetsTheWidth) {
   CountryInfoWindow* w = CountryInfo();
-  const struct {
-    int width, height;
-    int hMax, vMax, hValue, vValue;                     // maximum 0: the bar is off
-    int left, top;                                      // twips
-  } rows[] = {{500, 300, 13, 0, 6, 0, 90 - 1200, 180},  // (7500 - 5355) / 200 + 2 = 12.725; 6.5 to 6
-              {357, 387, 0, 0, 0, 0, 90, 180},          // the frame's size
-              {100, 394, 0, 3, 0, 2, 90, 180 - 400},    // 5910 twips: 2.525 to 3, 1.5 to 2
-              {300, 500, 0, 10, 0, 5, 90, -820}};       // 7500 twips: 10.475 to 10
-  for (const auto& r : rows) {
-    SCOPED_TRACE(r.height);
-    Picture(r.width, r.height);
+  for (auto [width, height, hMax, vMax, hValue, vValue, left, top] :
+       std::initializer_list<std::tuple<int, int, int, int, int, int, int, int>>{
+           {500, 300, 13, 0, 6, 0, 90 - 1200, 180},  // (7500 - 5355) / 200 + 2 = 12.725; 6.5 to 6
+           {357, 387, 0, 0, 0, 0, 90, 180},          // the frame's size
+           {100, 394, 0, 3, 0, 2, 90, 180 - 400},    // 5910 twips: 2.525 to 3, 1.5 to 2
+           {300, 500, 0, 10, 0, 5, 90, -820}}) {     // 7500 twips: 10.475 to 10
+    Picture(width, height);
     w->SetEntryText("6");
     w->SetEntryText("5");
-    EXPECT_EQ(w->HScroll1()->isEnabled() ? w->HScroll1()->maximum() : 0, r.hMax);
-    EXPECT_EQ(w->VScroll1()->isEnabled() ? w->VScroll1()->maximum() : 0, r.vMax);
-    EXPECT_EQ(w->HScroll1()->value(), r.hValue);
-    EXPECT_EQ(w->VScroll1()->value(), r.vValue);
+    EXPECT_EQ(w->HScroll1()->isEnabled() ? w->HScroll1()->maximum() : 0, hMax) << height;
+    EXPECT_EQ(w->VScroll1()->isEnabled() ? w->VScroll1()->maximum() : 0, vMax) << height;
+    EXPECT_EQ(QPoint(w->HScroll1()->value(), w->VScroll1()->value()), QPoint(hValue, vValue));
     EXPECT_EQ(w->HScroll1()->pageStep() + w->VScroll1()->pageStep(), 10);
-    EXPECT_EQ(w->Image1()->geometry(), QRect(qRound(r.left / 15.0), qRound(r.top / 15.0), r.width, r.height));
+    EXPECT_EQ(w->Image1()->geometry(), QRect(qRound(left / 15.0), qRound(top / 15.0), width, height));
   }
-  // Dragging moves the picture once by the total.
   QScrollBar* bar = w->VScroll1();
   for (auto values : {std::vector{4, 3, 2, 1, 0}, std::vector{1, 2, 3}}) {
     bar->setSliderDown(true);
     for (int v : values) bar->setSliderPosition(v);
     bar->setSliderDown(false);
   }
-  EXPECT_EQ(w->ImageTopTwips(), 180 - 600);
-  EXPECT_EQ(w->ImageLeftTwips(), 90);
+  EXPECT_EQ(QPointF(w->ImageLeftTwips(), w->ImageTopTwips()), QPointF(90, 180 - 600));
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   const int top = w->y();
-  for (const char* entry : {"6", "5"}) {
-    w->SetEntryText(entry);
-    const bool picture = QString(entry) == "5";
-    EXPECT_EQ(w->width(), picture ? 761 : 373) << entry;
-    EXPECT_EQ(w->pos(), QPoint(screen.x() + (screen.width() - w->width()) / 2, top));
-    EXPECT_EQ(w->Image1()->pixmap().isNull(), !picture);
-    EXPECT_EQ(w->ImageTopTwips(), picture ? -820 : 180);
-  }
-  // A map name that reaches outside the maps folder is no picture.
   Picture(300, 300, "pk-map.jpg");
-  Picture(300, 300, "Maps/sub/pk-map.jpg");
-  for (const char* name : {"../pk", "../Maps/pk", "sub/pk", "sub\\pk", "..", "/pk"}) {
-    Shared().working.at(7, kColMapName) = QString::fromLatin1(name);
-    w->SetEntryText("7");
-    EXPECT_EQ(w->BoxText(kBoxMapName), name);
-    EXPECT_EQ(w->width(), 373) << name;
-    w->OpenPicture();
-    w->CopyPicture();
-    w->SetEntryText("1");
+  Shared().working.at(6, kColMapName) = QStringLiteral("../pk");
+  for (auto [entry, width] : {std::pair{"6", 373}, {"5", 761}}) {
+    w->SetEntryText(entry);
+    EXPECT_EQ(w->geometry(), QRect((screen.width() - width) / 2 + screen.x(), top, width, 432));
+    EXPECT_EQ(w->ImageTopTwips(), width > 373 ? -820 : 180);
   }
+  w->SetEntryText("6");
+  w->OpenPicture();
+  w->CopyPicture();
   EXPECT_TRUE(catcher_.urls.isEmpty());
-  EXPECT_EQ(prompts_.messages, QStringList(6, "53 File not found"));
+  EXPECT_EQ(prompts_.messages, QStringList{"53 File not found"});
 }
 
 TEST_F(InfoTest, PictureMenuCopiesAndOpens) {
@@ -477,16 +434,13 @@ TEST_F(InfoTest, PictureMenuCopiesAndOpens) {
   EXPECT_EQ(w->mnuFile()->actions(), QList<QAction*>({w->mnuCopy(), w->mnuOpen()}));
   EXPECT_EQ(w->mnuCopy()->text() + w->mnuOpen()->text(), "CopyOpen");
   w->mnuFile()->hide();
-  QClipboard* clipboard = QGuiApplication::clipboard();
   w->mnuCopy()->trigger();
-  EXPECT_EQ(clipboard->image().size(), QSize(240, 160));
+  EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(240, 160));
   w->mnuOpen()->trigger();
   EXPECT_EQ(catcher_.urls, QList<QUrl>{QUrl::fromLocalFile(data_.Path("Maps/pk-map.jpg"))});
-  // The file gone: the clipboard is emptied and the error told; then a file
-  // that is no picture.
   ASSERT_TRUE(QFile::remove(data_.Path("Maps/pk-map.jpg")));
   w->mnuCopy()->trigger();
-  EXPECT_TRUE(clipboard->image().isNull());
+  EXPECT_TRUE(QGuiApplication::clipboard()->image().isNull());  // emptied
   data_.Write("Maps/pk-map.jpg", "not a picture");
   w->mnuCopy()->trigger();
   EXPECT_EQ(prompts_.messages,
@@ -506,7 +460,6 @@ TEST_F(InfoTest, LinkMarksTheShownEntryOnTheWorldMap) {
   EXPECT_TRUE(map->isVisible());
   EXPECT_EQ(map->lblGMT(1)->text(), "Entry 1");
   EXPECT_EQ(map->lblGMT(1)->pos(), QPoint(370, 147));  // the cross at (5400, 2304) twips
-  EXPECT_TRUE(map->Label1(5)->text().startsWith("Latitude 0.00"));
   w->SetEntryText("5");
   w->SetBoxText(kBoxLatitude, "45.5S");
   w->SetBoxText(kBoxLongitude, "67.01W");
@@ -515,11 +468,9 @@ TEST_F(InfoTest, LinkMarksTheShownEntryOnTheWorldMap) {
   EXPECT_EQ(map->lblGMT(2)->text(), "Pakistan");
   EXPECT_TRUE(map->lblGMT(2)->x() < 370 && map->lblGMT(2)->y() > 147);
   EXPECT_TRUE(map->Label1(5)->text().contains("45.50")) << map->Label1(5)->text().toStdString();
-  // A right click does nothing, nor a press let go elsewhere.
-  QTest::mouseClick(w->Label4(), Qt::RightButton);
+  QTest::mouseClick(w->Label4(), Qt::RightButton);  // nothing, nor a press let go elsewhere
   QTest::mousePress(w->Label4(), Qt::LeftButton, {}, QPoint(3, 3));
   QTest::mouseRelease(w->Label4(), Qt::LeftButton, {}, QPoint(-40, -40));
-  EXPECT_TRUE(prompts_.messages.isEmpty());
   for (auto [lat, lon] : {std::pair{"", "20E"}, {"10N", ""}, {"N", "20E"}, {"10N", "   "}}) {
     w->SetBoxText(kBoxLatitude, lat);
     w->SetBoxText(kBoxLongitude, lon);
@@ -530,38 +481,25 @@ TEST_F(InfoTest, LinkMarksTheShownEntryOnTheWorldMap) {
             QStringList(4, "This entry has no latitude or longitude to locate on the world map."));
 }
 
-// With the clock window: leftovers of killed saves go, the entry's time and
-// daylight-saving notice show, and a table read only in part is told once
-// and not saved.
-class InfoWithClockTest : public test::ClockWindowTest {
- protected:
-  InfoWithClockTest() : ClockWindowTest(kNow) {}
-};
-
-TEST_F(InfoWithClockTest, TimeNoticeAndPartReadTable) {
-  data_.Write("tzone.txt.zorvane-save-Ab12Cd", "half");
-  data_.Write("tzone.txt.Ab12Cd", "someone else's");
+// With the clock window: the entry's time and daylight-saving notice; a
+// table read only in part is not saved.
+TEST_F(InfoTest, WithTheClockTimeNoticeAndPartReadTable) {
   QByteArray bytes = test::CountriesBytes(Sample());
   bytes.replace("Entry 100,1,0,0,#12:00:00 AM#", "Entry 100,1,0,0,#2/30/2026#");
-  StartClock(bytes);
-  EXPECT_FALSE(data_.Exists("tzone.txt.zorvane-save-Ab12Cd"));
-  EXPECT_TRUE(data_.Exists("tzone.txt.Ab12Cd"));
-  QCoreApplication::processEvents();
-  ASSERT_EQ(prompts_.messages.size(), 1);
-  EXPECT_TRUE(
-      prompts_.messages[0].startsWith("countries.txt could be read only in part. Reading stopped at "
-                                      "entry 100 (\"Entry 100\"), field 5"));
-  CountryInfoWindow* w = CountryInfo();
-  w->SetEntryText("5");
-  EXPECT_EQ(w->Label2()->text(), window_->TimeText(5));
-  EXPECT_EQ(w->DSTMEsg()->isVisibleTo(w), window_->NameColour(5) == Shared().dstColour);
+  test::WriteStartFiles(data_, bytes);
+  ClockWindow clock;
+  clock.StartUp();
+  CountryInfoWindow* w = Open("5");
+  EXPECT_EQ(w->Label2()->text(), clock.TimeText(5));
+  EXPECT_EQ(w->DSTMEsg()->isVisibleTo(w), clock.NameColour(5) == Shared().dstColour);
   QCoreApplication::processEvents();
   w->Command1(5)->setEnabled(true);
-  w->Command1(5)->click();  // no Yes/No is asked: the script has no answer
-  ASSERT_EQ(prompts_.messages.size(), 2);
+  w->Command1(5)->click();                 // no Yes/No is asked: the script has no answer
+  ASSERT_EQ(prompts_.messages.size(), 2);  // read in part, then the refusal
   EXPECT_TRUE(
       prompts_.messages[1].startsWith("countries.txt was read only in part (reading stopped at entry 100)"));
   EXPECT_EQ(data_.Read("countries.txt"), bytes);
+  CloseOtherWindows();
 }
 
 }  // namespace
