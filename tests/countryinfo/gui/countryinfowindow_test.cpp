@@ -280,10 +280,8 @@ TEST_F(InfoTest, FindFocusAndUndo) {
     prompts_.AnswerInput(answer);
   w->Command1(7)->click();
   EXPECT_EQ(w->Text2()->text(), "9");
-  w->Find();
+  for (int i = 0; i < 3; ++i) w->Find();  // "y 224", then Cancel and nothing typed
   EXPECT_EQ(w->Text2()->text(), "224");
-  w->Find();
-  w->Find();
   EXPECT_EQ(prompts_.messages, QStringList{"None found."});
   EXPECT_EQ(prompts_.asked[0].title + prompts_.asked[0].prompt,
             "ZorvaneEnter partial or full name of the country to locate");
@@ -419,12 +417,10 @@ TEST_F(InfoTest, WithTheClockTimeNoticeAndPartReadTable) {
   CountryInfoWindow* w = Open("5");
   EXPECT_EQ(w->Label2()->text(), clock.TimeText(5));
   EXPECT_EQ(w->DSTMEsg()->isVisibleTo(w), clock.NameColour(5) == Shared().dstColour);
-  QCoreApplication::processEvents();
   w->Command1(5)->setEnabled(true);
-  w->Command1(5)->click();                 // no Yes/No is asked: the script has no answer
-  ASSERT_EQ(prompts_.messages.size(), 2);  // read in part, then the refusal
-  EXPECT_TRUE(
-      prompts_.messages[1].startsWith("countries.txt was read only in part (reading stopped at entry 100)"));
+  w->Command1(5)->click();  // no Yes/No is asked: the script has no answer
+  EXPECT_TRUE(prompts_.messages.last().startsWith(
+      "countries.txt was read only in part (reading stopped at entry 100)"));
   EXPECT_EQ(data_.Read("countries.txt"), bytes);
   CloseOtherWindows();
 }
