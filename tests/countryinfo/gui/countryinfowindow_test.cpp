@@ -19,6 +19,7 @@
 namespace zv {
 namespace {
 
+using Info = CountryInfoWindow;
 const QDateTime kNow(QDate(2026, 12, 5), QTime(18, 47));
 const QString kSaveFailed = QStringLiteral("The country file could not be saved");
 
@@ -133,7 +134,7 @@ TEST_F(InfoTest, DesignedPlacesCaptionsNamesAndLooks) {
       {8, 30, "<<", "First entry"},  {40, 30, "<", "Previous entry"}, {114, 30, ">", "Next entry"},
       {146, 30, ">>", "Last entry"}, {326, 42, "Close", "Close"},     {277, 47, "Save", "Save"},
       {-200, 47, "Sa&ve", ""},       {180, 47, "&Find", "Find"},      {229, 47, "Undo", "Undo"}};
-  for (int i = 0; i < CountryInfoWindow::kButtonCount; ++i) {
+  for (int i = 0; i < Info::kButtonCount; ++i) {
     auto [x, width, caption, name] = buttons[i];
     check(w->Command1(i), caption, QRect(x, x < 0 ? x : 386, width, 25), name);
   }
@@ -168,7 +169,8 @@ TEST_F(InfoTest, DesignedPlacesCaptionsNamesAndLooks) {
             QStringList({"#c00000", "#c00000", "#00ff00", "#000000", "#0000c0", "#0000ff"}));
   EXPECT_EQ(w->BoxText(kBoxName), "Entry 1");
   for (int i = 0; i < kBoxCount; ++i) EXPECT_TRUE(w->IsLocked(i)) << i;
-  EXPECT_FALSE(w->Command1(5)->isEnabled() || w->Command1(8)->isEnabled() || w->Combo1()->isEditable());
+  EXPECT_FALSE(w->Command1(Info::kButtonSave)->isEnabled() || w->Command1(Info::kButtonUndo)->isEnabled() ||
+               w->Combo1()->isEditable());
 }
 
 // The entry number box: what it shows for a typed text, whether the window
@@ -196,8 +198,10 @@ TEST_F(InfoTest, EntryNumberBoxAndList) {
 TEST_F(InfoTest, ButtonsCommitAndMoveAndTheCheckBoxStates) {
   CountryInfoWindow* w = CountryInfo();
   const std::tuple<const char*, int, const char*> rows[] = {
-      {"5", 0, "1"},     {"5", 1, "4"},     {"1", 1, "1"},   {"5", 2, "6"},
-      {"224", 2, "224"}, {"224", 1, "223"}, {"5", 3, "224"}, {"1", 2, "2"}};
+      {"5", Info::kButtonFirst, "1"},    {"5", Info::kButtonPrevious, "4"},
+      {"1", Info::kButtonPrevious, "1"}, {"5", Info::kButtonNext, "6"},
+      {"224", Info::kButtonNext, "224"}, {"224", Info::kButtonPrevious, "223"},
+      {"5", Info::kButtonLast, "224"},   {"1", Info::kButtonNext, "2"}};
   for (auto [from, button, to] : rows) {
     w->SetEntryText(from);
     w->SetBoxText(kBoxCapital, QStringLiteral("C") + from);
@@ -212,14 +216,14 @@ TEST_F(InfoTest, ButtonsCommitAndMoveAndTheCheckBoxStates) {
     EXPECT_EQ(w->Check1()->checkState(), state);
     EXPECT_EQ(w->Text1(kBoxDstEnd)->isEnabled(), enabled);
   }
-  w->Command1(2)->click();  // greyed: column 4 is kept
+  w->Command1(Info::kButtonNext)->click();  // greyed: column 4 is kept
   EXPECT_EQ(Shared().working.at(7, kColDstUsed), "3");
   w->SetEntryText("7");
   w->Check1()->click();
   EXPECT_FALSE(w->Check1()->isTristate());
   EXPECT_TRUE(w->Check1()->isChecked() && w->Text1(kBoxDstEnd)->isEnabled());
   w->SetBoxText(kBoxDstStart, "Marchish");  // not taken: the entry stays and the user is told
-  w->Command1(2)->click();
+  w->Command1(Info::kButtonNext)->click();
   EXPECT_EQ(w->Text2()->text(), "7");
   EXPECT_EQ(prompts_.messages.size(), 1);
 }
@@ -232,10 +236,11 @@ TEST_F(InfoTest, EditIsSavedOrTheFailureTold) {
   const QByteArray before = data_.Read("countries.txt");
   QLineEdit* capital = w->LineBox(kBoxCapital);
   QTest::mouseDClick(capital, Qt::LeftButton);
-  EXPECT_TRUE(!capital->isReadOnly() && w->Command1(5)->isEnabled() && w->Command1(8)->isEnabled());
+  EXPECT_TRUE(!capital->isReadOnly() && w->Command1(Info::kButtonSave)->isEnabled() &&
+              w->Command1(Info::kButtonUndo)->isEnabled());
   capital->setText("Isla,mabad");
   Focus(capital, QEvent::FocusOut, Qt::TabFocusReason);
-  w->Command1(2)->click();
+  w->Command1(Info::kButtonNext)->click();
   test::FailWritesAfter(1000);
   prompts_.AnswerYes(true);
   w->Save();
@@ -254,7 +259,7 @@ TEST_F(InfoTest, EditIsSavedOrTheFailureTold) {
   EXPECT_EQ(data_.Read("countries.txt"), before);
   EXPECT_EQ(Shared().table.at(5, kColCapital), "");
   prompts_.AnswerYes(true);
-  w->Command1(5)->click();
+  w->Command1(Info::kButtonSave)->click();
   EXPECT_EQ(prompts_.questions.back(),
             "Changes once saved cannot be discarded.\r\rAre you sure want to proceed?");
   EXPECT_EQ(prompts_.messages.size(), 1);
@@ -267,7 +272,7 @@ TEST_F(InfoTest, EditIsSavedOrTheFailureTold) {
                   .contains("\r\nPakistan (PK),1,0,1,#3/28/2026#,#10/31/2026#,,Isla\xb8mabad,10N,20E,,pk,"
                             "Founded 1947."));
   EXPECT_EQ(Shared().table, expected);
-  EXPECT_FALSE(w->Command1(5)->isEnabled() || w->Command1(8)->isEnabled());
+  EXPECT_FALSE(w->Command1(Info::kButtonSave)->isEnabled() || w->Command1(Info::kButtonUndo)->isEnabled());
 }
 
 // Find asks again after "None found."; focus from elsewhere selects from the
@@ -278,7 +283,7 @@ TEST_F(InfoTest, FindFocusAndUndo) {
   for (auto answer : {std::optional<QString>("nowhere"), std::optional<QString>("united"),
                       std::optional<QString>("y 224"), std::optional<QString>(), std::optional<QString>("")})
     prompts_.AnswerInput(answer);
-  w->Command1(7)->click();
+  w->Command1(Info::kButtonFind)->click();
   EXPECT_EQ(w->Text2()->text(), "9");
   for (int i = 0; i < 3; ++i) w->Find();  // "y 224", then Cancel and nothing typed
   EXPECT_EQ(w->Text2()->text(), "224");
@@ -306,9 +311,9 @@ TEST_F(InfoTest, FindFocusAndUndo) {
   Focus(history, QEvent::FocusOut, Qt::TabFocusReason);
   EXPECT_TRUE(w->IsLocked(kBoxHistory));
   EXPECT_EQ(w->BoxText(kBoxHistory), QString::fromUtf8("a\u00b8b"));
-  w->Command1(8)->click();
+  w->Command1(Info::kButtonUndo)->click();
   EXPECT_EQ(w->BoxText(kBoxCapital) + w->BoxText(kBoxHistory), "Founded 1947.");
-  EXPECT_TRUE(!w->Command1(8)->isEnabled() && w->Command1(5)->isEnabled());
+  EXPECT_TRUE(!w->Command1(Info::kButtonUndo)->isEnabled() && w->Command1(Info::kButtonSave)->isEnabled());
 }
 
 // The picture scrolls in steps of 200 twips, the bars starting in the
@@ -417,8 +422,8 @@ TEST_F(InfoTest, WithTheClockTimeNoticeAndPartReadTable) {
   CountryInfoWindow* w = Open("5");
   EXPECT_EQ(w->Label2()->text(), clock.TimeText(5));
   EXPECT_EQ(w->DSTMEsg()->isVisibleTo(w), clock.NameColour(5) == Shared().dstColour);
-  w->Command1(5)->setEnabled(true);
-  w->Command1(5)->click();  // no Yes/No is asked: the script has no answer
+  w->Command1(Info::kButtonSave)->setEnabled(true);
+  w->Command1(Info::kButtonSave)->click();  // no Yes/No is asked: the script has no answer
   EXPECT_TRUE(prompts_.messages.last().startsWith(
       "countries.txt was read only in part (reading stopped at entry 100)"));
   EXPECT_EQ(data_.Read("countries.txt"), bytes);
