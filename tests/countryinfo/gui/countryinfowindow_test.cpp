@@ -10,7 +10,6 @@
 #include <QtWidgets>
 
 #include "app/gui/appwindows.h"
-#include "data/countryfile.h"
 #include "data/module1.h"
 #include "support/childprocess.h"
 #include "support/clockfixture.h"
