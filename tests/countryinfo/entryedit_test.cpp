@@ -2,135 +2,144 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "data/countryfile.h"
+#include "support/testsupport.h"
 
 namespace zv {
 namespace {
 
+const QString kSedilla = QString::fromUtf8("\u00b8");  // what "," and ";" become
+
 EntryBoxes Boxes() {
   EntryBoxes b;
   b.text[kBoxName] = QStringLiteral("Pakistan");
-  b.text[kBoxOffset] = QStringLiteral("5");
-  b.text[kBoxDstHours] = QStringLiteral("1");
   b.text[kBoxDstStart] = QStringLiteral("Mar 28");
   b.text[kBoxDstEnd] = QStringLiteral("Oct 05");
-  b.checkState = 1;
   return b;
 }
 
-TEST(CommitEntry, DatesTakeTheCurrentYearFromTheFirstEntryToTheLast) {
-  for (int row : {1, 5, kEntryCount, CountryTable::kRows - 1}) {
+// Rows 1 .. 230 are taken, the dates into the current year; ticked and not
+// ticked write 1 and 0, the greyed state keeps what the row held.
+TEST(CommitEntry, RowsDatesAndCheckState) {
+  const std::tuple<int, int, const char*, const char*> rows[] = {
+      {0, 1, "", nullptr}, {CountryTable::kRows, 1, "", nullptr},
+      {1, 0, "1", "0"},    {CountryTable::kRows - 1, 1, "0", "1"},
+      {5, 2, "7", "7"},    {5, 2, "-1", "-1"}};
+  for (auto [row, state, before, after] : rows) {
+    SCOPED_TRACE(row);
     CountryTable t;
-    ASSERT_FALSE(CommitEntry(Boxes(), 2026, t, row)) << row;
-    EXPECT_EQ(FormatFileDate(t.dstStart[row]), "3/28/2026");
-    EXPECT_EQ(FormatFileDate(t.dstEnd[row]), "10/5/2026");
-    EXPECT_EQ(t.at(row, kColDstUsed), "1");
+    t.at(row % CountryTable::kRows, kColDstUsed) = QString::fromLatin1(before);
+    const CountryTable unchanged = t;
+    EntryBoxes b = Boxes();
+    b.checkState = state;
+    const auto e = CommitEntry(b, 2026, t, row);
+    ASSERT_EQ(!e, after != nullptr);
+    if (e) {
+      EXPECT_EQ(e->message, "No entry is shown.");
+      EXPECT_EQ(t, unchanged);
+      continue;
+    }
+    EXPECT_EQ(t.at(row, kColDstUsed), after);
+    EXPECT_EQ(FormatFileDate(t.dstStart[row]) + FormatFileDate(t.dstEnd[row]), "3/28/202610/5/2026");
     EXPECT_EQ(t.at(row, kColName), "Pakistan");
   }
-  for (int row : {0, CountryTable::kRows}) {
-    CountryTable t;
-    const auto e = CommitEntry(Boxes(), 2026, t, row);
-    ASSERT_TRUE(e) << row;
-    EXPECT_EQ(e->message, "No entry is shown.");
-    EXPECT_EQ(t, CountryTable());
-  }
 }
 
-TEST(CommitEntry, NoDateFailsNamingTheBoxAndChangesNothing) {
-  for (const char* bad : {"", "Mar 32", "Mar 28\xb8 2004", "soon"}) {
+TEST(CommitEntry, NoDateOrALeadingQuoteNamesTheBoxAndChangesNothing) {
+  const std::tuple<int, const char*, const char*> rows[] = {
+      {kBoxDstStart, "Marchish",
+       "The box \"from\" holds no date (\"Marchish\"). Enter a date such as Mar 28. The entry was not "
+       "taken and its dates are unchanged."},
+      {kBoxCapital, " \"Q\"",
+       "The box \"Capital\" begins with a double quote, which the country file cannot keep at the start "
+       "of a field. The entry was not taken."},
+      {kBoxDstStart, "Mar 32", ""},
+      {kBoxDstEnd, "", ""},
+      {kBoxName, "\"Q", ""},
+      {kBoxOffset, "\"5", ""},
+      {kBoxDstHours, "\"1", ""},
+      {kBoxHistory, "\t\"Q", ""}};
+  for (auto [box, text, message] : rows) {
     CountryTable t;
-    t.dstStart[5] = DateFromYmd(2004, 3, 28);
-    t.at(5, kColName) = QStringLiteral("Old");
     EntryBoxes b = Boxes();
-    b.text[kBoxDstStart] = QString::fromLatin1(bad);
+    b.text[box] = QString::fromLatin1(text);
     const auto e = CommitEntry(b, 2026, t, 5);
-    ASSERT_TRUE(e) << bad;
-    EXPECT_EQ(e->box, kBoxDstStart);
-    EXPECT_TRUE(e->message.contains("\"from\""));
-    EXPECT_EQ(t.dstStart[5], DateFromYmd(2004, 3, 28));
-    EXPECT_EQ(t.at(5, kColName), "Old");
+    ASSERT_TRUE(e) << text;
+    EXPECT_EQ(e->box, box) << text;
+    EXPECT_TRUE(!*message || e->message == message) << e->message.toStdString();
+    EXPECT_EQ(t, CountryTable()) << text;
   }
 }
 
-TEST(CommitEntry, GreyedCheckKeepsColumnAndQuotesAreRefused) {
-  CountryTable t;
-  t.at(5, kColDstUsed) = QStringLiteral("2");
-  EntryBoxes b = Boxes();
-  b.checkState = 2;
-  ASSERT_FALSE(CommitEntry(b, 2026, t, 5));
-  EXPECT_EQ(t.at(5, kColDstUsed), "2");
-  b.text[kBoxHistory] = QStringLiteral("  \"Quoted\" history");
-  const auto e = CommitEntry(b, 2026, t, 5);
-  ASSERT_TRUE(e);
-  EXPECT_EQ(e->box, kBoxHistory);
-}
-
+// A comma becomes the replacement character in every box, a semicolon too
+// from Location on; line breaks and leading blanks go as the file drops them.
 TEST(CommitEntry, FieldsAreTakenAsTheFileGivesThemBack) {
   CountryTable t;
   EntryBoxes b = Boxes();
   b.text[kBoxName] = QStringLiteral("Korea, South;");
-  b.text[kBoxHistory] = QStringLiteral("  line one\nline two; end");
+  b.text[kBoxOffset] = QStringLiteral(" 5;");
+  b.text[kBoxDstHours] = QStringLiteral("1;");
+  b.text[kBoxCapital] = QStringLiteral("a;b");
+  b.text[kBoxHistory] = QStringLiteral(" \t line one\r\nline two\rthree\nend; x");
   ASSERT_FALSE(CommitEntry(b, 2026, t, 5));
-  EXPECT_EQ(t.at(5, kColName), QString::fromUtf8("Korea\u00b8 South;"));  // the name replaces commas only
-  EXPECT_EQ(t.at(5, kColHistory), QString::fromUtf8("line one line two\u00b8 end"));
-  for (int n = 1; n <= kEntryCount; ++n) t.at(n, kColName) = QStringLiteral("E%1").arg(n);
-  CountryTable back;
-  ReadCountriesText(
-      QString::fromLatin1(WriteCountriesBytes(t, kEntryCount, QDateTime(QDate(2026, 1, 1), QTime(0, 0)))),
-      back, kEntryCount);
-  EXPECT_EQ(back, t);
+  EXPECT_EQ(t.at(5, kColName), "Korea" + kSedilla + " South;");
+  EXPECT_EQ(t.at(5, kColOffset) + t.at(5, kColDstHours), "5;1;");
+  EXPECT_EQ(t.at(5, kColCapital), "a" + kSedilla + "b");
+  EXPECT_EQ(t.at(5, kColHistory), "line one line two three end" + kSedilla + " x");
 }
 
-TEST(TextAfterFocusOut, ReplacesAndUpperCasesCoordinates) {
-  EXPECT_EQ(TextAfterFocusOut("a,b;c", kBoxHistory), QString::fromUtf8("a\u00b8b\u00b8c"));
-  EXPECT_EQ(TextAfterFocusOut("24.5n", kBoxLatitude), "24.5N");
-  EXPECT_EQ(TextAfterFocusOut("67e", kBoxLongitude), "67E");
-  EXPECT_EQ(TextAfterFocusOut("abc", kBoxCapital), "abc");
+TEST(EntryEdit, FocusOutCheckStateTitleAndPicturePath) {
+  EXPECT_EQ(TextAfterFocusOut("a,b;c", kBoxHistory), "a" + kSedilla + "b" + kSedilla + "c");
+  EXPECT_EQ(TextAfterFocusOut("24.5n;", kBoxLatitude), "24.5N" + kSedilla);
+  EXPECT_EQ(TextAfterFocusOut("67e", kBoxLongitude) + TextAfterFocusOut("abc", kBoxCapital), "67Eabc");
+  const std::tuple<const char*, int> rows[] = {{"0", 0}, {"x", 0}, {"1", 1}, {"0.6", 1}, {"2", 2}, {"-1", 2}};
+  for (auto [text, state] : rows) EXPECT_EQ(CheckStateForColumn(QString::fromLatin1(text)), state) << text;
+  const std::tuple<const char*, const char*> titles[] = {
+      {"Congo (Kinshasa)", "Map of Congo"}, {"Congo(Kinshasa)", "Map of Cong"}, {"(odd)", "Map of (odd)"}};
+  for (auto [name, title] : titles) EXPECT_EQ(MapTitle(QString::fromLatin1(name)), title);
+  EXPECT_EQ(MapPicturePathFor("M", "p.k"), "M/p.k-map.jpg");
+  for (const char* bad : {"../x", "a/b", "a\\b", ".."}) EXPECT_EQ(MapPicturePathFor("M", bad), "") << bad;
+  EXPECT_EQ(MapPicturePathFor("M", QString(QChar(0))), "");
 }
 
-TEST(ChooseEntry, RoundingAndClamping) {
-  struct Case {
-    const char* text;
-    bool valid;
-    double entry;
-    const char* fallback;
-  } cases[] = {{"0", false, 0, "1"},     {"abc", false, 0, "1"},     {"", false, 0, "1"},
-               {"300", false, 0, "224"}, {"224.4", false, 0, "224"}, {"-5", false, 0, "1"},
-               {"0.5", false, 0, "1"},   {"2.5", true, 2.5, ""},     {"224", true, 224, ""}};
-  for (const auto& c : cases) {
-    const EntryChoice e = ChooseEntry(QString::fromLatin1(c.text), kEntryCount);
-    EXPECT_EQ(e.valid, c.valid) << c.text;
-    if (c.valid)
-      EXPECT_EQ(e.entry, c.entry);
-    else
-      EXPECT_EQ(e.fallback, QString::fromLatin1(c.fallback)) << c.text;
+// Above 110 the entry number box goes to the last entry, otherwise to the
+// first; the window's tests cover the rest with 224 entries.
+TEST(ChooseEntry, FallbackAbove110IsTheLastEntry) {
+  EXPECT_EQ(ChooseEntry("110", 100).fallback + ChooseEntry("111", 100).fallback, "1100");
+  EXPECT_EQ(ChooseEntry("0.9", 224).fallback, "1");
+  EXPECT_TRUE(ChooseEntry("1", 224).valid && !ChooseEntry("101", 100).valid);
+}
+
+TEST(FirstUnsavableField, FindsTheFirstFieldThatWouldNotReadBackAndSaysWhy) {
+  EXPECT_FALSE(FirstUnsavableField(test::EntryTable(), kEntryCount));
+  EXPECT_FALSE(FirstUnsavableField(CountryTable(), CountryTable::kRows));
+  const std::tuple<int, int, const char*, const char*> rows[] = {
+      {7, kColCapital, "\"x", "begins with a double quote"},
+      {1, kColName, "a,b", "holds a comma"},
+      {CountryTable::kRows - 1, kColHistory, "a\nb", "holds a line break"},
+      {3, kColHistory, "a\rb", "holds a line break"},
+      {4, kColLanguages, "\tx", "begins with a space"},
+      {4, kColLanguages, " x", "begins with a space"}};
+  for (auto [row, column, text, reason] : rows) {
+    CountryTable t;
+    t.at(row, column) = QString::fromLatin1(text);
+    const auto f = FirstUnsavableField(t, CountryTable::kRows);
+    ASSERT_TRUE(f) << text;
+    EXPECT_EQ(QString("%1 %2 ").arg(f->row).arg(f->column) + f->reason,
+              QString("%1 %2 %3").arg(row).arg(column).arg(reason));
   }
-}
-
-TEST(MapTitle, CutsBeforeTheBracket) {
-  EXPECT_EQ(MapTitle("Congo (Kinshasa)"), "Map of Congo");
-  EXPECT_EQ(MapTitle("Congo(Kinshasa)"), "Map of Cong");
-  EXPECT_EQ(MapTitle("Pakistan"), "Map of Pakistan");
-  EXPECT_EQ(MapTitle("(odd)"), "Map of (odd)");
-}
-
-TEST(MapPicturePathFor, StaysInsideTheFolder) {
-  EXPECT_EQ(MapPicturePathFor("M", "pk"), "M/pk-map.jpg");
-  EXPECT_EQ(MapPicturePathFor("M", ""), "M/-map.jpg");
-  for (const char* bad : {"../x", "a/b", "a\\b", ".."})
-    EXPECT_TRUE(MapPicturePathFor("M", bad).isEmpty()) << bad;
-}
-
-TEST(FirstUnsavableField, FindsFieldsThatWouldNotReadBack) {
-  CountryTable t;
-  EXPECT_FALSE(FirstUnsavableField(t, kEntryCount));
-  t.at(7, kColCapital) = QStringLiteral("\"x");
-  const auto f = FirstUnsavableField(t, kEntryCount);
-  ASSERT_TRUE(f);
-  EXPECT_EQ(f->row, 7);
-  EXPECT_EQ(f->column, kColCapital);
-  t.at(3, kColName) = QStringLiteral("a,b");
-  EXPECT_EQ(FirstUnsavableField(t, kEntryCount)->row, 3);
+  CountryTable t = test::EntryTable();
+  t.at(3, kColHistory) = t.at(9, kColName) = QStringLiteral("a,b");
+  EXPECT_FALSE(FirstUnsavableField(t, 2));
+  EXPECT_EQ(UnsavableMessage(*FirstUnsavableField(t, kEntryCount), t),
+            "The field \"Brief History\" of entry 3 (Entry 3) holds a comma, which the country file cannot "
+            "keep. Nothing was saved.");
+  EXPECT_EQ(UnwritableMessage(5, kColDstHours, QChar(0x141), t),
+            QString::fromUtf8("The field \"daylight saving hours\" of entry 5 (Entry 5) holds the character "
+                              "\"\u0141\" (U+0141), which the country file's character set cannot hold. "
+                              "Nothing was saved."));
 }
 
 }  // namespace
