@@ -1,14 +1,21 @@
-// Checks of the shipped country file: it reads whole, the program's writer
-// reproduces it byte for byte below its title line, its fields have their
-// forms, names fit the 16-character list captions, and every entry's offset
-// and daylight-saving rule give the tz database's local time on every day of
-// the year.
+// Checks of the shipped data folder: countries.txt reads whole, the program's
+// writer reproduces it byte for byte below its title line, every entry has
+// its forms and the tz database's local time on every day of the year, and
+// data/Maps holds one JPEG for each entry, of the size the preview expects,
+// with the capital's mark and highlighted country where the entry's
+// coordinates put them; nothing else, and small enough to ship.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QImageReader>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTimeZone>
+#include <algorithm>
+#include <cmath>
 
+#include "common/gui/resources.h"
 #include "data/countryfile.h"
 #include "data/numtext.h"
 #include "support/testsupport.h"
@@ -18,10 +25,26 @@ namespace {
 
 using test::SourcePath;
 
-TEST(ShippedCountries, ReadsWholeAndWritesBackByteForByte) {
+// Every field filled; coordinates with two decimals and a hemisphere letter;
+// names sorted, their 16-character captions unique, the zones of one country
+// next to each other with a map name "cc-zone"; histories of two to four
+// sentences; no daylight-saving dates or hours without daylight saving.
+// Every day of 2026 the clock's rule gives the tz database's offset at 12:00
+// GMT for the entry's zone in the generator's source table.
+//
+// Most capitals, placed with the world map's projection (x = (lon + 180) * 2,
+// y = ((90 - lat) * 320 / 180) * (0.8 - 0.0022 lat) * 1.2), land on a country
+// of the world map rather than the sea (small islands may vanish there).
+//
+// Every map picture names its projection in a JPEG comment "Zorvane-Frame:
+// W N XS YS" (left edge longitude, top edge latitude, pixels per degree across
+// and down), which places the entry's coordinates on it: there lies the red
+// mark (220, 20, 20), small, and the country's fill (240, 150, 110) next to
+// it, or, for a country smaller than the mark, a ring around it.
+TEST(ShippedData, CountriesAndMaps) {
   CountryTable t;
   const ReadResult read = ReadCountriesFile(SourcePath("data/countries.txt"), t, kEntryCount);
-  EXPECT_TRUE(read.opened && read.complete);
+  ASSERT_TRUE(read.opened && read.complete);
   EXPECT_EQ(read.entriesRead, kEntryCount);
   // The generator's title names the year and the tz release, the writer's the
   // moment of saving; the rest is the same.
@@ -30,77 +53,93 @@ TEST(ShippedCountries, ReadsWholeAndWritesBackByteForByte) {
   const auto body = [](const QByteArray& b) { return b.mid(b.indexOf("\r\n")); };
   EXPECT_TRUE(body(written) == body(file));
   const QString title = QString::fromLatin1(file.left(file.indexOf("\r\n")));
-  EXPECT_TRUE(
-      QRegularExpression(
-          QStringLiteral("^Country TimeZone w/GMT DayLightSavingHrs  2026 from tz database 20\\d\\d[a-z]$"))
-          .match(title)
-          .hasMatch())
-      << title.toStdString();
-}
-
-// Every field filled; coordinates with two decimals and a hemisphere letter;
-// names sorted, their 16-character captions unique, the zones of one country
-// next to each other with a map name "cc-zone"; histories of two to four
-// sentences; no daylight saving without its dates and hours, and with it an
-// end before the start south of the equator (the rule runs over the new
-// year). Every day of 2026 the clock's rule gives the tz database's offset at
-// 12:00 GMT for the entry's zone in the generator's source table.
-TEST(ShippedCountries, EveryEntryHasItsFormsAndTheTzDatabasesTimes) {
-  CountryTable t;
-  ASSERT_TRUE(ReadCountriesFile(SourcePath("data/countries.txt"), t, kEntryCount).complete);
+  const QRegularExpression titleForm(
+      "^Country TimeZone w/GMT DayLightSavingHrs  2026 from tz database 20\\d\\d[a-z]$");
+  EXPECT_TRUE(titleForm.match(title).hasMatch()) << title.toStdString();
   QHash<QString, QByteArray> zoneOf;
   for (const QByteArray& line : test::ReadFileBytes(SourcePath("tools/countries-source.tsv")).split('\n'))
     if (!line.startsWith('#') && line.contains('\t'))
       zoneOf[QString::fromUtf8(line.split('\t')[0])] = line.split('\t')[1];
-  const QRegularExpression latForm(QStringLiteral("^\\d{1,2}\\.\\d\\d[NS]$")),
-      lonForm(QStringLiteral("^\\d{1,3}\\.\\d\\d[EW]$")), mapForm(QStringLiteral("^[a-z]{2}(-[a-z]+)?$"));
-  QSet<QString> captions, countries;
+  const QRegularExpression latForm("^\\d{1,2}\\.\\d\\d[NS]$"), lonForm("^\\d{1,3}\\.\\d\\d[EW]$"),
+      mapForm("^[a-z]{2}(-[a-z]+)?$");
+  const QSet<QString> ringed = {"ki", "mc", "mh", "mv", "tv", "va"};
+  const auto near = [](QRgb c, int r, int g, int b, int d) {
+    return std::abs(qRed(c) - r) <= d && std::abs(qGreen(c) - g) <= d && std::abs(qBlue(c) - b) <= d;
+  };
+  const QDir maps(SourcePath("data/Maps")), built(QCoreApplication::applicationDirPath() + "/../Maps");
+  QSet<QString> captions, countries, files;
+  qint64 bytes = 0;
+  for (const QFileInfo& f :
+       maps.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
+    files.insert(f.fileName()), bytes += f.size();
+  EXPECT_LT(bytes, 15 * 1000 * 1000);
+  RegisterResources();
+  const QImage world(":/worldmap.png");
+  const QRgb sea = world.pixel(250, 140);  // the Atlantic off West Africa
+  int onLand = 0;
   QString previous;
-  int southern = 0;
   for (int n = 1; n <= kEntryCount; ++n) {
-    const QString name = t.at(n, kColName);
+    const QString name = t.at(n, kColName), la = t.at(n, kColLatitude), lo = t.at(n, kColLongitude);
     SCOPED_TRACE(name.toStdString());
     for (int c = kColName; c <= kColHistory; ++c) EXPECT_FALSE(t.at(n, c).isEmpty()) << c;
-    EXPECT_TRUE(latForm.match(t.at(n, kColLatitude)).hasMatch() &&
-                lonForm.match(t.at(n, kColLongitude)).hasMatch());
-    EXPECT_LE(NumberInText(t.at(n, kColLatitude)), 90.0);
-    EXPECT_LE(NumberInText(t.at(n, kColLongitude)), 180.0);
+    EXPECT_TRUE(latForm.match(la).hasMatch() && lonForm.match(lo).hasMatch());
+    const double lat = NumberInText(la.chopped(1)) * (la.endsWith(u'S') ? -1 : 1);
+    const double lon = NumberInText(lo.chopped(1)) * (lo.endsWith(u'W') ? -1 : 1);
+    EXPECT_TRUE(std::abs(lat) <= 90 && std::abs(lon) <= 180);
+    const int wx = (lon + 180) * 2, wy = ((90 - lat) * 320 / 180) * (0.8 - 0.0022 * lat) * 1.2;
+    bool land = false;
+    for (int i = 0; i < 25; ++i)
+      land =
+          land || world.pixel(std::clamp(wx + i % 5 - 2, 0, 719), std::clamp(wy + i / 5 - 2, 0, 319)) != sea;
+    onLand += land;
     EXPECT_TRUE(n == 1 || t.at(n - 1, kColName) < name);
     EXPECT_FALSE(captions.contains(name.left(16)));
     captions.insert(name.left(16));
     const QString country = name.left(16).section(QStringLiteral(" ("), 0, 0);
     EXPECT_TRUE(country == previous || !countries.contains(country));
     countries.insert(previous = country);
-    EXPECT_TRUE(mapForm.match(t.at(n, kColMapName)).hasMatch());
-    EXPECT_EQ(name.contains(u'('), t.at(n, kColMapName).contains(u'-'));
-    const QString history = t.at(n, kColHistory);
-    const qsizetype sentences = history.count(QStringLiteral(". ")) + history.endsWith(u'.');
+    const QString map = t.at(n, kColMapName);
+    EXPECT_TRUE(mapForm.match(map).hasMatch());
+    EXPECT_EQ(name.contains(u'('), map.contains(u'-'));
+    const qsizetype sentences = t.at(n, kColHistory).count(". ") + t.at(n, kColHistory).endsWith(u'.');
     EXPECT_TRUE(sentences >= 2 && sentences <= 4) << sentences;
-    const bool dst = t.at(n, kColDstUsed) == u"1";
-    EXPECT_TRUE(dst || t.at(n, kColDstUsed) == u"0");
-    if (!dst) {
-      EXPECT_TRUE(t.at(n, kColDstHours) == u"0" && t.dstStart[n] == 0.0 && t.dstEnd[n] == 0.0);
-    } else {
-      const double hours = NumberInText(t.at(n, kColDstHours));
-      EXPECT_TRUE(hours > 0 && hours <= 2) << hours;
-      // The start may be 31 December before, the end 1 January after.
-      const QDate start = QDateFromValue(t.dstStart[n]), end = QDateFromValue(t.dstEnd[n]);
-      EXPECT_TRUE(start.addDays(1).year() == 2026 && end.addDays(-1).year() == 2026 && start != end);
-      if (t.at(n, kColLatitude).endsWith(u'S')) {
-        EXPECT_LT(end, start);
-        ++southern;
-      }
-    }
+    EXPECT_TRUE(
+        t.at(n, kColDstUsed) == u"1" ||
+        (t.at(n, kColDstUsed) == u"0" && t.at(n, kColDstHours) == u"0" && !t.dstStart[n] && !t.dstEnd[n]));
     const QTimeZone tz(zoneOf.value(name));
     ASSERT_TRUE(tz.isValid());
-    int mismatches = 0;
     for (QDate day(2026, 1, 1); day.year() == 2026; day = day.addDays(1)) {
       const int tzMinutes = tz.offsetFromUtc(QDateTime(day, QTime(12, 0), QTimeZone::utc())) / 60;
-      if (tzMinutes != test::ClockOffsetMinutes(t, n, day) && ++mismatches == 1)
-        ADD_FAILURE() << day.toString(Qt::ISODate).toStdString() << ": tz " << tzMinutes;
+      ASSERT_EQ(test::ClockOffsetMinutes(t, n, day), tzMinutes) << day.toString(Qt::ISODate).toStdString();
     }
+
+    const QString picture = map + "-map.jpg";
+    ASSERT_TRUE(files.remove(picture)) << picture.toStdString();  // one picture to each entry
+    EXPECT_TRUE(!built.exists() ||
+                test::ReadFileBytes(built.filePath(picture)) == test::ReadFileBytes(maps.filePath(picture)));
+    QImageReader reader(maps.filePath(picture));
+    EXPECT_EQ(reader.format(), "jpeg");
+    const QImage img = reader.read();
+    EXPECT_TRUE(img.width() >= 400 && img.width() <= 700 && img.height() >= 400 && img.height() <= 700);
+    const QStringList frame = img.text("Zorvane-Frame").split(u' ');
+    ASSERT_EQ(frame.size(), 4);
+    const int x = std::floor(std::fmod(lon - frame[0].toDouble() + 720, 360) * frame[2].toDouble());
+    const int y = std::floor((frame[1].toDouble() - lat) * frame[3].toDouble());
+    ASSERT_TRUE(img.rect().adjusted(12, 12, -12, -12).contains(x, y)) << x << "," << y;
+    int red = 0, nearMark = 0, onRing = 0;
+    for (int dy = -16; dy <= 16; ++dy)
+      for (int dx = -16; dx <= 16; ++dx) {
+        const QRgb c = img.rect().contains(x + dx, y + dy) ? img.pixel(x + dx, y + dy) : 0;
+        const double r = std::hypot(dx, dy);
+        red += near(c, 220, 20, 20, 45) && (r < 1.5 || r == 9);
+        nearMark += r >= 7 && r <= 12 && near(c, 240, 150, 110, 28);
+        onRing += r >= 13 && r <= 15 && near(c, 240, 150, 110, 28);
+      }
+    EXPECT_EQ(red, 9);  // the middle 3 x 3 of the mark, none 9 pixels out
+    EXPECT_TRUE(ringed.contains(map) ? onRing >= 60 : nearMark >= 3) << nearMark << " " << onRing;
   }
-  EXPECT_GE(southern, 3);  // Chile, New Zealand and south-east Australia at least
+  EXPECT_GE(onLand, 200);
+  EXPECT_TRUE(files.isEmpty()) << "stray " << files.values().join(u' ').toStdString();
 }
 
 }  // namespace
