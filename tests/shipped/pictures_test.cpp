@@ -13,10 +13,10 @@
 namespace zv {
 namespace {
 
-// Every size square, transparent in the corners around the round picture,
+// The icon: every size square, transparent in the corners around the round picture,
 // with the clock face's white a third of its radius above the hands' pivot
 // (the face's centre at 176/256 of the picture); the window icon offers it.
-TEST(ShippedPictures, IconInEverySize) {
+TEST(ShippedPictures, IconInEverySizeAndHandPointer) {
   const QIcon icon = AppIcon();
   for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
     SCOPED_TRACE(size);
@@ -29,11 +29,9 @@ TEST(ShippedPictures, IconInEverySize) {
     EXPECT_TRUE(size < 32 || (face.alpha() == 255 && face.lightness() > 200));
     EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size)));
   }
-}
 
-// Black and white only, with the hot spot on the finger tip's outline and
-// nothing opaque above it.
-TEST(ShippedPictures, HandPointer) {
+  // The hand pointer: black and white only, with the hot spot on the finger
+  // tip's outline and nothing opaque above it.
   const QCursor cursor = HandCursor();
   const QRgb kWhite = qRgb(255, 255, 255);
   const QImage hand(QStringLiteral(":/hand.png"));
