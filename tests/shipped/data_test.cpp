@@ -1,16 +1,21 @@
-// Checks of the shipped country file: it reads whole with the program's reader,
-// the program's writer reproduces it byte for byte below its title line, names fit the 16-character
-// list captions, and every entry's offsets and daylight-saving rule give the
-// tz database's local time on every day of the year.
+// Checks of the shipped data folder: countries.txt reads whole, the program's
+// writer reproduces it byte for byte below its title line, every entry has
+// its forms and the tz database's local time on every day of the year, and
+// data/Maps holds one JPEG for each entry, of the size the preview expects,
+// with the capital's mark and highlighted country where the entry's
+// coordinates put them; nothing else, and small enough to ship.
 #include <gtest/gtest.h>
 
-#include <QFile>
+#include <QCoreApplication>
+#include <QDir>
+#include <QImageReader>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTimeZone>
-#include <map>
+#include <algorithm>
+#include <cmath>
 
-#include "clock/gridcalc.h"
+#include "common/gui/resources.h"
 #include "data/countryfile.h"
 #include "data/numtext.h"
 #include "support/testsupport.h"
@@ -20,181 +25,119 @@ namespace {
 
 using test::SourcePath;
 
-struct Shipped {
-  CountryTable table;
-  ReadResult read;
-  std::map<QString, QString> zoneOf;  // name -> IANA zone id of the source table
-  Shipped() {
-    read = ReadCountriesFile(SourcePath("data/countries.txt"), table, kEntryCount);
-    const QString src = QString::fromUtf8(test::ReadFileBytes(SourcePath("tools/countries-source.tsv")));
-    for (const QString& line : src.split(u'\n')) {
-      if (line.isEmpty() || line.startsWith(u'#')) continue;
-      const QStringList f = line.split(u'\t');
-      if (f.size() >= 2) zoneOf[f[0]] = f[1];
-    }
-  }
-};
-
-const Shipped& Data() {
-  static const Shipped s;
-  return s;
-}
-
-TEST(ShippedCountries, ReadsAll224CompleteRecords) {
-  const auto& d = Data();
-  ASSERT_TRUE(d.read.opened);
-  EXPECT_EQ(d.read.entriesRead, 224);
-  EXPECT_TRUE(d.read.complete);
-  for (int n = 1; n <= kEntryCount; ++n)
-    for (int c = kColName; c <= kColHistory; ++c)
-      EXPECT_FALSE(d.table.at(n, c).isEmpty()) << "entry " << n << " column " << c;
-  // Nothing is left over after the last record.
-  CountryTable bigger;
-  const auto more = ReadCountriesFile(SourcePath("data/countries.txt"), bigger, 225);
-  EXPECT_EQ(more.entriesRead, 224);
-  EXPECT_FALSE(more.complete);
-}
-
-TEST(ShippedCountries, WriterReproducesTheFileByteForByte) {
-  const auto& d = Data();
+// Every field filled; coordinates with two decimals and a hemisphere letter;
+// names sorted, their 16-character captions unique, the zones of one country
+// next to each other with a map name "cc-zone"; histories of two to four
+// sentences; no daylight-saving dates or hours without daylight saving.
+// Every day of 2026 the clock's rule gives the tz database's offset at 12:00
+// GMT for the entry's zone in the generator's source table.
+//
+// Most capitals, placed with the world map's projection (x = (lon + 180) * 2,
+// y = ((90 - lat) * 320 / 180) * (0.8 - 0.0022 lat) * 1.2), land on a country
+// of the world map rather than the sea (small islands may vanish there).
+//
+// Every map picture names its projection in a JPEG comment "Zorvane-Frame:
+// W N XS YS" (left edge longitude, top edge latitude, pixels per degree across
+// and down), which places the entry's coordinates on it: there lies the red
+// mark (220, 20, 20), small, and the country's fill (240, 150, 110) next to
+// it, or, for a country smaller than the mark, a ring around it.
+TEST(ShippedData, CountriesAndMaps) {
+  CountryTable t;
+  const ReadResult read = ReadCountriesFile(SourcePath("data/countries.txt"), t, kEntryCount);
+  ASSERT_TRUE(read.complete && read.entriesRead == kEntryCount);
+  // The generator's title names the year and the tz release, the writer's the
+  // moment of saving; the rest is the same.
   const QByteArray file = test::ReadFileBytes(SourcePath("data/countries.txt"));
-  // The generator's title names the year and tz release; the writer's names
-  // the moment of saving. The rest is the same byte for byte.
-  const QByteArray written =
-      WriteCountriesBytes(d.table, kEntryCount, QDateTime(QDate(2026, 1, 1), QTime(0, 0)));
+  const QByteArray written = WriteCountriesBytes(t, kEntryCount, QDateTime(QDate(2026, 1, 1), QTime(0, 0)));
   const auto body = [](const QByteArray& b) { return b.mid(b.indexOf("\r\n")); };
-  EXPECT_EQ(body(written).size(), body(file).size());
   EXPECT_TRUE(body(written) == body(file));
-  EXPECT_FALSE(file.contains('"'));
-}
-
-TEST(ShippedCountries, NamesSortedUniqueIn16CharactersAndZonesAdjacent) {
-  const auto& d = Data();
-  QSet<QString> captions;
-  QSet<QString> searchNames;
-  QString previousSearch;
+  const QString title = QString::fromLatin1(file.left(file.indexOf("\r\n")));
+  const QRegularExpression titleForm(
+      "^Country TimeZone w/GMT DayLightSavingHrs  2026 from tz database 20\\d\\d[a-z]$");
+  EXPECT_TRUE(titleForm.match(title).hasMatch()) << title.toStdString();
+  QHash<QString, QByteArray> zoneOf;
+  for (const QByteArray& line : test::ReadFileBytes(SourcePath("tools/countries-source.tsv")).split('\n'))
+    if (!line.startsWith('#') && line.contains('\t'))
+      zoneOf[QString::fromUtf8(line.split('\t')[0])] = line.split('\t')[1];
+  const QRegularExpression latForm("^\\d{1,2}\\.\\d\\d[NS]$"), lonForm("^\\d{1,3}\\.\\d\\d[EW]$"),
+      mapForm("^[a-z]{2}(-[a-z]+)?$");
+  const QSet<QString> ringed = {"ki", "mc", "mh", "mv", "tv", "va"};
+  const auto near = [](QRgb c, int r, int g, int b, int d) {
+    return std::abs(qRed(c) - r) <= d && std::abs(qGreen(c) - g) <= d && std::abs(qBlue(c) - b) <= d;
+  };
+  const QDir maps(SourcePath("data/Maps")), built(QCoreApplication::applicationDirPath() + "/../Maps");
+  QSet<QString> captions, countries, files;
+  qint64 bytes = 0;
+  for (const QFileInfo& f :
+       maps.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
+    files.insert(f.fileName()), bytes += f.size();
+  EXPECT_LT(bytes, 15 * 1000 * 1000);
+  RegisterResources();
+  const QImage world(":/worldmap.png");
+  const QRgb sea = world.pixel(250, 140);  // the Atlantic off West Africa
+  int onLand = 0;
+  QString previous;
   for (int n = 1; n <= kEntryCount; ++n) {
-    const QString name = d.table.at(n, kColName);
-    if (n > 1) {
-      EXPECT_LT(d.table.at(n - 1, kColName), name);
-    }
-    const QString caption = name.left(16);
-    EXPECT_FALSE(captions.contains(caption)) << caption.toStdString();
-    captions.insert(caption);
-    // The map's search list: caption without its zone suffix, adjacent
-    // duplicates skipped. A name seen again later means the zones of one
-    // country are not next to each other.
-    QString search = caption;
-    const auto paren = search.indexOf(QStringLiteral(" ("));
-    if (paren >= 0) search = search.left(paren);
-    if (search != previousSearch) {
-      EXPECT_FALSE(searchNames.contains(search)) << search.toStdString();
-      searchNames.insert(search);
-    }
-    previousSearch = search;
-    // A zone entry's map name is the country code with the zone after it.
-    static const QRegularExpression mapForm(QStringLiteral("^[a-z]{2}(-[a-z]+)?$"));
-    EXPECT_TRUE(mapForm.match(d.table.at(n, kColMapName)).hasMatch()) << name.toStdString();
-    EXPECT_EQ(paren >= 0 || name.contains(u'('), d.table.at(n, kColMapName).contains(u'-'))
-        << name.toStdString();
-  }
-}
-
-TEST(ShippedCountries, CoordinatesHaveTwoDecimalsAndAHemisphereLetter) {
-  const auto& d = Data();
-  static const QRegularExpression latForm(QStringLiteral("^\\d{1,2}\\.\\d\\d[NS]$"));
-  static const QRegularExpression lonForm(QStringLiteral("^\\d{1,3}\\.\\d\\d[EW]$"));
-  for (int n = 1; n <= kEntryCount; ++n) {
-    const QString lat = d.table.at(n, kColLatitude);
-    const QString lon = d.table.at(n, kColLongitude);
-    EXPECT_TRUE(latForm.match(lat).hasMatch()) << lat.toStdString();
-    EXPECT_TRUE(lonForm.match(lon).hasMatch()) << lon.toStdString();
-    EXPECT_LE(NumberInText(lat.chopped(1)), 90.0);
-    EXPECT_LE(NumberInText(lon.chopped(1)), 180.0);
-  }
-}
-
-TEST(ShippedCountries, HistoriesHoldTwoToFourSentences) {
-  const auto& d = Data();
-  for (int n = 1; n <= kEntryCount; ++n) {
-    const QString h = d.table.at(n, kColHistory);
-    const auto sentences = h.count(QStringLiteral(". ")) + (h.endsWith(u'.') ? 1 : 0);
-    EXPECT_GE(sentences, 2) << d.table.at(n, kColName).toStdString();
-    EXPECT_LE(sentences, 4) << d.table.at(n, kColName).toStdString();
-  }
-}
-
-// Column 4 is exactly "1" or "0"; an entry without daylight saving has 0 hours
-// and both dates unset; one with it has a positive amount and two different
-// dates of the year, the end before the start south of the equator (the rule
-// then runs over the new year). Offsets lie within the world's range.
-TEST(ShippedCountries, DaylightSavingColumnsAgree) {
-  const auto& d = Data();
-  int southern = 0;
-  for (int n = 1; n <= kEntryCount; ++n) {
-    const std::string name = d.table.at(n, kColName).toStdString();
-    const QString used = d.table.at(n, kColDstUsed);
-    ASSERT_TRUE(used == u"1" || used == u"0") << name;
-    const double hours = NumberInText(d.table.at(n, kColDstHours));
-    const double offset = NumberInText(d.table.at(n, kColOffset));
-    EXPECT_GE(offset, -12.0) << name;
-    EXPECT_LE(offset, 14.0) << name;
-    if (used == u"0") {
-      EXPECT_EQ(d.table.at(n, kColDstHours), QStringLiteral("0")) << name;
-      EXPECT_EQ(d.table.dstStart[n], 0.0) << name;
-      EXPECT_EQ(d.table.dstEnd[n], 0.0) << name;
-      continue;
-    }
-    EXPECT_GT(hours, 0.0) << name;
-    EXPECT_LE(hours, 2.0) << name;
-    const QDate start = QDateFromValue(d.table.dstStart[n]);
-    const QDate end = QDateFromValue(d.table.dstEnd[n]);
-    EXPECT_NE(start, end) << name;
-    if (d.table.at(n, kColLatitude).endsWith(u'S')) {
-      EXPECT_LT(end, start) << name;
-      ++southern;
-    }
-  }
-  EXPECT_GE(southern, 3);  // Chile, New Zealand and south-east Australia at least
-}
-
-// Every day of 2026, the days on which the clocks change included: the
-// clock's rule with today's date gives the tz database's offset at 12:00 GMT
-// of that day.
-TEST(ShippedCountries, OffsetsAndRulesMatchTheTzDatabaseEveryDayOf2026) {
-  const auto& d = Data();
-  for (int n = 1; n <= kEntryCount; ++n) {
-    const QString name = d.table.at(n, kColName);
-    ASSERT_TRUE(d.zoneOf.count(name)) << name.toStdString();
-    const QTimeZone tz(d.zoneOf.at(name).toLatin1());
-    ASSERT_TRUE(tz.isValid()) << d.zoneOf.at(name).toStdString();
-    if (NumberInText(d.table.at(n, kColDstUsed)) == 1) {
-      // The start date may be 31 December before, the end 1 January after.
-      EXPECT_EQ(QDateFromValue(d.table.dstStart[n]).addDays(1).year(), 2026) << name.toStdString();
-      EXPECT_EQ(QDateFromValue(d.table.dstEnd[n]).addDays(-1).year(), 2026) << name.toStdString();
-    } else {
-      EXPECT_EQ(d.table.dstStart[n], 0.0) << name.toStdString();
-      EXPECT_EQ(NumberInText(d.table.at(n, kColDstHours)), 0.0) << name.toStdString();
-    }
-    int mismatches = 0;
+    const QString name = t.at(n, kColName), la = t.at(n, kColLatitude), lo = t.at(n, kColLongitude);
+    SCOPED_TRACE(name.toStdString());
+    for (int c = kColName; c <= kColHistory; ++c) EXPECT_FALSE(t.at(n, c).isEmpty()) << c;
+    EXPECT_TRUE(latForm.match(la).hasMatch() && lonForm.match(lo).hasMatch());
+    const double lat = NumberInText(la.chopped(1)) * (la.endsWith(u'S') ? -1 : 1);
+    const double lon = NumberInText(lo.chopped(1)) * (lo.endsWith(u'W') ? -1 : 1);
+    const int wx = (lon + 180) * 2, wy = ((90 - lat) * 320 / 180) * (0.8 - 0.0022 * lat) * 1.2;
+    bool land = false;
+    for (int i = 0; i < 25; ++i)
+      land =
+          land || world.pixel(std::clamp(wx + i % 5 - 2, 0, 719), std::clamp(wy + i / 5 - 2, 0, 319)) != sea;
+    onLand += land;
+    EXPECT_TRUE(n == 1 || t.at(n - 1, kColName) < name);
+    EXPECT_FALSE(captions.contains(name.left(16)));
+    captions.insert(name.left(16));
+    const QString country = name.left(16).section(QStringLiteral(" ("), 0, 0);
+    EXPECT_TRUE(country == previous || !countries.contains(country));
+    countries.insert(previous = country);
+    const QString map = t.at(n, kColMapName);
+    EXPECT_TRUE(mapForm.match(map).hasMatch());
+    EXPECT_EQ(name.contains(u'('), map.contains(u'-'));
+    const qsizetype sentences = t.at(n, kColHistory).count(". ") + t.at(n, kColHistory).endsWith(u'.');
+    EXPECT_TRUE(sentences >= 2 && sentences <= 4) << sentences;
+    EXPECT_TRUE(
+        t.at(n, kColDstUsed) == u"1" ||
+        (t.at(n, kColDstUsed) == u"0" && t.at(n, kColDstHours) == u"0" && !t.dstStart[n] && !t.dstEnd[n]));
+    const QTimeZone tz(zoneOf.value(name));
+    ASSERT_TRUE(tz.isValid());
     for (QDate day(2026, 1, 1); day.year() == 2026; day = day.addDays(1)) {
       const int tzMinutes = tz.offsetFromUtc(QDateTime(day, QTime(12, 0), QTimeZone::utc())) / 60;
-      if (tzMinutes != test::ClockOffsetMinutes(d.table, n, day) && ++mismatches <= 3)
-        ADD_FAILURE() << name.toStdString() << " on " << day.toString(Qt::ISODate).toStdString() << ": tz "
-                      << tzMinutes << " clock " << test::ClockOffsetMinutes(d.table, n, day);
+      ASSERT_EQ(test::ClockOffsetMinutes(t, n, day), tzMinutes) << day.toString(Qt::ISODate).toStdString();
     }
-    EXPECT_EQ(mismatches, 0) << name.toStdString();
-  }
-}
 
-// The title line says which year and which tz database release the dates
-// come from, and stays one field.
-TEST(ShippedCountries, TitleNamesTheYearAndTheTzDatabaseRelease) {
-  const QByteArray file = test::ReadFileBytes(SourcePath("data/countries.txt"));
-  const QByteArray title = file.left(file.indexOf("\r\n"));
-  static const QRegularExpression form(
-      QStringLiteral("^Country TimeZone w/GMT DayLightSavingHrs  2026 from tz database 20\\d\\d[a-z]$"));
-  EXPECT_TRUE(form.match(QString::fromLatin1(title)).hasMatch()) << title.toStdString();
+    const QString picture = map + "-map.jpg";
+    ASSERT_TRUE(files.remove(picture)) << picture.toStdString();  // one picture to each entry
+    EXPECT_TRUE(!built.exists() ||
+                test::ReadFileBytes(built.filePath(picture)) == test::ReadFileBytes(maps.filePath(picture)));
+    QImageReader reader(maps.filePath(picture));
+    EXPECT_EQ(reader.format(), "jpeg");
+    const QImage img = reader.read();
+    EXPECT_TRUE(img.width() >= 400 && img.width() <= 700 && img.height() >= 400 && img.height() <= 700);
+    const QStringList frame = img.text("Zorvane-Frame").split(u' ');
+    ASSERT_EQ(frame.size(), 4);
+    const int x = std::floor(std::fmod(lon - frame[0].toDouble() + 720, 360) * frame[2].toDouble());
+    const int y = std::floor((frame[1].toDouble() - lat) * frame[3].toDouble());
+    ASSERT_TRUE(img.rect().adjusted(12, 12, -12, -12).contains(x, y)) << x << "," << y;
+    int red = 0, nearMark = 0, onRing = 0;
+    for (int dy = -16; dy <= 16; ++dy)
+      for (int dx = -16; dx <= 16; ++dx) {
+        const QRgb c = img.rect().contains(x + dx, y + dy) ? img.pixel(x + dx, y + dy) : 0;
+        const double r = std::hypot(dx, dy);
+        red += near(c, 220, 20, 20, 45) && (r < 1.5 || r == 9);
+        nearMark += r >= 7 && r <= 12 && near(c, 240, 150, 110, 28);
+        onRing += r >= 13 && r <= 15 && near(c, 240, 150, 110, 28);
+      }
+    EXPECT_EQ(red, 9);  // the middle 3 x 3 of the mark, none 9 pixels out
+    EXPECT_TRUE(ringed.contains(map) ? onRing >= 60 : nearMark >= 3) << nearMark << " " << onRing;
+  }
+  EXPECT_GE(onLand, 200);
+  EXPECT_TRUE(files.isEmpty()) << "stray " << files.values().join(u' ').toStdString();
 }
 
 }  // namespace

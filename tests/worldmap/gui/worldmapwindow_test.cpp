@@ -1,453 +1,206 @@
-// The world map window as the user drives it: its controls, marks, the
-// point information, Find Country, Clear, the label click, and the two long
-// commands with what may happen while they run.
-
-#include "worldmap/gui/worldmapwindow.h"
-
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
-#include <QWindow>
-#include <functional>
-
-#include "app/gui/appwindows.h"
-#include "clock/gui/clockwindow.h"
-#include "common/gui/twips.h"
-#include "countryinfo/gui/countryinfowindow.h"
-#include "data/countryfile.h"
-#include "data/module1.h"
-#include "support/clockfixture.h"
+// The world map window at device pixel ratio 1 as the user drives it: its
+// designed places, presses on the map and on its controls, Find Country, the
+// name labels, and the two long commands with what may happen while they run.
+#include "placesonmap.inc"
 
 namespace zv {
 namespace {
 
-QByteArray Countries() {
-  CountryTable t = test::EntryTable(QStringLiteral("0"), QStringLiteral("0.00N"), QStringLiteral("0.00E"));
-  // Adjacent parts of one country, another match, then the first name again.
-  t.at(10, kColName) = QStringLiteral("Ruritania (East)");
-  t.at(11, kColName) = QStringLiteral("Ruritania (West)");
-  t.at(12, kColName) = QStringLiteral("Rurik");
-  t.at(13, kColName) = QStringLiteral("Ruritania (Far)");
-  return test::CountriesBytes(t);
-}
+constexpr QRgb kWhite = qRgb(255, 255, 255), kRed = qRgb(255, 0, 0), kBlue = qRgb(0, 0, 255);
 
-class WorldMapTest : public test::ClockWindowTest {
- protected:
-  WorldMapTest() : ClockWindowTest(QDateTime(QDate(2026, 1, 1), QTime(12, 0))) {}
-  void SetUp() override {
-    StartClock(Countries());
-    map_ = new WorldMapWindow();
-    map_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(map_));
-  }
-  void TearDown() override {
-    if (map_) map_->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ClockWindowTest::TearDown();
-  }
-  int DrawnPixels() const {
-    const QImage& d = map_->Drawing();
-    int n = 0;
-    for (int y = 0; y < d.height(); ++y)
-      for (int x = 0; x < d.width(); ++x)
-        if (qAlpha(d.pixel(x, y)) != 0) ++n;
-    return n;
-  }
-
-  QPointer<WorldMapWindow> map_;
-};
-
-struct Place {
-  const char* what;
-  double left, top, width, height;
-};
-
-TEST_F(WorldMapTest, ControlsAtTheirPlacesWithTheirCaptions) {
+// Every control at its designed place in pixels (twips / 15, rounded) with
+// its caption drawn whole; a caption that sizes itself (w = 0) has its top
+// left corner. Every control keeps the presses made on it, except the point
+// marker and the hidden progress bar: a press there is a press on the map.
+TEST_F(WorldMapTest, ControlsAtTheirPlacesKeepTheirPresses) {
   EXPECT_EQ(map_->windowTitle(), "World Map");
-  const std::pair<QWidget*, Place> places[] = {
-      {map_->Command4(), {"Plot Sunrise/Sunset", 45, 4050, 1635, 350}},
-      {map_->Command1(), {"Show Day/Night", 1710, 4050, 1500, 350}},
-      {map_->Command3(), {"Close", 45, 4410, 780, 350}},
-      {map_->Command5(), {"Find Country", 855, 4410, 1410, 350}},
-      {map_->Command2(), {"Clear", 2295, 4410, 915, 350}},
-      {map_->Text1(), {"GMT box", 540, 3645, 1140, 330}},
-      {map_->Shape1(), {"progress frame", 3555, 4500, 3435, 240}},
-      {map_->Shape2(), {"progress fill", 3555, 4500, 15, 240}},
-      {map_->Shape4(), {"legend box", 7785, 4500, 2985, 285}},
-  };
-  for (const auto& [widget, place] : places) {
-    SCOPED_TRACE(place.what);
-    EXPECT_EQ(widget->geometry(), TwipRect(place.left, place.top, place.width, place.height));
-    if (auto* b = qobject_cast<QPushButton*>(widget)) {
-      EXPECT_EQ(b->text(), place.what);
-      // The caption fits its button in the window's font.
-      EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()), b->width() - 4);
-    }
+  using W = WorldMapWindow;
+  const std::tuple<QWidget*, int, int, int, int, const char*> rows[] = {
+      {map_->Command4(), 3, 270, 109, 23, "Plot Sunrise/Sunset"},
+      {map_->Command1(), 114, 270, 100, 23, "Show Day/Night"},
+      {map_->Command3(), 3, 294, 52, 23, "Close"},
+      {map_->Command5(), 57, 294, 94, 23, "Find Country"},
+      {map_->Command2(), 153, 294, 61, 23, "Clear"},
+      {map_->Text1(), 36, 243, 76, 22, "12:00 PM"},
+      {map_->Label1(W::kLabelGmt), 6, 246, 0, 0, "GMT"},
+      {map_->Label1(W::kLabelLatitude), 3, 324, 0, 0, "Latitude"},
+      {map_->Label1(W::kLabelLongitude), 167, 324, 0, 0, "Longitude"},
+      {map_->Label1(W::kLabelSunrise), 327, 324, 0, 0, "Sunrise at"},
+      {map_->Label1(W::kLabelSunset), 522, 324, 0, 0, "Sunset at"},
+      {map_->Shape4(), 519, 300, 199, 19, nullptr},  // legend box
+      {map_->Label2(W::kLegendSunrise), 525, 303, 0, 13, "Sun rise"},
+      {map_->Label2(W::kLegendSunset), 627, 303, 0, 13, "Sun set"},
+      {map_->Line1(W::kLegendSunrise), 567, 310, 42, 4, nullptr},
+      {map_->Line1(W::kLegendSunset), 669, 310, 42, 4, nullptr},
+      {map_->lblGMT(0), 0, 3, 28, 13, "GMT"},
+      {map_->Shape3(), 0, 27, 3, 3, nullptr},        // point marker
+      {map_->Shape1(), 237, 300, 229, 16, nullptr},  // progress frame
+      {map_->Shape2(), 237, 300, 1, 16, nullptr}};   // progress fill
+  QWindow* window = map_->windowHandle();
+  for (const auto& [w, x, y, width, height, caption] : rows) {
+    SCOPED_TRACE(w->objectName().toStdString() + (caption ? caption : ""));
+    EXPECT_EQ(w->geometry(), QRect(x, y, width ? width : w->width(), height ? height : w->height()));
+    const QString text = w->property("text").toString();
+    EXPECT_EQ(text, caption);
+    EXPECT_LE(w->fontMetrics().horizontalAdvance(text), w->width());
+    const QPoint before = map_->Shape3()->pos(), at = w->geometry().center();  // then a press there
+    QTest::mousePress(window, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(700, 250));  // away from every button
+    EXPECT_EQ(map_->Shape3()->pos(), !w->isVisible() || w == map_->Shape3() ? at : before);
   }
-  // The legend lines run from x1 to x2 at y 4680 twips.
-  const struct {
-    const char* what;
-    QWidget* line;
-    double x1, x2;
-  } lines[] = {{"red line", map_->Line1(0), 8505, 9135}, {"blue line", map_->Line1(1), 10035, 10665}};
-  for (const auto& l : lines) {
-    EXPECT_EQ(l.line->x(), Px(l.x1)) << l.what;
-    EXPECT_EQ(l.line->x() + l.line->width(), Px(l.x2)) << l.what;
-    EXPECT_NEAR(l.line->geometry().center().y(), Px(4680), 1) << l.what;
-  }
-  // Controls that size themselves: their top left corners.
-  const struct {
-    const char* what;
-    QWidget* widget;
-    double left, top;
-  } corners[] = {{"GMT", map_->Label1(0), 90, 3690},         {"Latitude", map_->Label1(5), 45, 4860},
-                 {"Longitude", map_->Label1(4), 2505, 4860}, {"Sunrise at", map_->Label1(3), 4905, 4860},
-                 {"Sunset at", map_->Label1(2), 7830, 4860}, {"point marker", map_->Shape3(), 0, 405},
-                 {"GMT label", map_->lblGMT(0), 0, 50}};
-  for (const auto& c : corners) EXPECT_EQ(c.widget->pos(), TwipPoint(c.left, c.top)) << c.what;
-  EXPECT_FALSE(map_->Shape1()->isVisible());
-  EXPECT_FALSE(map_->Shape2()->isVisible());
-  ASSERT_NE(map_->lblGMT(0), nullptr);
-  EXPECT_EQ(map_->lblGMT(0)->text(), "GMT");
-  EXPECT_EQ(map_->HighestLabelIndex(), 0);
-  // The legend captions are drawn whole, left of their lines.
-  for (int i : {0, 1}) {
-    QLabel* l = map_->Label2(i);
-    EXPECT_EQ(l->pos(), TwipPoint(i == 0 ? 7875 : 9405, 4545)) << i;
-    EXPECT_GE(l->width(), l->fontMetrics().horizontalAdvance(l->text())) << i;
-    EXPECT_LE(l->geometry().right(), Px(i == 0 ? 8505 : 10035)) << i;
-  }
-  EXPECT_EQ(map_->Label2(0)->text(), "Sun rise");
-  EXPECT_EQ(map_->Label2(1)->text(), "Sun set");
-  // The four information labels lie inside the client area, below the map.
-  for (int i : {5, 4, 3, 2}) {
-    QLabel* l = map_->Label1(i);
-    EXPECT_TRUE(map_->rect().contains(l->geometry())) << i;
-    EXPECT_GE(l->y(), Px(4800) - 1) << i;
-  }
-}
-
-TEST_F(WorldMapTest, MarkAtTheOriginDrawsTheCrossAndPlacesTheLabel) {
+  // The strip below the map, clear of the captions, is no map either.
+  const QPoint marker = map_->Shape3()->pos();
+  QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(715, 337));
+  EXPECT_EQ(map_->Shape3()->pos(), marker);
+  // The point information in Courier New 9; name labels bold and yellow,
+  // without a background over the picture; the legend's lines red and blue,
+  // 2 pixels high in the middle of their place, on the legend box; the marker
+  // red, the progress fill blue.
+  EXPECT_EQ(map_->Label1(W::kLabelGmt)->font().pointSizeF(), 9.0);
   map_->MarkCountry(1);
-  ASSERT_EQ(map_->HighestLabelIndex(), 1);
-  QLabel* label = map_->lblGMT(1);
-  EXPECT_EQ(label->text(), "Entry 1");
-  EXPECT_TRUE(label->isVisible());
-  EXPECT_EQ(label->pos(), TwipPoint(5400 + 150, 2304 - 100));
-  const QImage& d = map_->Drawing();
-  // Both arms of the cross, through (5400, 2304) twips; nothing far from it.
-  EXPECT_NE(qAlpha(d.pixel(Px(5400), Px(2304))), 0);
-  EXPECT_NE(qAlpha(d.pixel(Px(5400 - 90), Px(2304))), 0);
-  EXPECT_NE(qAlpha(d.pixel(Px(5400), Px(2304 + 90))), 0);
-  EXPECT_EQ(qAlpha(d.pixel(Px(5400 + 300), Px(2304))), 0);
-  EXPECT_EQ(qAlpha(d.pixel(Px(5400), Px(2304 - 300))), 0);
-  // The pen is 2 pixels wide, as the legend lines: across the vertical arm,
-  // a little below the centre.
-  int across = 0;
-  for (int x = Px(5400) - 5; x <= Px(5400) + 5; ++x) across += qAlpha(d.pixel(x, Px(2304) + 4)) != 0;
-  EXPECT_EQ(across, 2);
-}
-
-TEST_F(WorldMapTest, PointInformationCaptions) {
-  map_->ShowSLightInfo(0.5, -0.25);
-  EXPECT_TRUE(map_->Label1(5)->text().startsWith("Latitude  0.50")) << map_->Label1(5)->text().toStdString();
-  EXPECT_TRUE(map_->Label1(3)->text().startsWith("Sunrise at ")) << map_->Label1(3)->text().toStdString();
-  EXPECT_TRUE(map_->Label1(3)->text().endsWith(" GMT"));
-  // A press on the map moves the marker there and reports the point.
-  QTest::mouseClick(map_, Qt::LeftButton, {}, QPoint(363, 154));
-  EXPECT_EQ(map_->Shape3()->pos(), QPoint(363, 154));
-  EXPECT_TRUE(map_->Label1(4)->text().startsWith("Longitude")) << map_->Label1(4)->text().toStdString();
-  EXPECT_TRUE(map_->Label1(2)->text().startsWith("Sunset at "));
-}
-
-TEST_F(WorldMapTest, FindCountryMarksAdjacentPartsOnceAndReports) {
-  struct Case {
-    const char* answer;
-    int marks;
-    const char* message;
-  };
-  const Case cases[] = {
-      // East and West share one mark; Far follows Rurik, so it is marked again.
-      {"ruri", 3, "3 countries found."},
-      {"ruritania", 1, "1 country found."},  // Far repeats the last mark
-      {"xyz", 0, "XYZ* not found"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.answer);
-    map_->ClearMap();
-    prompts_.messages.clear();
-    prompts_.AnswerInput(QString::fromLatin1(c.answer));
-    map_->FindCountry();
-    EXPECT_EQ(map_->HighestLabelIndex(), c.marks);
-    EXPECT_EQ(prompts_.messages, QStringList{c.message});
+  for (QLabel* l : {map_->lblGMT(0), map_->lblGMT(1)}) {
+    EXPECT_TRUE(l->font().bold() && !l->autoFillBackground()) << l->text().toStdString();
+    EXPECT_EQ(l->palette().color(QPalette::WindowText), QColor(255, 255, 0));
   }
-  // The last search text is offered next time; Cancel marks nothing and says nothing.
-  prompts_.messages.clear();
+  const QImage shown = map_->grab().toImage();
+  for (int y = 310; y < 314; ++y) {
+    EXPECT_EQ(shown.pixel(580, y), y == 311 || y == 312 ? kRed : map_->Shape4()->Colour().rgb()) << y;
+    EXPECT_EQ(shown.pixel(680, y) == kBlue, y == 311 || y == 312) << y;
+  }
+  EXPECT_EQ(map_->Shape3()->Colour(), QColor(kRed));
+  EXPECT_EQ(map_->Shape2()->Colour(), QColor(0, 0, 192));
+  // A press on the map moves the marker there and reports the point: for
+  // (363, 154) pixels, 3.59 N 1.50 E, where the sun rose at 5:59.7 GMT and set
+  // at 17:54.9 on 1 January 2000 (NOAA's formulas). Escape closes the window.
+  QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(363, 154));
+  EXPECT_EQ(map_->Shape3()->pos(), QPoint(363, 154));
+  QStringList shownInfo;
+  for (int i : {W::kLabelLatitude, W::kLabelLongitude, W::kLabelSunrise, W::kLabelSunset})
+    shownInfo << map_->Label1(i)->text();
+  EXPECT_EQ(shownInfo,
+            QStringList({"Latitude 3.59", "Longitude 1.50", "Sunrise at 5:59 GMT", "Sunset at 17:55 GMT"}));
+  QTest::keyClick(map_, Qt::Key_Escape);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(map_.isNull());
+}
+
+// Find Country marks every entry whose name holds the answer, parts of one
+// country next to each other once; the search runs over every name cell of
+// the list, down to the legend's "PM in". The last answer is offered next
+// time; Cancel marks nothing and says nothing.
+TEST_F(WorldMapTest, FindCountryAndNameLabels) {
+  const std::tuple<const char*, int, const char*> answers[] = {
+      {"ruri", 3, "3 countries found."},     {"ruritania", 1, "1 country found."},
+      {"pm in", 1, "1 country found."},      {"rurik", 1, "1 country found."},
+      {"kingston", 2, "2 countries found."}, {"xyz", 0, "XYZ* not found"}};
+  for (const auto& [answer, marks, message] : answers) {
+    map_->ClearMap();
+    prompts_.AnswerInput(QString::fromLatin1(answer));
+    map_->FindCountry();
+    EXPECT_EQ(map_->HighestLabelIndex(), marks) << answer;
+    EXPECT_EQ(std::exchange(prompts_.messages, {}), QStringList{message});
+  }
   prompts_.AnswerInput(std::nullopt);
   map_->FindCountry();
   EXPECT_EQ(prompts_.asked.back().offered, "xyz");
   EXPECT_EQ(prompts_.asked.back().prompt, "Enter the partial name of country to locate");
   EXPECT_TRUE(prompts_.messages.isEmpty());
+  // A left click on a name label opens the first entry whose name holds the
+  // label's first ten letters: "Ruritania" (entry 21) opens entry 20,
+  // "Kingstonian Bay" (26) opens "Kingstonia" (25), also by a double click.
+  // The "GMT" labels (the template, 0, and "GMT Island", 24) open nothing, nor
+  // does a right click or a press released off the label. No press on a label
+  // reaches the map.
+  enum Click { kLeft, kRight, kDragOff, kDouble };
+  const std::tuple<int, Click, const char*> clicks[] = {{0, kLeft, ""},    {24, kLeft, ""},
+                                                        {21, kRight, ""},  {21, kDragOff, ""},
+                                                        {21, kLeft, "20"}, {26, kDouble, "25"}};
+  QTest::mouseClick(map_->windowHandle(), Qt::LeftButton, {}, QPoint(100, 100));
+  for (const auto& [entry, click, opened] : clicks) {
+    map_->ClearMap();
+    if (entry) map_->MarkCountry(entry);
+    QLabel* label = map_->lblGMT(entry ? 1 : 0);
+    const Qt::MouseButton button = click == kRight ? Qt::RightButton : Qt::LeftButton;
+    click == kDouble ? QTest::mouseDClick(label, button, {}, QPoint(2, 2))
+                     : QTest::mousePress(label, button, {}, QPoint(2, 2));
+    QTest::mouseRelease(label, button, {}, click == kDragOff ? QPoint(-5, 2) : QPoint(2, 2));
+    EXPECT_EQ(CountryInfo()->isVisible() ? CountryInfo()->Text2()->text() : QString(), opened) << entry;
+    EXPECT_EQ(map_->Shape3()->pos(), QPoint(100, 100));
+  }
 }
 
-TEST_F(WorldMapTest, ClearErasesDrawingsAndLabelsButNotTheTemplate) {
-  map_->MarkCountry(1);
-  map_->MarkCountry(2);
-  ASSERT_GT(DrawnPixels(), 0);
-  map_->ClearMap();
-  EXPECT_EQ(DrawnPixels(), 0);
-  EXPECT_EQ(map_->HighestLabelIndex(), 0);
-  EXPECT_EQ(map_->lblGMT(1), nullptr);
-  ASSERT_NE(map_->lblGMT(0), nullptr);
-  // A new label takes index 1 again.
-  map_->MarkCountry(3);
-  EXPECT_EQ(map_->HighestLabelIndex(), 1);
-}
-
-TEST_F(WorldMapTest, ClickOnANameLabelOpensTheEntry) {
-  map_->MarkCountry(11);  // labelled "Ruritania": the first caption holding it is entry 10
-  map_->ClickMapLabel(1);
-  ASSERT_NE(CountryInfoIfLoaded(), nullptr);
-  EXPECT_TRUE(CountryInfo()->isVisible());
-  EXPECT_EQ(CountryInfo()->Text2()->text(), "10");
-}
-
-TEST_F(WorldMapTest, ShowDayNightDrawsAndEndsWithTheProgressHidden) {
-  Shared().gmtTimeText = QStringLiteral("12:00 PM");
-  map_->ShowDayNight();
-  EXPECT_GT(DrawnPixels(), 1000);
-  EXPECT_FALSE(map_->Shape1()->isVisible());
-  EXPECT_FALSE(map_->IsRunning());
-  EXPECT_DOUBLE_EQ(map_->ProgressWidthTwips(), 3435.0 * 182 / 360);
-  // The GMT time text is left in its 24-hour form.
-  EXPECT_EQ(Shared().gmtTimeText, "12:00");
-  EXPECT_TRUE(prompts_.messages.isEmpty());
-}
-
-TEST_F(WorldMapTest, ShowDayNightWithNoTimeOfDaySaysSoAndDrawsNothing) {
-  Shared().gmtTimeText = QStringLiteral("soon");
-  map_->ShowDayNight();
-  EXPECT_EQ(DrawnPixels(), 0);
-  ASSERT_EQ(prompts_.messages.size(), 1);
-  EXPECT_TRUE(prompts_.messages[0].contains("soon"));
-  EXPECT_FALSE(map_->Shape1()->isVisible());
-  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-}
-
-TEST_F(WorldMapTest, PlotPlacesTheTagInUpperCase) {
-  map_->Text1()->setText(QStringLiteral("3:45 pm"));
-  map_->PlotSunriseSunset();
-  ASSERT_EQ(map_->HighestLabelIndex(), 1);
-  QLabel* tag = map_->lblGMT(1);
-  EXPECT_EQ(tag->text(), "GMT: 3:45 PM");
-  EXPECT_TRUE(tag->isVisible());
-  EXPECT_EQ(tag->y(), Px(50));
-  EXPECT_EQ(Shared().gmtTimeText, "15:45");
-  EXPECT_DOUBLE_EQ(map_->ProgressWidthTwips(), 3435.0 * 182 / 180);
-  EXPECT_EQ(map_->Shape2()->Colour(), QColor(255, 0, 0));
-  // Red sunrise and blue sunset strokes are on the drawing.
-  bool red = false, blue = false;
-  const QImage& d = map_->Drawing();
-  for (int y = 0; y < d.height(); ++y)
-    for (int x = 0; x < d.width(); ++x) {
-      const QRgb p = d.pixel(x, y);
-      if (qAlpha(p) == 255 && qRed(p) == 255 && qGreen(p) == 0 && qBlue(p) == 0) red = true;
-      if (qAlpha(p) == 255 && qRed(p) == 0 && qGreen(p) == 0 && qBlue(p) == 255) blue = true;
-    }
-  EXPECT_TRUE(red);
-  EXPECT_TRUE(blue);
-}
-
-TEST_F(WorldMapTest, PlotWithNoTimeOfDayFailsVisiblyAndDrawsNothing) {
-  map_->Text1()->setText(QStringLiteral("25:99"));
-  map_->PlotSunriseSunset();
-  EXPECT_EQ(prompts_.messages, QStringList{"13. Type mismatch"});
-  EXPECT_EQ(DrawnPixels(), 0);
-  ASSERT_EQ(map_->HighestLabelIndex(), 1);
-  EXPECT_FALSE(map_->lblGMT(1)->isVisible());
-  EXPECT_FALSE(map_->Shape1()->isVisible());
-  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-}
-
-TEST_F(WorldMapTest, OtherCommandsAreIgnoredWhileOneRuns) {
-  Shared().gmtTimeText = QStringLiteral("6:00 AM");
-  bool pressed = false;
-  QTimer::singleShot(0, map_, [&] {
-    pressed = true;
-    EXPECT_TRUE(map_->IsRunning());
-    map_->Command4()->click();  // a plot would create a tag label
-    map_->Command2()->click();  // a clear would erase what is drawn so far
-  });
-  map_->ShowDayNight();
-  EXPECT_TRUE(pressed);
-  EXPECT_EQ(map_->HighestLabelIndex(), 0);
-  EXPECT_GT(DrawnPixels(), 1000);
-}
-
-// A press on a name label stays with the label: the marker and the point
-// information keep what the last press on the map gave them.
-TEST_F(WorldMapTest, PressOnANameLabelDoesNotReachTheMap) {
-  QTest::mouseClick(map_, Qt::LeftButton, {}, QPoint(100, 100));
-  const QPoint marker = map_->Shape3()->pos();
-  const QString latitude = map_->Label1(5)->text();
-  map_->MarkCountry(3);
-  QLabel* label = map_->lblGMT(1);
-  QTest::mousePress(label, Qt::LeftButton, {}, QPoint(2, 2));
-  QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(2, 2));
-  EXPECT_EQ(map_->Shape3()->pos(), marker);
-  EXPECT_EQ(map_->Label1(5)->text(), latitude);
-}
-
-// The message of a failed command comes with the normal pointer.
-TEST_F(WorldMapTest, FailureMessageShowsTheNormalPointer) {
-  struct Watch : test::ScriptedPrompter {
-    bool busyDuringMessage = true;
+// While a command runs: the busy pointer over this window only, the progress
+// bar shown and keeping its presses, every other command ignored; afterwards
+// the pointer put back however the command ends, the progress bar hidden at
+// 182 of 360 (or 180) rows. At 12:00 GMT Show Day/Night draws white dots
+// where the sun rises (west of the middle) and lines of the pen colour from
+// the top to where it sets (east); Plot Sunrise/Sunset draws red sunrise and
+// blue sunset lines and writes the time above the first sunrise at 66 N or
+// beyond (26 W, see the sun line tests). A command whose GMT time is no time
+// of day says so with the normal pointer and draws nothing; one whose window
+// closes stops after its first row (90 S, below the map).
+TEST_F(WorldMapTest, WhileACommandRuns) {
+  enum End { kFailed, kDone, kClosed };
+  const char* kNoTime =
+      "The GMT time \"soon\" is not a time of day, so the day and night lines cannot be shown.";
+  const std::tuple<bool, const char*, End, const char*> rows[] = {
+      {false, "soon", kFailed, kNoTime},     {true, "25:99", kFailed, "13. Type mismatch"},
+      {false, "12:00 pm", kDone, nullptr},   {true, "12:00 pm", kDone, nullptr},
+      {false, "12:00 pm", kClosed, nullptr}, {true, "12:00 pm", kClosed, nullptr}};
+  struct Watch : test::ScriptedPrompter {  // fails the test on any input box: no Find Country
+    bool busy = true;
     void Message(QWidget* parent, const QString& text) override {
-      busyDuringMessage = parent->cursor().shape() == Qt::WaitCursor;
+      busy = parent->cursor().shape() == Qt::WaitCursor;
       ScriptedPrompter::Message(parent, text);
     }
   } watch;
-  map_->Text1()->setText(QStringLiteral("25:99"));
-  map_->PlotSunriseSunset();
-  ASSERT_EQ(watch.messages.size(), 1);
-  EXPECT_FALSE(watch.busyDuringMessage);
-}
-
-// Every caption and control keeps the presses made on it; only a press on
-// the map itself moves the marker and rewrites the point information. The
-// presses go through the window as the platform delivers them, so a caption
-// that lets presses through hands them to the window below.
-TEST_F(WorldMapTest, PressesOnCaptionsAndControlsStayWithThem) {
-  struct Row {
-    const char* what;
-    std::function<QWidget*(WorldMapWindow*)> widget;
-  };
-  const Row rows[] = {
-      {"Plot Sunrise/Sunset", [](WorldMapWindow* m) { return m->Command4(); }},
-      {"Show Day/Night", [](WorldMapWindow* m) { return m->Command1(); }},
-      {"Close", [](WorldMapWindow* m) { return m->Command3(); }},
-      {"Find Country", [](WorldMapWindow* m) { return m->Command5(); }},
-      {"Clear", [](WorldMapWindow* m) { return m->Command2(); }},
-      {"GMT box", [](WorldMapWindow* m) { return m->Text1(); }},
-      {"GMT", [](WorldMapWindow* m) { return m->Label1(0); }},
-      {"Latitude", [](WorldMapWindow* m) { return m->Label1(5); }},
-      {"Longitude", [](WorldMapWindow* m) { return m->Label1(4); }},
-      {"Sunrise at", [](WorldMapWindow* m) { return m->Label1(3); }},
-      {"Sunset at", [](WorldMapWindow* m) { return m->Label1(2); }},
-      {"Sun rise", [](WorldMapWindow* m) { return m->Label2(0); }},
-      {"Sun set", [](WorldMapWindow* m) { return m->Label2(1); }},
-      {"legend box", [](WorldMapWindow* m) { return m->Shape4(); }},
-      {"red legend line", [](WorldMapWindow* m) { return m->Line1(0); }},
-      {"blue legend line", [](WorldMapWindow* m) { return m->Line1(1); }},
-  };
-  QWindow* window = map_->windowHandle();
-  ASSERT_NE(window, nullptr);
-  const QPoint onMap(100, 100);
-  QTest::mouseClick(window, Qt::LeftButton, {}, onMap);
-  ASSERT_EQ(map_->Shape3()->pos(), onMap);
-  const QString latitude = map_->Label1(5)->text();
-  ASSERT_TRUE(latitude.startsWith("Latitude ")) << latitude.toStdString();
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.what);
-    QWidget* w = row.widget(map_);
-    ASSERT_TRUE(w->isVisible());
-    const QPoint at = w->geometry().center();
-    EXPECT_FALSE(map_->IsMapPress(at));
-    QTest::mousePress(window, Qt::LeftButton, {}, at);
-    // Released away from every button, so that none of them runs.
-    QTest::mouseRelease(window, Qt::LeftButton, {}, onMap);
-    ASSERT_FALSE(map_.isNull());
-    EXPECT_EQ(map_->Shape3()->pos(), onMap);
-    EXPECT_EQ(map_->Label1(5)->text(), latitude);
-  }
-  // The strip below the map, clear of the captions, is no map either; the map
-  // itself, even under the hidden progress bar, takes the press.
-  EXPECT_FALSE(map_->IsMapPress(QPoint(map_->width() - 5, map_->height() - 5)));
-  const QPoint underBar = map_->Shape1()->geometry().center();
-  QTest::mouseClick(window, Qt::LeftButton, {}, underBar);
-  EXPECT_EQ(map_->Shape3()->pos(), underBar);
-  EXPECT_NE(map_->Label1(5)->text(), latitude);
-}
-
-// While a command runs, its progress bar keeps the presses made on it.
-TEST_F(WorldMapTest, PressOnTheProgressBarDuringARunStaysWithIt) {
-  Shared().gmtTimeText = QStringLiteral("6:00 AM");
-  bool pressed = false;
-  QTimer::singleShot(0, map_, [&] {
-    pressed = true;
-    const QPoint at = map_->Shape1()->geometry().center();
-    EXPECT_TRUE(map_->Shape1()->isVisible());
-    QTest::mouseClick(map_->windowHandle(), Qt::LeftButton, {}, at);
-    EXPECT_NE(map_->Shape3()->pos(), at);
-  });
-  map_->ShowDayNight();
-  EXPECT_TRUE(pressed);
-  EXPECT_EQ(map_->Shape3()->pos(), TwipPoint(0, 405));
-}
-
-// The busy pointer shows over the world map window only, and the window's
-// pointer is put back however the command ends.
-TEST_F(WorldMapTest, BusyPointerOverThisWindowOnlyAndRestoredOnEveryPath) {
-  enum class End { Done, Failed, Closed };
-  struct Row {
-    const char* what;
-    bool plot;
-    const char* time;
-    End end;
-  };
-  const Row rows[] = {
-      {"Show Day/Night", false, "6:00 AM", End::Done},
-      {"Plot Sunrise/Sunset", true, "6:00 AM", End::Done},
-      {"Show Day/Night, no time of day", false, "soon", End::Failed},
-      {"Plot Sunrise/Sunset, no time of day", true, "25:99", End::Failed},
-      {"Show Day/Night, window closed", false, "6:00 AM", End::Closed},
-      {"Plot Sunrise/Sunset, window closed", true, "6:00 AM", End::Closed},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.what);
-    if (!map_) {
-      map_ = new WorldMapWindow();
-      map_->show();
-      ASSERT_TRUE(QTest::qWaitForWindowExposed(map_));
-    }
-    Shared().gmtTimeText = QString::fromLatin1(row.time);
-    map_->Text1()->setText(QString::fromLatin1(row.time));
-    bool busySeen = false;
-    // A failed command processes no events, so the probe may never fire; it
-    // goes with this row either way.
-    QTimer probe;
-    probe.setSingleShot(true);
-    QObject::connect(&probe, &QTimer::timeout, [&] {
-      busySeen = map_->cursor().shape() == Qt::WaitCursor && window_->cursor().shape() == Qt::ArrowCursor &&
-                 QGuiApplication::overrideCursor() == nullptr;
-      if (row.end == End::Closed) map_->close();
+  for (const auto& [plot, time, end, message] : rows) {
+    SCOPED_TRACE(testing::Message() << plot << time << end);
+    if (!map_) SetUp();
+    map_->ClearMap();
+    Shared().gmtTimeText = QString::fromLatin1(time);
+    map_->Text1()->setText(QString::fromLatin1(time));
+    bool probed = false;
+    QObject probe;  // a failed command processes no events: its probe goes with the row
+    QTimer::singleShot(0, &probe, [&, end = end] {
+      probed = true;
+      EXPECT_TRUE(map_->IsRunning());
+      EXPECT_EQ(map_->cursor().shape(), Qt::WaitCursor);
+      EXPECT_EQ(window_->cursor().shape(), Qt::ArrowCursor);
+      EXPECT_TRUE(map_->Shape1()->isVisible() && map_->Shape2()->isVisible());
+      const QPoint bar = map_->Shape1()->geometry().center();
+      QTest::mouseClick(map_->windowHandle(), Qt::LeftButton, {}, bar);
+      EXPECT_NE(map_->Shape3()->pos(), bar);
+      for (QPushButton* b : {map_->Command1(), map_->Command2(), map_->Command4(), map_->Command5()})
+        b->click();
+      if (end == kClosed) map_->close();
     });
-    probe.start(0);
-    if (row.plot) {
-      map_->PlotSunriseSunset();
-    } else {
-      map_->ShowDayNight();
-    }
-    if (row.end != End::Failed) {
-      EXPECT_TRUE(busySeen);
-    }
+    plot ? map_->PlotSunriseSunset() : map_->ShowDayNight();
+    EXPECT_EQ(probed, end != kFailed);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(window_->cursor().shape(), Qt::ArrowCursor);
-    if (row.end == End::Closed) {
-      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-      EXPECT_TRUE(map_.isNull());
-    } else {
-      ASSERT_FALSE(map_.isNull());
-      EXPECT_EQ(map_->cursor().shape(), Qt::ArrowCursor);
-      EXPECT_EQ(prompts_.messages.size(), row.end == End::Failed ? 1 : 0);
+    EXPECT_EQ(std::exchange(watch.messages, {}), message ? QStringList{message} : QStringList{});
+    EXPECT_FALSE(watch.busy);
+    ASSERT_FALSE(map_.isNull());
+    const double rows = end == kFailed ? 0 : end == kDone ? 182 : 1;
+    EXPECT_EQ(map_->ProgressWidthTwips(), rows ? 3435.0 * rows / (plot ? 180 : 360) : 15);
+    EXPECT_EQ(Shared().gmtTimeText, end == kFailed ? time : "12:00");
+    const bool done = end == kDone;
+    EXPECT_EQ(Drawn() > 1000, done);
+    EXPECT_EQ(Drawn(0, 360, kWhite) > 10, !plot && done);
+    EXPECT_EQ(Drawn(0, 362, kRed) > 100, plot && done);
+    EXPECT_EQ(Drawn(400, 720, kBlue) > 100, plot && done);
+    EXPECT_EQ(Drawn(362, 720, kWhite) + Drawn(362, 720, kRed), 0);
+    EXPECT_EQ(map_->HighestLabelIndex(), plot ? 1 : 0);  // the plot's time label only
+    if (plot) {
+      EXPECT_EQ(map_->lblGMT(1)->text(), done ? "GMT: 12:00 PM" : "GMT");
+      EXPECT_EQ(map_->lblGMT(1)->isVisible(), done);
+      EXPECT_EQ(map_->lblGMT(1)->pos(), done ? QPoint(308, 3) : QPoint(0, 3));  // (180 - 26) * 2
+      EXPECT_EQ(map_->Shape2()->Colour(), QColor(kRed));
     }
-    prompts_.messages.clear();
+    EXPECT_FALSE(map_->IsRunning() || map_->Shape1()->isVisible() || map_->Shape2()->isVisible());
+    EXPECT_EQ(map_->cursor().shape(), Qt::ArrowCursor);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(map_.isNull(), end == kClosed);
   }
 }
 
