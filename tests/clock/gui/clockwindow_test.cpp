@@ -1,315 +1,369 @@
+// The clock window as designed and started: its places and captions, the
+// start-up calculation, the settings panel, and the grid from the keyboard
+// and for screen readers.
+
 #include "clock/gui/clockwindow.h"
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QApplication>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
 #include "app/gui/appwindows.h"
-#include "common/gui/twips.h"
+#include "common/gui/colours.h"
 #include "countryinfo/gui/countryinfowindow.h"
-#include "data/countryfile.h"
 #include "data/module1.h"
-#include "support/scriptedprompter.h"
-#include "support/testsupport.h"
+#include "support/clockfixture.h"
+#include "worldmap/gui/worldmapwindow.h"
 
 namespace zv {
 namespace {
 
-// A country file with three real-looking entries and the rest unnamed.
+const Rgb kWhite{255, 255, 255}, kAm{224, 224, 224}, kPm{255, 192, 128}, kDst{192, 255, 192}, kRed{255, 0, 0};
+const QByteArray kZoneThree = " 3             0 \r\n";
+
+// Eastern United States in daylight saving, India, and Australia (Eastern)
+// whose southern rule is out of force in July; the other entries unnamed.
 QByteArray SampleCountries() {
   CountryTable t;
-  auto set = [&](int n, const char* name, const char* offset, const char* dst, const char* used, DateValue s,
-                 DateValue e) {
-    t.at(n, kColName) = QString::fromLatin1(name);
-    t.at(n, kColOffset) = QString::fromLatin1(offset);
-    t.at(n, kColDstHours) = QString::fromLatin1(dst);
-    t.at(n, kColDstUsed) = QString::fromLatin1(used);
-    t.dstStart[n] = s;
-    t.dstEnd[n] = e;
-  };
-  set(1, "United States (Eastern)", "-5", "1", "1", DateFromYmd(2026, 3, 8), DateFromYmd(2026, 11, 1));
-  set(2, "India", "5.5", "0", "0", 0, 0);
-  set(3, "Australia (Eastern)", "10", "1", "1", DateFromYmd(2026, 10, 4), DateFromYmd(2026, 4, 5));
+  const struct {
+    const char *name, *offset, *dst;
+    QDate start, end;
+  } rows[] = {{"United States (Eastern)", "-5", "1", {2026, 3, 8}, {2026, 11, 1}},
+              {"India", "5.5", "0", {}, {}},
+              {"Australia (Eastern)", "10", "1", {2026, 10, 4}, {2026, 4, 5}}};
+  for (int n = 1; n <= 3; ++n) {
+    const auto& r = rows[n - 1];
+    t.at(n, kColName) = r.name;
+    t.at(n, kColOffset) = r.offset;
+    t.at(n, kColDstHours) = t.at(n, kColDstUsed) = r.dst;
+    t.dstStart[n] = r.start.isValid() ? DateFromQDate(r.start) : 0;
+    t.dstEnd[n] = r.end.isValid() ? DateFromQDate(r.end) : 0;
+  }
   return test::CountriesBytes(t);
 }
 
-class ClockWindowTest : public ::testing::Test {
+QString Caption(const QWidget* w) {
+  if (auto* l = qobject_cast<const QLabel*>(w)) return l->text();
+  if (auto* b = qobject_cast<const QPushButton*>(w)) return b->text();
+  if (auto* e = qobject_cast<const QLineEdit*>(w)) return e->text();
+  if (auto* g = qobject_cast<const QGroupBox*>(w)) return g->title();
+  if (auto* m = qobject_cast<const QMenu*>(w)) {
+    QStringList items{m->title()};
+    for (const QAction* a : m->actions()) items << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return items.join('|');
+  }
+  return w->windowTitle();
+}
+
+class ClockWindowTest : public test::ClockWindowTest {
  protected:
-  void SetUp() override {
+  ClockWindowTest() : test::ClockWindowTest(QDateTime(QDate(2026, 7, 1), QTime(21, 0, 30))) {}
+  // Starts on the sample countries and, unless empty, this tzone.txt.
+  void Start(const QByteArray& zone = kZoneThree, const QByteArray& countries = SampleCountries()) {
     ResetShared();
     SetClock(&clock_);
+    if (!countries.isEmpty()) data_.Write("countries.txt", countries);
+    if (!zone.isEmpty()) data_.Write("tzone.txt", zone);
+    window_ = std::make_unique<ClockWindow>();
+    window_->StartUp();
   }
-  void TearDown() override {
-    CloseOtherWindows();
-    SetClock(nullptr);
+  void Activate() {
+    window_->show();
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
   }
-  void Start(ClockWindow& w) { w.StartUp(); }
-  test::FixedClock clock_{QDateTime(QDate(2026, 7, 1), QTime(21, 0, 30))};
-  test::DataFolder data_;
-  test::ScriptedPrompter prompts_;
+  void FocusGrid() {
+    Activate();
+    window_->Grid()->setFocus();
+    ASSERT_TRUE(window_->Grid()->hasFocus());
+  }
+  QWidget* Frame() const { return window_->Grid()->findChild<QWidget*>("gridSelection"); }
 };
 
-TEST_F(ClockWindowTest, StartUpFillsFieldsGridAndLoadsInfoWindowHidden) {
-  data_.Write(QStringLiteral("countries.txt"), SampleCountries());
-  data_.Write(QStringLiteral("tzone.txt"), " 3              0 \r\n");
-  ClockWindow w;
-  Start(w);
-  EXPECT_EQ(w.windowTitle(), "Zorvane");
-  EXPECT_EQ(Shared().entryCount, 224);
-  EXPECT_EQ(w.Text2()->text(), "3");
-  EXPECT_EQ(w.Text3()->text(), "0");
-  EXPECT_EQ(w.Text1()->text(), "9:00 PM");
-  EXPECT_EQ(Shared().gmtTimeText, "6:00 PM");
-  // 9:00 PM at offset 3 is 6:00 PM GMT: Eastern in daylight saving 2:00 PM,
-  // India 11:30 PM, Australia (Eastern, southern rule, July) 4:00 AM.
-  EXPECT_EQ(w.TimeText(1), "2:00 PM");
-  EXPECT_EQ(w.NameColour(1), kDstColour);
-  EXPECT_EQ(w.TimeText(2), "11:30 PM");
-  EXPECT_EQ(w.TimeText(3), "4:00 AM");
-  EXPECT_EQ(w.NameColour(3), ClockWindow::NameTemplateColour());
-  EXPECT_EQ(w.TimeText(224), "6:00 PM");            // unnamed entries show GMT
-  EXPECT_EQ(w.NameCaption(1), "United States (E");  // first 16 characters
-  EXPECT_EQ(w.NameCaption(226), "DST in");
-  EXPECT_EQ(w.NameCaption(227), "AM in");
-  EXPECT_EQ(w.NameCaption(228), "PM in");
-  EXPECT_EQ(w.TimeText(226), "1");
-  EXPECT_EQ(w.TimeText(227).toInt() + w.TimeText(228).toInt(), 224);
-  EXPECT_EQ(w.TimeText(227), "1");
-  EXPECT_TRUE(w.TimeText(225).isEmpty());
-  EXPECT_EQ(w.NameColour(227), kAmColour);
-  EXPECT_EQ(w.NameColour(228), kPmColour);
-  ASSERT_NE(CountryInfoIfLoaded(), nullptr);
-  EXPECT_FALSE(CountryInfoIfLoaded()->isVisible());
-  EXPECT_TRUE(w.Timer1()->isActive());
-  EXPECT_EQ(w.Timer1()->interval(), 60000);
-}
-
-TEST_F(ClockWindowTest, MissingFilesStillStart) {
-  ClockWindow w;
-  Start(w);
-  EXPECT_EQ(w.Text2()->text(), "3");
-  EXPECT_EQ(w.Text3()->text(), "");
-  for (int n = 1; n <= 224; ++n) {
-    ASSERT_TRUE(w.NameCaption(n).isEmpty());
-    ASSERT_EQ(w.TimeText(n), "6:00 PM");
-  }
-  EXPECT_EQ(w.TimeText(226), "0");
-  EXPECT_EQ(w.TimeText(227), "0");
-  EXPECT_EQ(w.TimeText(228), "224");
-}
-
-struct CellPlace {
-  int row;
-  double left, top;  // twips
-};
-
-class GridGeometryTest : public ClockWindowTest, public ::testing::WithParamInterface<CellPlace> {};
-
-TEST_P(GridGeometryTest, CellsAtTheirTwipPositions) {
-  ClockWindow w;
-  Start(w);
-  const CellPlace p = GetParam();
-  const QLabel* name = w.NameCell(p.row);
-  const QLabel* time = w.TimeCell(p.row);
-  ASSERT_NE(name, nullptr);
-  EXPECT_EQ(name->pos(), QPoint(qRound(p.left / 15), qRound(p.top / 15)));
-  EXPECT_EQ(time->pos(), QPoint(qRound((p.left + 1200) / 15), qRound(p.top / 15)));
-  EXPECT_TRUE(name->isVisibleTo(&w));
-  EXPECT_EQ(name->font().family(), "Arial Narrow");
-  EXPECT_DOUBLE_EQ(name->font().pointSizeF(), 8.25);
-}
-
-// Row k of column c: left (c - 1) x 1900 + 100, top -120 + k x 191.25.
-INSTANTIATE_TEST_SUITE_P(
-    Rows, GridGeometryTest,
-    ::testing::Values(CellPlace{1, 100, 71.25}, CellPlace{38, 100, 7147.5}, CellPlace{39, 2000, 71.25},
-                      CellPlace{76, 2000, 7147.5}, CellPlace{100, 3900, -120 + 24 * 191.25},
-                      CellPlace{150, 5800, -120 + 36 * 191.25}, CellPlace{191, 9600, 71.25},
-                      CellPlace{224, 9600, -120 + 34 * 191.25}, CellPlace{228, 9600, 7147.5}));
-
-TEST_F(ClockWindowTest, WindowSizeAndPlace) {
-  ClockWindow w;
-  Start(w);
+// Every designed control in pixels (a twip is 1/15): grid cells by their
+// top left (sized to their text), the settings panel, its captions, fields
+// and buttons, and the menus' captions.
+TEST_F(ClockWindowTest, DesignedPlacesAndCaptions) {
+  Start();
+  ClockWindow& w = *window_;
+  const auto labels = w.Picture1()->findChildren<QLabel*>();
+  ASSERT_EQ(labels.size(), 5);
   const QRect s = QGuiApplication::primaryScreen()->geometry();
-  EXPECT_EQ(w.pos(), QPoint((s.width() - 800) / 2, (s.height() - 560) / 2 - 20));
-  EXPECT_EQ(w.size(), QSize(792, 529));
-  EXPECT_EQ(w.Grid()->palette().color(QPalette::Window), QColor(Qt::black));
-}
-
-TEST_F(ClockWindowTest, OnlyLocalTimeAndOffsetRecalculateAtOnce) {
-  ClockWindow w;
-  Start(w);
-  w.Text3()->setText(QStringLiteral("1"));
-  EXPECT_EQ(w.TimeText(1), "6:00 PM");  // unchanged until Enter
-  w.show();
-  w.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-  QTest::keyClick(&w, Qt::Key_Return);
-  EXPECT_EQ(w.TimeText(1), "5:00 PM");
-  w.Text1()->setText(QStringLiteral("2:15 PM"));
-  EXPECT_EQ(w.TimeText(1), "10:15 AM");
-  w.Text2()->setText(QStringLiteral("-5"));
-  EXPECT_EQ(w.TimeText(1), "6:15 PM");
-  w.Text1()->setText(QStringLiteral("2:"));  // a partial time keeps GMT
-  EXPECT_EQ(w.TimeText(1), "6:15 PM");
-  clock_.Set(QDateTime(QDate(2026, 7, 1), QTime(8, 5)));
-  w.Command2()->click();  // Refresh puts the computer's time back
-  EXPECT_EQ(w.Text1()->text(), "8:05 AM");
-  EXPECT_EQ(w.TimeText(1), "12:05 PM");
-}
-
-// The settings panel as designed: each control's place in twips (the panel
-// on the grid, the rest inside the frame "Settings"), and its caption.
-TEST_F(ClockWindowTest, PanelControlsAtTheirDesignedPlaces) {
-  ClockWindow w;
-  Start(w);
-  auto* frame = w.Picture1()->findChild<QGroupBox*>();
-  ASSERT_NE(frame, nullptr);
+  constexpr int kPosOnly = 0, kNoPlace = -99;
   const struct {
     const char* what;
-    QWidget* widget;
-    QRect place;
+    const QWidget* widget;
+    int x, y, width, height;
+    const char* caption;
   } rows[] = {
-      {"Picture1", w.Picture1(), TwipRect(1560, 1020, 3690, 2955)},
-      {"Settings", frame, TwipRect(120, 120, 3435, 2655)},
-      {"0:0 AM", w.Text1(), TwipRect(1800, 300, 1000, 285)},
-      {"0", w.Text3(), TwipRect(1800, 780, 1000, 285)},
-      {"3.35", w.Text2(), TwipRect(1800, 1320, 1000, 285)},
-      {"&Close", w.Command1(), TwipRect(600, 2100, 945, 345)},
-      {"&Refresh", w.Command2(), TwipRect(2040, 2100, 945, 345)},
-      {"Calculate", w.Command3(), TwipRect(6300, -500, 350, 350)},
+      {"window", &w, (s.width() - 800) / 2, (s.height() - 560) / 2 - 20, 792, 529, "Zorvane"},
+      {"name 1", w.NameCell(1), 7, 5, kPosOnly, 0, "United States (E"},
+      {"time 1", w.TimeCell(1), 87, 5, kPosOnly, 0, "2:00 PM"},
+      {"name 2", w.NameCell(2), 7, 18, kPosOnly, 0, "India"},
+      {"time 3", w.TimeCell(3), 87, 30, kPosOnly, 0, "4:00 AM"},
+      {"name 38", w.NameCell(38), 7, 477, kPosOnly, 0, ""},
+      {"time 38", w.TimeCell(38), 87, 477, kPosOnly, 0, "6:00 PM"},
+      {"name 39", w.NameCell(39), 133, 5, kPosOnly, 0, ""},
+      {"time 76", w.TimeCell(76), 213, 477, kPosOnly, 0, "6:00 PM"},
+      {"name 100", w.NameCell(100), 260, 298, kPosOnly, 0, ""},
+      {"name 150", w.NameCell(150), 387, 451, kPosOnly, 0, ""},
+      {"time 191", w.TimeCell(191), 720, 5, kPosOnly, 0, "6:00 PM"},
+      {"time 224", w.TimeCell(224), 720, 426, kPosOnly, 0, "6:00 PM"},
+      {"spacer", w.TimeCell(225), 720, 438, kPosOnly, 0, ""},
+      {"DST legend", w.NameCell(226), 640, 451, kPosOnly, 0, "DST in"},
+      {"DST count", w.TimeCell(226), 720, 451, kPosOnly, 0, "1"},
+      {"AM legend", w.NameCell(227), 640, 464, kPosOnly, 0, "AM in"},
+      {"AM count", w.TimeCell(227), 720, 464, kPosOnly, 0, "1"},
+      {"PM legend", w.NameCell(228), 640, 477, kPosOnly, 0, "PM in"},
+      {"PM count", w.TimeCell(228), 720, 477, kPosOnly, 0, "223"},
+      {"Picture1", w.Picture1(), 104, 68, 246, 197, ""},
+      {"frame", w.Picture1()->findChild<QGroupBox*>(), 8, 8, 229, 177, "Settings"},
+      {"local time caption", labels[0], 16, 24, kPosOnly, 0, "Local time"},
+      {"shift caption", labels[1], 16, 52, 95, 26, "Includes a daylight saving time of"},
+      {"shift hrs", labels[2], 193, 60, kPosOnly, 0, "hrs"},
+      {"offset caption", labels[3], 16, 88, 97, 26, "Normal timezone relative to GMT"},
+      {"offset hrs", labels[4], 193, 92, kPosOnly, 0, "hrs"},
+      {"Text1", w.Text1(), 120, 20, 67, 19, "9:00 PM"},
+      {"Text3", w.Text3(), 120, 52, 67, 19, "0"},
+      {"Text2", w.Text2(), 120, 88, 67, 19, "3"},
+      {"Close", w.Command1(), 40, 140, 63, 23, "&Close"},
+      {"Refresh", w.Command2(), 136, 140, 63, 23, "&Refresh"},
+      {"Calculate, out of sight", w.Command3(), 420, -33, 23, 23, "Calculate"},
+      {"File menu", w.menuBar()->actions().value(0)->menu(), kNoPlace, 0, 0, 0,
+       "&File|Sunlight Map|Settings|Use This Computer's Zone|Update Daylight Saving Dates|Refresh|-|Exit"},
+      {"Functions pop-up", w.mnuFunc(), kNoPlace, 0, 0, 0,
+       "Functions|Locate on World Map|Highlight|Clear|Find|More info|Change to..."},
   };
-  for (const auto& row : rows) EXPECT_EQ(row.widget->geometry(), row.place) << row.what;
-  EXPECT_EQ(frame->title(), "Settings");
-  // The captions, found by their text: one-line ones by their top left.
-  const struct {
-    const char* text;
-    int left, top, width, height;  // width 0: one line, sized to the text
-  } captions[] = {
-      {"Local time", 240, 360, 0, 0},
-      {"Includes a daylight saving time of", 240, 780, 1425, 390},
-      {"Normal timezone relative to GMT", 240, 1320, 1455, 390},
-  };
-  for (const auto& c : captions) {
-    QLabel* found = nullptr;
-    for (QLabel* l : frame->findChildren<QLabel*>())
-      if (l->text() == c.text) found = l;
-    ASSERT_NE(found, nullptr) << c.text;
-    if (c.width) {
-      EXPECT_EQ(found->geometry(), TwipRect(c.left, c.top, c.width, c.height)) << c.text;
-      // Too wide for one line, the caption shows whole on two.
-      EXPECT_GT(found->fontMetrics().horizontalAdvance(found->text()), found->width()) << c.text;
-      EXPECT_GE(found->heightForWidth(found->width()), 2 * found->fontMetrics().lineSpacing()) << c.text;
-    } else {
-      EXPECT_EQ(found->pos(), TwipPoint(c.left, c.top)) << c.text;
-    }
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.what);
+    ASSERT_NE(r.widget, nullptr);
+    EXPECT_EQ(Caption(r.widget), QString::fromUtf8(r.caption));
+    if (r.x == kNoPlace) continue;
+    EXPECT_EQ(r.widget->pos(), QPoint(r.x, r.y));
+    if (r.width != kPosOnly)
+      EXPECT_EQ(r.widget == &w ? w.size() : r.widget->size(), QSize(r.width, r.height));
   }
-  QList<QPoint> hrs;
-  for (QLabel* l : frame->findChildren<QLabel*>())
-    if (l->text() == "hrs") hrs << l->pos();
-  EXPECT_EQ(hrs.size(), 2);
-  EXPECT_TRUE(hrs.contains(TwipPoint(2900, 900)));
-  EXPECT_TRUE(hrs.contains(TwipPoint(2900, 1380)));
+  EXPECT_EQ(w.menuBar()->actions().size(), 1);
+  EXPECT_EQ(w.NameCell(1)->font().family(), "Arial Narrow");
+  EXPECT_DOUBLE_EQ(w.NameCell(1)->font().pointSizeF(), 8.25);
+  EXPECT_TRUE(w.NameCell(0) == nullptr && w.TimeCell(0) == nullptr && w.TimeCell(229) == nullptr);
+  // The two captions too wide for one line show whole on two.
+  for (const QLabel* l : {labels[1], labels[3]})
+    EXPECT_GE(l->heightForWidth(l->width()), 2 * l->fontMetrics().lineSpacing()) << l->text().toStdString();
+  // The column separators: one-pixel lines from y 4 to 501 between the columns.
+  const QImage grid = w.Grid()->grab().toImage();
+  for (int x : {128, 255, 382, 508, 635})
+    for (const auto& [dx, y, line] : {std::tuple{0, 4, true},
+                                      {0, 501, true},
+                                      {0, 3, false},
+                                      {0, 502, false},
+                                      {-1, 200, false},
+                                      {1, 200, false}})
+      EXPECT_EQ(grid.pixelColor(x + dx, y) == QColor(255, 224, 192), line) << x + dx << "," << y;
 }
 
-TEST_F(ClockWindowTest, PanelButtonsAndKeys) {
-  ClockWindow w;
-  Start(w);
-  w.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-  EXPECT_EQ(w.Command1()->text(), "&Close");
-  EXPECT_EQ(w.Command2()->text(), "&Refresh");
-  EXPECT_EQ(w.Command3()->text(), "Calculate");
-  EXPECT_FALSE(w.Command3()->visibleRegion().boundingRect().intersects(w.Command3()->rect()) &&
-               w.Command3()->geometry().intersects(w.Command3()->parentWidget()->rect()));
-  QTest::keyClick(&w, Qt::Key_Escape);
-  EXPECT_FALSE(w.Picture1()->isVisible());
-  QTest::keyClick(&w, Qt::Key_Escape);  // nothing more when hidden
-  EXPECT_FALSE(w.Picture1()->isVisible());
+TEST_F(ClockWindowTest, StartUpCalculatesColoursAndLoadsTheOtherWindow) {
+  data_.Write("highlight.txt", " 2 \r\n,3\r\n\r\n 0 \r\n 999 \r\n");
+  Start();
+  EXPECT_EQ(Shared().entryCount, 224);
+  EXPECT_EQ(Shared().gmtTimeText, "6:00 PM");
+  EXPECT_EQ(window_->NameColour(1), kDst);
+  EXPECT_EQ(window_->NameColour(2), kRed);  // highlight.txt, read at every calculation
+  EXPECT_EQ(window_->NameColour(3), kRed);
+  EXPECT_EQ(window_->NameColour(4), kWhite);
+  for (const auto& [row, colour] : {std::pair{226, kDst}, {227, kAm}, {228, kPm}}) {
+    EXPECT_EQ(window_->NameColour(row), colour) << row;
+    EXPECT_EQ(ToRgb(window_->TimeCell(row)->palette().color(QPalette::WindowText)), colour) << row;
+  }
+  EXPECT_EQ(ToRgb(window_->TimeCell(3)->palette().color(QPalette::WindowText)), kAm);
+  EXPECT_EQ(ToRgb(window_->TimeCell(2)->palette().color(QPalette::WindowText)), kPm);
+  data_.Write("highlight.txt", "");
+  window_->Calculate();
+  EXPECT_EQ(window_->NameColour(2), kWhite);
+  ASSERT_NE(CountryInfoIfLoaded(), nullptr);
+  EXPECT_FALSE(CountryInfoIfLoaded()->isVisible());
+  EXPECT_EQ(CountryInfoIfLoaded()->Text2()->text(), "1");
+  EXPECT_TRUE(window_->Timer1()->isActive());
+  EXPECT_EQ(window_->Timer1()->interval(), 60000);
+  EXPECT_FALSE(window_->Picture1()->isVisibleTo(window_.get()));
+  EXPECT_TRUE(prompts_.messages.isEmpty());
+}
+
+// Without any file: every entry shows GMT, the panel floats over the cells
+// to ask for the zone, and closing writes the zone file.
+TEST_F(ClockWindowTest, FirstRunShowsThePanelAndWritesTheZoneFile) {
+  Start({}, {});
+  for (int n = 1; n <= kEntryCount; ++n) ASSERT_EQ(window_->NameCaption(n) + window_->TimeText(n), "6:00 PM");
+  EXPECT_EQ(window_->TimeText(226) + window_->TimeText(227) + window_->TimeText(228), "00224");
+  Activate();
+  ASSERT_TRUE(window_->Picture1()->isVisible());
+  QWidget* hit = window_->Grid()->childAt(window_->Picture1()->geometry().center());
+  EXPECT_TRUE(hit == window_->Picture1() || window_->Picture1()->isAncestorOf(hit));
+  QTest::keyClick(window_.get(), Qt::Key_Escape);
+  EXPECT_FALSE(window_->Picture1()->isVisible());
+  window_->mnuSettings()->trigger();
+  EXPECT_TRUE(window_->Picture1()->isVisible());
+  window_->Command1()->click();
+  EXPECT_FALSE(window_->Picture1()->isVisible());
+  window_->close();
+  EXPECT_EQ(data_.Read("tzone.txt"), " 3             0 \r\n");
+  EXPECT_TRUE(prompts_.messages.isEmpty());
+}
+
+TEST_F(ClockWindowTest, FieldsRecalculateAndRefreshTakesTheComputersTime) {
+  Start();
+  Activate();
+  window_->mnuSettings()->trigger();
   // Keyboard order: Text2, Command2, Text1, Text3, Command1.
-  EXPECT_EQ(w.Text2()->nextInFocusChain(), w.Command2());
-  EXPECT_EQ(w.Command2()->nextInFocusChain(), w.Text1());
-  EXPECT_EQ(w.Text1()->nextInFocusChain(), w.Text3());
-  EXPECT_EQ(w.Text3()->nextInFocusChain(), w.Command1());
+  const QWidget* order[] = {window_->Text2(), window_->Command2(), window_->Text1(), window_->Text3(),
+                            window_->Command1()};
+  for (int i = 0; i + 1 < 5; ++i) EXPECT_EQ(order[i]->nextInFocusChain(), order[i + 1]) << i;
+  window_->Text3()->setFocus();
+  window_->Text3()->setText("1");
+  EXPECT_EQ(window_->TimeText(4), "6:00 PM");  // the shift counts from Enter on
+  QTest::keyClick(window_->Text3(), Qt::Key_Return);
+  EXPECT_EQ(window_->TimeText(4), "5:00 PM");
+  window_->Text1()->setText("2:15 PM");
+  EXPECT_EQ(window_->TimeText(4), "10:15 AM");
+  window_->Text2()->setText("-5");
+  EXPECT_EQ(window_->TimeText(4), "6:15 PM");
+  window_->Text1()->setText("2:");  // a partial time keeps GMT
+  EXPECT_EQ(window_->TimeText(4), "6:15 PM");
+  clock_.Set(QDateTime(QDate(2026, 7, 1), QTime(8, 5)));
+  window_->Command2()->click();
+  EXPECT_EQ(window_->Text1()->text(), "8:05 AM");
+  EXPECT_EQ(window_->TimeText(4), "12:05 PM");
 }
 
-TEST_F(ClockWindowTest, HighlightFileColoursNamesAtEveryCalculation) {
-  data_.Write(QStringLiteral("highlight.txt"), " 2 \r\n,3\r\n\r\n 0 \r\n 999 \r\n");
-  data_.Write(QStringLiteral("countries.txt"), SampleCountries());
-  ClockWindow w;
-  Start(w);
-  EXPECT_EQ(w.NameColour(2), kHighlightColour);
-  EXPECT_EQ(w.NameColour(3), kHighlightColour);
-  EXPECT_EQ(w.NameColour(1), kDstColour);
-  EXPECT_EQ(w.NameColour(4), ClockWindow::NameTemplateColour());
-  data_.Write(QStringLiteral("highlight.txt"), "");
-  w.Calculate();
-  EXPECT_EQ(w.NameColour(2), ClockWindow::NameTemplateColour());
-  EXPECT_TRUE(prompts_.messages.isEmpty());
-}
-
-TEST_F(ClockWindowTest, MissingZoneFileIsWrittenAsThreeAndZero) {
-  ClockWindow w;
-  Start(w);
-  w.close();
-  EXPECT_EQ(data_.Read(QStringLiteral("tzone.txt")), " 3             0 \r\n");
-  EXPECT_TRUE(prompts_.messages.isEmpty());
-}
-
-// The panel floats over the grid: at its middle the panel, not a cell, takes
-// the mouse and is drawn. It comes up only while no zone file exists.
-TEST_F(ClockWindowTest, PanelLiesAboveTheCellsAndShowsOnFirstRunOnly) {
-  {
-    ClockWindow w;
-    Start(w);
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    ASSERT_TRUE(w.Picture1()->isVisible());
-    QWidget* grid = w.Picture1()->parentWidget();
-    const QPoint middle = w.Picture1()->geometry().center();
-    QWidget* hit = grid->childAt(middle);
-    ASSERT_NE(hit, nullptr);
-    EXPECT_TRUE(hit == w.Picture1() || w.Picture1()->isAncestorOf(hit));
-  }
-  data_.Write(QStringLiteral("tzone.txt"), " 3.35          0 \r\n");
-  ClockWindow again;
-  Start(again);
-  again.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
-  EXPECT_FALSE(again.Picture1()->isVisible());
-  EXPECT_EQ(again.Text2()->text(), "3.35");
-}
-
-// The panel's captions are drawn in dark red: the darkest pixel of each
-// caption, grabbed as shown, is red with no green or blue.
-TEST_F(ClockWindowTest, PanelCaptionsAreDrawnInDarkRed) {
-  ClockWindow w;
-  Start(w);
-  w.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-  int captions = 0;
-  for (QLabel* l : w.Picture1()->findChildren<QLabel*>()) {
-    const QRect place(l->mapTo(w.Picture1(), QPoint(0, 0)), l->size());
-    const QImage shot = w.Picture1()->grab(place).toImage();
+// The captions draw in dark red: the darkest pixel of each, as shown.
+TEST_F(ClockWindowTest, PanelCaptionsAreDarkRed) {
+  Start({});
+  Activate();
+  for (QLabel* l : window_->Picture1()->findChildren<QLabel*>()) {
+    const QImage shot = l->grab().toImage();
     QColor darkest = Qt::white;
     for (int y = 0; y < shot.height(); ++y)
-      for (int x = 0; x < shot.width(); ++x) {
-        const QColor c = shot.pixelColor(x, y);
-        if (c.lightness() < darkest.lightness()) darkest = c;
-      }
-    EXPECT_GT(darkest.red(), darkest.green() + 40) << l->text().toStdString();
-    EXPECT_LT(darkest.blue(), 60) << l->text().toStdString();
-    ++captions;
+      for (int x = 0; x < shot.width(); ++x)
+        if (shot.pixelColor(x, y).lightness() < darkest.lightness()) darkest = shot.pixelColor(x, y);
+    EXPECT_TRUE(darkest.red() > darkest.green() + 40 && darkest.blue() < 60) << l->text().toStdString();
   }
-  EXPECT_EQ(captions, 5);
+}
+
+// The arrow keys move a dotted white frame over the names: six columns of
+// 38, row 225 without a name, 226 to 228 the legend.
+TEST_F(ClockWindowTest, KeysMoveTheSelection) {
+  Start({}, test::CountriesBytes(test::EntryTable()));
+  FocusGrid();
+  const struct {
+    const char* start;
+    std::vector<Qt::Key> keys;
+    const char* selected;
+  } rows[] = {
+      {"", {Qt::Key_Down}, "2"},    {"", {Qt::Key_Up}, "1"},         {"10", {Qt::Key_Up, Qt::Key_Up}, "8"},
+      {"38", {Qt::Key_Down}, "39"}, {"2", {Qt::Key_Right}, "40"},    {"40", {Qt::Key_Left}, "2"},
+      {"2", {Qt::Key_Left}, "2"},   {"192", {Qt::Key_Right}, "192"}, {"224", {Qt::Key_Down}, "226"},
+      {"226", {Qt::Key_Up}, "224"}, {"228", {Qt::Key_Down}, "228"},  {"100", {Qt::Key_End}, "228"},
+      {"100", {Qt::Key_Home}, "1"}, {"300", {Qt::Key_Down}, "2"}};
+  for (const auto& r : rows) {
+    SCOPED_TRACE(std::string(r.start) + " to " + r.selected);
+    Shared().selectedEntry = r.start;
+    for (Qt::Key k : r.keys) QTest::keyClick(window_->Grid(), k);
+    EXPECT_EQ(Shared().selectedEntry, r.selected);
+    ASSERT_TRUE(Frame()->isVisible());
+    EXPECT_EQ(Frame()->geometry(),
+              window_->NameCell(Shared().selectedEntry.toInt())->geometry().adjusted(-1, -1, 1, 1));
+  }
+  const QImage shot = Frame()->grab().toImage();
+  int white = 0;
+  for (int x = 0; x < shot.width(); ++x) white += shot.pixelColor(x, 0) == QColor(Qt::white);
+  EXPECT_GT(white, shot.width() / 4);
+  // Screen readers hear the grid's name and the selected entry.
+  QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(window_->Grid());
+  EXPECT_EQ(grid->text(QAccessible::Name), "Time list");
+  EXPECT_EQ(grid->text(QAccessible::Description), "Entry 2  6:00 PM  ");
+  // In a settings field the arrows stay there, and the frame goes.
+  window_->mnuSettings()->trigger();
+  window_->Text1()->setFocus();
+  EXPECT_FALSE(Frame()->isVisible());
+  QTest::keyClick(window_->Text1(), Qt::Key_Down);
+  EXPECT_EQ(Shared().selectedEntry, "2");
+  for (const auto& [field, name] : {std::pair<QWidget*, const char*>{window_->Text1(), "Local time"},
+                                    {window_->Text3(), "Includes a daylight saving time of (hrs)"},
+                                    {window_->Text2(), "Normal timezone relative to GMT (hrs)"},
+                                    {window_->Command1(), "Close"},
+                                    {window_->Command2(), "Refresh"}})
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name), name);
+}
+
+// Shift+F10 and the Menu key open the Functions pop-up under the selected
+// name; every command is reached with Down and Enter; Enter alone opens
+// More info.
+TEST_F(ClockWindowTest, EveryCommandIsReachableFromTheKeyboard) {
+  CountryTable t = test::EntryTable();
+  t.at(5, kColName) = "Japan";
+  Start(kZoneThree, test::CountriesBytes(t));
+  // What the user then sees: the map's mark, highlight.txt, the input box's
+  // first line, the modal country information.
+  auto seen = [this] {
+    QString s;
+    if (WorldMapIfLoaded() && WorldMapIfLoaded()->isVisible())
+      s += "map " + WorldMapIfLoaded()->lblGMT(1)->text();
+    s += "|" + data_.Read("highlight.txt") + "|";
+    if (!prompts_.asked.empty()) s += prompts_.asked[0].prompt.section('\n', 0, 0);
+    if (CountryInfoIfLoaded() && QApplication::activeModalWidget() == CountryInfoIfLoaded())
+      s += "info " + CountryInfoIfLoaded()->Text2()->text();
+    return s;
+  };
+  const struct {
+    bool shiftF10;
+    const char *command, *second, *seen;  // second: the second item offered
+  } rows[] = {{false, "Locate on World Map", "Highlight", "map Japan||"},
+              {true, "Highlight", "Highlight", "| 5 \r\n|"},
+              {false, "Clear", "Clear", "||"},
+              {true, "Find", "Highlight", "||Enter partial or full name of the country to locate"},
+              {false, "Change to...", "Highlight", "||Enter the new time for Japan"},
+              {true, "More info", "Highlight", "||info 5"}};
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.command);
+    CloseOtherWindows();
+    FocusGrid();
+    Shared().selectedEntry = "4";
+    QTest::keyClick(window_->Grid(), Qt::Key_Down);
+    QTest::keyClick(window_->Grid(), r.shiftF10 ? Qt::Key_F10 : Qt::Key_Menu,
+                    r.shiftF10 ? Qt::ShiftModifier : Qt::NoModifier);
+    QMenu* menu = window_->mnuFunc();
+    ASSERT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->pos(), window_->NameCell(5)->mapToGlobal(QPoint(0, window_->NameCell(5)->height())));
+    QStringList offered;
+    for (QAction* a : menu->actions())
+      if (a->isVisible()) offered << a->text();
+    EXPECT_EQ(offered, QStringList({"Locate on World Map", r.second, "Find", "More info", "Change to..."}));
+    prompts_.asked.clear();
+    prompts_.inputs.clear();
+    prompts_.AnswerInput(std::nullopt);
+    for (int i = 0; i <= offered.indexOf(r.command); ++i) QTest::keyClick(menu, Qt::Key_Down);
+    QTest::keyClick(menu, Qt::Key_Return);
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_EQ(seen(), r.seen);
+  }
+  CloseOtherWindows();
+  FocusGrid();
+  window_->Text1()->setText("not a time");  // Enter runs no calculation here
+  QTest::keyClick(window_->Grid(), Qt::Key_Return);
+  ASSERT_NE(CountryInfoIfLoaded(), nullptr);
+  EXPECT_TRUE(CountryInfoIfLoaded()->isVisible());
+  EXPECT_EQ(CountryInfoIfLoaded()->Text2()->text(), "5");
+  EXPECT_EQ(window_->TimeText(5), "6:00 PM");
 }
 
 }  // namespace
