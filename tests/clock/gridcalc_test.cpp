@@ -1,10 +1,9 @@
-// The grid's calculation and the list commands' texts, without a window.
+// The grid's calculation without a window: GMT from the settings, each
+// entry's time and colour, the daylight-saving rule, the counts.
 
 #include "clock/gridcalc.h"
 
 #include <gtest/gtest.h>
-
-#include "clock/listcommands.h"
 
 namespace zv {
 namespace {
@@ -118,24 +117,6 @@ TEST(GridCalc, DaylightSavingRuleBoundaries) {
   t.dstEnd[1] += 0.1;
   EXPECT_FALSE(DstInForce(t, 1, {2004, 3, 28}));
   EXPECT_TRUE(DstInForce(t, 1, {2004, 10, 30}));
-}
-
-TEST(ListCommands, TimesTipsAndHighlightBytes) {
-  EXPECT_EQ(MinutesBetween("3:00 PM", "5:30 PM"), 150);
-  EXPECT_EQ(MinutesBetween("3:00 PM", "1:00 AM"), -840);
-  EXPECT_EQ(MinutesBetween("", "1:00 AM"), std::nullopt);
-  EXPECT_EQ(MinutesBetween("3:00 PM", "later"), std::nullopt);
-  EXPECT_EQ(ShiftTimeText("11:30 PM", 60), "12:30 AM");
-  EXPECT_EQ(ShiftTimeText("1:00 AM", -120), "11:00 PM");
-  EXPECT_EQ(ShiftTimeText("", 60), "");
-  EXPECT_EQ(HighlightFileBytes({3, 40}), " 3 \r\n 40 \r\n");
-  EXPECT_EQ(NameTip(kRowDstLegend, "x", "1:00 AM", "7"), "Daylight saving time active in 7 countries/zones");
-  EXPECT_EQ(NameTip(kRowAmLegend, "x", "1:00 AM", "7"), std::nullopt);
-  EXPECT_EQ(NameTip(kRowPmLegend, "x", "1:00 AM", "7"), std::nullopt);
-  EXPECT_EQ(NameTip(kRowSpacer, "", "", "7"), "    ");
-  EXPECT_TRUE(NameContains("Pakistan", "aN"));
-  EXPECT_FALSE(NameContains("", ""));
-  EXPECT_FALSE(NameContains("Chile", "an"));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The clock window as designed and started: its places and captions, the
-// start-up calculation, the settings panel, and the grid from the keyboard
-// and for screen readers.
+// start-up calculation, the settings panel, the grid from the keyboard and
+// for screen readers; its commands as the user reaches them (the Functions
+// pop-up, the File menu, the tips, the windows they join), and keeping the
+// times true (the daylight-saving offer, the computer's zone).
 
 #include "clock/gui/clockwindow.h"
 
@@ -8,7 +10,9 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFile>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -16,39 +20,40 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimeZone>
 #include <QTimer>
 
 #include "app/gui/appwindows.h"
 #include "common/gui/colours.h"
+#include "common/gui/twips.h"
 #include "countryinfo/gui/countryinfowindow.h"
+#include "data/countryfile.h"
 #include "data/module1.h"
+#include "solar/numberfns.h"
 #include "support/clockfixture.h"
 #include "worldmap/gui/worldmapwindow.h"
+#include "worldmap/mapgeometry.h"
 
 namespace zv {
 namespace {
 
-const Rgb kWhite{255, 255, 255}, kAm{224, 224, 224}, kPm{255, 192, 128}, kDst{192, 255, 192}, kRed{255, 0, 0};
+const Rgb kWhite{255, 255, 255}, kAm{224, 224, 224}, kPm{255, 192, 128}, kDst{192, 255, 192}, kRed{255, 0, 0},
+    kGreen{0, 255, 0};
 const QByteArray kZoneThree = " 3             0 \r\n";
 
 // Eastern United States in daylight saving, India, and Australia (Eastern)
 // whose southern rule is out of force in July; the other entries unnamed.
 QByteArray SampleCountries() {
   CountryTable t;
-  const struct {
-    const char *name, *offset, *dst;
-    QDate start, end;
-  } rows[] = {{"United States (Eastern)", "-5", "1", {2026, 3, 8}, {2026, 11, 1}},
-              {"India", "5.5", "0", {}, {}},
-              {"Australia (Eastern)", "10", "1", {2026, 10, 4}, {2026, 4, 5}}};
+  const char* rows[][3] = {
+      {"United States (Eastern)", "-5", "1"}, {"India", "5.5", "0"}, {"Australia (Eastern)", "10", "1"}};
   for (int n = 1; n <= 3; ++n) {
-    const auto& r = rows[n - 1];
-    t.at(n, kColName) = r.name;
-    t.at(n, kColOffset) = r.offset;
-    t.at(n, kColDstHours) = t.at(n, kColDstUsed) = r.dst;
-    t.dstStart[n] = r.start.isValid() ? DateFromQDate(r.start) : 0;
-    t.dstEnd[n] = r.end.isValid() ? DateFromQDate(r.end) : 0;
+    t.at(n, kColName) = rows[n - 1][0];
+    t.at(n, kColOffset) = rows[n - 1][1];
+    t.at(n, kColDstHours) = t.at(n, kColDstUsed) = rows[n - 1][2];
   }
+  t.dstStart[1] = t.dstEnd[3] = DateFromYmd(2026, 3, 8);
+  t.dstEnd[1] = t.dstStart[3] = DateFromYmd(2026, 11, 1);
   return test::CountriesBytes(t);
 }
 
@@ -68,14 +73,18 @@ QString Caption(const QWidget* w) {
 class ClockWindowTest : public test::ClockWindowTest {
  protected:
   ClockWindowTest() : test::ClockWindowTest(QDateTime(QDate(2026, 7, 1), QTime(21, 0, 30))) {}
-  // Starts on the sample countries and, unless empty, this tzone.txt.
+  // Starts on these countries.txt and tzone.txt, each written unless empty;
+  // both empty, it starts again on the files as they are.
   void Start(const QByteArray& zone = kZoneThree, const QByteArray& countries = SampleCountries()) {
+    CloseOtherWindows();
+    window_.reset();
     ResetShared();
     SetClock(&clock_);
     if (!countries.isEmpty()) data_.Write("countries.txt", countries);
     if (!zone.isEmpty()) data_.Write("tzone.txt", zone);
     window_ = std::make_unique<ClockWindow>();
     window_->StartUp();
+    QCoreApplication::processEvents();  // what start-up leaves for the event loop
   }
   void Activate() {
     window_->show();
@@ -90,113 +99,102 @@ class ClockWindowTest : public test::ClockWindowTest {
   QWidget* Frame() const { return window_->Grid()->findChild<QWidget*>("gridSelection"); }
 };
 
-// Every designed control in pixels (a twip is 1/15): grid cells by their
-// top left (sized to their text), the settings panel, its captions, fields
-// and buttons, and the menus' captions.
-TEST_F(ClockWindowTest, DesignedPlacesAndCaptions) {
+// Every designed control in pixels (a twip is 1/15) with its caption: grid
+// cells by their top left (sized to their text), the settings panel, its
+// captions, fields and buttons, and the menus; then the colours, the other
+// window loaded hidden, the minute timer and the column separators.
+TEST_F(ClockWindowTest, StartsAsDesigned) {
+  data_.Write("highlight.txt", " 2 \r\n,3\r\n\r\n 0 \r\n 999 \r\n");
   Start();
   ClockWindow& w = *window_;
   const auto labels = w.Picture1()->findChildren<QLabel*>();
   ASSERT_EQ(labels.size(), 5);
   const QRect s = QGuiApplication::primaryScreen()->geometry();
-  constexpr int kPosOnly = 0, kNoPlace = -99;
+  // Width 0: only the top left; x kMenu: a menu, captions only.
+  constexpr int kMenu = -99;
   const struct {
-    const char* what;
     const QWidget* widget;
     int x, y, width, height;
     const char* caption;
   } rows[] = {
-      {"window", &w, (s.width() - 800) / 2, (s.height() - 560) / 2 - 20, 792, 529, "Zorvane"},
-      {"name 1", w.NameCell(1), 7, 5, kPosOnly, 0, "United States (E"},
-      {"time 1", w.TimeCell(1), 87, 5, kPosOnly, 0, "2:00 PM"},
-      {"name 2", w.NameCell(2), 7, 18, kPosOnly, 0, "India"},
-      {"time 3", w.TimeCell(3), 87, 30, kPosOnly, 0, "4:00 AM"},
-      {"name 38", w.NameCell(38), 7, 477, kPosOnly, 0, ""},
-      {"time 38", w.TimeCell(38), 87, 477, kPosOnly, 0, "6:00 PM"},
-      {"name 39", w.NameCell(39), 133, 5, kPosOnly, 0, ""},
-      {"time 76", w.TimeCell(76), 213, 477, kPosOnly, 0, "6:00 PM"},
-      {"name 100", w.NameCell(100), 260, 298, kPosOnly, 0, ""},
-      {"name 150", w.NameCell(150), 387, 451, kPosOnly, 0, ""},
-      {"time 191", w.TimeCell(191), 720, 5, kPosOnly, 0, "6:00 PM"},
-      {"time 224", w.TimeCell(224), 720, 426, kPosOnly, 0, "6:00 PM"},
-      {"spacer", w.TimeCell(225), 720, 438, kPosOnly, 0, ""},
-      {"DST legend", w.NameCell(226), 640, 451, kPosOnly, 0, "DST in"},
-      {"DST count", w.TimeCell(226), 720, 451, kPosOnly, 0, "1"},
-      {"AM legend", w.NameCell(227), 640, 464, kPosOnly, 0, "AM in"},
-      {"AM count", w.TimeCell(227), 720, 464, kPosOnly, 0, "1"},
-      {"PM legend", w.NameCell(228), 640, 477, kPosOnly, 0, "PM in"},
-      {"PM count", w.TimeCell(228), 720, 477, kPosOnly, 0, "223"},
-      {"Picture1", w.Picture1(), 104, 68, 246, 197, ""},
-      {"frame", w.Picture1()->findChild<QGroupBox*>(), 8, 8, 229, 177, "Settings"},
-      {"local time caption", labels[0], 16, 24, kPosOnly, 0, "Local time"},
-      {"shift caption", labels[1], 16, 52, 95, 26, "Includes a daylight saving time of"},
-      {"shift hrs", labels[2], 193, 60, kPosOnly, 0, "hrs"},
-      {"offset caption", labels[3], 16, 88, 97, 26, "Normal timezone relative to GMT"},
-      {"offset hrs", labels[4], 193, 92, kPosOnly, 0, "hrs"},
-      {"Text1", w.Text1(), 120, 20, 67, 19, "9:00 PM"},
-      {"Text3", w.Text3(), 120, 52, 67, 19, "0"},
-      {"Text2", w.Text2(), 120, 88, 67, 19, "3"},
-      {"Close", w.Command1(), 40, 140, 63, 23, "&Close"},
-      {"Refresh", w.Command2(), 136, 140, 63, 23, "&Refresh"},
-      {"Calculate, out of sight", w.Command3(), 420, -33, 23, 23, "Calculate"},
-      {"File menu", w.menuBar()->actions().value(0)->menu(), kNoPlace, 0, 0, 0,
+      {&w, (s.width() - 800) / 2, (s.height() - 560) / 2 - 20, 792, 529, "Zorvane"},
+      {w.NameCell(1), 7, 5, 0, 0, "United States (E"},
+      {w.TimeCell(1), 87, 5, 0, 0, "2:00 PM"},
+      {w.TimeCell(3), 87, 30, 0, 0, "4:00 AM"},
+      {w.NameCell(38), 7, 477, 0, 0, ""},
+      {w.NameCell(39), 133, 5, 0, 0, ""},
+      {w.NameCell(100), 260, 298, 0, 0, ""},
+      {w.NameCell(150), 387, 451, 0, 0, ""},
+      {w.TimeCell(191), 720, 5, 0, 0, "6:00 PM"},
+      {w.TimeCell(224), 720, 426, 0, 0, "6:00 PM"},
+      {w.TimeCell(225), 720, 438, 0, 0, ""},
+      {w.NameCell(226), 640, 451, 0, 0, "DST in"},
+      {w.TimeCell(226), 720, 451, 0, 0, "1"},
+      {w.NameCell(227), 640, 464, 0, 0, "AM in"},
+      {w.TimeCell(227), 720, 464, 0, 0, "1"},
+      {w.NameCell(228), 640, 477, 0, 0, "PM in"},
+      {w.TimeCell(228), 720, 477, 0, 0, "223"},
+      {w.Picture1(), 104, 68, 246, 197, ""},
+      {w.Picture1()->findChild<QGroupBox*>(), 8, 8, 229, 177, "Settings"},
+      {labels[0], 16, 24, 0, 0, "Local time"},
+      {labels[1], 16, 52, 95, 26, "Includes a daylight saving time of"},
+      {labels[2], 193, 60, 0, 0, "hrs"},
+      {labels[3], 16, 88, 97, 26, "Normal timezone relative to GMT"},
+      {labels[4], 193, 92, 0, 0, "hrs"},
+      {w.Text1(), 120, 20, 67, 19, "9:00 PM"},
+      {w.Text3(), 120, 52, 67, 19, "0"},
+      {w.Text2(), 120, 88, 67, 19, "3"},
+      {w.Command1(), 40, 140, 63, 23, "&Close"},
+      {w.Command2(), 136, 140, 63, 23, "&Refresh"},
+      {w.Command3(), 420, -33, 23, 23, "Calculate"},  // out of sight, pressed by Enter
+      {w.menuBar()->actions().value(0)->menu(), kMenu, 0, 0, 0,
        "&File|Sunlight Map|Settings|Use This Computer's Zone|Update Daylight Saving Dates|Refresh|-|Exit"},
-      {"Functions pop-up", w.mnuFunc(), kNoPlace, 0, 0, 0,
+      {w.mnuFunc(), kMenu, 0, 0, 0,
        "Functions|Locate on World Map|Highlight|Clear|Find|More info|Change to..."},
   };
   for (const auto& r : rows) {
-    SCOPED_TRACE(r.what);
+    SCOPED_TRACE(std::string(r.caption) + " at " + std::to_string(r.x) + "," + std::to_string(r.y));
     ASSERT_NE(r.widget, nullptr);
     EXPECT_EQ(Caption(r.widget), QString::fromUtf8(r.caption));
-    if (r.x == kNoPlace) continue;
+    if (r.x == kMenu) continue;
     EXPECT_EQ(r.widget->pos(), QPoint(r.x, r.y));
-    if (r.width != kPosOnly)
-      EXPECT_EQ(r.widget == &w ? w.size() : r.widget->size(), QSize(r.width, r.height));
+    if (r.width) EXPECT_EQ(r.widget == &w ? w.size() : r.widget->size(), QSize(r.width, r.height));
   }
+  // The captions in dark red; the two too wide for one line show whole on two.
+  for (const QLabel* l : labels) EXPECT_EQ(l->palette().color(l->foregroundRole()), QColor(128, 0, 0));
   EXPECT_EQ(w.menuBar()->actions().size(), 1);
   EXPECT_EQ(w.NameCell(1)->font().family(), "Arial Narrow");
   EXPECT_DOUBLE_EQ(w.NameCell(1)->font().pointSizeF(), 8.25);
   EXPECT_TRUE(w.NameCell(0) == nullptr && w.TimeCell(0) == nullptr && w.TimeCell(229) == nullptr);
-  // The two captions too wide for one line show whole on two.
   for (const QLabel* l : {labels[1], labels[3]})
     EXPECT_GE(l->heightForWidth(l->width()), 2 * l->fontMetrics().lineSpacing()) << l->text().toStdString();
-  // The column separators: one-pixel lines from y 4 to 501 between the columns.
-  const QImage grid = w.Grid()->grab().toImage();
-  for (int x : {128, 255, 382, 508, 635})
-    for (const auto& [dx, y, line] : {std::tuple{0, 4, true},
-                                      {0, 501, true},
-                                      {0, 3, false},
-                                      {0, 502, false},
-                                      {-1, 200, false},
-                                      {1, 200, false}})
-      EXPECT_EQ(grid.pixelColor(x + dx, y) == QColor(255, 224, 192), line) << x + dx << "," << y;
-}
-
-TEST_F(ClockWindowTest, StartUpCalculatesColoursAndLoadsTheOtherWindow) {
-  data_.Write("highlight.txt", " 2 \r\n,3\r\n\r\n 0 \r\n 999 \r\n");
-  Start();
+  // The colours: daylight saving, highlight.txt (2 and 3), AM and PM times.
+  const struct {
+    int row;
+    Rgb name, time;
+  } colours[] = {{1, kDst, kPm},    {2, kRed, kPm},  {3, kRed, kAm}, {4, kWhite, kPm},
+                 {226, kDst, kDst}, {227, kAm, kAm}, {228, kPm, kPm}};
+  for (const auto& c : colours) {
+    EXPECT_EQ(w.NameColour(c.row), c.name) << c.row;
+    EXPECT_EQ(ToRgb(w.TimeCell(c.row)->palette().color(QPalette::WindowText)), c.time) << c.row;
+  }
+  data_.Write("highlight.txt", "");  // read at every calculation
+  w.Calculate();
+  EXPECT_EQ(w.NameColour(2), kWhite);
   EXPECT_EQ(Shared().entryCount, 224);
   EXPECT_EQ(Shared().gmtTimeText, "6:00 PM");
-  EXPECT_EQ(window_->NameColour(1), kDst);
-  EXPECT_EQ(window_->NameColour(2), kRed);  // highlight.txt, read at every calculation
-  EXPECT_EQ(window_->NameColour(3), kRed);
-  EXPECT_EQ(window_->NameColour(4), kWhite);
-  for (const auto& [row, colour] : {std::pair{226, kDst}, {227, kAm}, {228, kPm}}) {
-    EXPECT_EQ(window_->NameColour(row), colour) << row;
-    EXPECT_EQ(ToRgb(window_->TimeCell(row)->palette().color(QPalette::WindowText)), colour) << row;
-  }
-  EXPECT_EQ(ToRgb(window_->TimeCell(3)->palette().color(QPalette::WindowText)), kAm);
-  EXPECT_EQ(ToRgb(window_->TimeCell(2)->palette().color(QPalette::WindowText)), kPm);
-  data_.Write("highlight.txt", "");
-  window_->Calculate();
-  EXPECT_EQ(window_->NameColour(2), kWhite);
   ASSERT_NE(CountryInfoIfLoaded(), nullptr);
   EXPECT_FALSE(CountryInfoIfLoaded()->isVisible());
   EXPECT_EQ(CountryInfoIfLoaded()->Text2()->text(), "1");
-  EXPECT_TRUE(window_->Timer1()->isActive());
-  EXPECT_EQ(window_->Timer1()->interval(), 60000);
-  EXPECT_FALSE(window_->Picture1()->isVisibleTo(window_.get()));
+  EXPECT_TRUE(w.Timer1()->isActive() && w.Timer1()->interval() == 60000);
+  EXPECT_FALSE(w.Picture1()->isVisibleTo(&w));
   EXPECT_TRUE(prompts_.messages.isEmpty());
+  // The column separators: one-pixel lines from y 4 to 501 between the columns.
+  const QImage grid = w.Grid()->grab().toImage();
+  for (int x : {128, 255, 382, 508, 635})
+    for (const auto& [dx, y] : {std::pair{0, 4}, {0, 501}, {0, 3}, {0, 502}, {-1, 200}, {1, 200}})
+      EXPECT_EQ(grid.pixelColor(x + dx, y) == QColor(255, 224, 192), dx == 0 && (y == 4 || y == 501))
+          << x << "," << y;
 }
 
 // Without any file: every entry shows GMT, the panel floats over the cells
@@ -245,20 +243,6 @@ TEST_F(ClockWindowTest, FieldsRecalculateAndRefreshTakesTheComputersTime) {
   EXPECT_EQ(window_->TimeText(4), "12:05 PM");
 }
 
-// The captions draw in dark red: the darkest pixel of each, as shown.
-TEST_F(ClockWindowTest, PanelCaptionsAreDarkRed) {
-  Start({});
-  Activate();
-  for (QLabel* l : window_->Picture1()->findChildren<QLabel*>()) {
-    const QImage shot = l->grab().toImage();
-    QColor darkest = Qt::white;
-    for (int y = 0; y < shot.height(); ++y)
-      for (int x = 0; x < shot.width(); ++x)
-        if (shot.pixelColor(x, y).lightness() < darkest.lightness()) darkest = shot.pixelColor(x, y);
-    EXPECT_TRUE(darkest.red() > darkest.green() + 40 && darkest.blue() < 60) << l->text().toStdString();
-  }
-}
-
 // The arrow keys move a dotted white frame over the names: six columns of
 // 38, row 225 without a name, 226 to 228 the legend.
 TEST_F(ClockWindowTest, KeysMoveTheSelection) {
@@ -305,65 +289,286 @@ TEST_F(ClockWindowTest, KeysMoveTheSelection) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name), name);
 }
 
-// Shift+F10 and the Menu key open the Functions pop-up under the selected
-// name; every command is reached with Down and Enter; Enter alone opens
-// More info.
-TEST_F(ClockWindowTest, EveryCommandIsReachableFromTheKeyboard) {
+// Entries 1-5 named for Find at offsets -2 .. 2 (Japan at 9, placed), 8 an
+// island without latitude, the rest "Entry n" at GMT.
+QByteArray Countries() {
   CountryTable t = test::EntryTable();
-  t.at(5, kColName) = "Japan";
-  Start(kZoneThree, test::CountriesBytes(t));
-  // What the user then sees: the map's mark, highlight.txt, the input box's
-  // first line, the modal country information.
-  auto seen = [this] {
-    QString s;
-    if (WorldMapIfLoaded() && WorldMapIfLoaded()->isVisible())
-      s += "map " + WorldMapIfLoaded()->lblGMT(1)->text();
-    s += "|" + data_.Read("highlight.txt") + "|";
-    if (!prompts_.asked.empty()) s += prompts_.asked[0].prompt.section('\n', 0, 0);
-    if (CountryInfoIfLoaded() && QApplication::activeModalWidget() == CountryInfoIfLoaded())
-      s += "info " + CountryInfoIfLoaded()->Text2()->text();
-    return s;
-  };
-  const struct {
-    bool shiftF10;
-    const char *command, *second, *seen;  // second: the second item offered
-  } rows[] = {{false, "Locate on World Map", "Highlight", "map Japan||"},
-              {true, "Highlight", "Highlight", "| 5 \r\n|"},
-              {false, "Clear", "Clear", "||"},
-              {true, "Find", "Highlight", "||Enter partial or full name of the country to locate"},
-              {false, "Change to...", "Highlight", "||Enter the new time for Japan"},
-              {true, "More info", "Highlight", "||info 5"}};
-  for (const auto& r : rows) {
-    SCOPED_TRACE(r.command);
-    CloseOtherWindows();
+  const char* names[] = {"Canada (Eastern)", "Chile", "Japan", "Pakistan", "United Kingdom of Great Britain"};
+  for (int n = 1; n <= 5; ++n) {
+    t.at(n, kColName) = names[n - 1];
+    t.at(n, kColOffset) = QString::number(n - 3);
+  }
+  t.at(3, kColOffset) = "9";
+  t.at(3, kColLatitude) = "35.68N";
+  t.at(3, kColLongitude) = "139.69E";
+  t.at(8, kColName) = "Chile (Easter Island)";
+  t.at(8, kColLatitude) = "";
+  t.at(8, kColLongitude) = "109.35W";
+  return test::CountriesBytes(t);
+}
+
+// At 3:00 PM GMT on 6 December 2026.
+class CommandsTest : public ClockWindowTest {
+ protected:
+  void SetUp() override {
+    clock_.Set(QDateTime(QDate(2026, 12, 6), QTime(15, 0)));
+    StartClock(Countries());
+  }
+};
+
+// Shift+F10 and the Menu key open the Functions pop-up under the selected
+// name, its items reached with Down and Enter: Change to... and Locate,
+// which marks the entry at its place (without a latitude, on the equator).
+// Enter alone opens More info, modal over the clock; a left press opens it
+// beside the clock, without an owner, and on a legend name beeps and shows
+// the last entry.
+TEST_F(CommandsTest, KeyboardLocateAndMoreInfo) {
+  for (const bool shiftF10 : {true, false}) {
     FocusGrid();
-    Shared().selectedEntry = "4";
+    Shared().selectedEntry = "2";
     QTest::keyClick(window_->Grid(), Qt::Key_Down);
-    QTest::keyClick(window_->Grid(), r.shiftF10 ? Qt::Key_F10 : Qt::Key_Menu,
-                    r.shiftF10 ? Qt::ShiftModifier : Qt::NoModifier);
+    QTest::keyClick(window_->Grid(), shiftF10 ? Qt::Key_F10 : Qt::Key_Menu,
+                    shiftF10 ? Qt::ShiftModifier : Qt::NoModifier);
     QMenu* menu = window_->mnuFunc();
     ASSERT_TRUE(menu->isVisible());
-    EXPECT_EQ(menu->pos(), window_->NameCell(5)->mapToGlobal(QPoint(0, window_->NameCell(5)->height())));
-    QStringList offered;
-    for (QAction* a : menu->actions())
-      if (a->isVisible()) offered << a->text();
-    EXPECT_EQ(offered, QStringList({"Locate on World Map", r.second, "Find", "More info", "Change to..."}));
-    prompts_.asked.clear();
-    prompts_.inputs.clear();
+    EXPECT_EQ(menu->pos(), window_->NameCell(3)->mapToGlobal(QPoint(0, window_->NameCell(3)->height())));
     prompts_.AnswerInput(std::nullopt);
-    for (int i = 0; i <= offered.indexOf(r.command); ++i) QTest::keyClick(menu, Qt::Key_Down);
+    for (int i = 0; i < (shiftF10 ? 5 : 1); ++i) QTest::keyClick(menu, Qt::Key_Down);
     QTest::keyClick(menu, Qt::Key_Return);
-    EXPECT_FALSE(menu->isVisible());
-    EXPECT_EQ(seen(), r.seen);
   }
-  CloseOtherWindows();
+  EXPECT_EQ(prompts_.asked.at(0).prompt, "Enter the new time for Japan");
+  Select(8);
+  window_->mnuLocate()->trigger();
+  WorldMapWindow* map = WorldMapIfLoaded();
+  ASSERT_TRUE(map && map->isVisible() && map->HighestLabelIndex() == 2);
+  for (const auto& [i, name, lat, lon] :
+       {std::tuple{1, "Japan", 35.68, 139.69}, {2, "Chile", 0.0, -109.35}}) {
+    EXPECT_EQ(map->lblGMT(i)->text(), name);
+    EXPECT_EQ(map->lblGMT(i)->pos(), TwipPoint(LonToX(lon) + 150, MarkY(lat) - 100));
+  }
+  EXPECT_EQ(map->Label1(5)->text() + map->Label1(4)->text(), LatitudeCaption(0) + LongitudeCaption(-109.35));
   FocusGrid();
   window_->Text1()->setText("not a time");  // Enter runs no calculation here
   QTest::keyClick(window_->Grid(), Qt::Key_Return);
-  ASSERT_NE(CountryInfoIfLoaded(), nullptr);
-  EXPECT_TRUE(CountryInfoIfLoaded()->isVisible());
-  EXPECT_EQ(CountryInfoIfLoaded()->Text2()->text(), "5");
-  EXPECT_EQ(window_->TimeText(5), "6:00 PM");
+  CountryInfoWindow* info = CountryInfoIfLoaded();
+  EXPECT_EQ(QApplication::activeModalWidget(), info);
+  EXPECT_TRUE(info->Text2()->text() == "8" && info->parentWidget() == window_.get() && info->isWindow());
+  EXPECT_EQ(window_->TimeText(3), "12:00 AM");
+  info->Command1(4)->click();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(CountryInfoIfLoaded(), nullptr);
+  PressName(6, Qt::LeftButton);
+  info = CountryInfoIfLoaded();
+  ASSERT_NE(info, nullptr);
+  EXPECT_TRUE(info->windowModality() == Qt::NonModal && info->parentWidget() == nullptr);
+  Shared().selectedEntry.clear();
+  window_->mnuEditItem()->trigger();  // already open: brought to the entry, still beside
+  EXPECT_EQ(Shared().selectedEntry + info->Text2()->text(), "11");
+  EXPECT_EQ(info->windowModality(), Qt::NonModal);
+  const int beeps = info->BeepCount();
+  PressName(226, Qt::LeftButton);
+  EXPECT_EQ(Shared().selectedEntry + info->Text2()->text(), "226224");
+  EXPECT_EQ(info->BeepCount(), beeps + 1);
+}
+
+TEST_F(CommandsTest, PopUpOffersWhatFitsThePress) {
+  auto offered = [this] {
+    QStringList out;
+    for (QAction* a : window_->mnuFunc()->actions())
+      if (a->isVisible()) out << a->text();
+    window_->mnuFunc()->hide();
+    return out.join('|');
+  };
+  window_->show();
+  data_.Write("highlight.txt", " 3 \r\n");
+  window_->Calculate();
+  PressName(3, Qt::RightButton);
+  EXPECT_EQ(offered(), "Locate on World Map|Clear|Find|More info|Change to...");
+  PressName(4, Qt::RightButton);
+  EXPECT_EQ(offered(), "Locate on World Map|Highlight|Find|More info|Change to...");
+  QTest::mousePress(window_->Grid(), Qt::RightButton, {}, QPoint(780, 490));
+  EXPECT_EQ(offered(), "Locate on World Map|Find|More info");
+  EXPECT_EQ(Shared().selectedEntry, "4");  // the background selects nothing
+  QTest::mousePress(window_->Grid(), Qt::LeftButton, {}, QPoint(780, 490));
+  EXPECT_FALSE(window_->mnuFunc()->isVisible());
+  window_->mnuChange()->setVisible(true);
+  QTest::mousePress(window_->TimeCell(4), Qt::RightButton, {}, QPoint(2, 2));  // neither name nor background
+  EXPECT_FALSE(window_->mnuFunc()->isVisible());
+  EXPECT_TRUE(window_->mnuChange()->isVisible());
+}
+
+// Highlight appends the entry; Clear writes back the highlights still shown
+// (not the entry, not the found ones). A save that fails is told and leaves
+// the grid as the file is.
+TEST_F(CommandsTest, HighlightAndClearKeepTheFileAndTheGridTogether) {
+  data_.Write("highlight.txt", " 224 \r\n 3 \r\n 40 \r\n");
+  window_->Calculate();
+  prompts_.AnswerInput(QStringLiteral("japan"));
+  window_->mnuFind()->trigger();
+  Select(12);
+  window_->mnuHiliteItem()->trigger();
+  EXPECT_EQ(window_->NameColour(12), kRed);
+  EXPECT_EQ(data_.Read("highlight.txt"), " 224 \r\n 3 \r\n 40 \r\n 12 \r\n");
+  window_->mnuNormalize()->trigger();
+  EXPECT_EQ(data_.Read("highlight.txt"), " 40 \r\n 224 \r\n");
+  for (const auto& [row, colour] : {std::pair{12, kWhite}, {3, kWhite}, {40, kRed}, {224, kRed}})
+    EXPECT_EQ(window_->NameColour(row), colour) << row;
+  test::FailWritesAfter(0);
+  Select(7);
+  window_->mnuHiliteItem()->trigger();
+  EXPECT_EQ(window_->NameColour(7), kWhite);
+  Select(40);
+  window_->mnuNormalize()->trigger();
+  test::FailWritesAfter(-1);
+  ASSERT_EQ(prompts_.messages.size(), 2);
+  EXPECT_TRUE(prompts_.messages[0].startsWith("The highlight could not be saved to highlight.txt: "));
+  EXPECT_TRUE(prompts_.messages[1].startsWith("The highlights could not be saved to highlight.txt: "));
+  EXPECT_EQ(data_.Read("highlight.txt"), " 40 \r\n 224 \r\n");
+  EXPECT_EQ(window_->NameColour(40), kRed);
+}
+
+// Find colours the matches green until F5; Ctrl+S shows the world map;
+// Exit writes the zone file and closes the other windows.
+TEST_F(CommandsTest, FindShortcutsAndExit) {
+  prompts_.AnswerInput(QStringLiteral("zz"));
+  prompts_.AnswerInput(QStringLiteral("An"));
+  window_->mnuFind()->trigger();
+  ASSERT_EQ(prompts_.asked.size(), 2u);
+  EXPECT_EQ(prompts_.asked[0].title + "|" + prompts_.asked[0].prompt + "|" + prompts_.asked[0].offered,
+            "Zorvane|Enter partial or full name of the country to locate\n\nFound items will be displayed in "
+            "bright GREEN color\nPress F5 to change to normal color|");
+  EXPECT_EQ(prompts_.messages, QStringList({"None found."}));
+  QString found;
+  for (int n = 1; n <= 228; ++n)
+    if (window_->NameColour(n) == kGreen) found += QString::number(n) + " ";
+  EXPECT_EQ(found, "1 3 4 8 ");
+  window_->Text1()->setText("2:15 AM");
+  Activate();
+  QTest::keyClick(window_.get(), Qt::Key_F5);
+  EXPECT_EQ(window_->Text1()->text(), "3:00 PM");
+  EXPECT_EQ(window_->NameColour(3), kWhite);
+  QTest::keyClick(window_.get(), Qt::Key_S, Qt::ControlModifier);
+  ASSERT_TRUE(WorldMapIfLoaded() && WorldMapIfLoaded()->isVisible());
+  EXPECT_EQ(WorldMapIfLoaded()->HighestLabelIndex(), 0);  // showing marks nothing
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  PressName(4, Qt::LeftButton);
+  window_->Text2()->setText("5.5");
+  window_->mnuExit()->trigger();
+  EXPECT_FALSE(window_->isVisible());
+  EXPECT_EQ(data_.Read("tzone.txt"), " 5.5           0 \r\n");
+  EXPECT_TRUE(CountryInfoIfLoaded() == nullptr && WorldMapIfLoaded() == nullptr);
+}
+
+// Change to... shifts every time cell by the difference, the last entry
+// too, and the tips read the cells as they stand.
+TEST_F(CommandsTest, ChangeToShiftsEveryTimeAndTheTipsFollow) {
+  auto tip = [this](int row) {
+    QLabel* cell = window_->NameCell(row);
+    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), cell->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(cell, &help);
+    return cell->toolTip();
+  };
+  EXPECT_EQ(tip(3), "Japan  12:00 AM  ");
+  EXPECT_EQ(tip(226), "Daylight saving time active in 0 countries/zones");
+  EXPECT_EQ(tip(227) + tip(228) + window_->TimeCell(3)->toolTip(), "");
+  Select(3);
+  prompts_.AnswerInput(QStringLiteral("soon"));
+  prompts_.AnswerInput(QStringLiteral("2:30 AM"));
+  window_->mnuChange()->trigger();
+  EXPECT_EQ(prompts_.messages, QStringList({"Type mismatch. Enter the again."}));
+  ASSERT_EQ(prompts_.asked.size(), 2u);
+  for (const auto& a : prompts_.asked)
+    EXPECT_EQ(a.title + "|" + a.prompt + "|" + a.offered,
+              "Change to...|Enter the new time for Japan|12:00 AM");
+  EXPECT_EQ(window_->TimeText(3) + window_->TimeText(1) + window_->TimeText(224), "2:30 AM3:30 PM5:30 PM");
+  EXPECT_EQ(window_->TimeText(226) + Shared().gmtTimeText, "03:00 PM");  // the legend and GMT stay
+  EXPECT_EQ(window_->TimeCell(1)->palette().color(QPalette::WindowText), QColor(255, 192, 128));
+  EXPECT_EQ(tip(4), "Pakistan  6:30 PM  ");
+}
+
+QByteArray Shipped() { return test::ReadFileBytes(test::SourcePath("data/countries.txt")); }
+const QString kOffer2027 =
+    "The daylight saving dates in use are those of 2026. Update them for 2027 from this computer's time-zone "
+    "database?";
+
+// The shipped table holds 2026's dates; in 2027 the start-up offers to bring
+// them up to date (noon GMT on 1 July 2027); no, and it asks again next time.
+// This year's dates make no offer; a table read in part is never written.
+TEST_F(CommandsTest, DaylightSavingOfferUpdatesSavesOrAsksAgain) {
+  auto times = [this] {
+    QStringList out;
+    for (const char* name : {"United Kingdom", "New Zealand", "United States (Eastern)"})
+      for (int n = 1; n <= kEntryCount; ++n)
+        if (Shared().table.at(n, kColName) == name) out << window_->TimeText(n);
+    return out.join(' ');
+  };
+  clock_.Set(QDateTime(QDate(2027, 7, 1), QTime(12, 0)));
+  prompts_.AnswerYes(false);
+  prompts_.AnswerYes(true);
+  Start({}, Shipped());
+  EXPECT_EQ(data_.Read("countries.txt"), Shipped());
+  EXPECT_EQ(times(), "12:00 PM 1:00 AM 7:00 AM");
+  Start({}, {});
+  EXPECT_EQ(prompts_.questions, QStringList({kOffer2027, kOffer2027}));
+  EXPECT_EQ(times(), "1:00 PM 12:00 AM 8:00 AM");
+  ASSERT_EQ(prompts_.messages.size(), 1);
+  EXPECT_TRUE(prompts_.messages[0].startsWith(
+                  "Daylight saving dates updated for 2027 from this computer's time-zone database: ") &&
+              prompts_.messages[0].endsWith(" entries changed."));
+  CountryTable saved;
+  ASSERT_TRUE(ReadCountriesFile(data_.Path("countries.txt"), saved, kEntryCount).complete);
+  EXPECT_TRUE(saved == Shared().table);
+  // The information window's working copy has them too, so its Save keeps them.
+  for (int n = 1; n <= kEntryCount; ++n) ASSERT_EQ(Shared().working.dstStart[n], saved.dstStart[n]) << n;
+  clock_.Set(QDateTime(QDate(2026, 7, 1), QTime(12, 0)));
+  Start({}, Shipped());
+  window_->mnuUpdateDst()->trigger();
+  EXPECT_EQ(prompts_.questions.size(), 2);
+  EXPECT_EQ(
+      prompts_.messages.last(),
+      "Daylight saving dates updated for 2026 from this computer's time-zone database: no entry changed.");
+  EXPECT_EQ(data_.Read("countries.txt"), Shipped());
+  const QByteArray half = Shipped().left(Shipped().size() / 2);
+  clock_.Set(QDateTime(QDate(2027, 7, 1), QTime(12, 0)));
+  prompts_.messages.clear();
+  Start({}, half);
+  window_->mnuUpdateDst()->trigger();
+  EXPECT_EQ(prompts_.questions.size(), 2);
+  ASSERT_EQ(prompts_.messages.size(), 2);
+  EXPECT_TRUE(prompts_.messages[0].contains("Reading stopped at entry "))
+      << prompts_.messages[0].toStdString();
+  EXPECT_TRUE(
+      prompts_.messages[1].startsWith("The country file " + data_.Path("countries.txt") +
+                                      " could be read only as far as entry ") &&
+      prompts_.messages[1].endsWith("so no daylight saving dates were updated. The file is unchanged."));
+  EXPECT_EQ(data_.Read("countries.txt"), half);
+}
+
+// The own-zone fields: the computer's on a first start, following its shift
+// at the next tick; File, Use This Computer's Zone fills both or says why not.
+TEST_F(CommandsTest, OwnZoneFollowsTheComputer) {
+  const QTimeZone berlin("Europe/Berlin");
+  SetSystemZone(berlin);
+  clock_.Set(QDateTime(QDate(2027, 3, 28), QTime(1, 59), berlin));
+  QFile::remove(data_.Path("tzone.txt"));
+  Start({}, {});
+  EXPECT_TRUE(window_->Picture1()->isVisibleTo(window_.get()));
+  auto fields = [this] {
+    return window_->Text2()->text() + "|" + window_->Text3()->text() + "|" + Shared().gmtTimeText;
+  };
+  EXPECT_EQ(fields(), "1|0|12:59 AM");
+  clock_.Set(QDateTime(QDate(2027, 3, 28), QTime(3, 1), berlin));
+  window_->Refresh();  // the minute tick
+  EXPECT_EQ(fields(), "1|1|1:01 AM");
+  SetSystemZone(QTimeZone("Asia/Kolkata"));
+  window_->mnuUseZone()->trigger();
+  EXPECT_EQ(fields(), "5.5|0|9:31 PM");
+  SetSystemZone(QTimeZone());
+  window_->Text2()->setText("2");
+  window_->mnuUseZone()->trigger();
+  EXPECT_EQ(prompts_.messages,
+            QStringList{"This computer's time zone is not known, so the settings were left as they are."});
+  EXPECT_EQ(window_->Text2()->text(), "2");
 }
 
 }  // namespace
