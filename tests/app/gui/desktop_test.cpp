@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,7 +18,6 @@
 #include "app/gui/appwindows.h"
 #include "app/gui/sessionguard.h"
 #include "clock/gui/clockwindow.h"
-#include "countryinfo/entryedit.h"
 #include "countryinfo/gui/countryinfowindow.h"
 #include "support/clockfixture.h"
 #include "worldmap/gui/worldmapwindow.h"
@@ -57,9 +55,9 @@ TEST_F(DesktopTest, SignalsAndQuittingSaveTheZone) {
 }
 
 TEST(AppIcon, EverySizeTheDesktopAsksFor) {
-  const QList<QSize> sizes = AppIcon().availableSizes();
   QStringList found;
-  for (const QSize& s : sizes) found << QString::number(s.width()) + "x" + QString::number(s.height());
+  for (const QSize& s : AppIcon().availableSizes())
+    found << QString::number(s.width()) + "x" + QString::number(s.height());
   EXPECT_EQ(found.join(' '), "16x16 22x22 24x24 32x32 48x48 64x64 128x128 256x256");
   EXPECT_EQ(AppIcon().pixmap(48).size(), QSize(48, 48));
 }
