@@ -77,13 +77,9 @@ constexpr double kTextContrast = 4.5;
 // Text against what it is drawn on: its own background when it fills it,
 // else its parent's; boxes and buttons by their own roles.
 double Legibility(const QWidget* w) {
-  const QPalette& p = w->palette();
-  if (qobject_cast<const QLineEdit*>(w) || w->inherits("QTextEdit"))
-    return Contrast(p.color(QPalette::Text), p.color(QPalette::Base));
-  if (qobject_cast<const QPushButton*>(w))
-    return Contrast(p.color(QPalette::ButtonText), p.color(QPalette::Button));
-  const QColor ink = p.color(w->foregroundRole());
-  while (w->parentWidget() && !w->autoFillBackground() && !w->isWindow()) w = w->parentWidget();
+  const QColor ink = w->palette().color(w->foregroundRole());
+  while (w->backgroundRole() == QPalette::Window && !w->autoFillBackground() && !w->isWindow())
+    w = w->parentWidget();
   return Contrast(ink, w->palette().color(w->backgroundRole()));
 }
 

@@ -25,14 +25,12 @@
 
 #include "app/gui/appwindows.h"
 #include "common/gui/colours.h"
-#include "common/gui/twips.h"
 #include "countryinfo/gui/countryinfowindow.h"
 #include "data/countryfile.h"
 #include "data/module1.h"
 #include "solar/numberfns.h"
 #include "support/clockfixture.h"
 #include "worldmap/gui/worldmapwindow.h"
-#include "worldmap/mapgeometry.h"
 
 namespace zv {
 namespace {
@@ -322,7 +320,6 @@ TEST_F(CommandsTest, KeyboardLocateAndMoreInfo) {
   WorldMapWindow* map = WorldMapIfLoaded();
   ASSERT_TRUE(map && map->isVisible() && map->HighestLabelIndex() == 2);
   EXPECT_EQ(map->lblGMT(1)->text() + " " + map->lblGMT(2)->text(), "Japan Chile");
-  EXPECT_EQ(map->lblGMT(2)->pos(), TwipPoint(LonToX(-109.35) + 150, MarkY(0) - 100));
   EXPECT_EQ(map->Label1(5)->text() + map->Label1(4)->text(), LatitudeCaption(0) + LongitudeCaption(-109.35));
   FocusGrid();
   window_->Text1()->setText("not a time");  // Enter runs no calculation here
@@ -493,25 +490,14 @@ TEST_F(CommandsTest, DaylightSavingOfferUpdatesAndSaves) {
   EXPECT_EQ(data_.Read("countries.txt"), half);
 }
 
-// The own-zone fields: the computer's on a first start, following its shift
-// at the next tick; File, Use This Computer's Zone fills both or says why not.
-TEST_F(CommandsTest, OwnZoneFollowsTheComputer) {
-  const QTimeZone berlin("Europe/Berlin");
-  SetSystemZone(berlin);
-  clock_.Set(QDateTime(QDate(2027, 3, 28), QTime(1, 59), berlin));
-  QFile::remove(data_.Path("tzone.txt"));
-  Start({}, {});
-  EXPECT_TRUE(window_->Picture1()->isVisibleTo(window_.get()));
+// File, Use This Computer's Zone fills both own-zone fields or says why not.
+TEST_F(CommandsTest, UseThisComputersZone) {
   auto fields = [this] {
     return window_->Text2()->text() + "|" + window_->Text3()->text() + "|" + Shared().gmtTimeText;
   };
-  EXPECT_EQ(fields(), "1|0|12:59 AM");
-  clock_.Set(QDateTime(QDate(2027, 3, 28), QTime(3, 1), berlin));
-  window_->Refresh();  // the minute tick
-  EXPECT_EQ(fields(), "1|1|1:01 AM");
   SetSystemZone(QTimeZone("Asia/Kolkata"));
   window_->mnuUseZone()->trigger();
-  EXPECT_EQ(fields(), "5.5|0|9:31 PM");
+  EXPECT_EQ(fields(), "5.5|0|9:30 AM");
   SetSystemZone(QTimeZone());
   window_->Text2()->setText("2");
   window_->mnuUseZone()->trigger();
