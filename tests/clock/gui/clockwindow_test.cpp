@@ -39,22 +39,6 @@ const Rgb kWhite{255, 255, 255}, kAm{224, 224, 224}, kPm{255, 192, 128}, kDst{19
     kGreen{0, 255, 0};
 const QByteArray kZoneThree = " 3             0 \r\n";
 
-// Eastern United States in daylight saving, India, and Australia (Eastern)
-// whose southern rule is out of force in July; the other entries unnamed.
-QByteArray SampleCountries() {
-  CountryTable t;
-  const char* rows[][3] = {
-      {"United States (Eastern)", "-5", "1"}, {"India", "5.5", "0"}, {"Australia (Eastern)", "10", "1"}};
-  for (int n = 1; n <= 3; ++n) {
-    t.at(n, kColName) = rows[n - 1][0];
-    t.at(n, kColOffset) = rows[n - 1][1];
-    t.at(n, kColDstHours) = t.at(n, kColDstUsed) = rows[n - 1][2];
-  }
-  t.dstStart[1] = t.dstEnd[3] = DateFromYmd(2026, 3, 8);
-  t.dstEnd[1] = t.dstStart[3] = DateFromYmd(2026, 11, 1);
-  return test::CountriesBytes(t);
-}
-
 // A control's caption; a menu's title and items.
 QString Caption(const QWidget* w) {
   const char* property = w->inherits("QGroupBox") || w->inherits("QMenu") ? "title"
@@ -65,12 +49,32 @@ QString Caption(const QWidget* w) {
   return items.join('|');
 }
 
+// Entries 1-5 named for Find at offsets -2 .. 2 (Japan at 9), Canada with
+// the northern summer of 2026; 8 an island without latitude; the rest
+// "Entry n" at GMT.
+QByteArray Countries() {
+  CountryTable t = test::EntryTable();
+  const char* names[] = {"Canada (Eastern)", "Chile", "Japan", "Pakistan", "United Kingdom of Great Britain"};
+  for (int n = 1; n <= 5; ++n) {
+    t.at(n, kColName) = names[n - 1];
+    t.at(n, kColOffset) = QString::number(n - 3);
+  }
+  t.at(3, kColOffset) = "9";
+  t.at(1, kColDstHours) = t.at(1, kColDstUsed) = "1";
+  t.dstStart[1] = DateFromYmd(2026, 3, 8);
+  t.dstEnd[1] = DateFromYmd(2026, 11, 1);
+  t.at(8, kColName) = "Chile (Easter Island)";
+  t.at(8, kColLatitude) = "";
+  t.at(8, kColLongitude) = "109.35W";
+  return test::CountriesBytes(t);
+}
+
 class ClockWindowTest : public test::ClockWindowTest {
  protected:
   ClockWindowTest() : test::ClockWindowTest(QDateTime(QDate(2026, 7, 1), QTime(21, 0, 30))) {}
   // Starts on these countries.txt and tzone.txt, each written unless empty;
   // both empty, it starts again on the files as they are.
-  void Start(const QByteArray& zone = kZoneThree, const QByteArray& countries = SampleCountries()) {
+  void Start(const QByteArray& zone = kZoneThree, const QByteArray& countries = Countries()) {
     CloseOtherWindows();
     window_.reset();
     ResetShared();
@@ -114,13 +118,14 @@ TEST_F(ClockWindowTest, StartsAsDesigned) {
     const char* accessibleName = nullptr;
   } rows[] = {
       {&w, (s.width() - 800) / 2, (s.height() - 560) / 2 - 20, 792, 529, "Zorvane"},
-      {w.NameCell(1), 7, 5, 0, 0, "United States (E"},
-      {w.TimeCell(1), 87, 5, 0, 0, "2:00 PM"},
-      {w.TimeCell(3), 87, 30, 0, 0, "4:00 AM"},
-      {w.NameCell(38), 7, 477, 0, 0, ""},
-      {w.NameCell(39), 133, 5, 0, 0, ""},
-      {w.NameCell(100), 260, 298, 0, 0, ""},
-      {w.NameCell(150), 387, 451, 0, 0, ""},
+      {w.NameCell(1), 7, 5, 0, 0, "Canada (Eastern)"},
+      {w.TimeCell(1), 87, 5, 0, 0, "5:00 PM"},
+      {w.NameCell(5), 7, 56, 0, 0, "United Kingdom o"},
+      {w.TimeCell(3), 87, 30, 0, 0, "3:00 AM"},
+      {w.NameCell(38), 7, 477, 0, 0, "Entry 38"},
+      {w.NameCell(39), 133, 5, 0, 0, "Entry 39"},
+      {w.NameCell(100), 260, 298, 0, 0, "Entry 100"},
+      {w.NameCell(150), 387, 451, 0, 0, "Entry 150"},
       {w.TimeCell(191), 720, 5, 0, 0, "6:00 PM"},
       {w.TimeCell(224), 720, 426, 0, 0, "6:00 PM"},
       {w.TimeCell(225), 720, 438, 0, 0, ""},
@@ -236,7 +241,7 @@ TEST_F(ClockWindowTest, FirstRunPanelAndFields) {
 // The arrow keys move a frame over the names: six columns of
 // 38, row 225 without a name, 226 to 228 the legend.
 TEST_F(ClockWindowTest, KeysMoveTheSelection) {
-  Start({}, test::CountriesBytes(test::EntryTable()));
+  Start({});
   FocusGrid();
   const struct {
     const char* start;
@@ -260,29 +265,13 @@ TEST_F(ClockWindowTest, KeysMoveTheSelection) {
   // Screen readers hear the grid's name and the selected entry.
   QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(window_->Grid());
   EXPECT_EQ(grid->text(QAccessible::Name), "Time list");
-  EXPECT_EQ(grid->text(QAccessible::Description), "Entry 2  6:00 PM  ");
+  EXPECT_EQ(grid->text(QAccessible::Description), "Chile  5:00 PM  ");
   // Tab leaves the grid, and the frame goes; in a settings field the arrows stay there.
   window_->mnuSettings()->trigger();
   QTest::keyClick(window_->Grid(), Qt::Key_Tab);
   EXPECT_FALSE(Frame()->isVisible() || window_->Grid()->hasFocus());
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
   EXPECT_EQ(Shared().selectedEntry, "2");
-}
-
-// Entries 1-5 named for Find at offsets -2 .. 2 (Japan at 9), 8 an
-// island without latitude, the rest "Entry n" at GMT.
-QByteArray Countries() {
-  CountryTable t = test::EntryTable();
-  const char* names[] = {"Canada (Eastern)", "Chile", "Japan", "Pakistan", "United Kingdom of Great Britain"};
-  for (int n = 1; n <= 5; ++n) {
-    t.at(n, kColName) = names[n - 1];
-    t.at(n, kColOffset) = QString::number(n - 3);
-  }
-  t.at(3, kColOffset) = "9";
-  t.at(8, kColName) = "Chile (Easter Island)";
-  t.at(8, kColLatitude) = "";
-  t.at(8, kColLongitude) = "109.35W";
-  return test::CountriesBytes(t);
 }
 
 // At 3:00 PM GMT on 6 December 2026.
