@@ -23,13 +23,11 @@ TEST(GridCalc, GmtAndEntryTimesWithTheirColours) {
   } rows[] = {
       {"9:00 PM", "3", "0", "", "-5", "6:00 PM", "1:00 PM", false},
       {"9:00 PM", "3", "0", "", "9.5", "6:00 PM", "3:30 AM", true},
-      {"12:30 AM", "1", "1", "", "0", "10:30 PM", "10:30 PM", false},
       {"3:00 AM", "3", "0", "", "0", "12:00 AM", "12:00 AM", true},
       {"9:05 PM", "3.35", "0", "", "0", "5:44 PM", "5:44 PM", false},   // 201 minutes
       {"21:00:59", "-0.5", "0", "", "0", "9:30 PM", "9:30 PM", false},  // seconds dropped when written
       {"9:00 PM", "abc", "", "", "0", "9:00 PM", "9:00 PM", false},
-      {"2:", "0", "0", "4:10 PM", "2", "4:10 PM", "6:10 PM", false},  // no time: GMT as before
-      {"2:", "0", "0", "", "2", "", "2:00 AM", true},                 // none before: midnight
+      {"2:", "0", "0", "", "2", "", "2:00 AM", true},  // none before: midnight
       {"12:00 AM", "0", "0", "", "12", "12:00 AM", "12:00 PM", false},
       {"11:59 AM", "0", "0", "", "0", "11:59 AM", "11:59 AM", true},
       {"12:00 AM", "0", "0", "", "-0.0166667", "12:00 AM", "11:59 PM", false},
