@@ -1,3 +1,6 @@
+// The grid's calculation without a window: GMT from the settings, each
+// entry's time and colour, the daylight-saving rule, the counts.
+
 #include "clock/gridcalc.h"
 
 #include <gtest/gtest.h>
@@ -5,172 +8,94 @@
 namespace zv {
 namespace {
 
-const Rgb kWhite{255, 255, 255};
+const Rgb kWhite{255, 255, 255}, kAm{224, 224, 224}, kPm{255, 192, 128}, kDst{192, 255, 192}, kRed{255, 0, 0};
 
-GridInputs Inputs(const CountryTable& t, const char* local, const char* offset, const char* dst,
-                  QDate today = QDate(2026, 6, 1)) {
-  GridInputs in;
-  in.localTime = QString::fromLatin1(local);
-  in.offset = QString::fromLatin1(offset);
-  in.dstHours = QString::fromLatin1(dst);
-  in.table = &t;
-  in.entryCount = kEntryCount;
-  in.today = today;
-  in.nameColour = kWhite;
-  return in;
+GridResult Calculate(const CountryTable& t, const QString& local, const QString& offset, const QString& dst,
+                     const QString& previousGmt = {}, QDate today = {2026, 6, 1},
+                     std::vector<int> marks = {}) {
+  return CalculateGrid({local, offset, dst, previousGmt, &t, kEntryCount, today, std::move(marks), kWhite});
 }
 
-void SetEntry(CountryTable& t, int n, const char* offset, const char* dstHours = "0", const char* used = "0",
-              DateValue start = 0, DateValue end = 0) {
-  t.at(n, kColName) = QStringLiteral("Entry %1").arg(n);
-  t.at(n, kColOffset) = QString::fromLatin1(offset);
-  t.at(n, kColDstHours) = QString::fromLatin1(dstHours);
-  t.at(n, kColDstUsed) = QString::fromLatin1(used);
-  t.dstStart[n] = start;
-  t.dstEnd[n] = end;
+TEST(GridCalc, GmtAndEntryTimesWithTheirColours) {
+  const struct {
+    const char *local, *offset, *dst, *previous, *entryOffset, *gmt, *time;
+    bool am;
+  } rows[] = {
+      {"9:00 PM", "3", "0", "", "-5", "6:00 PM", "1:00 PM", false},
+      {"9:00 PM", "3", "0", "", "9.5", "6:00 PM", "3:30 AM", true},
+      {"3:00 AM", "3", "0", "", "0", "12:00 AM", "12:00 AM", true},
+      {"9:05 PM", "3.35", "0", "", "0", "5:44 PM", "5:44 PM", false},   // 201 minutes
+      {"21:00:59", "-0.5", "0", "", "0", "9:30 PM", "9:30 PM", false},  // seconds dropped when written
+      {"9:00 PM", "abc", "", "", "0", "9:00 PM", "9:00 PM", false},
+      {"2:", "0", "0", "", "2", "", "2:00 AM", true},  // none before: midnight
+      {"12:00 AM", "0", "0", "", "12", "12:00 AM", "12:00 PM", false},
+      {"11:59 AM", "0", "0", "", "0", "11:59 AM", "11:59 AM", true},
+      {"12:00 AM", "0", "0", "", "-0.0166667", "12:00 AM", "11:59 PM", false},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.local) + " at " + row.offset + ", entry at " + row.entryOffset);
+    CountryTable t;
+    t.at(1, kColOffset) = row.entryOffset;
+    const GridResult r = Calculate(t, row.local, row.offset, row.dst, row.previous);
+    EXPECT_EQ(r.gmtText + " " + r.timeText[1], QString(row.gmt) + " " + row.time);
+    EXPECT_TRUE(r.timeColour[1] == (row.am ? kAm : kPm) && r.nameColour[1] == kWhite);
+  }
 }
 
-TEST(GridCalc, WorkedExampleNinePm) {
+TEST(GridCalc, EveryEntryCountsAndHighlightsMarkListedRowsOnly) {
   CountryTable t;
-  SetEntry(t, 1, "-5");
-  SetEntry(t, 2, "9.5");
-  SetEntry(t, 3, "5.5");
-  const GridResult r = CalculateGrid(Inputs(t, "9:00 PM", "3", "0"));
-  EXPECT_EQ(r.gmtText, "6:00 PM");
-  EXPECT_EQ(r.timeText[1], "1:00 PM");
-  EXPECT_EQ(r.timeColour[1], kPmColour);
-  EXPECT_EQ(r.timeText[2], "3:30 AM");
-  EXPECT_EQ(r.timeColour[2], kAmColour);
-  EXPECT_EQ(r.timeText[3], "11:30 PM");
-  EXPECT_EQ(r.nameColour[1], kWhite);
-}
-
-TEST(GridCalc, GmtFromLocalOffsetAndDaylightSaving) {
-  CountryTable t;
-  EXPECT_EQ(CalculateGrid(Inputs(t, "12:30 AM", "1", "1")).gmtText, "10:30 PM");
-  EXPECT_EQ(CalculateGrid(Inputs(t, "9:05 PM", "3.35", "0")).gmtText, "5:44 PM");  // 201 minutes
-  EXPECT_EQ(CalculateGrid(Inputs(t, "21:00:59", "0", "0")).gmtText, "9:00 PM");    // seconds dropped
-  EXPECT_EQ(CalculateGrid(Inputs(t, "9:00 PM", "abc", "")).gmtText, "9:00 PM");
-}
-
-TEST(GridCalc, TextThatIsNoTimeKeepsPreviousGmt) {
-  CountryTable t;
-  SetEntry(t, 1, "2");
-  GridInputs in = Inputs(t, "2:1", "0", "0");
-  in.localTime = QStringLiteral("2:");
-  in.previousGmt = QStringLiteral("4:10 PM");
-  const GridResult r = CalculateGrid(in);
-  EXPECT_EQ(r.gmtText, "4:10 PM");
-  EXPECT_EQ(r.timeText[1], "6:10 PM");
-  in.previousGmt.clear();  // still empty: counts as midnight
-  EXPECT_EQ(CalculateGrid(in).timeText[1], "2:00 AM");
-}
-
-TEST(GridCalc, EmptyTableShowsGmtEverywhereAndCountsAddUp) {
-  CountryTable t;
-  const GridResult r = CalculateGrid(Inputs(t, "9:00 AM", "0", "0"));
-  for (int n = 1; n <= kEntryCount; ++n) ASSERT_EQ(r.timeText[n], "9:00 AM");
-  EXPECT_EQ(r.dstCount, 0);
+  const GridResult r = Calculate(t, "9:00 AM", "0", "0", {}, {2026, 6, 1}, {1, 228, 0, 229, -3});
+  for (int n = 1; n <= kEntryCount; ++n) ASSERT_EQ(r.timeText[n], "9:00 AM") << n;
+  EXPECT_EQ(r.timeText[kRowDstLegend] + r.timeText[kRowAmLegend] + "," + r.timeText[kRowPmLegend], "0224,0");
   EXPECT_EQ(r.amCount, 224);
-  EXPECT_EQ(r.pmCount, 0);
-  EXPECT_EQ(r.timeText[kRowDstLegend], "0");
-  EXPECT_EQ(r.timeText[kRowAmLegend], "224");
-  EXPECT_EQ(r.timeText[kRowPmLegend], "0");
   EXPECT_TRUE(r.timeText[kRowSpacer].isEmpty());
+  EXPECT_EQ(r.nameColour[1], kRed);
+  EXPECT_EQ(r.nameColour[228], kRed);
+  EXPECT_EQ(r.nameColour[2], kWhite);
+  EXPECT_EQ(r.nameColour[227], kWhite);
+  EXPECT_TRUE(r.nameColourSet[224] && r.nameColourSet[228] && !r.nameColourSet[225]);
 }
 
-struct DstCase {
-  QDate start, end, today;
-  bool inForce;
-};
-
-class DstRuleTest : public ::testing::TestWithParam<DstCase> {};
-
-TEST_P(DstRuleTest, Boundaries) {
-  CountryTable t;
-  SetEntry(t, 1, "-5", "1", "1", DateFromQDate(GetParam().start), DateFromQDate(GetParam().end));
-  EXPECT_EQ(DstInForce(t, 1, GetParam().today), GetParam().inForce)
-      << GetParam().today.toString(Qt::ISODate).toStdString();
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Dates, DstRuleTest,
-    ::testing::Values(
-        // northern rule: strictly between the dates
-        DstCase{{2004, 3, 28}, {2004, 10, 31}, {2004, 7, 1}, true},
-        DstCase{{2004, 3, 28}, {2004, 10, 31}, {2004, 3, 28}, false},
-        DstCase{{2004, 3, 28}, {2004, 10, 31}, {2004, 3, 29}, true},
-        DstCase{{2004, 3, 28}, {2004, 10, 31}, {2004, 10, 30}, true},
-        DstCase{{2004, 3, 28}, {2004, 10, 31}, {2004, 10, 31}, false},
-        DstCase{{2004, 3, 28}, {2004, 10, 31}, {2005, 7, 1}, false},  // dates are not repeated yearly
-        // end later than start across the new year
-        DstCase{{2004, 10, 3}, {2005, 3, 27}, {2004, 10, 4}, true},
-        DstCase{{2004, 10, 3}, {2005, 3, 27}, {2005, 3, 26}, true},
-        DstCase{{2004, 10, 3}, {2005, 3, 27}, {2004, 10, 3}, false},
-        DstCase{{2004, 10, 3}, {2005, 3, 27}, {2005, 3, 27}, false},
-        // end earlier than start: after the start or before the end
-        DstCase{{2004, 10, 3}, {2004, 3, 27}, {2004, 1, 1}, true},
-        DstCase{{2004, 10, 3}, {2004, 3, 27}, {2004, 12, 1}, true},
-        DstCase{{2004, 10, 3}, {2004, 3, 27}, {2004, 5, 1}, false},
-        DstCase{{2004, 10, 3}, {2004, 3, 27}, {2005, 5, 1}, true},
-        DstCase{{2004, 10, 3}, {2004, 3, 27}, {2004, 3, 27}, false},
-        DstCase{{2004, 10, 3}, {2004, 3, 27}, {2004, 10, 3}, false},
-        // equal dates: never
-        DstCase{{2004, 5, 1}, {2004, 5, 1}, {2004, 5, 1}, false},
-        DstCase{{2004, 5, 1}, {2004, 5, 1}, {2004, 6, 1}, false}));
-
-TEST(DstRule, NeedsHoursAndFlag) {
-  CountryTable t;
-  const DateValue s = DateFromYmd(2004, 3, 28), e = DateFromYmd(2004, 10, 31);
-  const QDate july(2004, 7, 1);
-  SetEntry(t, 1, "0", "0", "1", s, e);
-  EXPECT_FALSE(DstInForce(t, 1, july));
-  SetEntry(t, 1, "0", "1", "0", s, e);
-  EXPECT_FALSE(DstInForce(t, 1, july));
-  SetEntry(t, 1, "0", "1", "2", s, e);
-  EXPECT_FALSE(DstInForce(t, 1, july));
-  SetEntry(t, 1, "0", "0.5", "1", s, e);
-  EXPECT_TRUE(DstInForce(t, 1, july));
-  // a time of day in the stored dates does not move the boundaries
-  SetEntry(t, 1, "0", "1", "1", s + 0.9, e + 0.1);
-  EXPECT_FALSE(DstInForce(t, 1, QDate(2004, 3, 28)));
-  EXPECT_TRUE(DstInForce(t, 1, QDate(2004, 10, 30)));
-}
-
-TEST(GridCalc, DaylightSavingAddsHoursAndColoursTheName) {
-  CountryTable t;
-  SetEntry(t, 1, "-5", "1", "1", DateFromYmd(2004, 3, 28), DateFromYmd(2004, 10, 31));
-  const GridResult in = CalculateGrid(Inputs(t, "9:00 PM", "3", "0", QDate(2004, 7, 1)));
-  EXPECT_EQ(in.timeText[1], "2:00 PM");
-  EXPECT_EQ(in.nameColour[1], kDstColour);
-  EXPECT_EQ(in.dstCount, 1);
-  const GridResult out = CalculateGrid(Inputs(t, "9:00 PM", "3", "0", QDate(2004, 3, 28)));
-  EXPECT_EQ(out.timeText[1], "1:00 PM");
-  EXPECT_EQ(out.nameColour[1], kWhite);
-  EXPECT_EQ(out.dstCount, 0);
-}
-
-TEST(GridCalc, HighlightsColourListedRowsOnly) {
-  CountryTable t;
-  GridInputs in = Inputs(t, "9:00 PM", "3", "0");
-  in.highlights = {12, 0, 229, -3, 12, 226};
-  const GridResult r = CalculateGrid(in);
-  EXPECT_EQ(r.nameColour[12], kHighlightColour);
-  EXPECT_EQ(r.nameColour[226], kHighlightColour);
-  EXPECT_EQ(r.nameColour[11], kWhite);
-  EXPECT_EQ(r.nameColour[13], kWhite);
-}
-
-TEST(GridCalc, NoonIsPmAndMidnightAm) {
-  CountryTable t;
-  SetEntry(t, 1, "12");
-  SetEntry(t, 2, "-0.0166667");  // one minute before noon... rounded to -1 minute
-  const GridResult r = CalculateGrid(Inputs(t, "12:00 AM", "0", "0"));
-  EXPECT_EQ(r.timeText[1], "12:00 PM");
-  EXPECT_EQ(r.timeColour[1], kPmColour);
-  EXPECT_EQ(r.timeText[2], "11:59 PM");
-  EXPECT_EQ(r.timeText[3], "12:00 AM");
-  EXPECT_EQ(r.timeColour[3], kAmColour);
+// The daylight-saving rule: in force strictly between the dates (or outside
+// them when the end comes first), with hours and the flag 1; the dates are
+// those of one year and are not repeated.
+TEST(GridCalc, DaylightSavingRuleBoundaries) {
+  const struct {
+    QDate start, end, today;
+    const char *hours, *used;
+    bool inForce;
+  } rows[] = {
+      {{2004, 3, 28}, {2004, 10, 31}, {2004, 7, 1}, "1", "1", true},
+      {{2004, 3, 28}, {2004, 10, 31}, {2004, 3, 28}, "1", "1", false},
+      {{2004, 3, 28}, {2004, 10, 31}, {2004, 3, 29}, "1", "1", true},
+      {{2004, 3, 28}, {2004, 10, 31}, {2004, 10, 30}, "1", "1", true},
+      {{2004, 3, 28}, {2004, 10, 31}, {2004, 10, 31}, "1", "1", false},
+      {{2004, 3, 28}, {2004, 10, 31}, {2005, 7, 1}, "1", "1", false},
+      {{2004, 3, 28}, {2004, 10, 31}, {2004, 7, 1}, "0", "1", false},
+      {{2004, 3, 28}, {2004, 10, 31}, {2004, 7, 1}, "1", "0", false},
+      {{2004, 3, 28}, {2004, 10, 31}, {2004, 7, 1}, "1", "2", false},
+      {{2004, 3, 28}, {2004, 10, 31}, {2004, 7, 1}, "0.5", "1", true},
+      {{2004, 10, 3}, {2004, 3, 27}, {2004, 3, 26}, "1", "1", true},
+      {{2004, 10, 3}, {2004, 3, 27}, {2004, 10, 4}, "1", "1", true},
+      {{2004, 10, 3}, {2004, 3, 27}, {2004, 5, 1}, "1", "1", false},
+      {{2004, 10, 3}, {2004, 3, 27}, {2004, 3, 27}, "1", "1", false},
+      {{2004, 10, 3}, {2004, 3, 27}, {2004, 10, 3}, "1", "1", false},
+      {{2004, 5, 1}, {2004, 5, 1}, {2004, 6, 1}, "1", "1", false},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.today.toString(Qt::ISODate).toStdString() + " hours " + row.hours + " used " + row.used);
+    CountryTable t;
+    t.at(1, kColOffset) = "-5";
+    t.at(1, kColDstHours) = row.hours;
+    t.at(1, kColDstUsed) = row.used;
+    t.dstStart[1] = DateFromQDate(row.start);
+    t.dstEnd[1] = DateFromQDate(row.end);
+    EXPECT_EQ(DstInForce(t, 1, row.today), row.inForce);
+    const GridResult r = Calculate(t, "9:00 PM", "3", "0", {}, row.today);
+    EXPECT_EQ(r.timeText[1], row.inForce ? (row.hours == QString("1") ? "2:00 PM" : "1:30 PM") : "1:00 PM");
+    EXPECT_EQ(r.nameColour[1], row.inForce ? kDst : kWhite);
+    EXPECT_EQ(r.timeText[kRowDstLegend], row.inForce ? "1" : "0");
+  }
 }
 
 }  // namespace

@@ -1,315 +1,492 @@
+// The clock window as designed and started: its places and captions, the
+// start-up calculation, the settings panel, the grid from the keyboard and
+// for screen readers; its commands as the user reaches them (the Functions
+// pop-up, the File menu, the tips, the windows they join), and keeping the
+// times true (the daylight-saving offer, the computer's zone).
+
 #include "clock/gui/clockwindow.h"
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QApplication>
+#include <QFile>
 #include <QGroupBox>
-#include <QGuiApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QTest>
+#include <QTimeZone>
 #include <QTimer>
 
 #include "app/gui/appwindows.h"
-#include "common/gui/twips.h"
+#include "common/gui/colours.h"
 #include "countryinfo/gui/countryinfowindow.h"
 #include "data/countryfile.h"
 #include "data/module1.h"
-#include "support/scriptedprompter.h"
-#include "support/testsupport.h"
+#include "solar/numberfns.h"
+#include "support/clockfixture.h"
+#include "worldmap/gui/worldmapwindow.h"
 
 namespace zv {
 namespace {
 
-// A country file with three real-looking entries and the rest unnamed.
-QByteArray SampleCountries() {
-  CountryTable t;
-  auto set = [&](int n, const char* name, const char* offset, const char* dst, const char* used, DateValue s,
-                 DateValue e) {
-    t.at(n, kColName) = QString::fromLatin1(name);
-    t.at(n, kColOffset) = QString::fromLatin1(offset);
-    t.at(n, kColDstHours) = QString::fromLatin1(dst);
-    t.at(n, kColDstUsed) = QString::fromLatin1(used);
-    t.dstStart[n] = s;
-    t.dstEnd[n] = e;
-  };
-  set(1, "United States (Eastern)", "-5", "1", "1", DateFromYmd(2026, 3, 8), DateFromYmd(2026, 11, 1));
-  set(2, "India", "5.5", "0", "0", 0, 0);
-  set(3, "Australia (Eastern)", "10", "1", "1", DateFromYmd(2026, 10, 4), DateFromYmd(2026, 4, 5));
+const Rgb kWhite{255, 255, 255}, kAm{224, 224, 224}, kPm{255, 192, 128}, kDst{192, 255, 192}, kRed{255, 0, 0},
+    kGreen{0, 255, 0};
+const QByteArray kZoneThree = " 3             0 \r\n";
+
+// A control's caption; a menu's title and items.
+QString Caption(const QWidget* w) {
+  const char* property = w->inherits("QGroupBox") || w->inherits("QMenu") ? "title"
+                         : w->isWindow()                                  ? "windowTitle"
+                                                                          : "text";
+  QStringList items{w->property(property).toString()};
+  for (const QAction* a : w->actions()) items << (a->isSeparator() ? QStringLiteral("-") : a->text());
+  return items.join('|');
+}
+
+// Entries 1-5 named for Find at offsets -2 .. 2 (Japan at 9), Canada with
+// the northern summer of 2026; 8 an island without latitude; the rest
+// "Entry n" at GMT.
+QByteArray Countries() {
+  CountryTable t = test::EntryTable();
+  const char* names[] = {"Canada (Eastern)", "Chile", "Japan", "Pakistan", "United Kingdom of Great Britain"};
+  for (int n = 1; n <= 5; ++n) {
+    t.at(n, kColName) = names[n - 1];
+    t.at(n, kColOffset) = QString::number(n - 3);
+  }
+  t.at(3, kColOffset) = "9";
+  t.at(1, kColDstHours) = t.at(1, kColDstUsed) = "1";
+  t.dstStart[1] = DateFromYmd(2026, 3, 8);
+  t.dstEnd[1] = DateFromYmd(2026, 11, 1);
+  t.at(8, kColName) = "Chile (Easter Island)";
+  t.at(8, kColLatitude) = "";
+  t.at(8, kColLongitude) = "109.35W";
   return test::CountriesBytes(t);
 }
 
-class ClockWindowTest : public ::testing::Test {
+class ClockWindowTest : public test::ClockWindowTest {
  protected:
-  void SetUp() override {
+  ClockWindowTest() : test::ClockWindowTest(QDateTime(QDate(2026, 7, 1), QTime(21, 0, 30))) {}
+  // Starts on these countries.txt and tzone.txt, each written unless empty;
+  // both empty, it starts again on the files as they are.
+  void Start(const QByteArray& zone = kZoneThree, const QByteArray& countries = Countries()) {
+    CloseOtherWindows();
+    window_.reset();
     ResetShared();
     SetClock(&clock_);
+    if (!countries.isEmpty()) data_.Write("countries.txt", countries);
+    if (!zone.isEmpty()) data_.Write("tzone.txt", zone);
+    window_ = std::make_unique<ClockWindow>();
+    window_->StartUp();
+    QCoreApplication::processEvents();  // what start-up leaves for the event loop
   }
-  void TearDown() override {
-    CloseOtherWindows();
-    SetClock(nullptr);
+  // Shows the window, active, with the keyboard focus on the grid.
+  void FocusGrid() {
+    window_->show();
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    window_->Grid()->setFocus();
+    ASSERT_TRUE(window_->Grid()->hasFocus());
   }
-  void Start(ClockWindow& w) { w.StartUp(); }
-  test::FixedClock clock_{QDateTime(QDate(2026, 7, 1), QTime(21, 0, 30))};
-  test::DataFolder data_;
-  test::ScriptedPrompter prompts_;
+  QWidget* Frame() const { return window_->Grid()->findChild<QWidget*>("gridSelection"); }
 };
 
-TEST_F(ClockWindowTest, StartUpFillsFieldsGridAndLoadsInfoWindowHidden) {
-  data_.Write(QStringLiteral("countries.txt"), SampleCountries());
-  data_.Write(QStringLiteral("tzone.txt"), " 3              0 \r\n");
-  ClockWindow w;
-  Start(w);
-  EXPECT_EQ(w.windowTitle(), "Zorvane");
-  EXPECT_EQ(Shared().entryCount, 224);
-  EXPECT_EQ(w.Text2()->text(), "3");
-  EXPECT_EQ(w.Text3()->text(), "0");
-  EXPECT_EQ(w.Text1()->text(), "9:00 PM");
-  EXPECT_EQ(Shared().gmtTimeText, "6:00 PM");
-  // 9:00 PM at offset 3 is 6:00 PM GMT: Eastern in daylight saving 2:00 PM,
-  // India 11:30 PM, Australia (Eastern, southern rule, July) 4:00 AM.
-  EXPECT_EQ(w.TimeText(1), "2:00 PM");
-  EXPECT_EQ(w.NameColour(1), kDstColour);
-  EXPECT_EQ(w.TimeText(2), "11:30 PM");
-  EXPECT_EQ(w.TimeText(3), "4:00 AM");
-  EXPECT_EQ(w.NameColour(3), ClockWindow::NameTemplateColour());
-  EXPECT_EQ(w.TimeText(224), "6:00 PM");            // unnamed entries show GMT
-  EXPECT_EQ(w.NameCaption(1), "United States (E");  // first 16 characters
-  EXPECT_EQ(w.NameCaption(226), "DST in");
-  EXPECT_EQ(w.NameCaption(227), "AM in");
-  EXPECT_EQ(w.NameCaption(228), "PM in");
-  EXPECT_EQ(w.TimeText(226), "1");
-  EXPECT_EQ(w.TimeText(227).toInt() + w.TimeText(228).toInt(), 224);
-  EXPECT_EQ(w.TimeText(227), "1");
-  EXPECT_TRUE(w.TimeText(225).isEmpty());
-  EXPECT_EQ(w.NameColour(227), kAmColour);
-  EXPECT_EQ(w.NameColour(228), kPmColour);
-  ASSERT_NE(CountryInfoIfLoaded(), nullptr);
-  EXPECT_FALSE(CountryInfoIfLoaded()->isVisible());
-  EXPECT_TRUE(w.Timer1()->isActive());
-  EXPECT_EQ(w.Timer1()->interval(), 60000);
-}
-
-TEST_F(ClockWindowTest, MissingFilesStillStart) {
-  ClockWindow w;
-  Start(w);
-  EXPECT_EQ(w.Text2()->text(), "3");
-  EXPECT_EQ(w.Text3()->text(), "");
-  for (int n = 1; n <= 224; ++n) {
-    ASSERT_TRUE(w.NameCaption(n).isEmpty());
-    ASSERT_EQ(w.TimeText(n), "6:00 PM");
-  }
-  EXPECT_EQ(w.TimeText(226), "0");
-  EXPECT_EQ(w.TimeText(227), "0");
-  EXPECT_EQ(w.TimeText(228), "224");
-}
-
-struct CellPlace {
-  int row;
-  double left, top;  // twips
-};
-
-class GridGeometryTest : public ClockWindowTest, public ::testing::WithParamInterface<CellPlace> {};
-
-TEST_P(GridGeometryTest, CellsAtTheirTwipPositions) {
-  ClockWindow w;
-  Start(w);
-  const CellPlace p = GetParam();
-  const QLabel* name = w.NameCell(p.row);
-  const QLabel* time = w.TimeCell(p.row);
-  ASSERT_NE(name, nullptr);
-  EXPECT_EQ(name->pos(), QPoint(qRound(p.left / 15), qRound(p.top / 15)));
-  EXPECT_EQ(time->pos(), QPoint(qRound((p.left + 1200) / 15), qRound(p.top / 15)));
-  EXPECT_TRUE(name->isVisibleTo(&w));
-  EXPECT_EQ(name->font().family(), "Arial Narrow");
-  EXPECT_DOUBLE_EQ(name->font().pointSizeF(), 8.25);
-}
-
-// Row k of column c: left (c - 1) x 1900 + 100, top -120 + k x 191.25.
-INSTANTIATE_TEST_SUITE_P(
-    Rows, GridGeometryTest,
-    ::testing::Values(CellPlace{1, 100, 71.25}, CellPlace{38, 100, 7147.5}, CellPlace{39, 2000, 71.25},
-                      CellPlace{76, 2000, 7147.5}, CellPlace{100, 3900, -120 + 24 * 191.25},
-                      CellPlace{150, 5800, -120 + 36 * 191.25}, CellPlace{191, 9600, 71.25},
-                      CellPlace{224, 9600, -120 + 34 * 191.25}, CellPlace{228, 9600, 7147.5}));
-
-TEST_F(ClockWindowTest, WindowSizeAndPlace) {
-  ClockWindow w;
-  Start(w);
+// Every designed control in pixels (a twip is 1/15) with its caption: grid
+// cells by their top left (sized to their text), the settings panel, its
+// captions, fields and buttons, and the menus; then the colours, the other
+// window loaded hidden, the minute timer and the column separators.
+TEST_F(ClockWindowTest, StartsAsDesigned) {
+  data_.Write("highlight.txt", " 2 \r\n,3\r\n\r\n 0 \r\n 999 \r\n");
+  Start();
+  ClockWindow& w = *window_;
+  const auto labels = w.Picture1()->findChildren<QLabel*>();
+  ASSERT_EQ(labels.size(), 5);
   const QRect s = QGuiApplication::primaryScreen()->geometry();
-  EXPECT_EQ(w.pos(), QPoint((s.width() - 800) / 2, (s.height() - 560) / 2 - 20));
-  EXPECT_EQ(w.size(), QSize(792, 529));
-  EXPECT_EQ(w.Grid()->palette().color(QPalette::Window), QColor(Qt::black));
-}
-
-TEST_F(ClockWindowTest, OnlyLocalTimeAndOffsetRecalculateAtOnce) {
-  ClockWindow w;
-  Start(w);
-  w.Text3()->setText(QStringLiteral("1"));
-  EXPECT_EQ(w.TimeText(1), "6:00 PM");  // unchanged until Enter
-  w.show();
-  w.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-  QTest::keyClick(&w, Qt::Key_Return);
-  EXPECT_EQ(w.TimeText(1), "5:00 PM");
-  w.Text1()->setText(QStringLiteral("2:15 PM"));
-  EXPECT_EQ(w.TimeText(1), "10:15 AM");
-  w.Text2()->setText(QStringLiteral("-5"));
-  EXPECT_EQ(w.TimeText(1), "6:15 PM");
-  w.Text1()->setText(QStringLiteral("2:"));  // a partial time keeps GMT
-  EXPECT_EQ(w.TimeText(1), "6:15 PM");
-  clock_.Set(QDateTime(QDate(2026, 7, 1), QTime(8, 5)));
-  w.Command2()->click();  // Refresh puts the computer's time back
-  EXPECT_EQ(w.Text1()->text(), "8:05 AM");
-  EXPECT_EQ(w.TimeText(1), "12:05 PM");
-}
-
-// The settings panel as designed: each control's place in twips (the panel
-// on the grid, the rest inside the frame "Settings"), and its caption.
-TEST_F(ClockWindowTest, PanelControlsAtTheirDesignedPlaces) {
-  ClockWindow w;
-  Start(w);
-  auto* frame = w.Picture1()->findChild<QGroupBox*>();
-  ASSERT_NE(frame, nullptr);
+  // Width 0: only the top left; x kMenu: a menu, captions only.
+  constexpr int kMenu = -99;
   const struct {
-    const char* what;
     QWidget* widget;
-    QRect place;
+    int x, y, width, height;
+    const char* caption;
+    const char* accessibleName = nullptr;
   } rows[] = {
-      {"Picture1", w.Picture1(), TwipRect(1560, 1020, 3690, 2955)},
-      {"Settings", frame, TwipRect(120, 120, 3435, 2655)},
-      {"0:0 AM", w.Text1(), TwipRect(1800, 300, 1000, 285)},
-      {"0", w.Text3(), TwipRect(1800, 780, 1000, 285)},
-      {"3.35", w.Text2(), TwipRect(1800, 1320, 1000, 285)},
-      {"&Close", w.Command1(), TwipRect(600, 2100, 945, 345)},
-      {"&Refresh", w.Command2(), TwipRect(2040, 2100, 945, 345)},
-      {"Calculate", w.Command3(), TwipRect(6300, -500, 350, 350)},
+      {&w, (s.width() - 800) / 2, (s.height() - 560) / 2 - 20, 792, 529, "Zorvane"},
+      {w.NameCell(1), 7, 5, 0, 0, "Canada (Eastern)"},
+      {w.TimeCell(1), 87, 5, 0, 0, "5:00 PM"},
+      {w.NameCell(5), 7, 56, 0, 0, "United Kingdom o"},
+      {w.TimeCell(3), 87, 30, 0, 0, "3:00 AM"},
+      {w.NameCell(38), 7, 477, 0, 0, "Entry 38"},
+      {w.NameCell(39), 133, 5, 0, 0, "Entry 39"},
+      {w.NameCell(100), 260, 298, 0, 0, "Entry 100"},
+      {w.NameCell(150), 387, 451, 0, 0, "Entry 150"},
+      {w.TimeCell(191), 720, 5, 0, 0, "6:00 PM"},
+      {w.TimeCell(224), 720, 426, 0, 0, "6:00 PM"},
+      {w.TimeCell(225), 720, 438, 0, 0, ""},
+      {w.NameCell(226), 640, 451, 0, 0, "DST in"},
+      {w.TimeCell(226), 720, 451, 0, 0, "1"},
+      {w.NameCell(227), 640, 464, 0, 0, "AM in"},
+      {w.TimeCell(227), 720, 464, 0, 0, "1"},
+      {w.NameCell(228), 640, 477, 0, 0, "PM in"},
+      {w.TimeCell(228), 720, 477, 0, 0, "223"},
+      {w.Picture1(), 104, 68, 246, 197, ""},
+      {w.Picture1()->findChild<QGroupBox*>(), 8, 8, 229, 177, "Settings"},
+      {labels[0], 16, 24, 0, 0, "Local time"},
+      {labels[1], 16, 52, 95, 26, "Includes a daylight saving time of"},
+      {labels[2], 193, 60, 0, 0, "hrs"},
+      {labels[3], 16, 88, 97, 26, "Normal timezone relative to GMT"},
+      {labels[4], 193, 92, 0, 0, "hrs"},
+      {w.Text1(), 120, 20, 67, 19, "9:00 PM", "Local time"},
+      {w.Text3(), 120, 52, 67, 19, "0", "Includes a daylight saving time of (hrs)"},
+      {w.Text2(), 120, 88, 67, 19, "3", "Normal timezone relative to GMT (hrs)"},
+      {w.Command1(), 40, 140, 63, 23, "&Close", "Close"},
+      {w.Command2(), 136, 140, 63, 23, "&Refresh", "Refresh"},
+      {w.Command3(), 420, -33, 23, 23, "Calculate"},  // out of sight, pressed by Enter
+      {w.menuBar()->actions().value(0)->menu(), kMenu, 0, 0, 0,
+       "&File|Sunlight Map|Settings|Use This Computer's Zone|Update Daylight Saving Dates|Refresh|-|Exit"},
+      {w.mnuFunc(), kMenu, 0, 0, 0,
+       "Functions|Locate on World Map|Highlight|Clear|Find|More info|Change to..."},
   };
-  for (const auto& row : rows) EXPECT_EQ(row.widget->geometry(), row.place) << row.what;
-  EXPECT_EQ(frame->title(), "Settings");
-  // The captions, found by their text: one-line ones by their top left.
+  for (const auto& r : rows) {
+    SCOPED_TRACE(std::string(r.caption) + " at " + std::to_string(r.x) + "," + std::to_string(r.y));
+    ASSERT_NE(r.widget, nullptr);
+    EXPECT_EQ(Caption(r.widget), QString::fromUtf8(r.caption));
+    if (r.accessibleName)
+      EXPECT_EQ(QAccessible::queryAccessibleInterface(r.widget)->text(QAccessible::Name), r.accessibleName);
+    if (r.x == kMenu) continue;
+    EXPECT_EQ(r.widget->pos(), QPoint(r.x, r.y));
+    if (r.width) EXPECT_EQ(r.widget == &w ? w.size() : r.widget->size(), QSize(r.width, r.height));
+  }
+  // The captions in dark red; the two too wide for one line show whole on two.
+  for (const QLabel* l : labels) EXPECT_EQ(l->palette().color(l->foregroundRole()), QColor(128, 0, 0));
+  EXPECT_TRUE(w.NameCell(1)->font().family() == "Arial Narrow" && w.NameCell(1)->font().pointSizeF() == 8.25);
+  EXPECT_TRUE(w.NameCell(0) == nullptr && w.TimeCell(0) == nullptr && w.TimeCell(229) == nullptr);
+  for (const QLabel* l : {labels[1], labels[3]})
+    EXPECT_GE(l->heightForWidth(l->width()), 2 * l->fontMetrics().lineSpacing()) << l->text().toStdString();
+  // The colours: daylight saving, highlight.txt (2 and 3), AM and PM times.
   const struct {
-    const char* text;
-    int left, top, width, height;  // width 0: one line, sized to the text
-  } captions[] = {
-      {"Local time", 240, 360, 0, 0},
-      {"Includes a daylight saving time of", 240, 780, 1425, 390},
-      {"Normal timezone relative to GMT", 240, 1320, 1455, 390},
-  };
-  for (const auto& c : captions) {
-    QLabel* found = nullptr;
-    for (QLabel* l : frame->findChildren<QLabel*>())
-      if (l->text() == c.text) found = l;
-    ASSERT_NE(found, nullptr) << c.text;
-    if (c.width) {
-      EXPECT_EQ(found->geometry(), TwipRect(c.left, c.top, c.width, c.height)) << c.text;
-      // Too wide for one line, the caption shows whole on two.
-      EXPECT_GT(found->fontMetrics().horizontalAdvance(found->text()), found->width()) << c.text;
-      EXPECT_GE(found->heightForWidth(found->width()), 2 * found->fontMetrics().lineSpacing()) << c.text;
-    } else {
-      EXPECT_EQ(found->pos(), TwipPoint(c.left, c.top)) << c.text;
-    }
+    int row;
+    Rgb name, time;
+  } colours[] = {{1, kDst, kPm},    {2, kRed, kPm},  {3, kRed, kAm}, {4, kWhite, kPm},
+                 {226, kDst, kDst}, {227, kAm, kAm}, {228, kPm, kPm}};
+  for (const auto& c : colours) {
+    EXPECT_EQ(w.NameColour(c.row), c.name) << c.row;
+    EXPECT_EQ(ToRgb(w.TimeCell(c.row)->palette().color(QPalette::WindowText)), c.time) << c.row;
   }
-  QList<QPoint> hrs;
-  for (QLabel* l : frame->findChildren<QLabel*>())
-    if (l->text() == "hrs") hrs << l->pos();
-  EXPECT_EQ(hrs.size(), 2);
-  EXPECT_TRUE(hrs.contains(TwipPoint(2900, 900)));
-  EXPECT_TRUE(hrs.contains(TwipPoint(2900, 1380)));
-}
-
-TEST_F(ClockWindowTest, PanelButtonsAndKeys) {
-  ClockWindow w;
-  Start(w);
-  w.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-  EXPECT_EQ(w.Command1()->text(), "&Close");
-  EXPECT_EQ(w.Command2()->text(), "&Refresh");
-  EXPECT_EQ(w.Command3()->text(), "Calculate");
-  EXPECT_FALSE(w.Command3()->visibleRegion().boundingRect().intersects(w.Command3()->rect()) &&
-               w.Command3()->geometry().intersects(w.Command3()->parentWidget()->rect()));
-  QTest::keyClick(&w, Qt::Key_Escape);
-  EXPECT_FALSE(w.Picture1()->isVisible());
-  QTest::keyClick(&w, Qt::Key_Escape);  // nothing more when hidden
-  EXPECT_FALSE(w.Picture1()->isVisible());
-  // Keyboard order: Text2, Command2, Text1, Text3, Command1.
-  EXPECT_EQ(w.Text2()->nextInFocusChain(), w.Command2());
-  EXPECT_EQ(w.Command2()->nextInFocusChain(), w.Text1());
-  EXPECT_EQ(w.Text1()->nextInFocusChain(), w.Text3());
-  EXPECT_EQ(w.Text3()->nextInFocusChain(), w.Command1());
-}
-
-TEST_F(ClockWindowTest, HighlightFileColoursNamesAtEveryCalculation) {
-  data_.Write(QStringLiteral("highlight.txt"), " 2 \r\n,3\r\n\r\n 0 \r\n 999 \r\n");
-  data_.Write(QStringLiteral("countries.txt"), SampleCountries());
-  ClockWindow w;
-  Start(w);
-  EXPECT_EQ(w.NameColour(2), kHighlightColour);
-  EXPECT_EQ(w.NameColour(3), kHighlightColour);
-  EXPECT_EQ(w.NameColour(1), kDstColour);
-  EXPECT_EQ(w.NameColour(4), ClockWindow::NameTemplateColour());
-  data_.Write(QStringLiteral("highlight.txt"), "");
+  data_.Write("highlight.txt", "");  // read at every calculation
   w.Calculate();
-  EXPECT_EQ(w.NameColour(2), ClockWindow::NameTemplateColour());
-  EXPECT_TRUE(prompts_.messages.isEmpty());
+  EXPECT_EQ(w.NameColour(2), kWhite);
+  EXPECT_EQ(QString::number(Shared().entryCount) + " " + Shared().gmtTimeText, "224 6:00 PM");
+  ASSERT_TRUE(CountryInfoIfLoaded() && !CountryInfoIfLoaded()->isVisible());
+  EXPECT_EQ(CountryInfoIfLoaded()->Text2()->text(), "1");
+  EXPECT_TRUE(w.Timer1()->isActive() && w.Timer1()->interval() == 60000);
+  EXPECT_TRUE(!w.Picture1()->isVisibleTo(&w) && prompts_.messages.isEmpty());
+  // The names drawn in their colour; the column separators, one-pixel lines
+  // from y 4 to 501 between the columns.
+  const QImage grid = w.Grid()->grab().toImage();
+  EXPECT_FALSE(grid.copy(w.NameCell(1)->geometry()).allGray());
+  for (int x : {128, 255, 382, 508, 635})
+    for (const auto& [dx, y] : {std::pair{0, 4}, {0, 501}, {0, 3}, {0, 502}, {-1, 200}, {1, 200}})
+      EXPECT_EQ(grid.pixelColor(x + dx, y) == QColor(255, 224, 192), dx == 0 && (y == 4 || y == 501))
+          << x << "," << y;
 }
 
-TEST_F(ClockWindowTest, MissingZoneFileIsWrittenAsThreeAndZero) {
-  ClockWindow w;
-  Start(w);
-  w.close();
-  EXPECT_EQ(data_.Read(QStringLiteral("tzone.txt")), " 3             0 \r\n");
-  EXPECT_TRUE(prompts_.messages.isEmpty());
+// A first run, without any file: every entry shows GMT and the panel floats
+// over the cells to ask for the zone. Local time and offset recalculate as
+// typed, the shift from Enter on; Refresh takes the computer's time; closing
+// writes the zone file.
+TEST_F(ClockWindowTest, FirstRunPanelAndFields) {
+  Start({}, {});
+  for (int n = 1; n <= kEntryCount; ++n) ASSERT_EQ(window_->NameCaption(n) + window_->TimeText(n), "6:00 PM");
+  EXPECT_EQ(window_->TimeText(226) + window_->TimeText(227) + window_->TimeText(228), "00224");
+  FocusGrid();
+  QTest::keyClick(window_->Grid(), Qt::Key_Tab);  // no name to move to: the keys go on
+  EXPECT_FALSE(window_->Grid()->hasFocus());
+  ASSERT_TRUE(window_->Picture1()->isVisible());
+  QWidget* hit = window_->Grid()->childAt(window_->Picture1()->geometry().center());
+  EXPECT_TRUE(hit == window_->Picture1() || window_->Picture1()->isAncestorOf(hit));
+  QTest::keyClick(window_.get(), Qt::Key_Escape);
+  EXPECT_FALSE(window_->Picture1()->isVisible());
+  window_->mnuSettings()->trigger();
+  EXPECT_TRUE(window_->Picture1()->isVisible());
+  const QWidget* order[] = {window_->Text2(), window_->Command2(), window_->Text1(), window_->Text3(),
+                            window_->Command1()};
+  for (int i = 0; i + 1 < 5; ++i) EXPECT_EQ(order[i]->nextInFocusChain(), order[i + 1]) << i;
+  window_->Text3()->setFocus();
+  window_->Text3()->setText("1");
+  EXPECT_EQ(window_->TimeText(4), "6:00 PM");
+  QTest::keyClick(window_->Text3(), Qt::Key_Return);
+  EXPECT_EQ(window_->TimeText(4), "5:00 PM");
+  window_->Text1()->setText("2:15 PM");
+  EXPECT_EQ(window_->TimeText(4), "10:15 AM");
+  window_->Text2()->setText("-5");
+  EXPECT_EQ(window_->TimeText(4), "6:15 PM");
+  window_->Text1()->setText("2:");  // a partial time keeps GMT
+  EXPECT_EQ(window_->TimeText(4), "6:15 PM");
+  clock_.Set(QDateTime(QDate(2026, 7, 1), QTime(8, 5)));
+  window_->Command2()->click();
+  EXPECT_EQ(window_->Text1()->text() + " " + window_->TimeText(4), "8:05 AM 12:05 PM");
+  window_->Command1()->click();
+  EXPECT_FALSE(window_->Picture1()->isVisible());
+  window_->close();
+  EXPECT_EQ(data_.Read("tzone.txt"), "-5             1 \r\n");
 }
 
-// The panel floats over the grid: at its middle the panel, not a cell, takes
-// the mouse and is drawn. It comes up only while no zone file exists.
-TEST_F(ClockWindowTest, PanelLiesAboveTheCellsAndShowsOnFirstRunOnly) {
-  {
-    ClockWindow w;
-    Start(w);
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    ASSERT_TRUE(w.Picture1()->isVisible());
-    QWidget* grid = w.Picture1()->parentWidget();
-    const QPoint middle = w.Picture1()->geometry().center();
-    QWidget* hit = grid->childAt(middle);
-    ASSERT_NE(hit, nullptr);
-    EXPECT_TRUE(hit == w.Picture1() || w.Picture1()->isAncestorOf(hit));
+// The arrow keys move a frame over the names: six columns of
+// 38, row 225 without a name, 226 to 228 the legend.
+TEST_F(ClockWindowTest, KeysMoveTheSelection) {
+  Start({});
+  FocusGrid();
+  const struct {
+    const char* start;
+    std::vector<Qt::Key> keys;
+    const char* selected;
+  } rows[] = {
+      {"", {Qt::Key_Down}, "2"},    {"", {Qt::Key_Up}, "1"},         {"10", {Qt::Key_Up, Qt::Key_Up}, "8"},
+      {"38", {Qt::Key_Down}, "39"}, {"2", {Qt::Key_Right}, "40"},    {"40", {Qt::Key_Left}, "2"},
+      {"2", {Qt::Key_Left}, "2"},   {"192", {Qt::Key_Right}, "192"}, {"224", {Qt::Key_Down}, "226"},
+      {"226", {Qt::Key_Up}, "224"}, {"228", {Qt::Key_Down}, "228"},  {"100", {Qt::Key_End}, "228"},
+      {"100", {Qt::Key_Home}, "1"}, {"300", {Qt::Key_Down}, "2"}};
+  for (const auto& r : rows) {
+    SCOPED_TRACE(std::string(r.start) + " to " + r.selected);
+    Shared().selectedEntry = r.start;
+    for (Qt::Key k : r.keys) QTest::keyClick(window_->Grid(), k);
+    EXPECT_EQ(Shared().selectedEntry, r.selected);
+    const QLabel* name = window_->NameCell(Shared().selectedEntry.toInt());
+    EXPECT_TRUE(Frame()->isVisible() && Frame()->geometry() == name->geometry().adjusted(-1, -1, 1, 1));
   }
-  data_.Write(QStringLiteral("tzone.txt"), " 3.35          0 \r\n");
-  ClockWindow again;
-  Start(again);
-  again.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
-  EXPECT_FALSE(again.Picture1()->isVisible());
-  EXPECT_EQ(again.Text2()->text(), "3.35");
+  const QImage dots = Frame()->grab().toImage();  // a dotted white line
+  EXPECT_TRUE(dots.pixelColor(0, 0) == Qt::white || dots.pixelColor(1, 0) == Qt::white);
+  // Screen readers hear the grid's name and the selected entry.
+  QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(window_->Grid());
+  EXPECT_EQ(grid->text(QAccessible::Name), "Time list");
+  EXPECT_EQ(grid->text(QAccessible::Description), "Chile  5:00 PM  ");
+  // Tab leaves the grid, and the frame goes; in a settings field the arrows stay there.
+  window_->mnuSettings()->trigger();
+  QTest::keyClick(window_->Grid(), Qt::Key_Tab);
+  EXPECT_FALSE(Frame()->isVisible() || window_->Grid()->hasFocus());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+  EXPECT_EQ(Shared().selectedEntry, "2");
 }
 
-// The panel's captions are drawn in dark red: the darkest pixel of each
-// caption, grabbed as shown, is red with no green or blue.
-TEST_F(ClockWindowTest, PanelCaptionsAreDrawnInDarkRed) {
-  ClockWindow w;
-  Start(w);
-  w.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-  int captions = 0;
-  for (QLabel* l : w.Picture1()->findChildren<QLabel*>()) {
-    const QRect place(l->mapTo(w.Picture1(), QPoint(0, 0)), l->size());
-    const QImage shot = w.Picture1()->grab(place).toImage();
-    QColor darkest = Qt::white;
-    for (int y = 0; y < shot.height(); ++y)
-      for (int x = 0; x < shot.width(); ++x) {
-        const QColor c = shot.pixelColor(x, y);
-        if (c.lightness() < darkest.lightness()) darkest = c;
-      }
-    EXPECT_GT(darkest.red(), darkest.green() + 40) << l->text().toStdString();
-    EXPECT_LT(darkest.blue(), 60) << l->text().toStdString();
-    ++captions;
+// At 3:00 PM GMT on 6 December 2026.
+class CommandsTest : public ClockWindowTest {
+ protected:
+  void SetUp() override {
+    clock_.Set(QDateTime(QDate(2026, 12, 6), QTime(15, 0)));
+    StartClock(Countries());
   }
-  EXPECT_EQ(captions, 5);
+};
+
+// Shift+F10 and the Menu key open the Functions pop-up under the selected
+// name, its items reached with Down and Enter: Change to... and Locate,
+// which marks the entry at its place (without a latitude, on the equator).
+// Enter alone opens More info, modal over the clock; a left press opens it
+// beside the clock, without an owner, and on a legend name beeps and shows
+// the last entry.
+TEST_F(CommandsTest, KeyboardLocateAndMoreInfo) {
+  for (const bool shiftF10 : {true, false}) {
+    FocusGrid();
+    Shared().selectedEntry = "2";
+    QTest::keyClick(window_->Grid(), Qt::Key_Down);
+    QTest::keyClick(window_->Grid(), shiftF10 ? Qt::Key_F10 : Qt::Key_Menu,
+                    shiftF10 ? Qt::ShiftModifier : Qt::NoModifier);
+    QMenu* menu = window_->mnuFunc();
+    ASSERT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->pos(), window_->NameCell(3)->mapToGlobal(QPoint(0, window_->NameCell(3)->height())));
+    prompts_.AnswerInput(std::nullopt);
+    for (int i = 0; i < (shiftF10 ? 5 : 1); ++i) QTest::keyClick(menu, Qt::Key_Down);
+    QTest::keyClick(menu, Qt::Key_Return);
+  }
+  EXPECT_EQ(prompts_.asked.at(0).prompt, "Enter the new time for Japan");
+  Select(8);
+  window_->mnuLocate()->trigger();
+  WorldMapWindow* map = WorldMapIfLoaded();
+  ASSERT_TRUE(map && map->isVisible() && map->HighestLabelIndex() == 2);
+  EXPECT_EQ(map->lblGMT(1)->text() + " " + map->lblGMT(2)->text(), "Japan Chile");
+  EXPECT_EQ(map->Label1(5)->text() + map->Label1(4)->text(), LatitudeCaption(0) + LongitudeCaption(-109.35));
+  FocusGrid();
+  window_->Text1()->setText("not a time");  // Enter runs no calculation here
+  QTest::keyClick(window_->Grid(), Qt::Key_Return);
+  CountryInfoWindow* info = CountryInfoIfLoaded();
+  EXPECT_TRUE(QApplication::activeModalWidget() == info && info->parentWidget() == window_.get());
+  EXPECT_EQ(info->Text2()->text() + " " + window_->TimeText(3), "8 12:00 AM");
+  info->Command1(4)->click();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  PressName(6, Qt::LeftButton);
+  ASSERT_NE(info = CountryInfoIfLoaded(), nullptr);
+  EXPECT_TRUE(info->windowModality() == Qt::NonModal && info->parentWidget() == nullptr);
+  Shared().selectedEntry.clear();
+  window_->mnuEditItem()->trigger();  // already open: brought to the entry, still beside
+  EXPECT_TRUE(Shared().selectedEntry + info->Text2()->text() == "11" &&
+              info->windowModality() == Qt::NonModal);
+  const int beeps = info->BeepCount();
+  PressName(226, Qt::LeftButton);
+  EXPECT_TRUE(Shared().selectedEntry + info->Text2()->text() == "226224" && info->BeepCount() == beeps + 1);
+}
+
+TEST_F(CommandsTest, PopUpOffersWhatFitsThePress) {
+  auto offered = [this] {
+    QStringList out;
+    for (QAction* a : window_->mnuFunc()->actions())
+      if (a->isVisible()) out << a->text();
+    window_->mnuFunc()->hide();
+    return out.join('|');
+  };
+  window_->show();
+  data_.Write("highlight.txt", " 3 \r\n");
+  window_->Calculate();
+  PressName(3, Qt::RightButton);
+  EXPECT_EQ(offered(), "Locate on World Map|Clear|Find|More info|Change to...");
+  PressName(4, Qt::RightButton);
+  EXPECT_EQ(offered(), "Locate on World Map|Highlight|Find|More info|Change to...");
+  QTest::mousePress(window_->Grid(), Qt::RightButton, {}, QPoint(780, 490));
+  EXPECT_EQ(offered(), "Locate on World Map|Find|More info");
+  EXPECT_EQ(Shared().selectedEntry, "4");  // the background selects nothing
+  QTest::mousePress(window_->Grid(), Qt::LeftButton, {}, QPoint(780, 490));
+  EXPECT_FALSE(window_->mnuFunc()->isVisible());
+}
+
+// Highlight appends the entry; Clear writes back the highlights still shown
+// (not the entry, not the found ones). A save that fails is told and leaves
+// the grid as the file is.
+TEST_F(CommandsTest, HighlightAndClearKeepTheFileAndTheGridTogether) {
+  data_.Write("highlight.txt", " 224 \r\n 3 \r\n 40 \r\n");
+  window_->Calculate();
+  prompts_.AnswerInput(QStringLiteral("japan"));
+  window_->mnuFind()->trigger();
+  Select(12);
+  window_->mnuHiliteItem()->trigger();
+  EXPECT_EQ(window_->NameColour(12), kRed);
+  EXPECT_EQ(data_.Read("highlight.txt"), " 224 \r\n 3 \r\n 40 \r\n 12 \r\n");
+  window_->mnuNormalize()->trigger();
+  EXPECT_EQ(data_.Read("highlight.txt"), " 40 \r\n 224 \r\n");
+  for (const auto& [row, colour] : {std::pair{12, kWhite}, {3, kWhite}, {40, kRed}, {224, kRed}})
+    EXPECT_EQ(window_->NameColour(row), colour) << row;
+  test::FailWritesAfter(0);
+  Select(7);
+  window_->mnuHiliteItem()->trigger();
+  EXPECT_EQ(window_->NameColour(7), kWhite);
+  Select(40);
+  window_->mnuNormalize()->trigger();
+  test::FailWritesAfter(-1);
+  ASSERT_EQ(prompts_.messages.size(), 2);
+  EXPECT_TRUE(prompts_.messages[0].startsWith("The highlight could not be saved to highlight.txt: ") &&
+              prompts_.messages[1].startsWith("The highlights could not be saved to highlight.txt: "));
+  EXPECT_TRUE(data_.Read("highlight.txt") == " 40 \r\n 224 \r\n" && window_->NameColour(40) == kRed);
+}
+
+// Find colours the matches green until F5; Ctrl+S shows the world map;
+// Exit writes the zone file and closes the other windows.
+TEST_F(CommandsTest, FindShortcutsAndExit) {
+  prompts_.AnswerInput(QStringLiteral("zz"));
+  prompts_.AnswerInput(QStringLiteral("An"));
+  window_->mnuFind()->trigger();
+  ASSERT_EQ(prompts_.asked.size(), 2u);
+  EXPECT_EQ(prompts_.asked[0].title + "|" + prompts_.asked[0].prompt + "|" + prompts_.asked[0].offered,
+            "Zorvane|Enter partial or full name of the country to locate\n\nFound items will be displayed in "
+            "bright GREEN color\nPress F5 to change to normal color|");
+  EXPECT_EQ(prompts_.messages, QStringList({"None found."}));
+  QString found;
+  for (int n = 1; n <= 228; ++n)
+    if (window_->NameColour(n) == kGreen) found += QString::number(n) + " ";
+  EXPECT_EQ(found, "1 3 4 8 ");
+  window_->Text1()->setText("2:15 AM");
+  FocusGrid();
+  QTest::keyClick(window_.get(), Qt::Key_F5);
+  EXPECT_TRUE(window_->Text1()->text() == "3:00 PM" && window_->NameColour(3) == kWhite);
+  QTest::keyClick(window_.get(), Qt::Key_S, Qt::ControlModifier);
+  ASSERT_TRUE(WorldMapIfLoaded() && WorldMapIfLoaded()->isVisible() && !QApplication::activeModalWidget());
+  EXPECT_EQ(WorldMapIfLoaded()->HighestLabelIndex(), 0);  // showing marks nothing
+  PressName(4, Qt::LeftButton);
+  window_->Text2()->setText("5.5");
+  window_->mnuExit()->trigger();
+  EXPECT_EQ(data_.Read("tzone.txt"), " 5.5           0 \r\n");
+  EXPECT_TRUE(!window_->isVisible() && !CountryInfoIfLoaded() && !WorldMapIfLoaded());
+}
+
+// Change to... shifts every time cell by the difference, the last entry
+// too, and the tips read the cells as they stand.
+TEST_F(CommandsTest, ChangeToShiftsEveryTimeAndTheTipsFollow) {
+  auto tip = [this](int row) {
+    QLabel* cell = window_->NameCell(row);
+    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), cell->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(cell, &help);
+    return cell->toolTip();
+  };
+  EXPECT_EQ(tip(3), "Japan  12:00 AM  ");
+  EXPECT_EQ(tip(226), "Daylight saving time active in 0 countries/zones");
+  EXPECT_EQ(tip(227) + tip(228) + window_->TimeCell(3)->toolTip(), "");
+  Select(3);
+  prompts_.AnswerInput(QStringLiteral("soon"));
+  prompts_.AnswerInput(QStringLiteral("2:30 AM"));
+  window_->mnuChange()->trigger();
+  EXPECT_EQ(prompts_.messages, QStringList({"Type mismatch. Enter the again."}));
+  ASSERT_EQ(prompts_.asked.size(), 2u);
+  for (const auto& a : prompts_.asked)
+    EXPECT_EQ(a.title + "|" + a.prompt + "|" + a.offered,
+              "Change to...|Enter the new time for Japan|12:00 AM");
+  EXPECT_EQ(window_->TimeText(3) + window_->TimeText(1) + window_->TimeText(224), "2:30 AM3:30 PM5:30 PM");
+  EXPECT_EQ(window_->TimeText(226) + Shared().gmtTimeText, "03:00 PM");  // the legend and GMT stay
+  EXPECT_EQ(tip(4), "Pakistan  6:30 PM  ");
+}
+
+QByteArray Shipped() { return test::ReadFileBytes(test::SourcePath("data/countries.txt")); }
+// The shipped table holds 2026's dates; in 2027 (noon GMT on 1 July) the
+// start-up offers to bring them up to date, saves them and the grid shows
+// true times. This year's dates make no offer; nor does a table read in
+// part, which the command refuses to write.
+TEST_F(CommandsTest, DaylightSavingOfferUpdatesAndSaves) {
+  auto timeOf = [this](const char* name) {
+    for (int n = 1; n <= kEntryCount; ++n)
+      if (Shared().table.at(n, kColName) == name) return window_->TimeText(n);
+    return QString();
+  };
+  clock_.Set(QDateTime(QDate(2027, 7, 1), QTime(12, 0)));
+  prompts_.AnswerYes(true);
+  Start({}, Shipped());
+  EXPECT_EQ(prompts_.questions,
+            QStringList({"The daylight saving dates in use are those of 2026. Update them for "
+                         "2027 from this computer's time-zone database?"}));
+  EXPECT_EQ(timeOf("United Kingdom") + " " + timeOf("New Zealand"), "1:00 PM 12:00 AM");
+  ASSERT_EQ(prompts_.messages.size(), 1);
+  EXPECT_TRUE(prompts_.messages[0].startsWith(
+                  "Daylight saving dates updated for 2027 from this computer's time-zone database: ") &&
+              prompts_.messages[0].endsWith(" entries changed."));
+  CountryTable saved;  // in the file, and in the working copy that the information window saves
+  ASSERT_TRUE(ReadCountriesFile(data_.Path("countries.txt"), saved, kEntryCount).complete);
+  for (int n = 1; n <= kEntryCount; ++n)
+    ASSERT_TRUE(saved.dstStart[n] == Shared().table.dstStart[n] &&
+                saved.dstEnd[n] == Shared().working.dstEnd[n]);
+  clock_.Set(QDateTime(QDate(2026, 7, 1), QTime(12, 0)));
+  Start({}, Shipped());
+  const QByteArray half = Shipped().left(Shipped().size() / 2);
+  clock_.Set(QDateTime(QDate(2027, 7, 1), QTime(12, 0)));
+  Start({}, half);
+  window_->mnuUpdateDst()->trigger();
+  EXPECT_EQ(prompts_.questions.size(), 1);
+  ASSERT_EQ(prompts_.messages.size(), 3);
+  EXPECT_TRUE(
+      prompts_.messages[1].contains("Reading stopped at entry ") &&
+      prompts_.messages[2].endsWith("so no daylight saving dates were updated. The file is unchanged."));
+  EXPECT_EQ(data_.Read("countries.txt"), half);
+}
+
+// File, Use This Computer's Zone fills both own-zone fields or says why not.
+TEST_F(CommandsTest, UseThisComputersZone) {
+  SetSystemZone(QTimeZone("Asia/Kolkata"));
+  window_->mnuUseZone()->trigger();
+  EXPECT_EQ(window_->Text2()->text() + window_->Text3()->text() + " " + Shared().gmtTimeText, "5.50 9:30 AM");
+  SetSystemZone(QTimeZone());
+  window_->Text2()->setText("2");
+  window_->mnuUseZone()->trigger();
+  EXPECT_EQ(prompts_.messages,
+            QStringList{"This computer's time zone is not known, so the settings were left as they are."});
+  EXPECT_EQ(window_->Text2()->text(), "2");
 }
 
 }  // namespace
