@@ -50,20 +50,6 @@ TEST(MapGeometryTest, PlacesClicksAndTexts) {
     EXPECT_EQ(LabelTextForName(QString::fromLatin1(name)), label) << name;
 }
 
-// A reading (hours, then minutes as decimals) is a hit within 15 minutes of
-// the GMT time either way, with no wrap at midnight; a sunrise below 0:10 is
-// taken as 0:10, a sunset below 0:60 as 0:10, and no sunset at 23:59 is one.
-TEST(SunLineTest, HitRuleAtItsLimits) {
-  // clang-format off
-  const std::tuple<SunPass, double, int, bool> rows[] = {
-      {kRise, 23.55, 5, 0}, {kRise, 0.0, 5, 1}, {kRise, 6.14, 360, 1}, {kRise, 6.15, 360, 0},
-      {kRise, 5.46, 360, 1}, {kRise, 5.45, 360, 0}, {kSet, 23.59, 1439, 0}, {kSet, 23.58, 1439, 1},
-      {kRise, 23.59, 1439, 1}, {kSet, 0.59, 5, 1}, {kSet, 0.59, 30, 0}, {kSet, 0.6, 50, 1}};
-  // clang-format on
-  for (const auto& [pass, reading, gmt, hit] : rows)
-    EXPECT_EQ(IsSunLineHit(pass, reading, gmt), hit) << reading << " at " << gmt;
-}
-
 // Sunrise and sunset on 1 January 2000 at longitude 0 by NOAA's formulas (on
 // the equator 5:59.6 and 18:07.0 GMT, at 40 N 7:21.8 and 16:44.9), 4 minutes
 // earlier for each degree east. Where the sun stays up all day (south of 67 S)
@@ -73,7 +59,7 @@ TEST(SunLineTest, HitRuleAtItsLimits) {
 // at least 2 minutes inside the window's edges, and so does the row before it.
 // A dot starts a new stroke: the first hit of a pass (at 90 S), one at the
 // same x as the hit before, or one jumping more than 1000 twips (33 degrees).
-TEST(SunLineTest, HitsLieWhereTheSunRisesAndSetsAtTheGmtTimeWhichMustBeATimeOfDay) {
+TEST(SunLineTest, HitRuleAndHitsWhereTheSunRisesAndSetsAtTheGmtTime) {
   const char* const times[] = {"12:00", "3:45 PM"};
   // clang-format off
   const std::tuple<int, SunPass, int, int, bool> rows[] = {
@@ -107,6 +93,17 @@ TEST(SunLineTest, HitsLieWhereTheSunRisesAndSetsAtTheGmtTimeWhichMustBeATimeOfDa
       EXPECT_EQ(std::tuple(h.lon, h.dot, h.hitNumber == 1), std::tuple(lon, dot, lat == -90));
     }
   }
+  // A reading (hours, then minutes as decimals) is a hit within 15 minutes of
+  // the GMT time either way, with no wrap at midnight; a sunrise below 0:10 is
+  // taken as 0:10, a sunset below 0:60 as 0:10, and no sunset at 23:59 is one.
+  // clang-format off
+  const std::tuple<SunPass, double, int, bool> limits[] = {
+      {kRise, 23.55, 5, 0}, {kRise, 0.0, 5, 1}, {kRise, 6.14, 360, 1}, {kRise, 6.15, 360, 0},
+      {kRise, 5.46, 360, 1}, {kRise, 5.45, 360, 0}, {kSet, 23.59, 1439, 0}, {kSet, 23.58, 1439, 1},
+      {kRise, 23.59, 1439, 1}, {kSet, 0.59, 5, 1}, {kSet, 0.59, 30, 0}, {kSet, 0.6, 50, 1}};
+  // clang-format on
+  for (const auto& [pass, reading, gmt, hit] : limits)
+    EXPECT_EQ(IsSunLineHit(pass, reading, gmt), hit) << reading << " at " << gmt;
   // A time of day is rewritten as the 24-hour clock shows it; a cancelled
   // pass stops the search; a GMT time that is no time of day fails.
   Shared().gmtTimeText = QStringLiteral("12:07 AM");
