@@ -14,23 +14,21 @@ TEST_F(WorldMapTest, AsTheUserDrivesIt) {
   // left corner. Every control keeps the presses made on it, except the point
   // marker and the hidden progress bar: a press there is a press on the map.
   EXPECT_EQ(map_->windowTitle(), "World Map");
-  using W = WorldMapWindow;
-  WorldMapWindow* m = map_;
+  using enum WorldMapWindow::InfoLabel;
+  using enum WorldMapWindow::Legend;
+  WorldMapWindow* m = map_;  // no caption: {}; the point marker Shape3 and progress bar Shape1/2 last
   // clang-format off
   const std::tuple<QWidget*, int, int, int, int, const char*> places[] = {
       {m->Command4(), 3, 270, 109, 23, "Plot Sunrise/Sunset"}, {m->Command2(), 153, 294, 61, 23, "Clear"},
-      {m->Command1(), 114, 270, 100, 23, "Show Day/Night"}, {m->Command3(), 3, 294, 52, 23, "Close"},
-      {m->Command5(), 57, 294, 94, 23, "Find Country"}, {m->Text1(), 36, 243, 76, 22, "12:00 PM"},
-      {m->Label1(W::kLabelGmt), 6, 246, 0, 0, "GMT"}, {m->lblGMT(0), 0, 3, 28, 13, "GMT"},
-      {m->Label1(W::kLabelLatitude), 3, 324, 0, 0, "Latitude"}, {m->Shape4(), 519, 300, 199, 19, nullptr},
-      {m->Label1(W::kLabelLongitude), 167, 324, 0, 0, "Longitude"},
-      {m->Label1(W::kLabelSunrise), 327, 324, 0, 0, "Sunrise at"},
-      {m->Label1(W::kLabelSunset), 522, 324, 0, 0, "Sunset at"},
-      {m->Label2(W::kLegendSunrise), 525, 303, 0, 13, "Sun rise"},
-      {m->Label2(W::kLegendSunset), 627, 303, 0, 13, "Sun set"},
-      {m->Line1(W::kLegendSunrise), 567, 310, 42, 4, nullptr},
-      {m->Line1(W::kLegendSunset), 669, 310, 42, 4, nullptr}, {m->Shape3(), 0, 27, 3, 3, nullptr},  // marker
-      {m->Shape1(), 237, 300, 229, 16, nullptr}, {m->Shape2(), 237, 300, 1, 16, nullptr}};  // progress bar
+      {m->Label1(kLabelLongitude), 167, 324, 0, 0, "Longitude"}, {m->lblGMT(0), 0, 3, 28, 13, "GMT"},
+      {m->Label1(kLabelSunrise), 327, 324, 0, 0, "Sunrise at"}, {m->Command3(), 3, 294, 52, 23, "Close"},
+      {m->Label2(kLegendSunrise), 525, 303, 0, 13, "Sun rise"}, {m->Text1(), 36, 243, 76, 22, "12:00 PM"},
+      {m->Label1(kLabelLatitude), 3, 324, 0, 0, "Latitude"}, {m->Command5(), 57, 294, 94, 23, "Find Country"},
+      {m->Label1(kLabelSunset), 522, 324, 0, 0, "Sunset at"}, {m->Label1(kLabelGmt), 6, 246, 0, 0, "GMT"},
+      {m->Label2(kLegendSunset), 627, 303, 0, 13, "Sun set"}, {m->Shape4(), 519, 300, 199, 19, {}},
+      {m->Line1(kLegendSunrise), 567, 310, 42, 4, {}}, {m->Command1(), 114, 270, 100, 23, "Show Day/Night"},
+      {m->Line1(kLegendSunset), 669, 310, 42, 4, {}}, {m->Shape3(), 0, 27, 3, 3, {}},
+      {m->Shape1(), 237, 300, 229, 16, {}}, {m->Shape2(), 237, 300, 1, 16, {}}};
   // clang-format on
   QWindow* window = map_->windowHandle();
   for (const auto& [w, x, y, width, height, caption] : places) {
@@ -51,7 +49,7 @@ TEST_F(WorldMapTest, AsTheUserDrivesIt) {
   // without a background over the picture; the legend's lines red and blue,
   // 2 pixels high in the middle of their place, on the legend box; the marker
   // red, the progress fill blue.
-  EXPECT_EQ(map_->Label1(W::kLabelGmt)->font().pointSizeF(), 9.0);
+  EXPECT_EQ(map_->Label1(kLabelGmt)->font().pointSizeF(), 9.0);
   map_->MarkCountry(1);
   for (QLabel* l : {map_->lblGMT(0), map_->lblGMT(1)})
     EXPECT_TRUE(l->font().bold() && !l->autoFillBackground() &&
@@ -68,7 +66,7 @@ TEST_F(WorldMapTest, AsTheUserDrivesIt) {
   QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(363, 154));
   EXPECT_EQ(map_->Shape3()->pos(), QPoint(363, 154));
   QString info;
-  for (int i : {W::kLabelLatitude, W::kLabelLongitude, W::kLabelSunrise, W::kLabelSunset})
+  for (int i : {kLabelLatitude, kLabelLongitude, kLabelSunrise, kLabelSunset})
     info += map_->Label1(i)->text() + u'|';
   EXPECT_EQ(info, "Latitude 3.59|Longitude 1.50|Sunrise at 5:59 GMT|Sunset at 17:55 GMT|");
   QTest::keyClick(map_, Qt::Key_Escape);
