@@ -76,12 +76,10 @@ TEST(SunLineTest, HitRuleAndHitsWhereTheSunRisesAndSetsAtTheGmtTime) {
     std::map<std::pair<SunPass, int>, SunLineHit> hits;
     int rowCount = 0;
     SunLineState state;
+    // Each row sets the GMT time anew, as a clock tick would: it changes no hit.
     const SunLineResult r = RunSunLinePasses(
         state, [&](const SunLineHit& h) { EXPECT_TRUE(hits.emplace(std::pair(h.pass, h.lat), h).second); },
-        [&](int row) {  // a clock tick changes no hit
-          Shared().gmtTimeText = QStringLiteral("7:30 PM");
-          return row == ++rowCount;
-        });
+        [&](int row) { return Shared().gmtTimeText = QStringLiteral("7:30 PM"), row == ++rowCount; });
     EXPECT_TRUE(r.ok && !r.cancelled);
     EXPECT_EQ(rowCount, 2 * kSunLineRows);
     EXPECT_TRUE(Shared().SunriseTime && Shared().SunsetTime);

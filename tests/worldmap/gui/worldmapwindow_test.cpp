@@ -42,8 +42,8 @@ TEST_F(WorldMapTest, AsTheUserDrivesIt) {
     QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(700, 250));  // away from every button
     EXPECT_EQ(map_->Shape3()->pos(), !w->isVisible() || w == map_->Shape3() ? at : before);
   }
-  QTest::mouseClick(window, Qt::LeftButton, {},
-                    QPoint(715, 337));  // the strip below the map is no map either
+  // The strip below the map, clear of the captions, is no map either.
+  QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(715, 337));
   EXPECT_NE(map_->Shape3()->pos(), QPoint(715, 337));
   // The point information in Courier New 9; name labels bold and yellow,
   // without a background over the picture; the legend's lines red and blue,
@@ -65,10 +65,9 @@ TEST_F(WorldMapTest, AsTheUserDrivesIt) {
   // at 17:54.9 on 1 January 2000 (NOAA's formulas). Escape closes the window.
   QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(363, 154));
   EXPECT_EQ(map_->Shape3()->pos(), QPoint(363, 154));
-  QString info;
-  for (int i : {kLabelLatitude, kLabelLongitude, kLabelSunrise, kLabelSunset})
-    info += map_->Label1(i)->text() + u'|';
-  EXPECT_EQ(info, "Latitude 3.59|Longitude 1.50|Sunrise at 5:59 GMT|Sunset at 17:55 GMT|");
+  EXPECT_EQ(map_->Label1(kLabelLatitude)->text() + '|' + map_->Label1(kLabelLongitude)->text() + '|' +
+                map_->Label1(kLabelSunrise)->text() + '|' + map_->Label1(kLabelSunset)->text(),
+            "Latitude 3.59|Longitude 1.50|Sunrise at 5:59 GMT|Sunset at 17:55 GMT");
   QTest::keyClick(map_, Qt::Key_Escape);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(map_.isNull());
