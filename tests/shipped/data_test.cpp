@@ -155,12 +155,11 @@ TEST(ShippedData, CountriesMapsAndPictures) {
   // The icon: every size square, transparent in the corners around the round picture,
   // with the clock face's white a third of its radius above the hands' pivot
   // (the face's centre at 176/256 of the picture); the window icon offers it.
-  const QIcon icon = AppIcon();
   for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
     SCOPED_TRACE(size);
     const QImage image(QStringLiteral(":/icons/zorvane-%1.png").arg(size));
     EXPECT_TRUE(image.size() == QSize(size, size) && image.hasAlphaChannel() &&
-                icon.availableSizes().contains(QSize(size, size)));
+                AppIcon().availableSizes().contains(QSize(size, size)));
     EXPECT_EQ(qAlpha(image.pixel(0, 0) | image.pixel(size - 1, 0) | image.pixel(0, size - 1)), 0);
     const QColor face = image.pixelColor(QPoint(size * 176 / 256, size * 150 / 256));
     EXPECT_TRUE(size < 32 || (face.alpha() == 255 && face.lightness() > 200));
@@ -168,15 +167,14 @@ TEST(ShippedData, CountriesMapsAndPictures) {
 
   // The hand pointer: black and white only, with the hot spot on the finger
   // tip's outline and nothing opaque above it.
-  const QRgb kWhite = qRgb(255, 255, 255);
   const QImage hand(QStringLiteral(":/hand.png"));
   ASSERT_EQ(hand.size(), QSize(32, 32));
   int white = 0, wrong = 0;
   for (int i = 0; i < 32 * 32; ++i) {
     const QColor c = hand.pixelColor(i % 32, i / 32);
-    wrong +=
-        c.alpha() != 0 && (i / 32 < kHandHotSpot.y() || (c.rgba() != qRgb(0, 0, 0) && c.rgba() != kWhite));
-    white += c.rgba() == kWhite;
+    wrong += c.alpha() != 0 &&
+             (i / 32 < kHandHotSpot.y() || (c.rgba() != qRgb(0, 0, 0) && c.rgba() != qRgb(255, 255, 255)));
+    white += c.rgba() == qRgb(255, 255, 255);
   }
   EXPECT_TRUE(wrong == 0 && white > 100) << wrong << " " << white;
   EXPECT_TRUE(hand.pixelColor(kHandHotSpot).rgba() == qRgb(0, 0, 0) &&
