@@ -3,11 +3,13 @@
 // its forms and the tz database's local time on every day of the year, and
 // data/Maps holds one JPEG for each entry, of the size the preview expects,
 // with the capital's mark and highlighted country where the entry's
-// coordinates put them; nothing else, and small enough to ship.
+// coordinates put them; nothing else, and small enough to ship. The
+// pictures compiled into the program: the world map at both densities, the
+// icon in every size and the hand pointer.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QIcon>
 #include <QImageReader>
 #include <QRegularExpression>
 #include <QSet>
@@ -15,6 +17,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/gui/appicon.h"
+#include "common/gui/handcursor.h"
 #include "common/gui/resources.h"
 #include "data/countryfile.h"
 #include "data/numtext.h"
@@ -41,7 +45,12 @@ using test::SourcePath;
 // and down), which places the entry's coordinates on it: there lies the red
 // mark (220, 20, 20), small, and the country's fill (240, 150, 110) next to
 // it, or, for a country smaller than the mark, a ring around it.
-TEST(ShippedData, CountriesAndMaps) {
+//
+// The map is 720 x 320 without transparency, and the large one has its
+// shapes at twice the size: wherever a pixel and its eight neighbours have
+// one colour (open sea or the inside of a country; a knot of borders may thin
+// out), the four pixels of the large one there have it too.
+TEST(ShippedData, CountriesMapsAndPictures) {
   CountryTable t;
   const ReadResult read = ReadCountriesFile(SourcePath("data/countries.txt"), t, kEntryCount);
   ASSERT_TRUE(read.complete && read.entriesRead == kEntryCount);
@@ -49,12 +58,10 @@ TEST(ShippedData, CountriesAndMaps) {
   // moment of saving; the rest is the same.
   const QByteArray file = test::ReadFileBytes(SourcePath("data/countries.txt"));
   const QByteArray written = WriteCountriesBytes(t, kEntryCount, QDateTime(QDate(2026, 1, 1), QTime(0, 0)));
-  const auto body = [](const QByteArray& b) { return b.mid(b.indexOf("\r\n")); };
-  EXPECT_TRUE(body(written) == body(file));
-  const QString title = QString::fromLatin1(file.left(file.indexOf("\r\n")));
+  EXPECT_TRUE(written.mid(written.indexOf("\r\n")) == file.mid(file.indexOf("\r\n")));
   const QRegularExpression titleForm(
-      "^Country TimeZone w/GMT DayLightSavingHrs  2026 from tz database 20\\d\\d[a-z]$");
-  EXPECT_TRUE(titleForm.match(title).hasMatch()) << title.toStdString();
+      "^Country TimeZone w/GMT DayLightSavingHrs  2026 from tz database 20\\d\\d[a-z]\r\n");
+  EXPECT_TRUE(titleForm.match(QString::fromLatin1(file)).hasMatch()) << file.left(80).toStdString();
   QHash<QString, QByteArray> zoneOf;
   for (const QByteArray& line : test::ReadFileBytes(SourcePath("tools/countries-source.tsv")).split('\n'))
     if (!line.startsWith('#') && line.contains('\t'))
@@ -65,7 +72,7 @@ TEST(ShippedData, CountriesAndMaps) {
   const auto near = [](QRgb c, int r, int g, int b, int d) {
     return std::abs(qRed(c) - r) <= d && std::abs(qGreen(c) - g) <= d && std::abs(qBlue(c) - b) <= d;
   };
-  const QDir maps(SourcePath("data/Maps")), built(QCoreApplication::applicationDirPath() + "/../Maps");
+  const QDir maps(SourcePath("data/Maps"));
   QSet<QString> captions, countries, files;
   qint64 bytes = 0;
   for (const QFileInfo& f :
@@ -74,7 +81,21 @@ TEST(ShippedData, CountriesAndMaps) {
   EXPECT_LT(bytes, 15 * 1000 * 1000);
   RegisterResources();
   const QImage world(":/worldmap.png");
-  const QRgb sea = world.pixel(250, 140);  // the Atlantic off West Africa
+  const QImage large = QImage(QStringLiteral(":/worldmap@2x.png")).convertToFormat(QImage::Format_RGB32);
+  ASSERT_TRUE(world.size() == QSize(720, 320) && large.size() == QSize(1440, 640) &&
+              !world.hasAlphaChannel());
+  const QRgb sea = world.pixel(250, 140), border = qRgb(70, 70, 80);  // the Atlantic off West Africa
+  int uniform = 0, land = 0, differing = 0;
+  for (int y = 1; y + 1 < 320; ++y)
+    for (int x = 1; x + 1 < 720; ++x) {
+      const QRgb c = world.pixel(x, y);
+      bool same = c != border;
+      for (int d = 0; d < 9 && same; ++d) same = world.pixel(x + d % 3 - 1, y + d / 3 - 1) == c;
+      uniform += same;
+      land += same && c != sea;
+      for (int d = 0; d < 4 && same; ++d) differing += large.pixel(2 * x + d % 2, 2 * y + d / 2) != c;
+    }
+  EXPECT_TRUE(uniform > 720 * 320 / 2 && land > 720 * 320 / 8 && differing == 0) << land << " " << differing;
   int onLand = 0;
   QString previous;
   for (int n = 1; n <= kEntryCount; ++n) {
@@ -85,20 +106,16 @@ TEST(ShippedData, CountriesAndMaps) {
     const double lat = NumberInText(la.chopped(1)) * (la.endsWith(u'S') ? -1 : 1);
     const double lon = NumberInText(lo.chopped(1)) * (lo.endsWith(u'W') ? -1 : 1);
     const int wx = (lon + 180) * 2, wy = ((90 - lat) * 320 / 180) * (0.8 - 0.0022 * lat) * 1.2;
-    bool land = false;
-    for (int i = 0; i < 25; ++i)
-      land =
-          land || world.pixel(std::clamp(wx + i % 5 - 2, 0, 719), std::clamp(wy + i / 5 - 2, 0, 319)) != sea;
-    onLand += land;
-    EXPECT_TRUE(n == 1 || t.at(n - 1, kColName) < name);
-    EXPECT_FALSE(captions.contains(name.left(16)));
+    for (int i = 0, hit = 0; i < 25 && !hit; ++i)
+      onLand += hit =
+          world.pixel(std::clamp(wx + i % 5 - 2, 0, 719), std::clamp(wy + i / 5 - 2, 0, 319)) != sea;
+    EXPECT_TRUE((n == 1 || t.at(n - 1, kColName) < name) && !captions.contains(name.left(16)));
     captions.insert(name.left(16));
     const QString country = name.left(16).section(QStringLiteral(" ("), 0, 0);
     EXPECT_TRUE(country == previous || !countries.contains(country));
     countries.insert(previous = country);
     const QString map = t.at(n, kColMapName);
-    EXPECT_TRUE(mapForm.match(map).hasMatch());
-    EXPECT_EQ(name.contains(u'('), map.contains(u'-'));
+    EXPECT_TRUE(mapForm.match(map).hasMatch() && name.contains(u'(') == map.contains(u'-'));
     const qsizetype sentences = t.at(n, kColHistory).count(". ") + t.at(n, kColHistory).endsWith(u'.');
     EXPECT_TRUE(sentences >= 2 && sentences <= 4) << sentences;
     EXPECT_TRUE(
@@ -106,21 +123,17 @@ TEST(ShippedData, CountriesAndMaps) {
         (t.at(n, kColDstUsed) == u"0" && t.at(n, kColDstHours) == u"0" && !t.dstStart[n] && !t.dstEnd[n]));
     const QTimeZone tz(zoneOf.value(name));
     ASSERT_TRUE(tz.isValid());
-    for (QDate day(2026, 1, 1); day.year() == 2026; day = day.addDays(1)) {
-      const int tzMinutes = tz.offsetFromUtc(QDateTime(day, QTime(12, 0), QTimeZone::utc())) / 60;
-      ASSERT_EQ(test::ClockOffsetMinutes(t, n, day), tzMinutes) << day.toString(Qt::ISODate).toStdString();
-    }
+    for (QDate day(2026, 1, 1); day.year() == 2026; day = day.addDays(1))
+      ASSERT_EQ(test::ClockOffsetMinutes(t, n, day),
+                tz.offsetFromUtc(QDateTime(day, QTime(12, 0), QTimeZone::utc())) / 60)
+          << day.toString(Qt::ISODate).toStdString();
 
     const QString picture = map + "-map.jpg";
     ASSERT_TRUE(files.remove(picture)) << picture.toStdString();  // one picture to each entry
-    EXPECT_TRUE(!built.exists() ||
-                test::ReadFileBytes(built.filePath(picture)) == test::ReadFileBytes(maps.filePath(picture)));
-    QImageReader reader(maps.filePath(picture));
-    EXPECT_EQ(reader.format(), "jpeg");
-    const QImage img = reader.read();
-    EXPECT_TRUE(img.width() >= 400 && img.width() <= 700 && img.height() >= 400 && img.height() <= 700);
+    const QImage img(maps.filePath(picture));
     const QStringList frame = img.text("Zorvane-Frame").split(u' ');
-    ASSERT_EQ(frame.size(), 4);
+    ASSERT_TRUE(QImageReader::imageFormat(maps.filePath(picture)) == "jpeg" && frame.size() == 4 &&
+                img.width() >= 400 && img.width() <= 700 && img.height() >= 400 && img.height() <= 700);
     const int x = std::floor(std::fmod(lon - frame[0].toDouble() + 720, 360) * frame[2].toDouble());
     const int y = std::floor((frame[1].toDouble() - lat) * frame[3].toDouble());
     ASSERT_TRUE(img.rect().adjusted(12, 12, -12, -12).contains(x, y)) << x << "," << y;
@@ -138,6 +151,34 @@ TEST(ShippedData, CountriesAndMaps) {
   }
   EXPECT_GE(onLand, 200);
   EXPECT_TRUE(files.isEmpty()) << "stray " << files.values().join(u' ').toStdString();
+
+  // The icon: every size square, transparent in the corners around the round picture,
+  // with the clock face's white a third of its radius above the hands' pivot
+  // (the face's centre at 176/256 of the picture); the window icon offers it.
+  for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    SCOPED_TRACE(size);
+    const QImage image(QStringLiteral(":/icons/zorvane-%1.png").arg(size));
+    EXPECT_TRUE(image.size() == QSize(size, size) && image.hasAlphaChannel() &&
+                AppIcon().availableSizes().contains(QSize(size, size)));
+    EXPECT_EQ(qAlpha(image.pixel(0, 0) | image.pixel(size - 1, 0) | image.pixel(0, size - 1)), 0);
+    const QColor face = image.pixelColor(QPoint(size * 176 / 256, size * 150 / 256));
+    EXPECT_TRUE(size < 32 || (face.alpha() == 255 && face.lightness() > 200));
+  }
+
+  // The hand pointer: black and white only, with the hot spot on the finger
+  // tip's outline and nothing opaque above it.
+  const QImage hand(QStringLiteral(":/hand.png"));
+  ASSERT_EQ(hand.size(), QSize(32, 32));
+  int white = 0, wrong = 0;
+  for (int i = 0; i < 32 * 32; ++i) {
+    const QColor c = hand.pixelColor(i % 32, i / 32);
+    wrong += c.alpha() != 0 &&
+             (i / 32 < kHandHotSpot.y() || (c.rgba() != qRgb(0, 0, 0) && c.rgba() != qRgb(255, 255, 255)));
+    white += c.rgba() == qRgb(255, 255, 255);
+  }
+  EXPECT_TRUE(wrong == 0 && white > 100) << wrong << " " << white;
+  EXPECT_TRUE(hand.pixelColor(kHandHotSpot).rgba() == qRgb(0, 0, 0) &&
+              HandCursor().hotSpot() == kHandHotSpot);
 }
 
 }  // namespace
