@@ -42,7 +42,7 @@ QStringList FilesIn(const QString& folder) {
 const QByteArray kOld = "old contents\r\n";
 const QByteArray kNew = " 5.5           0 \r\n";
 
-// A regular file is read, at most the bytes asked for; a folder is none.
+// A regular file is read, at most the bytes asked for; a missing one is none.
 TEST(DataFiles, RegularFilesAreRead) {
   test::DataFolder d;
   d.Write("real.txt", " -4.5          1 \r\n");
