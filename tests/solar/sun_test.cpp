@@ -39,25 +39,21 @@ TEST(Sun, ReadingsToTheMinute) {
   }
   EXPECT_EQ(ComputeSunTimes(10, 0.9999, 0).sunrise, ComputeSunTimes(10, 0.999, 0).sunrise);
   // Every reading of a grid over the globe is a clock reading.
-  for (int lat = -90; lat <= 90; lat += 2) {
-    for (int lon = -180; lon <= 180; lon += 2) {
-      const SunTimes t = ComputeSunTimes(lat, lon, 0);
-      for (double v : {t.sunrise, t.sunset})
+  for (int lat = -90; lat <= 90; lat += 2)
+    for (int lon = -180; lon <= 180; lon += 2)
+      for (double v : {ComputeSunTimes(lat, lon, 0).sunrise, ComputeSunTimes(lat, lon, 0).sunset})
         ASSERT_TRUE(v >= 0 && v <= 23.59 + 1e-9 && (v - static_cast<int>(v)) * 100 < 59.5)
             << lat << "," << lon;
-    }
-  }
 }
 
 TEST(Sun, CaptionsAndFixedTexts) {
   if (!test::DecimalCommaInForce()) GTEST_SKIP() << "no de_DE locale (scripts/setup.sh generates it)";
-  // clang-format off
   // after: the value, rounded to the decimals shown
+  // clang-format off
   const struct { double value; int width; const char* text; double after; } fixed[] = {
       {0.3, 1, " 0.30", 0.3}, {51.5, 1, "51.50", 51.5}, {5, 1, "5.00", 5}, {0, 1, "0.00", 0},
-      {0.125, 1, " 0.12", 0.12}, {0.375, 1, " 0.38", 0.38}, {0.456, 1, " 0.46", 0.46},
-      {-3.14159, 6, "     -3.14", -3.14}, {1234.5, 1, "1234.50", 1234.5}, {-0.25, 1, " -0.25", -0.25},
-      {-126, 1, "-126.00", -126}, {44.352, 1, "44.35", 44.35}};
+      {0.125, 1, " 0.12", 0.12}, {0.375, 1, " 0.38", 0.38}, {-3.14159, 6, "     -3.14", -3.14},
+      {-0.25, 1, " -0.25", -0.25}, {-126, 1, "-126.00", -126}, {44.352, 1, "44.35", 44.35}};
   // clang-format on
   for (const auto& r : fixed) {
     double v = r.value;
@@ -67,20 +63,16 @@ TEST(Sun, CaptionsAndFixedTexts) {
   // clang-format off
   const std::pair<QString, const char*> captions[] = {
       {SunriseCaption(6.5), "Sunrise at 6:50 GMT"}, {SunriseCaption(6.05), "Sunrise at 6:05 GMT"},
-      {SunsetCaption(18.05), "Sunset at 18:05 GMT"}, {SunriseCaption(0.05), "Sunrise at  0:10 GMT"},
-      {SunriseCaption(0.0), "Sunrise at  0:10 GMT"}, {SunriseCaption(0.1), "Sunrise at  0:10 GMT"},
-      {SunriseCaption(0.45), "Sunrise at  0:45 GMT"}, {SunsetCaption(0.45), "Sunset at  0:10 GMT"},
+      {SunriseCaption(6), "Sunrise at 6:00 GMT"}, {SunriseCaption(0.05), "Sunrise at  0:10 GMT"},
+      {SunriseCaption(0.1), "Sunrise at  0:10 GMT"}, {SunriseCaption(0.45), "Sunrise at  0:45 GMT"},
       {SunsetCaption(0.59), "Sunset at  0:10 GMT"}, {SunsetCaption(1), "Sunset at 1:00 GMT"},
-      {SunriseCaption(6), "Sunrise at 6:00 GMT"}, {LatitudeCaption(24.47), "Latitude 24.47"},
-      {LatitudeCaption(0.5), "Latitude  0.50"}, {LatitudeCaption(-126), "Latitude -126.00"},
-      {LongitudeCaption(0), "Longitude 0.00"}, {LongitudeCaption(-126.0), "Longitude -126.00"}};
+      {LatitudeCaption(24.47), "Latitude 24.47"}, {LatitudeCaption(0.5), "Latitude  0.50"},
+      {LongitudeCaption(0), "Longitude 0.00"}};
   // clang-format on
   for (const auto& [caption, text] : captions) EXPECT_EQ(caption, text);
-  QString t = QStringLiteral("a.b.c");
-  EXPECT_EQ(ReplaceChar(t, '.', QChar(0xB8)), "a\u00B8b\u00B8c");
-  EXPECT_EQ(t, "a\u00B8b\u00B8c");  // written back
-  QString mixed = QStringLiteral("aAa");
-  EXPECT_EQ(ReplaceChar(mixed, 'a', 'x'), "xAx");
+  QString t = QStringLiteral("a.A.");
+  EXPECT_EQ(ReplaceChar(t, 'a', QChar(0xB8)), "\u00B8.A.");
+  EXPECT_EQ(t, "\u00B8.A.");  // written back
 }
 
 }  // namespace
