@@ -37,19 +37,15 @@ CountryTable Sample() {
 
 // Receives the URLs that QDesktopServices is asked to open, so that no
 // desktop program is started.
-class UrlCatcher : public QObject {
+class InfoTest : public QObject, public test::InfoWindowTest {
   Q_OBJECT
- public:
-  QList<QUrl> urls;
  public slots:
-  void Open(const QUrl& url) { urls << url; }
-};
+  void OpenUrl(const QUrl& url) { urls_ << url; }
 
-class InfoTest : public test::InfoWindowTest {
  protected:
   InfoTest() : test::InfoWindowTest(kNow, Sample()) {
     QDir(data_.Root()).mkpath("Maps");
-    QDesktopServices::setUrlHandler("file", &catcher_, "Open");
+    QDesktopServices::setUrlHandler("file", this, "OpenUrl");
   }
   ~InfoTest() override { QDesktopServices::unsetUrlHandler("file"); }
   CountryInfoWindow* Open(const char* entry, bool shown = false) {
@@ -66,12 +62,11 @@ class InfoTest : public test::InfoWindowTest {
     ASSERT_TRUE(picture.save(data_.Path("Maps/pk-map.jpg"), "JPG"));
   }
   static void Focus(QWidget* box, QEvent::Type type, Qt::FocusReason reason) {
-    QFocusEvent e(type, reason);
-    QCoreApplication::sendEvent(box, &e);
+    QCoreApplication::sendEvent(box, std::make_unique<QFocusEvent>(type, reason).get());
   }
   int Marks() const { return WorldMapIfLoaded() ? WorldMapIfLoaded()->HighestLabelIndex() : 0; }
 
-  UrlCatcher catcher_;
+  QList<QUrl> urls_;
 };
 
 // A label's or button's text, a group's title; a box has no caption.
@@ -180,8 +175,9 @@ TEST_F(InfoTest, EntryNumberListButtonsAndCheckBox) {
     w->SetEntryText("7");
     const int beeps = w->BeepCount();
     w->SetEntryText(QString::fromLatin1(text));
-    EXPECT_EQ(w->Text2()->text() + " " + w->BoxText(kBoxName), QString("%1 Entry %1").arg(shown));
-    EXPECT_EQ(w->Combo1()->currentIndex() + 1, w->Text2()->text().toInt());
+    const QString number = w->Text2()->text();
+    EXPECT_EQ(QString("%1 %2 %3").arg(number, w->BoxText(kBoxName)).arg(w->Combo1()->currentIndex() + 1),
+              QString("%1 Entry %1 %1").arg(shown));
     EXPECT_EQ(w->BeepCount() > beeps, beep);
   }
   w->Combo1()->activated(8);
@@ -213,6 +209,32 @@ TEST_F(InfoTest, EntryNumberListButtonsAndCheckBox) {
   w->SetBoxText(kBoxDstStart, "Marchish");  // not taken: the entry stays and the user is told
   w->Command1(Info::kButtonNext)->click();
   EXPECT_EQ(w->Text2()->text() + QString::number(prompts_.messages.size()), "71");
+  // The picture scrolls in steps of 200 twips, the bars starting in the
+  // middle; the window is wide with a picture and centred again.
+  // Maxima: (7500 - 5355) / 200 + 2 = 12.725, 5910 twips high 2.525, 7500 twips high 10.475; the
+  // bars start at the half, a half going to the even neighbour.
+  // clang-format off
+  const std::tuple<int, int, int, int, int, int, int, int> pictures[] = {
+      {500, 300, 13, 0, 6, 0, 90 - 1200, 180}, {357, 387, 0, 0, 0, 0, 90, 180},
+      {100, 394, 0, 3, 0, 2, 90, 180 - 400}, {300, 500, 0, 10, 0, 5, 90, -820}};
+  // clang-format on
+  for (auto [width, height, hMax, vMax, hValue, vValue, left, top] : pictures) {
+    Picture(width, height);
+    w->SetEntryText("6");
+    w->SetEntryText("5");
+    const QScrollBar *h = w->HScroll1(), *v = w->VScroll1();
+    EXPECT_EQ(QList<int>({h->isEnabled() ? h->maximum() : 0, v->isEnabled() ? v->maximum() : 0, h->value(),
+                          v->value(), h->pageStep() + v->pageStep()}),
+              QList<int>({hMax, vMax, hValue, vValue, 10}));
+    EXPECT_EQ(w->Image1()->geometry(), QRect(qRound(left / 15.0), qRound(top / 15.0), width, height));
+  }
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  const int top = w->y();
+  for (auto [entry, width] : {std::pair{"6", 373}, {"5", 761}}) {
+    w->SetEntryText(entry);
+    EXPECT_EQ(w->geometry(), QRect((screen.width() - width) / 2 + screen.x(), top, width, 432));
+    EXPECT_EQ(w->ImageTopTwips(), width > 373 ? -820 : 180);
+  }
 }
 
 // A full disk and a read-only folder (a read-only mount in a child, which
@@ -307,36 +329,6 @@ TEST_F(InfoTest, FindFocusAndUndo) {
   EXPECT_EQ(w->BoxText(kBoxCapital) + w->BoxText(kBoxHistory), "Founded 1947.");
   EXPECT_TRUE(!w->Command1(Info::kButtonUndo)->isEnabled() && w->Command1(Info::kButtonSave)->isEnabled());
 }
-// The picture scrolls in steps of 200 twips, the bars starting in the
-// middle; the window is wide with a picture and centred again.
-TEST_F(InfoTest, PictureScrollsAndSetsTheWidth) {
-  CountryInfoWindow* w = CountryInfo();
-  // Maxima: (7500 - 5355) / 200 + 2 = 12.725, 5910 twips high 2.525, 7500 twips high 10.475; the
-  // bars start at the half, a half going to the even neighbour.
-  // clang-format off
-  const std::tuple<int, int, int, int, int, int, int, int> rows[] = {{500, 300, 13, 0, 6, 0, 90 - 1200, 180},
-      {357, 387, 0, 0, 0, 0, 90, 180}, {100, 394, 0, 3, 0, 2, 90, 180 - 400},
-      {300, 500, 0, 10, 0, 5, 90, -820}};
-  // clang-format on
-  for (auto [width, height, hMax, vMax, hValue, vValue, left, top] : rows) {
-    Picture(width, height);
-    w->SetEntryText("6");
-    w->SetEntryText("5");
-    const QScrollBar *h = w->HScroll1(), *v = w->VScroll1();
-    EXPECT_EQ(QList<int>({h->isEnabled() ? h->maximum() : 0, v->isEnabled() ? v->maximum() : 0, h->value(),
-                          v->value(), h->pageStep() + v->pageStep()}),
-              QList<int>({hMax, vMax, hValue, vValue, 10}));
-    EXPECT_EQ(w->Image1()->geometry(), QRect(qRound(left / 15.0), qRound(top / 15.0), width, height));
-  }
-  const QRect screen = QGuiApplication::primaryScreen()->geometry();
-  const int top = w->y();
-  for (auto [entry, width] : {std::pair{"6", 373}, {"5", 761}}) {
-    w->SetEntryText(entry);
-    EXPECT_EQ(w->geometry(), QRect((screen.width() - width) / 2 + screen.x(), top, width, 432));
-    EXPECT_EQ(w->ImageTopTwips(), width > 373 ? -820 : 180);
-  }
-}
-
 // The link marks the boxes' place, named as the working copy names the
 // entry, on a left click, Enter or Space; without both coordinates it marks
 // nothing and says why. Enter elsewhere presses ">"; the picture area opens
@@ -344,35 +336,29 @@ TEST_F(InfoTest, PictureScrollsAndSetsTheWidth) {
 TEST_F(InfoTest, LinkPictureMenuAndKeys) {
   Picture(240, 160);
   CountryInfoWindow* w = Open("1", true);
-  w->SetBoxText(kBoxLatitude, "0N");
-  w->SetBoxText(kBoxLongitude, "0E");
   w->SetBoxText(kBoxName, "Edited");
-  QTest::mouseClick(w->Label4(), Qt::LeftButton);
-  ASSERT_EQ(Marks(), 1);
-  EXPECT_EQ(WorldMapIfLoaded()->lblGMT(1)->text(), "Entry 1");
-  EXPECT_EQ(WorldMapIfLoaded()->lblGMT(1)->pos(), QPoint(370, 147));  // the cross at (5400, 2304) twips
-  QTest::mouseClick(w->Label4(), Qt::RightButton);                    // nothing, nor a press let go elsewhere
-  QTest::mousePress(w->Label4(), Qt::LeftButton, {}, QPoint(3, 3));
-  QTest::mouseRelease(w->Label4(), Qt::LeftButton, {}, QPoint(-40, -40));
-  for (auto [lat, lon] : {std::pair{"", "20E"}, {"10N", ""}, {"N", "20E"}, {"10N", "   "}}) {
+  for (auto [lat, lon] : {std::pair{"0N", "0E"}, {"", "20E"}, {"10N", ""}, {"N", "20E"}, {"10N", "   "}}) {
     w->SetBoxText(kBoxLatitude, lat);
     w->SetBoxText(kBoxLongitude, lon);
     QTest::mouseClick(w->Label4(), Qt::LeftButton);
   }
+  QTest::mouseClick(w->Label4(), Qt::RightButton);  // nothing, nor a press let go elsewhere
+  QTest::mousePress(w->Label4(), Qt::LeftButton, {}, QPoint(3, 3));
+  QTest::mouseRelease(w->Label4(), Qt::LeftButton, {}, QPoint(-40, -40));
+  ASSERT_EQ(Marks(), 1);
+  EXPECT_EQ(WorldMapIfLoaded()->lblGMT(1)->text(), "Entry 1");
+  EXPECT_EQ(WorldMapIfLoaded()->lblGMT(1)->pos(), QPoint(370, 147));  // the cross at (5400, 2304) twips
   EXPECT_EQ(prompts_.messages,
             QStringList(4, "This entry has no latitude or longitude to locate on the world map."));
-  w->SetEntryText("4");
-  w->Text2()->setFocus();
-  QTest::keyClick(w->Text2(), Qt::Key_Enter);
-  EXPECT_EQ(w->Text2()->text(), "5");
+  w->SetEntryText("4");  // Enter in the entry number box presses ">"
   QWidget* link = w->Label4();
   QWidget* picture = w->Frame2();
   // clang-format off
   const std::tuple<QWidget*, Qt::Key, Qt::KeyboardModifiers, int, bool> rows[] = {
-      {link, Qt::Key_Return, {}, 2, false}, {link, Qt::Key_Space, {}, 3, false},
-      {link, Qt::Key_A, {}, 3, false}, {picture, Qt::Key_Menu, {}, 3, true},
-      {picture, Qt::Key_F10, Qt::ShiftModifier, 3, true}, {picture, Qt::Key_F10, {}, 3, false},
-      {picture, Qt::Key_Space, {}, 3, false}};
+      {w->Text2(), Qt::Key_Enter, {}, 1, false}, {link, Qt::Key_Return, {}, 2, false},
+      {link, Qt::Key_Space, {}, 3, false}, {link, Qt::Key_A, {}, 3, false},
+      {picture, Qt::Key_Menu, {}, 3, true}, {picture, Qt::Key_F10, Qt::ShiftModifier, 3, true},
+      {picture, Qt::Key_F10, {}, 3, false}, {picture, Qt::Key_Space, {}, 3, false}};
   // clang-format on
   for (auto [target, key, modifiers, marks, menu] : rows) {
     target->setFocus();
@@ -390,7 +376,7 @@ TEST_F(InfoTest, LinkPictureMenuAndKeys) {
   w->mnuCopy()->trigger();
   EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(240, 160));
   w->mnuOpen()->trigger();
-  EXPECT_EQ(catcher_.urls, QList<QUrl>{QUrl::fromLocalFile(data_.Path("Maps/pk-map.jpg"))});
+  EXPECT_EQ(urls_, QList<QUrl>{QUrl::fromLocalFile(data_.Path("Maps/pk-map.jpg"))});
   ASSERT_TRUE(QFile::remove(data_.Path("Maps/pk-map.jpg")));
   w->mnuCopy()->trigger();
   EXPECT_TRUE(QGuiApplication::clipboard()->image().isNull());  // emptied
