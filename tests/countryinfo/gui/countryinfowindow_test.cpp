@@ -152,7 +152,6 @@ TEST_F(InfoTest, DesignedPlacesCaptionsNamesAndLooks) {
   for (QWidget* x : {w->Hint(), w->DSTMEsg(), w->Label2(), w->Label3(), w->Label4()})
     colours << x->palette().color(QPalette::WindowText).name();
   EXPECT_EQ(colours, QStringList({"#000000", "#c00000", "#c00000", "#00ff00", "#0000c0", "#0000ff"}));
-  EXPECT_EQ(w->BoxText(kBoxName), "Entry 1");
   for (int i = 0; i < kBoxCount; ++i) EXPECT_TRUE(w->IsLocked(i)) << i;
   EXPECT_FALSE(w->Command1(Info::kButtonSave)->isEnabled() || w->Command1(Info::kButtonUndo)->isEnabled() ||
                w->Combo1()->isEditable());
