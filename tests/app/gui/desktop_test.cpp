@@ -1,12 +1,10 @@
 // The program among the desktop's: the session guard (SIGTERM, SIGINT and
-// SIGHUP, or any other way out, write tzone.txt as the close box does), the
-// program's icon, and the designed colours staying readable under a dark
-// desktop palette.
+// SIGHUP, or any other way out, write tzone.txt as the close box does), and
+// the designed colours staying readable under a dark desktop palette.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,7 +12,6 @@
 #include <cmath>
 #include <csignal>
 
-#include "app/gui/appicon.h"
 #include "app/gui/appwindows.h"
 #include "app/gui/sessionguard.h"
 #include "clock/gui/clockwindow.h"
@@ -50,13 +47,6 @@ TEST_F(DesktopTest, SignalsAndQuittingSaveTheZone) {
     EXPECT_TRUE(prompts_.messages.isEmpty());
     TearDown();
   }
-}
-
-TEST(AppIcon, EverySizeTheDesktopAsksFor) {
-  QStringList found;
-  for (const QSize& s : AppIcon().availableSizes())
-    found << QString::number(s.width()) + "x" + QString::number(s.height());
-  EXPECT_EQ(found.join(' '), "16x16 22x22 24x24 32x32 48x48 64x64 128x128 256x256");
 }
 
 // The contrast ratio of the web's accessibility guidelines: 1 for equal
