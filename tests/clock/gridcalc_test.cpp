@@ -17,18 +17,15 @@ GridResult Calculate(const CountryTable& t, const QString& local, const QString&
 
 // Without a GMT time before, a partial local time counts as midnight.
 TEST(GridCalc, GmtAndEntryTimesWithTheirColours) {
-  const struct {
-    const char *local, *offset, *dst, *entryOffset, *gmt, *time;
-  } rows[] = {
-      // clang-format off
+  // clang-format off
+  const struct { const char *local, *offset, *dst, *entryOffset, *gmt, *time; } rows[] = {
       {"9:00 PM", "3", "0", "-5", "6:00 PM", "1:00 PM"}, {"9:00 PM", "3", "0", "9.5", "6:00 PM", "3:30 AM"},
       {"3:00 AM", "3", "0", "0", "12:00 AM", "12:00 AM"}, {"9:05 PM", "3.35", "0", "0", "5:44 PM", "5:44 PM"},
       {"21:00:59", "-0.5", "0", "0", "9:30 PM", "9:30 PM"}, {"9:00 PM", "abc", "", "0", "9:00 PM", "9:00 PM"},
       {"2:", "0", "0", "2", "", "2:00 AM"}, {"12:00 AM", "0", "0", "12", "12:00 AM", "12:00 PM"},
       {"11:59 AM", "0", "0", "0", "11:59 AM", "11:59 AM"},
-      {"12:00 AM", "0", "0", "-0.0166667", "12:00 AM", "11:59 PM"},
-      // clang-format on
-  };
+      {"12:00 AM", "0", "0", "-0.0166667", "12:00 AM", "11:59 PM"}};
+  // clang-format on
   for (const auto& row : rows) {
     SCOPED_TRACE(std::string(row.local) + " at " + row.offset + ", entry at " + row.entryOffset);
     CountryTable t;
@@ -55,20 +52,14 @@ TEST(GridCalc, EveryEntryCountsAndHighlightsMarkListedRowsOnly) {
 // them when the end comes first), with hours and the flag 1; the
 // dates are those of one year (2004) and are not repeated.
 TEST(GridCalc, DaylightSavingRuleBoundaries) {
-  const struct {
-    int kind;  // north, south, a start equal to the end
-    int month, day;
-    const char *hours, *used;
-    bool inForce;
-    int year = 2004;
-  } rows[] = {
-      // clang-format off
+  // Dates of kind 0 north, 1 south, 2 a start equal to the end.
+  // clang-format off
+  const struct { int kind, month, day; const char *hours, *used; bool inForce; int year = 2004; } rows[] = {
       {0, 7, 1, "1", "1", 1}, {0, 3, 28, "1", "1", 0}, {0, 3, 29, "1", "1", 1}, {0, 10, 30, "1", "1", 1},
       {0, 10, 31, "1", "1", 0}, {0, 7, 1, "1", "1", 0, 2005}, {0, 7, 1, "0", "1", 0}, {0, 7, 1, "1", "0", 0},
       {0, 7, 1, "1", "2", 0}, {0, 7, 1, "0.5", "1", 1}, {1, 3, 26, "1", "1", 1}, {1, 10, 4, "1", "1", 1},
-      {1, 5, 1, "1", "1", 0}, {1, 3, 27, "1", "1", 0}, {1, 10, 3, "1", "1", 0}, {2, 6, 1, "1", "1", 0},
-      // clang-format on
-  };
+      {1, 5, 1, "1", "1", 0}, {1, 3, 27, "1", "1", 0}, {1, 10, 3, "1", "1", 0}, {2, 6, 1, "1", "1", 0}};
+  // clang-format on
   const DateValue starts[] = {DateFromYmd(2004, 3, 28), DateFromYmd(2004, 10, 3), DateFromYmd(2004, 5, 1)},
                   ends[] = {DateFromYmd(2004, 10, 31), DateFromYmd(2004, 3, 27), DateFromYmd(2004, 5, 1)};
   for (const auto& row : rows) {
@@ -83,8 +74,8 @@ TEST(GridCalc, DaylightSavingRuleBoundaries) {
     EXPECT_EQ(DstInForce(t, 1, today), row.inForce);
     const GridResult r = Calculate(t, "9:00 PM", "3", "0", today);
     EXPECT_EQ(r.timeText[1], row.inForce ? (row.hours == QString("1") ? "2:00 PM" : "1:30 PM") : "1:00 PM");
-    EXPECT_EQ(r.nameColour[1], row.inForce ? kDst : kWhite);
-    EXPECT_EQ(r.timeText[kRowDstLegend], row.inForce ? "1" : "0");
+    EXPECT_TRUE(r.nameColour[1] == (row.inForce ? kDst : kWhite) &&
+                r.timeText[kRowDstLegend] == (row.inForce ? "1" : "0"));
   }
 }
 

@@ -37,7 +37,6 @@ TEST_F(DesktopTest, SignalsAndQuittingSaveTheZone) {
     window_->Text2()->setText("-4.5");
     window_->Text3()->setText("1");
     InstallSessionGuard(window_.get());
-    data_.Write("tzone.txt", "unchanged");
     ASSERT_TRUE(sig ? std::raise(sig) == 0 : QMetaObject::invokeMethod(qApp, "aboutToQuit"));
     for (int i = 0; i < 100 && sig && window_->isVisible(); ++i) QTest::qWait(20);
     EXPECT_EQ(window_->isVisible(), sig == 0);  // a signal closes the clock window
