@@ -135,8 +135,7 @@ TEST_F(ClockWindowTest, StartsAsDesigned) {
       {w.Text1(), 120, 20, "9:00 PM", 67, 19, "Local time"}, {w.Command3(), 420, -33, "Calculate", 23, 23},
       {w.Text3(), 120, 52, "0", 67, 19, "Includes a daylight saving time of (hrs)"},
       {w.Text2(), 120, 88, "3", 67, 19, "Normal timezone relative to GMT (hrs)"},
-      {w.Command1(), 40, 140, "&Close", 63, 23, "Close"},
-      {w.Command2(), 136, 140, "&Refresh", 63, 23, "Refresh"},
+      {w.Command1(), 40, 140, "&Close", 63, 23}, {w.Command2(), 136, 140, "&Refresh", 63, 23},
       {w.menuBar()->actions().value(0)->menu(), 0, 0,
        "&File|Sunlight Map|Settings|Use This Computer's Zone|Update Daylight Saving Dates|Refresh|-|Exit"},
       {w.mnuFunc(), 0, 0, "Functions|Locate on World Map|Find|More info|Change to..."},
@@ -267,11 +266,18 @@ TEST_F(ClockWindowTest, FirstRunPanelAndFields) {
   }
 }
 
+QByteArray Shipped() { return test::ReadFileBytes(test::SourcePath("data/countries.txt")); }
+
 // The computer's zone, Berlin: a first start fills the fields with its normal
 // offset and the shift in force, which follow its change at the next minute
 // tick; saved settings of another zone stay. File, Use This Computer's Zone
 // fills both fields or says why not.
-TEST_F(ClockWindowTest, TheComputersZone) {
+// The shipped table holds 2026's dates; in 2027 (noon GMT on 1 July) the
+// start-up offers to bring them up to date (No changes nothing, and the next
+// start asks again), saves them and the grid shows true times. A table read
+// in part makes no offer, and the command refuses to write it; this year's
+// dates make no offer.
+TEST_F(ClockWindowTest, TheComputersZoneAndDaylightSavingDates) {
   const QTimeZone berlin("Europe/Berlin");
   SetSystemZone(berlin);
   clock_.Set(QDateTime(QDate(2026, 3, 29), QTime(1, 59), berlin));
@@ -290,6 +296,38 @@ TEST_F(ClockWindowTest, TheComputersZone) {
   EXPECT_EQ(prompts_.messages,
             QStringList{"This computer's time zone is not known, so the settings were left as they are."});
   EXPECT_EQ(Zone(), "5.5 0");
+  clock_.Set(QDateTime(QDate(2027, 7, 1), QTime(12, 0)));
+  prompts_.AnswerYes(false);
+  prompts_.AnswerYes(true);
+  Start(" 0             0 \r\n", Shipped());
+  EXPECT_EQ(data_.Read("countries.txt"), Shipped());
+  Start({}, {});
+  EXPECT_EQ(prompts_.questions, QStringList(2,
+                                            "The daylight saving dates in use are those of 2026. Update "
+                                            "them for 2027 from this computer's time-zone database?"));
+  EXPECT_EQ(window_->NameCaption(209) + " " + window_->TimeText(209) + " " + window_->NameCaption(140) + " " +
+                window_->TimeText(140),
+            "United Kingdom 1:00 PM New Zealand 12:00 AM");
+  ASSERT_EQ(prompts_.messages.size(), 2);
+  EXPECT_TRUE(prompts_.messages[1].startsWith(
+                  "Daylight saving dates updated for 2027 from this computer's time-zone database: ") &&
+              prompts_.messages[1].endsWith(" entries changed."));
+  CountryTable saved;  // in the file, and in the working copy that the information window saves
+  ASSERT_TRUE(ReadCountriesFile(data_.Path("countries.txt"), saved, kEntryCount).complete);
+  for (int n = 1; n <= kEntryCount; ++n)
+    ASSERT_TRUE(saved.dstStart[n] == Shared().table.dstStart[n] &&
+                saved.dstEnd[n] == Shared().working.dstEnd[n]);
+  const QByteArray half = Shipped().left(Shipped().size() / 2);
+  Start({}, half);
+  window_->mnuUpdateDst()->trigger();
+  ASSERT_EQ(prompts_.messages.size(), 4);
+  EXPECT_TRUE(
+      prompts_.messages[2].contains("Reading stopped at entry ") &&
+      prompts_.messages[3].endsWith("so no daylight saving dates were updated. The file is unchanged."));
+  EXPECT_EQ(data_.Read("countries.txt"), half);
+  clock_.Set(QDateTime(QDate(2026, 7, 1), QTime(12, 0)));
+  Start({}, Shipped());
+  EXPECT_EQ(prompts_.questions.size(), 2);
 }
 
 // At 3:00 PM GMT on 6 December 2026.
@@ -307,7 +345,11 @@ class CommandsTest : public ClockWindowTest {
 // Enter alone opens More info, modal over the clock: the world map still
 // takes clicks, the clock's names not. A left press opens it beside the
 // clock, without an owner, and on a legend name beeps and shows the last entry.
-TEST_F(CommandsTest, KeyboardLocateAndMoreInfo) {
+// The pop-up offers what fits the press. Highlight appends the entry; Clear
+// writes back the highlights still shown (not the entry, not the found
+// ones). A save that fails is told and leaves the grid as the file is.
+TEST_F(CommandsTest, KeyboardLocateMoreInfoAndHighlights) {
+  prompts_.AnswerInput(std::nullopt);  // Change to... reached by the keys
   for (const bool shiftF10 : {true, false}) {
     FocusGrid();
     Shared().selectedEntry = "2";
@@ -317,7 +359,6 @@ TEST_F(CommandsTest, KeyboardLocateAndMoreInfo) {
     QMenu* menu = window_->mnuFunc();
     ASSERT_TRUE(menu->isVisible());
     EXPECT_EQ(menu->pos(), window_->NameCell(3)->mapToGlobal(QPoint(0, window_->NameCell(3)->height())));
-    prompts_.AnswerInput(std::nullopt);
     for (int i = 0; i < (shiftF10 ? 5 : 1); ++i) QTest::keyClick(menu, Qt::Key_Down);
     QTest::keyClick(menu, Qt::Key_Return);
   }
@@ -353,12 +394,6 @@ TEST_F(CommandsTest, KeyboardLocateAndMoreInfo) {
   const int beeps = info->BeepCount();
   PressName(226, Qt::LeftButton);
   EXPECT_TRUE(Shared().selectedEntry + info->Text2()->text() == "226224" && info->BeepCount() == beeps + 1);
-}
-
-// The pop-up offers what fits the press. Highlight appends the entry; Clear
-// writes back the highlights still shown (not the entry, not the found
-// ones). A save that fails is told and leaves the grid as the file is.
-TEST_F(CommandsTest, PopUpHighlightAndClearKeepTheFileAndTheGridTogether) {
   window_->show();
   data_.Write("highlight.txt", " 224 \r\n 3 \r\n 40 \r\n");
   window_->Calculate();
@@ -445,47 +480,6 @@ TEST_F(CommandsTest, ChangeToFindShortcutsAndExit) {
   window_->mnuExit()->trigger();
   EXPECT_EQ(data_.Read("tzone.txt"), " 5.5           0 \r\n");
   EXPECT_TRUE(!window_->isVisible() && !CountryInfoIfLoaded() && !WorldMapIfLoaded());
-}
-
-QByteArray Shipped() { return test::ReadFileBytes(test::SourcePath("data/countries.txt")); }
-// The shipped table holds 2026's dates; in 2027 (noon GMT on 1 July) the
-// start-up offers to bring them up to date, saves them and the grid shows
-// true times. This year's dates make no offer; nor does a table read in
-// part, which the command refuses to write.
-TEST_F(CommandsTest, DaylightSavingOfferUpdatesAndSaves) {
-  clock_.Set(QDateTime(QDate(2027, 7, 1), QTime(12, 0)));
-  prompts_.AnswerYes(false);  // No changes nothing, and the next start asks again
-  prompts_.AnswerYes(true);
-  Start({}, Shipped());
-  EXPECT_EQ(data_.Read("countries.txt"), Shipped());
-  Start({}, {});
-  EXPECT_EQ(prompts_.questions, QStringList(2,
-                                            "The daylight saving dates in use are those of 2026. Update "
-                                            "them for 2027 from this computer's time-zone database?"));
-  EXPECT_EQ(window_->NameCaption(209) + " " + window_->TimeText(209) + " " + window_->NameCaption(140) + " " +
-                window_->TimeText(140),
-            "United Kingdom 1:00 PM New Zealand 12:00 AM");
-  ASSERT_EQ(prompts_.messages.size(), 1);
-  EXPECT_TRUE(prompts_.messages[0].startsWith(
-                  "Daylight saving dates updated for 2027 from this computer's time-zone database: ") &&
-              prompts_.messages[0].endsWith(" entries changed."));
-  CountryTable saved;  // in the file, and in the working copy that the information window saves
-  ASSERT_TRUE(ReadCountriesFile(data_.Path("countries.txt"), saved, kEntryCount).complete);
-  for (int n = 1; n <= kEntryCount; ++n)
-    ASSERT_TRUE(saved.dstStart[n] == Shared().table.dstStart[n] &&
-                saved.dstEnd[n] == Shared().working.dstEnd[n]);
-  clock_.Set(QDateTime(QDate(2026, 7, 1), QTime(12, 0)));
-  Start({}, Shipped());
-  const QByteArray half = Shipped().left(Shipped().size() / 2);
-  clock_.Set(QDateTime(QDate(2027, 7, 1), QTime(12, 0)));
-  Start({}, half);
-  window_->mnuUpdateDst()->trigger();
-  EXPECT_EQ(prompts_.questions.size(), 2);
-  ASSERT_EQ(prompts_.messages.size(), 3);
-  EXPECT_TRUE(
-      prompts_.messages[1].contains("Reading stopped at entry ") &&
-      prompts_.messages[2].endsWith("so no daylight saving dates were updated. The file is unchanged."));
-  EXPECT_EQ(data_.Read("countries.txt"), half);
 }
 
 }  // namespace
