@@ -101,15 +101,12 @@ class ClockWindowTest : public test::ClockWindowTest {
 TEST_F(ClockWindowTest, StartsAsDesigned) {
   data_.Write("highlight.txt", " 2 \r\n,3\r\n\r\n 0 \r\n 999 \r\n");
   // Start-up removes what interrupted saves left beside the data files, and nothing else.
-  const QStringList leftovers = {"countries.txt.zorvane-save-Ab12Cd", "tzone.txt.zorvane-save-000000",
-                                 "highlight.txt.zorvane-save-xY9z8w", "tzone.txt.zorvane-save-Ab12C",
-                                 "tzone.txt.Ab12Cd"};
-  for (const QString& n : leftovers) data_.Write(n, "half");
+  const QStringList gone = {"countries.txt.zorvane-save-Ab12Cd", "tzone.txt.zorvane-save-000000",
+                            "highlight.txt.zorvane-save-xY9z8w"},
+                    kept = {"tzone.txt.zorvane-save-Ab12C", "tzone.txt.Ab12Cd"};
+  for (const QString& n : gone + kept) data_.Write(n, "half");
   Start();
-  QStringList kept;
-  for (const QString& n : leftovers)
-    if (data_.Exists(n)) kept << n;
-  EXPECT_EQ(kept, leftovers.mid(3));
+  for (const QString& n : gone + kept) EXPECT_EQ(data_.Exists(n), kept.contains(n)) << n.toStdString();
   ClockWindow& w = *window_;
   const auto labels = w.Picture1()->findChildren<QLabel*>();
   ASSERT_EQ(labels.size(), 5);
@@ -330,15 +327,11 @@ TEST_F(ClockWindowTest, TheComputersZoneAndDaylightSavingDates) {
   EXPECT_EQ(prompts_.questions.size(), 2);
 }
 
-// At 3:00 PM GMT on 6 December 2026.
-class CommandsTest : public ClockWindowTest {
- protected:
-  void SetUp() override {
-    clock_.Set(QDateTime(QDate(2026, 12, 6), QTime(15, 0)));
-    StartClock(Countries());
-  }
-};
-
+// The commands as the user reaches them, at 3:00 PM GMT on 6 December 2026.
+// Change to... shifts every time cell by the difference, the last entry
+// too, and the tips read the cells as they stand. Find colours the matches
+// green until F5; Ctrl+S shows the world map; Exit writes the zone file and
+// closes the other windows.
 // Shift+F10 and the Menu key open the Functions pop-up under the selected
 // name, its items reached with Down and Enter: Change to... and Locate,
 // which marks the entry at its place (without a latitude, on the equator).
@@ -348,7 +341,53 @@ class CommandsTest : public ClockWindowTest {
 // The pop-up offers what fits the press. Highlight appends the entry; Clear
 // writes back the highlights still shown (not the entry, not the found
 // ones). A save that fails is told and leaves the grid as the file is.
-TEST_F(CommandsTest, KeyboardLocateMoreInfoAndHighlights) {
+TEST_F(ClockWindowTest, Commands) {
+  clock_.Set(QDateTime(QDate(2026, 12, 6), QTime(15, 0)));
+  Start(" 0             0 \r\n");
+  auto tip = [this](int row) {
+    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), window_->NameCell(row)->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(window_->NameCell(row), &help);
+    return window_->NameCell(row)->toolTip();
+  };
+  EXPECT_EQ(tip(3), "Japan  12:00 AM  ");
+  EXPECT_EQ(tip(226), "Daylight saving time active in 0 countries/zones");
+  EXPECT_EQ(tip(227) + tip(228) + window_->TimeCell(3)->toolTip(), "");
+  Select(3);
+  prompts_.AnswerInput(QStringLiteral("soon"));
+  prompts_.AnswerInput(QStringLiteral("2:30 AM"));
+  window_->mnuChange()->trigger();
+  ASSERT_EQ(prompts_.asked.size(), 2u);
+  for (const auto& a : prompts_.asked)
+    EXPECT_EQ(a.title + "|" + a.prompt + "|" + a.offered,
+              "Change to...|Enter the new time for Japan|12:00 AM");
+  EXPECT_EQ(window_->TimeText(3) + window_->TimeText(1) + window_->TimeText(224), "2:30 AM3:30 PM5:30 PM");
+  EXPECT_EQ(window_->TimeText(226) + Shared().gmtTimeText, "03:00 PM");  // the legend and GMT stay
+  EXPECT_EQ(tip(4), "Pakistan  6:30 PM  ");
+  prompts_.AnswerInput(QStringLiteral("zz"));
+  prompts_.AnswerInput(QStringLiteral("An"));
+  window_->mnuFind()->trigger();
+  ASSERT_EQ(prompts_.asked.size(), 4u);
+  EXPECT_EQ(prompts_.asked[2].title + "|" + prompts_.asked[2].prompt + "|" + prompts_.asked[2].offered,
+            "Zorvane|Enter partial or full name of the country to locate\n\nFound items will be displayed in "
+            "bright GREEN color\nPress F5 to change to normal color|");
+  EXPECT_EQ(prompts_.messages, QStringList({"Type mismatch. Enter the again.", "None found."}));
+  QString found;
+  for (int n = 1; n <= 228; ++n)
+    if (window_->NameColour(n) == kGreen) found += QString::number(n) + " ";
+  EXPECT_EQ(found, "1 3 4 8 ");
+  window_->Text1()->setText("2:15 AM");
+  FocusGrid();
+  QTest::keyClick(window_.get(), Qt::Key_F5);
+  EXPECT_TRUE(window_->Text1()->text() == "3:00 PM" && window_->NameColour(3) == kWhite);
+  QTest::keyClick(window_.get(), Qt::Key_S, Qt::ControlModifier);
+  ASSERT_TRUE(WorldMapIfLoaded() && WorldMapIfLoaded()->isVisible() && !QApplication::activeModalWidget());
+  EXPECT_EQ(WorldMapIfLoaded()->HighestLabelIndex(), 0);  // showing marks nothing
+  PressName(4, Qt::LeftButton);
+  window_->Text2()->setText("5.5");
+  window_->mnuExit()->trigger();
+  EXPECT_EQ(data_.Read("tzone.txt"), " 5.5           0 \r\n");
+  EXPECT_TRUE(!window_->isVisible() && !CountryInfoIfLoaded() && !WorldMapIfLoaded());
+  Start(" 0             0 \r\n");
   prompts_.AnswerInput(std::nullopt);  // Change to... reached by the keys
   for (const bool shiftF10 : {true, false}) {
     FocusGrid();
@@ -356,13 +395,13 @@ TEST_F(CommandsTest, KeyboardLocateMoreInfoAndHighlights) {
     QTest::keyClick(window_->Grid(), Qt::Key_Down);
     QTest::keyClick(window_->Grid(), shiftF10 ? Qt::Key_F10 : Qt::Key_Menu,
                     shiftF10 ? Qt::ShiftModifier : Qt::NoModifier);
-    QMenu* menu = window_->mnuFunc();
-    ASSERT_TRUE(menu->isVisible());
-    EXPECT_EQ(menu->pos(), window_->NameCell(3)->mapToGlobal(QPoint(0, window_->NameCell(3)->height())));
-    for (int i = 0; i < (shiftF10 ? 5 : 1); ++i) QTest::keyClick(menu, Qt::Key_Down);
-    QTest::keyClick(menu, Qt::Key_Return);
+    ASSERT_TRUE(window_->mnuFunc()->isVisible());
+    EXPECT_EQ(window_->mnuFunc()->pos(),
+              window_->NameCell(3)->mapToGlobal(QPoint(0, window_->NameCell(3)->height())));
+    for (int i = 0; i < (shiftF10 ? 5 : 1); ++i) QTest::keyClick(window_->mnuFunc(), Qt::Key_Down);
+    QTest::keyClick(window_->mnuFunc(), Qt::Key_Return);
   }
-  EXPECT_EQ(prompts_.asked.at(0).prompt, "Enter the new time for Japan");
+  EXPECT_EQ(prompts_.asked.at(4).prompt, "Enter the new time for Japan");
   Select(8);
   window_->mnuLocate()->trigger();
   WorldMapWindow* map = WorldMapIfLoaded();
@@ -425,61 +464,10 @@ TEST_F(CommandsTest, KeyboardLocateMoreInfoAndHighlights) {
   Select(40);
   window_->mnuNormalize()->trigger();
   test::FailWritesAfter(-1);
-  ASSERT_EQ(prompts_.messages.size(), 2);
-  EXPECT_TRUE(prompts_.messages[0].startsWith("The highlight could not be saved to highlight.txt: ") &&
-              prompts_.messages[1].startsWith("The highlights could not be saved to highlight.txt: "));
+  ASSERT_EQ(prompts_.messages.size(), 4);
+  EXPECT_TRUE(prompts_.messages[2].startsWith("The highlight could not be saved to highlight.txt: ") &&
+              prompts_.messages[3].startsWith("The highlights could not be saved to highlight.txt: "));
   EXPECT_TRUE(data_.Read("highlight.txt") == " 40 \r\n 224 \r\n" && window_->NameColour(40) == kRed);
-}
-
-// Change to... shifts every time cell by the difference, the last entry
-// too, and the tips read the cells as they stand. Find colours the matches
-// green until F5; Ctrl+S shows the world map; Exit writes the zone file and
-// closes the other windows.
-TEST_F(CommandsTest, ChangeToFindShortcutsAndExit) {
-  auto tip = [this](int row) {
-    QLabel* cell = window_->NameCell(row);
-    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), cell->mapToGlobal(QPoint(2, 2)));
-    QApplication::sendEvent(cell, &help);
-    return cell->toolTip();
-  };
-  EXPECT_EQ(tip(3), "Japan  12:00 AM  ");
-  EXPECT_EQ(tip(226), "Daylight saving time active in 0 countries/zones");
-  EXPECT_EQ(tip(227) + tip(228) + window_->TimeCell(3)->toolTip(), "");
-  Select(3);
-  prompts_.AnswerInput(QStringLiteral("soon"));
-  prompts_.AnswerInput(QStringLiteral("2:30 AM"));
-  window_->mnuChange()->trigger();
-  ASSERT_EQ(prompts_.asked.size(), 2u);
-  for (const auto& a : prompts_.asked)
-    EXPECT_EQ(a.title + "|" + a.prompt + "|" + a.offered,
-              "Change to...|Enter the new time for Japan|12:00 AM");
-  EXPECT_EQ(window_->TimeText(3) + window_->TimeText(1) + window_->TimeText(224), "2:30 AM3:30 PM5:30 PM");
-  EXPECT_EQ(window_->TimeText(226) + Shared().gmtTimeText, "03:00 PM");  // the legend and GMT stay
-  EXPECT_EQ(tip(4), "Pakistan  6:30 PM  ");
-  prompts_.AnswerInput(QStringLiteral("zz"));
-  prompts_.AnswerInput(QStringLiteral("An"));
-  window_->mnuFind()->trigger();
-  ASSERT_EQ(prompts_.asked.size(), 4u);
-  EXPECT_EQ(prompts_.asked[2].title + "|" + prompts_.asked[2].prompt + "|" + prompts_.asked[2].offered,
-            "Zorvane|Enter partial or full name of the country to locate\n\nFound items will be displayed in "
-            "bright GREEN color\nPress F5 to change to normal color|");
-  EXPECT_EQ(prompts_.messages, QStringList({"Type mismatch. Enter the again.", "None found."}));
-  QString found;
-  for (int n = 1; n <= 228; ++n)
-    if (window_->NameColour(n) == kGreen) found += QString::number(n) + " ";
-  EXPECT_EQ(found, "1 3 4 8 ");
-  window_->Text1()->setText("2:15 AM");
-  FocusGrid();
-  QTest::keyClick(window_.get(), Qt::Key_F5);
-  EXPECT_TRUE(window_->Text1()->text() == "3:00 PM" && window_->NameColour(3) == kWhite);
-  QTest::keyClick(window_.get(), Qt::Key_S, Qt::ControlModifier);
-  ASSERT_TRUE(WorldMapIfLoaded() && WorldMapIfLoaded()->isVisible() && !QApplication::activeModalWidget());
-  EXPECT_EQ(WorldMapIfLoaded()->HighestLabelIndex(), 0);  // showing marks nothing
-  PressName(4, Qt::LeftButton);
-  window_->Text2()->setText("5.5");
-  window_->mnuExit()->trigger();
-  EXPECT_EQ(data_.Read("tzone.txt"), " 5.5           0 \r\n");
-  EXPECT_TRUE(!window_->isVisible() && !CountryInfoIfLoaded() && !WorldMapIfLoaded());
 }
 
 }  // namespace
