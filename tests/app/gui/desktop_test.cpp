@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 #include <cmath>
 #include <csignal>
