@@ -23,6 +23,7 @@ class ScriptedPrompter : public Prompter {
   bool AskYesNo(QWidget* parent, const QString& text) override;
   std::optional<QString> Input(QWidget* parent, const QString& title, const QString& prompt,
                                const QString& offered) override;
+  void Beep() override { ++beeps; }
 
   // Scripted answers, taken in order.
   void AnswerYes(bool yes) { yesNo.push_back(yes); }
@@ -37,6 +38,7 @@ class ScriptedPrompter : public Prompter {
     QString title, prompt, offered;
   };
   std::vector<Asked> asked;  // input boxes shown
+  int beeps = 0;
 };
 
 }  // namespace zv::test

@@ -1,5 +1,6 @@
 #include "app/gui/prompter.h"
 
+#include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -23,6 +24,7 @@ class DialogPrompter : public Prompter {
     if (!ok) return std::nullopt;
     return answer;
   }
+  void Beep() override { QApplication::beep(); }
 };
 
 DialogPrompter g_dialogs;

@@ -19,6 +19,8 @@ class Prompter {
   // An input box; nothing when cancelled.
   virtual std::optional<QString> Input(QWidget* parent, const QString& title, const QString& prompt,
                                        const QString& offered) = 0;
+  // The short warning sound for a refused key or entry.
+  virtual void Beep() = 0;
 };
 
 // The prompter in use: real dialogs unless a test set another.

@@ -1,6 +1,5 @@
 #include "countryinfo/gui/countryinfowindow.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -282,8 +281,7 @@ void CountryInfoWindow::SetEntryText(const QString& text) { text2_->setText(text
 void CountryInfoWindow::EntryTextChanged(const QString& text) {
   const EntryChoice choice = ChooseEntry(text, Shared().entryCount);
   if (!choice.valid) {
-    ++beeps_;
-    QApplication::beep();
+    Prompts().Beep();
     SetEntryText(choice.fallback);
     return;
   }

@@ -83,12 +83,6 @@ class CountryInfoWindow : public QWidget {
   QAction* mnuCopy() const { return mnuCopy_; }
   QAction* mnuOpen() const { return mnuOpen_; }
 
-  // The picture's position inside Frame2, in twips.
-  double ImageLeftTwips() const { return imageLeft_; }
-  double ImageTopTwips() const { return imageTop_; }
-  // How often the window has beeped (the entry number box out of range).
-  int BeepCount() const { return beeps_; }
-
   // The commands, as their buttons and menu items run them.
   bool Commit();  // false when a box could not be taken (the user was told)
   void Navigate(int index);
@@ -143,7 +137,6 @@ class CountryInfoWindow : public QWidget {
   double imageTop_ = kImageHomeTopTwips;
   // Scroll state: previous and present values of the two bars.
   int hPrev_ = 0, hNow_ = 0, vPrev_ = 0, vNow_ = 0;
-  int beeps_ = 0;
 };
 
 }  // namespace zv

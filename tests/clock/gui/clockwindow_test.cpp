@@ -138,10 +138,13 @@ TEST_F(ClockWindowTest, StartsAsDesigned) {
   for (const auto& r : rows) {
     SCOPED_TRACE(std::string(r.caption) + " at " + std::to_string(r.x) + "," + std::to_string(r.y));
     EXPECT_EQ(Caption(r.widget), QString::fromUtf8(r.caption));
-    if (r.accessibleName)
+    if (r.accessibleName) {
       EXPECT_EQ(QAccessible::queryAccessibleInterface(r.widget)->text(QAccessible::Name), r.accessibleName);
+    }
     EXPECT_EQ(r.widget->pos(), QPoint(r.x, r.y));
-    if (r.width) EXPECT_EQ(r.widget->size(), QSize(r.width, r.height));
+    if (r.width) {
+      EXPECT_EQ(r.widget->size(), QSize(r.width, r.height));
+    }
   }
   // The captions in dark red; the two too wide for one line show whole on two.
   for (const QLabel* l : labels) EXPECT_EQ(l->palette().color(l->foregroundRole()), QColor(128, 0, 0));
@@ -418,9 +421,9 @@ TEST_F(ClockWindowTest, Commands) {
   window_->mnuEditItem()->trigger();  // already open: brought to the entry, still beside
   EXPECT_TRUE(Shared().selectedEntry + info->Text2()->text() == "11" &&
               info->windowModality() == Qt::NonModal);
-  const int beeps = info->BeepCount();
+  const int beeps = prompts_.beeps;
   PressName(226, Qt::LeftButton);
-  EXPECT_TRUE(Shared().selectedEntry + info->Text2()->text() == "226224" && info->BeepCount() == beeps + 1);
+  EXPECT_TRUE(Shared().selectedEntry + info->Text2()->text() == "226224" && prompts_.beeps == beeps + 1);
   data_.Write("highlight.txt", " 224 \r\n 3 \r\n 40 \r\n");
   window_->Calculate();
   Select(3);
