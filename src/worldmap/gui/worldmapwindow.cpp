@@ -462,10 +462,7 @@ void WorldMapWindow::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
 }
 
-void WorldMapWindow::SetProgress(double widthTwips) {
-  progressTwips_ = widthTwips;
-  shape2_->resize(Px(widthTwips), shape2_->height());
-}
+void WorldMapWindow::SetProgress(double widthTwips) { shape2_->resize(Px(widthTwips), shape2_->height()); }
 
 void WorldMapWindow::ShowProgress(bool visible) {
   shape1_->setVisible(visible);

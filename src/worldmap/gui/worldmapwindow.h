@@ -96,8 +96,6 @@ class WorldMapWindow : public QWidget {
   // Whether a press at this point of the window is a press on the map itself
   // (not on a caption or control, nor the strip below the map).
   bool IsMapPress(QPoint at) const;
-  double ProgressWidthTwips() const { return progressTwips_; }
-  bool IsRunning() const { return running_; }
   // Clicks map label i as the user would.
   void ClickMapLabel(int i);
 
@@ -142,7 +140,6 @@ class WorldMapWindow : public QWidget {
   qreal surfaceRatio_ = 0;  // device pixel ratio of map_ and drawing_
   QRect drawn_;             // logical pixels drawn on since the last repaint
   QPointF penTwips_;        // end of the last line or dot drawn
-  double progressTwips_ = 15;
   bool running_ = false;
   bool closing_ = false;
 };
