@@ -222,6 +222,10 @@ TEST_F(ClockWindowTest, FirstRunPanelAndFields) {
   ASSERT_TRUE(window_->Picture1()->isVisible());
   QWidget* hit = window_->Grid()->childAt(window_->Picture1()->geometry().center());
   EXPECT_TRUE(hit == window_->Picture1() || window_->Picture1()->isAncestorOf(hit));
+  // The panel hides the names under it: its own colour, not a cell's text.
+  const QRect under = window_->Picture1()->geometry().adjusted(2, 2, -2, -2);
+  EXPECT_TRUE(
+      window_->Grid()->grab().toImage().copy(QRect(under.topLeft(), QSize(6, under.height()))).allGray());
   QTest::keyClick(window_.get(), Qt::Key_Escape);
   EXPECT_FALSE(window_->Picture1()->isVisible());
   window_->mnuSettings()->trigger();
