@@ -257,7 +257,8 @@ TEST(OwnZone, SavedSettingsFollowTheComputerOnlyWhereTheyMatched) {
       {"matched, no change", 'r', de, "1", "0", Utc(2027, 3, 28, 0, 58), before, "-"},
       {"the user's own shift", 'r', de, "1", "1", before, now, "-"},
       {"the user's own offset", 'r', de, "3", "0", before, now, "-"},
-      {"zone unknown", 'r', "", "1", "0", before, now, "-"}};
+      {"zone unknown", 'r', "", "1", "0", before, now, "-"},
+      {"time unknown", 'r', de, "1", "0", before, {}, "-"}};
   // clang-format on
   for (const auto& r : rows) {
     const auto saved = r.offset ? std::optional(ZoneTexts{r.offset, r.dst}) : std::nullopt;
