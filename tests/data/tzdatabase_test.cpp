@@ -118,6 +118,9 @@ TEST(DstUpdate, CommandPrintsOneLinePerChangeAndExitsWithTheStatus) {
       {'s', "2027", 0, "United Kingdom: 0,1,1,#3/28/2026#,#10/25/2026# -> 0,1,1,#3/27/2027#,#10/31/2027#\n"},
       {'s', "", 0, "", ""}, {'s', "abc", 2, "", "zorvane: \"abc\" is not a year from 1900 to 9999.\n"},
       {'s', "2027x", 2, "", "is not a year"}, {'s', "1899", 2, "", "is not a year"},
+      {'s', "10000", 2, "", "is not a year"},
+      {'s', "1900", 0, "United Kingdom: 0,1,1,#3/28/2026#,#10/25/2026# -> "},
+      {'s', "9999", 0, "United Kingdom: 0,1,1,#3/28/2026#,#10/25/2026# -> 0,1,1,#3/"},
       {'-', "2027", 1, "", "zorvane: The country file %1 does not exist"},
       {'h', "2027", 1, "", "zorvane: The country file %1 could be read only as far as entry 1"},
       {'f', "2027", 1, "", "zorvane: The country file %1 could not be saved: "}};
