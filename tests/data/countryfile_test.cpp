@@ -100,6 +100,7 @@ TEST(CountryFile, ReadStopsPartWay) {
     SCOPED_TRACE(r.message.toStdString());
     CountryTable t;
     t.at(r.entriesRead + 2, kColName) = "kept";
+    t.at(r.entriesRead + 1, kColName) = "old";  // an earlier read's name: not named for a stop in field 1
     const ReadResult got = ReadCountriesText(r.text, t, kEntryCount);
     EXPECT_TRUE(!got.complete && ReadInPart(got));
     EXPECT_EQ(got.entriesRead, r.entriesRead);
