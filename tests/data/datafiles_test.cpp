@@ -52,6 +52,9 @@ TEST(DataFiles, RegularFilesAreRead) {
   // A file that holds fewer bytes than its size says (as a shrinking file does).
   const DataFileRead sys = ReadDataFile("/sys/devices/system/cpu/online", 100);
   EXPECT_TRUE(sys.state == DataFileRead::kOk && sys.bytes.endsWith('\n') && sys.bytes.size() < 100);
+  // A file whose reading fails (the loopback device has no speed): the system's reason, no bytes.
+  const DataFileRead bad = ReadDataFile("/sys/class/net/lo/speed", 100);
+  EXPECT_TRUE(bad.state == DataFileRead::kError && bad.bytes.isEmpty() && !bad.error.isEmpty());
 }
 
 // What stands at the path, whether a save may write there, and whether a

@@ -75,6 +75,7 @@ TEST(DstUpdate, For2027ChangesTheDstColumnsOnlyAndNamesTheEntriesItCannotUpdate)
   t.dstStart[nz] = t.dstEnd[nz] = 0;          // dates cleared: filled again
   t.at(in, kColMapName) = "";                 // empty map name: listed
   t.at(in, kColHistory) = "Edited by hand.";  // kept
+  t.at(kEntryCount, kColOffset) = "3";        // the last entry's offset mistyped: mended
   data.Write("countries.txt", test::CountriesBytes(t));
   const DstFileUpdate r =
       UpdateDstFile(path, path, kEntryCount, 2027, QDateTime(QDate(2027, 7, 1), QTime(12, 0)));
@@ -87,12 +88,13 @@ TEST(DstUpdate, For2027ChangesTheDstColumnsOnlyAndNamesTheEntriesItCannotUpdate)
   for (const EntryChange& c : r.update.changes) lines << ChangeLine(r.table, c);
   for (const char* line :
        {"Deutschland: 1,1,1,#3/28/2026#,#10/25/2026# -> 1,1,1,#3/27/2027#,#10/31/2027#",
-        "New Zealand: 12,1,1,#12:00:00 AM#,#12:00:00 AM# -> 12,1,1,#9/25/2027#,#4/4/2027#"})
+        "New Zealand: 12,1,1,#12:00:00 AM#,#12:00:00 AM# -> 12,1,1,#9/25/2027#,#4/4/2027#",
+        "Zimbabwe: 3,0,0,#12:00:00 AM#,#12:00:00 AM# -> 2,0,0,#12:00:00 AM#,#12:00:00 AM#"})
     EXPECT_TRUE(lines.contains(line)) << line;
   EXPECT_EQ(r.update.notUpdated, (std::vector<int>{in, uk}));
   const QString head = "Daylight saving dates updated for 2027 from this computer's time-zone database: ";
   EXPECT_EQ(DstUpdatedText(r, 2027), head +
-                                         "67 entries changed.\n\nEntries not updated, no time zone known "
+                                         "68 entries changed.\n\nEntries not updated, no time zone known "
                                          "for their map picture name: India (empty), United Kingdom (xx).");
   CountryTable expected = t;
   for (const EntryChange& c : r.update.changes) SetColumns(expected, c.entry, c.after);
