@@ -262,6 +262,9 @@ TEST_F(InfoTest, EditIsSavedOrTheFailureTold) {
   EXPECT_TRUE(prompts_.messages.size() == 1 && prompts_.messages[0].startsWith(kSaveFailed));
   EXPECT_EQ(data_.Read("countries.txt"), before);
   EXPECT_EQ(Shared().table.at(5, kColCapital), "");
+  prompts_.AnswerYes(false);  // No: nothing is written, the edit waits
+  w->Command1(Info::kButtonSave)->click();
+  EXPECT_EQ(data_.Read("countries.txt"), before);
   prompts_.AnswerYes(true);
   w->Command1(Info::kButtonSave)->click();
   EXPECT_EQ(prompts_.questions.back(),
