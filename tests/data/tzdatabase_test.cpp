@@ -60,6 +60,11 @@ TEST(DstUpdate, DatesYearIsTheEarliestOfAnEntryWithAZoneAndARule) {
       for (auto& row : t.text) row[kColDstUsed] = "0";
     EXPECT_EQ(DstDatesYear(t, kEntryCount), r.year) << r.start << r.mapName << r.used;
   }
+  CountryTable t = Read(ShippedBytes());  // the last entry alone holds the earliest year
+  t.at(kEntryCount, kColMapName) = "de";
+  t.at(kEntryCount, kColDstUsed) = t.at(kEntryCount, kColDstHours) = "1";
+  t.dstStart[kEntryCount] = DateFromYmd(2025, 3, 29);
+  EXPECT_EQ(DstDatesYear(t, kEntryCount), 2025);
 }
 
 // The shipped file with entries edited by hand, updated for 2027: only the
