@@ -26,8 +26,6 @@
 namespace zv {
 namespace {
 
-QByteArray ShippedBytes() { return test::ReadFileBytes(test::SourcePath("data/countries.txt")); }
-
 CountryTable Read(const QByteArray& bytes) {
   CountryTable t;
   EXPECT_TRUE(ReadCountriesText(QString::fromLatin1(bytes), t, kEntryCount).complete);
@@ -51,7 +49,7 @@ TEST(DstUpdate, DatesYearIsTheEarliestOfAnEntryWithAZoneAndARule) {
       {-1, "de", "*", std::nullopt}};
   // clang-format on
   for (const auto& r : rows) {
-    CountryTable t = Read(ShippedBytes());
+    CountryTable t = Read(test::ShippedCountriesBytes());
     const int n = Row(t, "Germany");
     if (r.start >= 0) t.dstStart[n] = r.start;
     t.at(n, kColMapName) = r.mapName;
@@ -60,7 +58,7 @@ TEST(DstUpdate, DatesYearIsTheEarliestOfAnEntryWithAZoneAndARule) {
       for (auto& row : t.text) row[kColDstUsed] = "0";
     EXPECT_EQ(DstDatesYear(t, kEntryCount), r.year) << r.start << r.mapName << r.used;
   }
-  CountryTable t = Read(ShippedBytes());  // the last entry alone holds the earliest year
+  CountryTable t = Read(test::ShippedCountriesBytes());  // the last entry alone holds the earliest year
   t.at(kEntryCount, kColMapName) = "de";
   t.at(kEntryCount, kColDstUsed) = t.at(kEntryCount, kColDstHours) = "1";
   t.dstStart[kEntryCount] = DateFromYmd(2025, 3, 29);
@@ -72,7 +70,7 @@ TEST(DstUpdate, DatesYearIsTheEarliestOfAnEntryWithAZoneAndARule) {
 TEST(DstUpdate, For2027ChangesTheDstColumnsOnlyAndNamesTheEntriesItCannotUpdate) {
   const test::DataFolder data;
   const QString path = data.Path("countries.txt");
-  CountryTable t = Read(ShippedBytes());
+  CountryTable t = Read(test::ShippedCountriesBytes());
   const int uk = Row(t, "United Kingdom"), de = Row(t, "Germany"), nz = Row(t, "New Zealand"),
             in = Row(t, "India");
   t.at(uk, kColMapName) = "xx";               // no zone: listed, untouched
@@ -135,7 +133,9 @@ TEST(DstUpdate, CommandPrintsOneLinePerChangeAndExitsWithTheStatus) {
   for (const auto& c : rows) {
     SCOPED_TRACE(std::string(c.year) + " " + c.err);
     const test::DataFolder data;
-    const QByteArray bytes = c.file == 'h' ? ShippedBytes().left(ShippedBytes().size() / 2) : ShippedBytes();
+    const QByteArray bytes =
+        c.file == 'h' ? test::ShippedCountriesBytes().left(test::ShippedCountriesBytes().size() / 2)
+                      : test::ShippedCountriesBytes();
     if (c.file != '-') data.Write("countries.txt", bytes);
     QString out, err;
     QTextStream outStream(&out), errStream(&err);
@@ -200,7 +200,7 @@ TEST(YearColumns, From2026To2030AgreeWithTheTzDatabaseEveryDayButTheKnownMisses)
   for (QDate d(2029, 1, 1); d <= QDate(2029, 1, 13); d = d.addDays(1))
     expected << "ma " + d.toString(Qt::ISODate);
   for (int year = 2026; year <= 2030; ++year) {
-    CountryTable t = Read(ShippedBytes());
+    CountryTable t = Read(test::ShippedCountriesBytes());
     const DstTableUpdate u = UpdateDstColumns(t, kEntryCount, year);
     EXPECT_TRUE(u.notUpdated.empty());
     EXPECT_TRUE(year > 2026 || u.changes.empty());  // 2026: every field of the shipped file

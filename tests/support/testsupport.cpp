@@ -123,4 +123,6 @@ QString SourcePath(const QString& relative) {
   return QDir(QString::fromUtf8(ZORVANE_SOURCE_DIR)).filePath(relative);
 }
 
+QByteArray ShippedCountriesBytes() { return ReadFileBytes(SourcePath(QStringLiteral("data/countries.txt"))); }
+
 }  // namespace zv::test

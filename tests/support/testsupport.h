@@ -73,5 +73,7 @@ bool DecimalCommaInForce();
 
 // A file of the source tree, by its path from the top.
 QString SourcePath(const QString& relative);
+// The bytes of the shipped countries.txt.
+QByteArray ShippedCountriesBytes();
 
 }  // namespace zv::test

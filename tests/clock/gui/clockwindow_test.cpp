@@ -265,8 +265,6 @@ TEST_F(ClockWindowTest, FirstRunPanelAndFields) {
   }
 }
 
-QByteArray Shipped() { return test::ReadFileBytes(test::SourcePath("data/countries.txt")); }
-
 // The computer's zone, Berlin: a first start fills the fields with its normal
 // offset and the shift in force, which follow its change at the next minute
 // tick; saved settings of another zone stay. File, Use This Computer's Zone
@@ -297,8 +295,8 @@ TEST_F(ClockWindowTest, TheComputersZoneAndDaylightSavingDates) {
   clock_.Set(QDateTime(QDate(2027, 7, 1), QTime(12, 0)));
   prompts_.AnswerYes(false);
   prompts_.AnswerYes(true);
-  Start(" 0             0 \r\n", Shipped());
-  EXPECT_EQ(data_.Read("countries.txt"), Shipped());
+  Start(" 0             0 \r\n", test::ShippedCountriesBytes());
+  EXPECT_EQ(data_.Read("countries.txt"), test::ShippedCountriesBytes());
   Start({}, {});
   EXPECT_EQ(prompts_.questions, QStringList(2,
                                             "The daylight saving dates in use are those of 2026. Update "
@@ -313,15 +311,16 @@ TEST_F(ClockWindowTest, TheComputersZoneAndDaylightSavingDates) {
   for (int n = 1; n <= kEntryCount; ++n)
     ASSERT_TRUE(saved.dstStart[n] == Shared().table.dstStart[n] &&
                 saved.dstEnd[n] == Shared().working.dstEnd[n]);
-  Start({}, Shipped().left(Shipped().size() / 2));
+  const QByteArray half = test::ShippedCountriesBytes().left(test::ShippedCountriesBytes().size() / 2);
+  Start({}, half);
   window_->mnuUpdateDst()->trigger();
   ASSERT_EQ(prompts_.messages.size(), 4);
   EXPECT_TRUE(
       prompts_.messages[2].contains("Reading stopped at entry ") &&
       prompts_.messages[3].endsWith("so no daylight saving dates were updated. The file is unchanged."));
-  EXPECT_EQ(data_.Read("countries.txt"), Shipped().left(Shipped().size() / 2));
+  EXPECT_EQ(data_.Read("countries.txt"), half);
   clock_.Set(QDateTime(QDate(2026, 7, 1), QTime(12, 0)));
-  Start({}, Shipped());
+  Start({}, test::ShippedCountriesBytes());
   EXPECT_EQ(prompts_.questions.size(), 2);
 }
 
