@@ -11,6 +11,9 @@ unset QT_QPA_PLATFORM
 work=$(mktemp -d)
 chmod 755 "$work"
 pid=
+# Root writes anywhere: what a user may not do is tried as the user nobody.
+as_user=()
+[ "$(id -u)" != 0 ] || as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 trap '[ -z "$pid" ] || kill $pid; chmod -R u+w "$work"; rm -rf "$work"' EXIT
 fail() {
   echo "FAIL: $*"
