@@ -14,7 +14,7 @@ pid=
 # Root writes anywhere: what a user may not do is tried as the user nobody.
 as_user=()
 [ "$(id -u)" != 0 ] || as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-trap '[ -z "$pid" ] || kill $pid; chmod -R u+w "$work"; rm -rf "$work"' EXIT
+trap 'chmod -R u+w "$work"; rm -rf "$work"; [ -z "$pid" ] || kill $pid' EXIT
 fail() {
   echo "FAIL: $*"
   cat "$work/log" 2>/dev/null
