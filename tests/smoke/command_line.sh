@@ -7,7 +7,6 @@
 #   command_line.sh <zorvane executable> <source tree>
 prog=$1 src=$2
 source "$(dirname "$0")/lib.sh"
-unset DISPLAY
 data=$work/data
 mkdir "$data"
 cp "$src/data/countries.txt" "$data"
@@ -21,4 +20,3 @@ rc=0
 "${as_user[@]}" "$work/zorvane" --update-dst-dates 2028 2>"$work/log" || rc=$?
 [ $rc = 1 ] && grep -q "could not be saved" "$work/log" || fail "read-only folder: status $rc"
 [ "$(snap "$data")" = "$before" ] || fail "read-only folder changed"
-echo PASS

