@@ -17,7 +17,7 @@ as_user=()
 trap 'chmod -R u+w "$work"; rm -rf "$work"; [ -z "$pid" ] || kill $pid' EXIT
 fail() {
   echo "FAIL: $*"
-  cat "$work/log" 2>/dev/null
+  cat "$work/log"
   exit 1
 }
 # Names, kinds, sizes, modes and bytes of what folder $1 holds, tzone.txt aside.
