@@ -12,7 +12,7 @@ prog=$1 closer=$2 src=$3
 source "$(dirname "$0")/lib.sh"
 export TZ=Asia/Kolkata
 locale -a | grep -qix 'de_DE.utf-*8' || fail "no de_DE.UTF-8 locale (scripts/setup.sh makes it)"
-Xvfb -displayfd 3 3>"$work/x" 2>/dev/null &
+Xvfb -displayfd 3 3>"$work/x" &
 xpid=$!
 for run in "close C 0 0" "destroy C 0 0" "sigterm de_DE.UTF-8 0.5 0" "display C 0 1"; do
   set -- $run
