@@ -66,11 +66,17 @@ void Focus(QWidget* box, QEvent::Type type, Qt::FocusReason reason) {
   QCoreApplication::sendEvent(box, &event);
 }
 
+// Chile: wide, its picture scrolled to the middle of both bars, the time
+// 3:47 PM (18:47 GMT, 4 hours west, one hour of daylight saving) and the
+// notice "(daylight saving time in force)" shown. The United Kingdom: narrow,
+// its daylight-saving boxes enabled, no notice. Both centred across the
+// screen. The bars move the picture 200 twips a step from its home place 90
+// twips from the frame's left and 180 from its top.
 TEST_F(InfoTest, LooksWithAndWithoutAMapPicture) {
   Info* w = Open("5");
   EXPECT_TRUE(w->DSTMEsg()->isVisible());
   EXPECT_TRUE(test::MatchesReference(w, "tests/countryinfo/reference/chile-with-map.png"));
-  w->HScroll1()->setValue(3);  // 200 twips a step
+  w->HScroll1()->setValue(3);
   w->VScroll1()->setValue(0);
   EXPECT_EQ(w->Image1()->pos(), QPoint(-34, 12));
   w->SetEntryText("9");
