@@ -9,7 +9,8 @@ namespace zv {
 namespace {
 
 // Rows 1 .. 230 are taken, the typed dates into the given year, commas and
-// line breaks as the file gives them back; a greyed check box keeps column 4.
+// line breaks as the file gives them back, semicolons replaced only from the
+// location on; a greyed check box keeps column 4.
 // No date, or a field that would begin with a double quote, names the box and
 // changes nothing.
 TEST(CommitEntry, TakesTheBoxesAsTheFileGivesThemBackOrNothing) {
@@ -27,7 +28,7 @@ TEST(CommitEntry, TakesTheBoxesAsTheFileGivesThemBackOrNothing) {
     CountryTable t;
     t.at(row % CountryTable::kRows, kColDstUsed) = "7";
     const CountryTable before = t;
-    EntryBoxes b{{"Chile", "-4", "1", "Sep 06", "Apr 05", "a;b"}, 2};
+    EntryBoxes b{{"Chile", "-4;", "1;", "Sep 06", "Apr 05", "a;b"}, 2};
     b.text[box] = text;
     if (const auto e = CommitEntry(b, 2026, t, row)) {
       got += QString("box %1%2, ").arg(e->box).arg(t == before ? "" : " changed");
@@ -38,8 +39,8 @@ TEST(CommitEntry, TakesTheBoxesAsTheFileGivesThemBackOrNothing) {
     got += FormatFileDate(t.dstStart[row]) + "|" + FormatFileDate(t.dstEnd[row]) + ", ";
   }
   EXPECT_EQ(got, QString::fromUtf8("box -1, box -1, box 3, box 4, box 0, box 1, box 2, box 11, "
-                                   "Korea\u00b8 South;|-4|1|7|a\u00b8b||9/6/2026|4/5/2026, "
-                                   "Chile|-4|1|7|a\u00b8b|one two three end\u00b8 x|9/6/2026|4/5/2026, "));
+                                   "Korea\u00b8 South;|-4;|1;|7|a\u00b8b||9/6/2026|4/5/2026, "
+                                   "Chile|-4;|1;|7|a\u00b8b|one two three end\u00b8 x|9/6/2026|4/5/2026, "));
 }
 
 TEST(EntryEdit, FocusOutCheckStateTitlePicturePathAndEntryChoice) {
