@@ -48,11 +48,15 @@ void ClockWindow::UpdateDstDates() {
   CopyEntries(result.table, m.table, m.entryCount);
   CountryInfoWindow* info = CountryInfoIfLoaded();
   const int shown = info ? RoundHalfEven(NumberInText(info->Text2()->text())) : 0;
+  bool shownChanged = false;
   for (const EntryChange& c : result.update.changes) {
     SetColumns(m.working, c.entry, c.after);
-    if (c.entry == shown) info->UpdateFields(shown);
+    shownChanged = shownChanged || c.entry == shown;
   }
   command3_->click();
+  // The shown entry takes its new dates; what the user is typing in its other
+  // boxes stays.
+  if (shownChanged) info->ShowDstFields(shown);
   Prompts().Message(this, DstUpdatedText(result, year));
 }
 

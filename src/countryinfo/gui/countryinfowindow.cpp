@@ -327,6 +327,17 @@ void CountryInfoWindow::UpdateFields(double entry) {
   const CountryTable& w = Shared().working;
   SetBoxText(kBoxName, w.at(r, kColName));
   SetBoxText(kBoxOffset, w.at(r, kColOffset));
+  ShowDstFields(r);
+  if (ClockWindow* clock = TheClock()) label2_->setText(clock->TimeText(r));
+  for (int c = kColLocation; c <= kColHistory; ++c) SetBoxText(c, w.at(r, c));
+  Shared().mapPicturePath = MapPicturePathFor(DataPath(QStringLiteral("Maps")), BoxText(kBoxMapName));
+  label3_->setText(MapTitle(BoxText(kBoxName)));
+  SetUpPicture();
+}
+
+void CountryInfoWindow::ShowDstFields(int r) {
+  if (r < 0 || r >= CountryTable::kRows) return;
+  const CountryTable& w = Shared().working;
   const int state = CheckStateForColumn(w.at(r, kColDstUsed));
   check1_->setTristate(state == 2);
   check1_->setCheckState(state == 1 ? Qt::Checked : state == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
@@ -338,11 +349,6 @@ void CountryInfoWindow::UpdateFields(double entry) {
   ClockWindow* clock = TheClock();
   dstMsg_->setVisible(clock && clock->NameColour(r) == Shared().dstColour);
   EnableDstBoxes();
-  if (clock) label2_->setText(clock->TimeText(r));
-  for (int c = kColLocation; c <= kColHistory; ++c) SetBoxText(c, w.at(r, c));
-  Shared().mapPicturePath = MapPicturePathFor(DataPath(QStringLiteral("Maps")), BoxText(kBoxMapName));
-  label3_->setText(MapTitle(BoxText(kBoxName)));
-  SetUpPicture();
 }
 
 void CountryInfoWindow::CheckChanged() { EnableDstBoxes(); }

@@ -57,6 +57,10 @@ class CountryInfoWindow : public QWidget {
   // Fills every field from working-copy row `entry` (taken to the nearest
   // whole number, a half to the even neighbour) and sets up the preview.
   void UpdateFields(double entry);
+  // Fills only the daylight-saving fields (check box, hours, dates, the
+  // notice) from working-copy row r: for dates updated while the user may be
+  // editing the other boxes.
+  void ShowDstFields(int r);
 
   // The twelve boxes: 0 .. 10 are line boxes, 11 the brief history.
   QWidget* Text1(int i) const { return text1_.at(i); }
