@@ -48,9 +48,9 @@ QString EventCaption(const SunEvent& event, const char* at, const char* none) {
     case SunEvent::Kind::Occurs:
       return QLatin1String(at) + SunTimeText(event.Minutes()) + QStringLiteral(" GMT");
     case SunEvent::Kind::UpAllDay:
-      return QLatin1String(none) + QStringLiteral(" (sun up all day)");
+      return QLatin1String(none) + QStringLiteral(" (up all day)");
     case SunEvent::Kind::DownAllDay:
-      return QLatin1String(none) + QStringLiteral(" (sun down all day)");
+      return QLatin1String(none) + QStringLiteral(" (down all day)");
   }
   return {};
 }

@@ -26,7 +26,7 @@ QString SunTimeText(int minutes);
 QString LatitudeCaption(double latitude);
 QString LongitudeCaption(double longitude);
 // "Sunrise at 6:05 GMT", or where the sun does not rise that day "No sunrise
-// (sun up all day)" or "No sunrise (sun down all day)"; the same for sunset.
+// (up all day)" or "No sunrise (down all day)"; the same for sunset.
 QString SunriseCaption(const SunEvent& sunrise);
 QString SunsetCaption(const SunEvent& sunset);
 // The GMT date of the sun times shown: "Sun times for 7 Dec 2026 GMT", the

@@ -13,18 +13,9 @@ namespace {
 double Wrap180(double degrees) { return degrees - 360.0 * std::floor((degrees + 180.0) / 360.0); }
 double Wrap12(double hours) { return hours - 24.0 * std::floor((hours + 12.0) / 24.0); }
 
-}  // namespace
-
-std::optional<int> TakeGmtMinutes() {
-  const std::optional<int> seconds = ParseTimeOfDay(Shared().gmtTimeText);
-  if (!seconds) return std::nullopt;
-  const int minutes = *seconds / 60;
-  Shared().gmtTimeText = Format24(minutes);
-  return minutes;
-}
-
-QString SunLineTypeMismatch() { return QStringLiteral("13. Type mismatch"); }
-
+// The longitude in a row where the pass's event falls at gmtMinutes on the
+// date, to well within a minute; none where the sun does not rise (or set)
+// in that row that day.
 std::optional<double> SunLineCrossing(SunPass pass, int lat, int gmtMinutes, QDate date) {
   // The event comes 4 minutes earlier for each degree east: start where that
   // alone puts it, then move by what is left over until it falls on the time.
@@ -33,7 +24,7 @@ std::optional<double> SunLineCrossing(SunPass pass, int lat, int gmtMinutes, QDa
   const double gmtHours = gmtMinutes / 60.0;
   double lon = 0;
   QDate day = date;
-  for (int i = 0; i < 6; ++i) {
+  for (int i = 0; i < 8; ++i) {
     const SunTimes times = ComputeSunTimes(lat, lon, day);
     const SunEvent& event = pass == SunPass::Sunrise ? times.sunrise : times.sunset;
     if (!event.occurs()) return std::nullopt;
@@ -49,6 +40,18 @@ std::optional<double> SunLineCrossing(SunPass pass, int lat, int gmtMinutes, QDa
   return std::nullopt;
 }
 
+}  // namespace
+
+std::optional<int> TakeGmtMinutes() {
+  const std::optional<int> seconds = ParseTimeOfDay(Shared().gmtTimeText);
+  if (!seconds) return std::nullopt;
+  const int minutes = *seconds / 60;
+  Shared().gmtTimeText = Format24(minutes);
+  return minutes;
+}
+
+QString SunLineTypeMismatch() { return QStringLiteral("13. Type mismatch"); }
+
 SunLineResult RunSunLinePasses(QDate date, SunLineState& state, const SunLineHitFn& onHit,
                                const SunLineRowFn& onRow) {
   const std::optional<int> gmtMinutes = TakeGmtMinutes();
@@ -62,7 +65,6 @@ SunLineResult RunSunLinePasses(QDate date, SunLineState& state, const SunLineHit
 
 SunLineResult RunSunLinePass(SunPass pass, int gmtMinutes, QDate date, SunLineState& state,
                              const SunLineHitFn& onHit, const SunLineRowFn& onRow) {
-  state.hitCount = 0;
   std::optional<double> previousX;  // of the row before, if it had a hit
   for (int row = 0; row < kSunLineRows; ++row) {
     const int lat = -90 + 2 * row;
@@ -74,7 +76,6 @@ SunLineResult RunSunLinePass(SunPass pass, int gmtMinutes, QDate date, SunLineSt
       hit.lon = *lon;
       hit.x = LonToX(*lon);
       hit.y = LatToY(lat);
-      hit.hitNumber = ++state.hitCount;
       hit.joined = previousX && std::fabs(hit.x - *previousX) <= kSunLineJoinTwips;
       if (onHit) onHit(hit);
       previousX = hit.x;

@@ -17,7 +17,6 @@ struct SunLineHit {
   int lat = 0;          // degrees, the row
   double lon = 0;       // degrees
   double x = 0, y = 0;  // twips on the map, by the picture's projection
-  int hitNumber = 0;    // 1 for the first hit of the pass
   // Whether the hit continues the line of the row before: that row had a
   // hit, no more than kSunLineJoinTwips away across the map.
   bool joined = false;
@@ -25,10 +24,9 @@ struct SunLineHit {
 
 inline constexpr double kSunLineJoinTwips = 1000;
 
-// Counters carried across the two passes of one command.
+// The rows of both passes of one command searched so far.
 struct SunLineState {
-  int hitCount = 0;  // reset at the start of each pass
-  int rowCount = 0;  // rows of both passes
+  int rowCount = 0;
 };
 
 struct SunLineResult {
@@ -49,11 +47,6 @@ using SunLineRowFn = std::function<bool(int rowCount)>;
 
 // The failure of a search whose GMT time text is no time of day.
 QString SunLineTypeMismatch();
-
-// The longitude in a row where the pass's event falls at gmtMinutes on the
-// date, to well within a minute; none where the sun does not rise (or set)
-// in that row that day.
-std::optional<double> SunLineCrossing(SunPass pass, int lat, int gmtMinutes, QDate date);
 
 // Runs one pass. onHit is called for every hit, onRow after every row with
 // the row counter; onRow returning false cancels the pass.

@@ -39,7 +39,7 @@ TEST(Sun, AlmanacTimes) {
   EXPECT_EQ(SunriseCaption({SunEvent::Kind::Occurs, 0.9}) + SunsetCaption({SunEvent::Kind::Occurs, 18.99}),
             "Sunrise at 0:54 GMTSunset at 18:59 GMT");
   EXPECT_EQ(SunriseCaption({SunEvent::Kind::UpAllDay}) + SunsetCaption({SunEvent::Kind::DownAllDay}),
-            "No sunrise (sun up all day)No sunset (sun down all day)");
+            "No sunrise (up all day)No sunset (down all day)");
 }
 
 TEST(Sun, CaptionsAndFixedTexts) {

@@ -471,7 +471,7 @@ void WorldMapWindow::mousePressEvent(QMouseEvent* event) {
   label1_[kLabelLongitude]->setText(QStringLiteral("Longitude "));
   label1_[kLabelSunrise]->setText(QStringLiteral("Sunrise at "));
   label1_[kLabelSunset]->setText(QStringLiteral("Sunset at "));
-  shape3_->move(at - QPoint(1, 1));  // centred on the point
+  shape3_->move(at);
   shape3_->show();
   const LatLon p = PointToLatLon(centre.x() * kTwipsPerPixel, centre.y() * kTwipsPerPixel);
   ShowSLightInfo(p.lat, p.lon);
