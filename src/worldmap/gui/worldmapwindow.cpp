@@ -418,7 +418,8 @@ void WorldMapWindow::RenderNightShade() {
 }
 
 void WorldMapWindow::FollowClock() {
-  SunDate();
+  // After midnight GMT the point shown gets the sun times of the new day.
+  if (SunDate() != shownDate_ && shownPoint_) ShowSLightInfo(shownPoint_->x(), shownPoint_->y());
   if (!shade_.isNull()) {
     RenderNightShade();
     update(kMapRect);
@@ -426,7 +427,9 @@ void WorldMapWindow::FollowClock() {
 }
 
 void WorldMapWindow::ShowSLightInfo(double latitude, double longitude) {
-  const SunTimes times = ComputeSunTimes(latitude, longitude, SunDate());
+  shownDate_ = SunDate();
+  shownPoint_ = QPointF(latitude, longitude);
+  const SunTimes times = ComputeSunTimes(latitude, longitude, shownDate_);
   label1_[kLabelLatitude]->setText(LatitudeCaption(latitude));
   label1_[kLabelLongitude]->setText(LongitudeCaption(longitude));
   label1_[kLabelSunrise]->setText(SunriseCaption(times.sunrise));

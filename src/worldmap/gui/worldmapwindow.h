@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <array>
 #include <map>
+#include <optional>
 
 #include "worldmap/sunline.h"
 
@@ -154,8 +155,10 @@ class WorldMapWindow : public QWidget {
   QCheckBox* nightBox_ = nullptr;
   QLabel* sunDate_ = nullptr;
   QTimer* minuteTimer_ = nullptr;
-  qreal surfaceRatio_ = 0;  // device pixel ratio of map_ and drawing_
-  QRect drawn_;             // logical pixels drawn on since the last repaint
+  QDate shownDate_;                    // of the sun figures shown
+  std::optional<QPointF> shownPoint_;  // latitude, longitude of the point shown
+  qreal surfaceRatio_ = 0;             // device pixel ratio of map_ and drawing_
+  QRect drawn_;                        // logical pixels drawn on since the last repaint
   bool running_ = false;
   bool closing_ = false;
 };
