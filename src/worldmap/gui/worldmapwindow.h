@@ -94,7 +94,6 @@ class WorldMapWindow : public QWidget {
   ShapeWidget* Line1(int i) const { return line1_.at(i); }
   QLabel* lblGMT(int i) const;  // nullptr for an index not in use
   QCheckBox* NightBox() const { return nightBox_; }
-  QLabel* SunDateLabel() const { return sunDate_; }
   int HighestLabelIndex() const { return labels_.empty() ? 0 : labels_.rbegin()->first; }
   // The drawing surface and the map picture, both at the screen's pixel
   // density: 720 x 320 pixels at ratio 1, 1440 x 640 at ratio 2.
