@@ -1,5 +1,5 @@
 // The world map window at device pixel ratio 1 as the user drives it:
-// presses on places, Find Country, the name labels, the night shade over
+// presses on places and beside the map, Find Country, the name labels, the night shade over
 // the minutes, and the long commands when they cannot run or are cut short.
 #include "worldmapfixture.inc"
 
@@ -22,6 +22,10 @@ TEST_F(WorldMapTest, AsTheUserDrivesIt) {
                                       map_->Label1(kLabelLongitude)->text().section(' ', -1).toDouble());
     EXPECT_LE(std::max(std::abs(read.x() - at.x()), std::abs(read.y() - at.y())), 1.0) << name;
   }
+  // The legend and the strip below the map are no part of the map.
+  for (QPoint at : {QPoint(600, 310), QPoint(715, 337)})
+    QTest::mouseClick(map_->windowHandle(), Qt::LeftButton, {}, at);
+  EXPECT_EQ(map_->Label1(kLabelLongitude)->text(), "Longitude 80.25");
   // Find Country marks each name once; a press on a name label opens it.
   const std::tuple<const char*, const char*> answers[] = {
       {"xyz", "XYZ* not found"}, {"ruri", "2 countries found."}, {"sydney", "1 country found."}};
