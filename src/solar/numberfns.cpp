@@ -36,14 +36,26 @@ QString ReplaceChar(QString& text, QChar find, QChar replacement) {
   return text;
 }
 
-QString SunTimeText(double reading) {
-  double copy = reading;
-  QString text = FormatFixed(copy, 1, 2);
-  return ReplaceChar(text, QLatin1Char('.'), QLatin1Char(':'));
+QString SunTimeText(int minutes) {
+  return QString::number(minutes / 60) + QLatin1Char(':') +
+         QString::number(minutes % 60).rightJustified(2, u'0');
 }
 
-double LimitSunrise(double reading) { return reading < 0.1 ? 0.1 : reading; }
-double LimitSunset(double reading) { return reading < 0.6 ? 0.1 : reading; }
+namespace {
+
+QString EventCaption(const SunEvent& event, const char* at, const char* none) {
+  switch (event.kind) {
+    case SunEvent::Kind::Occurs:
+      return QLatin1String(at) + SunTimeText(event.Minutes()) + QStringLiteral(" GMT");
+    case SunEvent::Kind::UpAllDay:
+      return QLatin1String(none) + QStringLiteral(" (up all day)");
+    case SunEvent::Kind::DownAllDay:
+      return QLatin1String(none) + QStringLiteral(" (down all day)");
+  }
+  return {};
+}
+
+}  // namespace
 
 QString LatitudeCaption(double latitude) {
   double copy = latitude;
@@ -55,12 +67,17 @@ QString LongitudeCaption(double longitude) {
   return QStringLiteral("Longitude ") + FormatFixed(copy, 1, 2);
 }
 
-QString SunriseCaption(double sunriseReading) {
-  return QStringLiteral("Sunrise at ") + SunTimeText(LimitSunrise(sunriseReading)) + QStringLiteral(" GMT");
-}
+QString SunriseCaption(const SunEvent& sunrise) { return EventCaption(sunrise, "Sunrise at ", "No sunrise"); }
 
-QString SunsetCaption(double sunsetReading) {
-  return QStringLiteral("Sunset at ") + SunTimeText(LimitSunset(sunsetReading)) + QStringLiteral(" GMT");
+QString SunsetCaption(const SunEvent& sunset) { return EventCaption(sunset, "Sunset at ", "No sunset"); }
+
+QString SunDateCaption(QDate date) {
+  static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  return QStringLiteral("Sun times for %1 %2 %3 GMT")
+      .arg(date.day())
+      .arg(QLatin1String(kMonths[date.month() - 1]))
+      .arg(date.year());
 }
 
 }  // namespace zv

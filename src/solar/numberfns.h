@@ -2,7 +2,10 @@
 // Small text functions that the windows use to turn numbers into captions.
 
 #include <QChar>
+#include <QDate>
 #include <QString>
+
+#include "solar/suncalc.h"
 
 namespace zv {
 
@@ -16,18 +19,18 @@ QString FormatFixed(double& value, int width, int decimals);
 // result afterwards, which is also returned.
 QString ReplaceChar(QString& text, QChar find, QChar replacement);
 
-// "H:MM" of a coded clock reading (6.05 gives 6:05, 0.1 gives " 0:10").
-QString SunTimeText(double reading);
-
-// Lower limits of the readings shown and compared: a sunrise below 0.1 is
-// taken as 0.1; a sunset below 0.6 is taken as 0.1.
-double LimitSunrise(double reading);
-double LimitSunset(double reading);
+// "H:MM" of a time in minutes after midnight: 6:05, 18:47, 0:55.
+QString SunTimeText(int minutes);
 
 // Captions of the world map window's four information labels.
 QString LatitudeCaption(double latitude);
 QString LongitudeCaption(double longitude);
-QString SunriseCaption(double sunriseReading);  // applies the lower limit
-QString SunsetCaption(double sunsetReading);    // applies the lower limit
+// "Sunrise at 6:05 GMT", or where the sun does not rise that day "No sunrise
+// (up all day)" or "No sunrise (down all day)"; the same for sunset.
+QString SunriseCaption(const SunEvent& sunrise);
+QString SunsetCaption(const SunEvent& sunset);
+// The GMT date of the sun times shown: "Sun times for 7 Dec 2026 GMT", the
+// month's name in English whatever the locale.
+QString SunDateCaption(QDate date);
 
 }  // namespace zv

@@ -1,30 +1,29 @@
 #include "worldmap/mapgeometry.h"
 
+#include <cmath>
+
 #include "data/numtext.h"
 
 namespace zv {
 
-double LonToX(double lon, double w) { return (lon + 180.0) * w / 360.0; }
+namespace {
 
-double MarkY(double lat, double h) {
-  const double k = (-0.0022 * lat + 0.8) * 1.2;
-  return ((90.0 - lat) * h / 180.0) * k;
-}
+// y = H / 180 * (90 - lat) * (0.96 - 0.00264 lat) = H / 180 * (a lat^2 - b lat + c).
+constexpr double kA = 0.00264, kB = 1.1976, kC = 86.4;
 
-double SunLineX(double lon, double w) { return (1.0 + lon / 180.0) * w / 2.0; }
+}  // namespace
 
-double SunLineY(double lat, double h) { return (h / 2.0) * (1.0 - lat / 90.0) * (0.775 - 0.0047 * lat); }
+double LonToX(double lon) { return (lon + 180.0) * kMapW / 360.0; }
 
-LatLon ClickToLatLon(double x, double y, double w, double h) {
-  // The product is held in single precision before the division, as the
-  // window's readings were calibrated that way.
-  const float product = static_cast<float>(x * 360.0);
-  double lon = static_cast<double>(product) / w - 180.0;
-  const double lat0 = (1.0 - 2.0 * y / h) * 90.0;
-  double lat1 = lat0 * (0.775 - 0.0047 * lat0);
-  if (lon > 180.0) lon = 180.0;
-  if (lat1 < -90.0) lat1 = -90.0;
-  return {1.4 * lat1, lon};
+double LatToY(double lat) { return ((90.0 - lat) * kMapH / 180.0) * ((0.8 - 0.0022 * lat) * 1.2); }
+
+LatLon PointToLatLon(double x, double y) {
+  // The root of a lat^2 - b lat + (c - g) = 0 that lies between the poles
+  // (the quadratic falls all the way from lat -90 to 90), written so that
+  // nothing cancels near the pole.
+  const double g = y * 180.0 / kMapH;
+  const double lat = 2.0 * (kC - g) / (kB + std::sqrt(kB * kB - 4.0 * kA * (kC - g)));
+  return {lat, x * 360.0 / kMapW - 180.0};
 }
 
 double CoordinateFromText(const QString& text, QChar positiveLetter) {

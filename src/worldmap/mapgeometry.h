@@ -1,34 +1,30 @@
 #pragma once
-// Geometry of the world map window: longitude and latitude to positions on
-// the map (twips, y down from the top of the map) and a click back to a
-// latitude and longitude.
+// Geometry of the world map window: the projection of the world map picture
+// (tools/make_worldmap.js), which places every mark, label and sun line, and
+// its exact inverse, which turns a press back into a latitude and longitude.
+// Positions are in twips, y down from the top of the map.
 
 #include <QChar>
 #include <QString>
 
 namespace zv {
 
-// Scale values: the width and height of the world map picture, 720 x 320
-// pixels. Every mark, line and click is placed by them, so that a point lands
-// where the picture's own projection shows it, whatever frame the window
-// manager puts around the window.
+// The size of the world map picture, 720 x 320 pixels, in twips.
 inline constexpr double kMapW = 10800.0;
 inline constexpr double kMapH = 4800.0;
 
-// x of a longitude: (lon + 180) * W / 360.
-double LonToX(double lon, double w = kMapW);
-// y of an entry mark: ((90 - lat) * H / 180) * (0.8 - 0.0022 lat) * 1.2.
-double MarkY(double lat, double h = kMapH);
-// x and y of a point of a sun line.
-double SunLineX(double lon, double w = kMapW);
-double SunLineY(double lat, double h = kMapH);
+// The picture's projection: x = (lon + 180) * W / 360 and
+// y = ((90 - lat) * H / 180) * (0.8 - 0.0022 lat) * 1.2, which puts the north
+// pole on the top edge and about 68 degrees south on the bottom one.
+double LonToX(double lon);
+double LatToY(double lat);
 
 struct LatLon {
   double lat = 0;
   double lon = 0;
 };
-// The latitude and longitude reported for a click at (x, y) twips.
-LatLon ClickToLatLon(double x, double y, double w = kMapW, double h = kMapH);
+// The exact inverse: the latitude and longitude shown at (x, y) twips.
+LatLon PointToLatLon(double x, double y);
 
 // A coordinate text such as 24.47N or 67.03E: the last character equal to
 // positiveLetter gives +, any other -; the number is read from the rest.

@@ -1,29 +1,46 @@
 #include "worldmap/sunline.h"
 
 #include <cmath>
-#include <cstdlib>
 
 #include "data/module1.h"
 #include "data/timeofday.h"
-#include "solar/numberfns.h"
 #include "solar/suncalc.h"
 #include "worldmap/mapgeometry.h"
 
 namespace zv {
+namespace {
 
-int ReadingMinutes(double reading) {
-  // The same minutes as the reading's "H:MM" text: whole hours, then the two
-  // decimals rounded as the text rounds them.
-  const double h = std::floor(reading);
-  return static_cast<int>(h) * 60 + static_cast<int>(std::lround((reading - h) * 100.0));
+double Wrap180(double degrees) { return degrees - 360.0 * std::floor((degrees + 180.0) / 360.0); }
+double Wrap12(double hours) { return hours - 24.0 * std::floor((hours + 12.0) / 24.0); }
+
+// The longitude in a row where the pass's event falls at gmtMinutes on the
+// date, to well within a minute; none where the sun does not rise (or set)
+// in that row that day.
+std::optional<double> SunLineCrossing(SunPass pass, int lat, int gmtMinutes, QDate date) {
+  // The event comes 4 minutes earlier for each degree east: start where that
+  // alone puts it, then move by what is left over until it falls on the time.
+  // An event found on the day before or after is worked out again for the
+  // solar day that puts it on the date, where the Sun stands at that moment.
+  const double gmtHours = gmtMinutes / 60.0;
+  double lon = 0;
+  QDate day = date;
+  for (int i = 0; i < 8; ++i) {
+    const SunTimes times = ComputeSunTimes(lat, lon, day);
+    const SunEvent& event = pass == SunPass::Sunrise ? times.sunrise : times.sunset;
+    if (!event.occurs()) return std::nullopt;
+    const double early = Wrap12(event.hours - gmtHours);
+    if (i > 0 && std::fabs(early) < 0.1 / 60) {
+      // Once moved, a time just across midnight stays on the day it moved to.
+      if (event.dayOffset == 0 || day != date) return lon;
+      day = day.addDays(-event.dayOffset);
+      continue;
+    }
+    lon = Wrap180(lon + 15.0 * early);
+  }
+  return std::nullopt;
 }
 
-bool IsSunLineHit(SunPass pass, double reading, int gmtMinutes) {
-  const double limited = pass == SunPass::Sunrise ? LimitSunrise(reading) : LimitSunset(reading);
-  const int t = ReadingMinutes(limited);
-  if (std::abs(t - gmtMinutes) >= 15) return false;
-  return pass == SunPass::Sunrise || t != 23 * 60 + 59;
-}
+}  // namespace
 
 std::optional<int> TakeGmtMinutes() {
   const std::optional<int> seconds = ParseTimeOfDay(Shared().gmtTimeText);
@@ -35,63 +52,38 @@ std::optional<int> TakeGmtMinutes() {
 
 QString SunLineTypeMismatch() { return QStringLiteral("13. Type mismatch"); }
 
-SunLineResult RunSunLinePass(SunPass pass, SunLineState& state, const SunLineHitFn& onHit,
-                             const SunLineRowFn& onRow) {
-  // The GMT time text is rewritten before the first comparison; one that is
-  // no time of day makes that comparison fail.
-  const std::optional<int> gmtMinutes = TakeGmtMinutes();
-  if (!gmtMinutes) return {false, false, SunLineTypeMismatch()};
-  return RunSunLinePass(pass, *gmtMinutes, state, onHit, onRow);
-}
-
-SunLineResult RunSunLinePasses(SunLineState& state, const SunLineHitFn& onHit, const SunLineRowFn& onRow) {
+SunLineResult RunSunLinePasses(QDate date, SunLineState& state, const SunLineHitFn& onHit,
+                               const SunLineRowFn& onRow) {
   const std::optional<int> gmtMinutes = TakeGmtMinutes();
   if (!gmtMinutes) return {false, false, SunLineTypeMismatch()};
   for (SunPass pass : {SunPass::Sunrise, SunPass::Sunset}) {
-    const SunLineResult r = RunSunLinePass(pass, *gmtMinutes, state, onHit, onRow);
+    const SunLineResult r = RunSunLinePass(pass, *gmtMinutes, date, state, onHit, onRow);
     if (!r.ok || r.cancelled) return r;
   }
   return {};
 }
 
-SunLineResult RunSunLinePass(SunPass pass, int gmtMinutes, SunLineState& state, const SunLineHitFn& onHit,
-                             const SunLineRowFn& onRow) {
-  state.hitCount = 0;
-  SunTimes last;
-  bool any = false;
+SunLineResult RunSunLinePass(SunPass pass, int gmtMinutes, QDate date, SunLineState& state,
+                             const SunLineHitFn& onHit, const SunLineRowFn& onRow) {
+  std::optional<double> previousX;  // of the row before, if it had a hit
   for (int row = 0; row < kSunLineRows; ++row) {
     const int lat = -90 + 2 * row;
-    for (int lon = -180; lon <= 180; lon += 2) {
-      last = ComputeSunTimes(lat, lon, 0);
-      any = true;
-      if (!IsSunLineHit(pass, pass == SunPass::Sunrise ? last.sunrise : last.sunset, gmtMinutes)) continue;
-      ++state.hitCount;
+    const std::optional<double> lon = SunLineCrossing(pass, lat, gmtMinutes, date);
+    if (lon) {
       SunLineHit hit;
       hit.pass = pass;
       hit.lat = lat;
-      hit.lon = lon;
-      hit.x = SunLineX(lon);
-      hit.y = SunLineY(lat);
-      hit.hitNumber = state.hitCount;
-      hit.previousX = state.previousX;
-      hit.dot =
-          state.hitCount == 1 || std::fabs(hit.x - state.previousX) > 1000.0 || hit.x == state.previousX;
+      hit.lon = *lon;
+      hit.x = LonToX(*lon);
+      hit.y = LatToY(lat);
+      hit.joined = previousX && std::fabs(hit.x - *previousX) <= kSunLineJoinTwips;
       if (onHit) onHit(hit);
-      state.previousX = hit.x;
-      break;
+      previousX = hit.x;
+    } else {
+      previousX.reset();
     }
     ++state.rowCount;
-    if (onRow && !onRow(state.rowCount)) {
-      if (any) {
-        Shared().SunriseTime = last.sunrise;
-        Shared().SunsetTime = last.sunset;
-      }
-      return {true, true, {}};
-    }
-  }
-  if (any) {
-    Shared().SunriseTime = last.sunrise;
-    Shared().SunsetTime = last.sunset;
+    if (onRow && !onRow(state.rowCount)) return {true, true, {}};
   }
   return {};
 }

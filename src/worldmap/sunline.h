@@ -1,8 +1,9 @@
 #pragma once
 // The sun line search shared by "Show Day/Night" and "Plot Sunrise/Sunset":
-// row by row from south to north, the first grid point whose sunrise (or
-// sunset) lies within 15 minutes of the GMT time text.
+// row by row from south to north, the longitude where the sun rises (or
+// sets) at the GMT time on the GMT date.
 
+#include <QDate>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -13,18 +14,19 @@ enum class SunPass { Sunrise, Sunset };
 
 struct SunLineHit {
   SunPass pass = SunPass::Sunrise;
-  int lat = 0, lon = 0;  // degrees
-  double x = 0, y = 0;   // twips on the map
-  int hitNumber = 0;     // 1 for the first hit of the pass
-  bool dot = false;      // starts again with a dot rather than a stroke/line
-  double previousX = 0;  // x of the hit before (0 before the first)
+  int lat = 0;          // degrees, the row
+  double lon = 0;       // degrees
+  double x = 0, y = 0;  // twips on the map, by the picture's projection
+  // Whether the hit continues the line of the row before: that row had a
+  // hit, no more than kSunLineJoinTwips away across the map.
+  bool joined = false;
 };
 
-// Counters carried across the two passes of one command.
+inline constexpr double kSunLineJoinTwips = 1000;
+
+// The rows of both passes of one command searched so far.
 struct SunLineState {
-  int hitCount = 0;      // reset at the start of each pass
-  double previousX = 0;  // kept across both passes
-  int rowCount = 0;      // rows of both passes
+  int rowCount = 0;
 };
 
 struct SunLineResult {
@@ -33,7 +35,7 @@ struct SunLineResult {
   QString failure;  // "number. description" when !ok
 };
 
-inline constexpr int kSunLineRows = 91;
+inline constexpr int kSunLineRows = 91;  // latitudes -90, -88, ..., 90
 
 using SunLineHitFn = std::function<void(const SunLineHit&)>;
 using SunLineRowFn = std::function<bool(int rowCount)>;
@@ -46,30 +48,16 @@ using SunLineRowFn = std::function<bool(int rowCount)>;
 // The failure of a search whose GMT time text is no time of day.
 QString SunLineTypeMismatch();
 
-// Runs one pass against the GMT time gmtMinutes. onHit is called for every
-// hit, onRow after every row with the row counter; onRow returning false
-// cancels the pass.
-SunLineResult RunSunLinePass(SunPass pass, int gmtMinutes, SunLineState& state, const SunLineHitFn& onHit,
-                             const SunLineRowFn& onRow);
-
-// The same against the GMT time text, read (and rewritten) at the start of
-// the pass; a text that is no time of day ends the pass with a failure before
-// anything is reported.
-SunLineResult RunSunLinePass(SunPass pass, SunLineState& state, const SunLineHitFn& onHit,
-                             const SunLineRowFn& onRow);
+// Runs one pass. onHit is called for every hit, onRow after every row with
+// the row counter; onRow returning false cancels the pass.
+SunLineResult RunSunLinePass(SunPass pass, int gmtMinutes, QDate date, SunLineState& state,
+                             const SunLineHitFn& onHit, const SunLineRowFn& onRow);
 
 // Both passes of one command, sunrise then sunset, against the GMT time text
 // read once at the start: a clock tick that rewrites the text while the
-// search runs changes neither pass.
-[[nodiscard]] SunLineResult RunSunLinePasses(SunLineState& state, const SunLineHitFn& onHit,
+// search runs changes neither pass. A text that is no time of day ends the
+// search with a failure before anything is reported.
+[[nodiscard]] SunLineResult RunSunLinePasses(QDate date, SunLineState& state, const SunLineHitFn& onHit,
                                              const SunLineRowFn& onRow);
-
-// Minutes since midnight of a coded reading, as its "H:MM" text shows them.
-int ReadingMinutes(double reading);
-
-// Whether a grid point's reading (before the pass's lower limit) is a hit
-// against the GMT time: within 15 minutes either way, with no wrap at
-// midnight, and in the sunset pass never 23:59.
-bool IsSunLineHit(SunPass pass, double reading, int gmtMinutes);
 
 }  // namespace zv

@@ -1,5 +1,6 @@
 #include "worldmap/gui/worldmapwindow.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
@@ -13,7 +14,9 @@
 #include <QPushButton>
 #include <QRegion>
 #include <QScreen>
+#include <QSettings>
 #include <QShortcut>
+#include <QTimer>
 #include <cmath>
 #include <optional>
 
@@ -28,9 +31,11 @@
 #include "common/gui/widgetutils.h"
 #include "countryinfo/gui/countryinfowindow.h"
 #include "data/module1.h"
+#include "data/seams.h"
 #include "solar/numberfns.h"
 #include "solar/suncalc.h"
 #include "worldmap/mapgeometry.h"
+#include "worldmap/nightshade.h"
 
 namespace zv {
 namespace {
@@ -52,6 +57,37 @@ const QColor kFillBlue(0, 0, 192);
 const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
 const QColor kWhite(255, 255, 255);
+// The night shade: no shade by day, then darker through civil, nautical and
+// astronomical twilight to night (premultiplied, over the map picture).
+const std::array<std::uint32_t, kSkyLights> kShadeColours = {
+    qPremultiply(qRgba(0, 0, 0, 0)), qPremultiply(qRgba(10, 10, 50, 60)),
+    qPremultiply(qRgba(10, 10, 50, 100)), qPremultiply(qRgba(10, 10, 50, 135)),
+    qPremultiply(qRgba(10, 10, 50, 165))};
+// The plate under the map labels: black at this opacity leaves even a white
+// stroke below at most RGB(89, 89, 89), so yellow text stands out at least
+// 6.5 : 1 from whatever lies under it.
+constexpr int kPlateAlpha = 166;
+// Where the check box is remembered between runs.
+const char* const kNightSetting = "WorldMap/Night";
+constexpr int kMinuteMs = 60000;
+
+QSettings Settings() { return QSettings(QStringLiteral("Zorvane"), QStringLiteral("Zorvane")); }
+
+// A map label: yellow text on a dark plate, so that it reads over every
+// colour of the map, the strokes and the night shade alike.
+class PlateLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    {
+      QPainter p(this);
+      p.fillRect(rect(), QColor(0, 0, 0, kPlateAlpha));
+    }
+    QLabel::paintEvent(event);
+  }
+};
 
 // The map picture for a device pixel ratio: the 720 x 320 picture at ratio 1,
 // the 1440 x 640 one, made from the same shapes, above it.
@@ -182,8 +218,32 @@ WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
   shape2_->hide();
   shape3_ = new ShapeWidget(ShapeWidget::Kind::Filled, kRed, this);
   shape3_->setGeometry(TwipRect(0, 405, 45, 45));
+  shape3_->hide();  // until the first press on the map
 
-  template_ = new QLabel(QStringLiteral("GMT"), this);
+  // The date the sun figures are for, on a plate of the window's colour over
+  // the sea above the legend, its right edge on the legend's.
+  sunDate_ = new QLabel(this);
+  sunDate_->setObjectName(QStringLiteral("SunDate"));
+  sunDate_->setFont(fixed);
+  SetTextColour(sunDate_, kCaptionColour);
+  sunDate_->setAutoFillBackground(true);
+  nightBox_ = new QCheckBox(QStringLiteral("Night"), this);
+  nightBox_->setObjectName(QStringLiteral("NightBox"));
+  nightBox_->setAutoFillBackground(true);
+  nightBox_->adjustSize();
+  nightBox_->move(TwipPoint(1770, 3660));
+  nightBox_->setChecked(Settings().value(QLatin1String(kNightSetting), false).toBool());
+  SetNight(nightBox_->isChecked());
+  connect(nightBox_, &QCheckBox::toggled, this, [this](bool on) {
+    Settings().setValue(QLatin1String(kNightSetting), on);
+    SetNight(on);
+  });
+  minuteTimer_ = new QTimer(this);
+  minuteTimer_->setInterval(kMinuteMs);
+  connect(minuteTimer_, &QTimer::timeout, this, &WorldMapWindow::FollowClock);
+  minuteTimer_->start();
+
+  template_ = new PlateLabel(QStringLiteral("GMT"), this);
   template_->setObjectName(QStringLiteral("lblGMT_0"));
   QFont labelFont = FormFont();
   labelFont.setBold(true);
@@ -204,6 +264,7 @@ WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
   connect(esc, &QShortcut::activated, command_[kButtonClose], &QPushButton::click);
 
   text1_->setText(Shared().gmtTimeText);
+  SunDate();
 
   // Placed by the outer size of the window as designed.
   CentreAboveMiddle(this, TwipSize(kClientTwipsW + kFrameTwipsW, kClientTwipsH + kFrameTwipsH));
@@ -226,7 +287,7 @@ QColor WorldMapWindow::PenColour() const { return palette().color(QPalette::Butt
 
 QLabel* WorldMapWindow::NewMapLabel() {
   const int index = HighestLabelIndex() + 1;
-  auto* l = new QLabel(template_->text(), this);
+  auto* l = new PlateLabel(template_->text(), this);
   l->setObjectName(QStringLiteral("lblGMT_%1").arg(index));
   l->setFont(template_->font());
   l->setPalette(template_->palette());
@@ -257,6 +318,7 @@ void WorldMapWindow::MatchSurfaceToScreen() {
     p.drawImage(QRectF(kMapRect), drawing_);
   }
   drawing_ = surface;
+  if (!shade_.isNull()) RenderNightShade();
   update();
 }
 
@@ -268,7 +330,6 @@ void WorldMapWindow::DrawLine(QPointF fromTwips, QPointF toTwips, const QColor& 
   p.setPen(QPen(colour, kPenPx, Qt::SolidLine, Qt::SquareCap));
   const QPointF from = TwipsToPx(fromTwips), to = TwipsToPx(toTwips);
   p.drawLine(from, to);
-  penTwips_ = toTwips;
   drawn_ |= StrokeBounds(from, to) & kMapRect;
 }
 
@@ -278,7 +339,6 @@ void WorldMapWindow::DrawDot(QPointF atTwips, const QColor& colour) {
   const QPointF at = TwipsToPx(atTwips);
   const qreal half = kPenPx / 2.0;
   p.fillRect(QRectF(at.x() - half, at.y() - half, kPenPx, kPenPx), colour);
-  penTwips_ = atTwips;
   drawn_ |= StrokeBounds(at, at) & kMapRect;
 }
 
@@ -297,7 +357,8 @@ void WorldMapWindow::paintEvent(QPaintEvent* event) {
   for (const QRect& asked : event->region()) {
     const QRect area = asked & kMapRect;
     if (area.isEmpty()) continue;
-    for (const QImage* image : {&map_, &drawing_}) {
+    for (const QImage* image : {&map_, &shade_, &drawing_}) {
+      if (image->isNull()) continue;
       const qreal r = image->devicePixelRatio();
       p.drawImage(QRectF(area), *image,
                   QRectF(area.x() * r, area.y() * r, area.width() * r, area.height() * r));
@@ -307,7 +368,7 @@ void WorldMapWindow::paintEvent(QPaintEvent* event) {
 
 void WorldMapWindow::MarkPoint(double lat, double lon, const QString& entryName) {
   const double x = LonToX(lon);
-  const double y = MarkY(lat);
+  const double y = LatToY(lat);
   DrawLine({x - 100, y}, {x + 100, y}, PenColour());
   DrawLine({x, y - 100}, {x, y + 100}, PenColour());
   UpdateDrawn();
@@ -330,14 +391,49 @@ void WorldMapWindow::MarkCountry(int n) {
   MarkPoint(lat, lon, name);
 }
 
+QDate WorldMapWindow::SunDate() {
+  const QDate today = CurrentClock().Now().toUTC().date();
+  sunDate_->setText(SunDateCaption(today));
+  sunDate_->adjustSize();
+  sunDate_->move(Px(7785 + 2985) - sunDate_->width(), Px(4500) - sunDate_->height() - 2);
+  return today;
+}
+
+void WorldMapWindow::SetNight(bool on) {
+  if (on) {
+    RenderNightShade();
+  } else {
+    shade_ = QImage();
+  }
+  update(kMapRect);
+}
+
+void WorldMapWindow::RenderNightShade() {
+  const qreal ratio = surfaceRatio_;
+  QImage shade(drawing_.size(), QImage::Format_ARGB32_Premultiplied);
+  shade.setDevicePixelRatio(ratio);
+  ShadeMap(CurrentClock().Now(), shade.width(), shade.height(), kShadeColours,
+           reinterpret_cast<std::uint32_t*>(shade.bits()), shade.bytesPerLine() / 4);
+  shade_ = shade;
+}
+
+void WorldMapWindow::FollowClock() {
+  // After midnight GMT the point shown gets the sun times of the new day.
+  if (SunDate() != shownDate_ && shownPoint_) ShowSLightInfo(shownPoint_->x(), shownPoint_->y());
+  if (!shade_.isNull()) {
+    RenderNightShade();
+    update(kMapRect);
+  }
+}
+
 void WorldMapWindow::ShowSLightInfo(double latitude, double longitude) {
-  CalcSunTimes(latitude, longitude, 0);
-  const double sunrise = Shared().SunriseTime.value_or(0);
-  const double sunset = Shared().SunsetTime.value_or(0);
+  shownDate_ = SunDate();
+  shownPoint_ = QPointF(latitude, longitude);
+  const SunTimes times = ComputeSunTimes(latitude, longitude, shownDate_);
   label1_[kLabelLatitude]->setText(LatitudeCaption(latitude));
   label1_[kLabelLongitude]->setText(LongitudeCaption(longitude));
-  label1_[kLabelSunrise]->setText(SunriseCaption(sunrise));
-  label1_[kLabelSunset]->setText(SunsetCaption(sunset));
+  label1_[kLabelSunrise]->setText(SunriseCaption(times.sunrise));
+  label1_[kLabelSunset]->setText(SunsetCaption(times.sunset));
   for (int i : {kLabelLatitude, kLabelLongitude, kLabelSunrise, kLabelSunset}) label1_[i]->adjustSize();
 }
 
@@ -359,7 +455,8 @@ bool WorldMapWindow::IsMapPress(QPoint at) const {
                                line1_[kLegendSunset],
                                shape1_,
                                shape2_,
-                               shape4_};
+                               shape4_,
+                               sunDate_};
   for (const QWidget* w : controls)
     if (w->isVisible() && w->geometry().contains(at)) return false;
   for (const auto& [index, label] : label1_)
@@ -370,12 +467,16 @@ bool WorldMapWindow::IsMapPress(QPoint at) const {
 void WorldMapWindow::mousePressEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
   if (!IsMapPress(at)) return;
+  // The point is the middle of the screen pixel pressed, which the map
+  // picture shows whole.
+  const QPointF centre = event->position() + QPointF(0.5, 0.5) / devicePixelRatioF();
   label1_[kLabelLatitude]->setText(QStringLiteral("Latitude "));
   label1_[kLabelLongitude]->setText(QStringLiteral("Longitude "));
   label1_[kLabelSunrise]->setText(QStringLiteral("Sunrise at "));
   label1_[kLabelSunset]->setText(QStringLiteral("Sunset at "));
   shape3_->move(at);
-  const LatLon p = ClickToLatLon(Twips(at.x()), Twips(at.y()));
+  shape3_->show();
+  const LatLon p = PointToLatLon(centre.x() * kTwipsPerPixel, centre.y() * kTwipsPerPixel);
   ShowSLightInfo(p.lat, p.lon);
 }
 
@@ -494,7 +595,7 @@ WorldMapWindow::RunEnd WorldMapWindow::RunPasses(int progressDivisor,
     return !self.isNull() && !closing_;
   };
   SunLineState state;
-  const SunLineResult r = RunSunLinePasses(state, onHit, onRow);
+  const SunLineResult r = RunSunLinePasses(SunDate(), state, onHit, onRow);
   if (self.isNull() || r.cancelled) return RunEnd::Closed;
   if (!r.ok) {
     failure = r.failure;
@@ -512,7 +613,7 @@ void WorldMapWindow::ShowDayNight() {
   const QString gmtBefore = Shared().gmtTimeText;
   auto onHit = [this](const SunLineHit& h) {
     const QColor dotColour = h.pass == SunPass::Sunrise ? kWhite : PenColour();
-    if (h.dot) {
+    if (!h.joined) {
       DrawDot({h.x, h.y}, dotColour);
     } else {
       DrawLine({h.x, 0}, {h.x, h.y}, PenColour());
@@ -543,21 +644,19 @@ void WorldMapWindow::PlotSunriseSunset() {
   Shared().gmtTimeText = text1_->text();
   const QString boxText = text1_->text();
   shape2_->SetColour(kRed);
-  bool tagPlaced = false;
+  // Each hit joins the one of the row before when it continues that line;
+  // the time is written above the northern end of the sunrise line.
+  QPointF previous;
+  std::optional<double> tagX;
   auto onHit = [&, this](const SunLineHit& h) {
     const QColor colour = h.pass == SunPass::Sunrise ? kRed : kBlue;
-    if (h.dot) {
-      DrawDot({h.x, h.y}, colour);
+    if (h.joined) {
+      DrawLine(previous, {h.x, h.y}, colour);
     } else {
-      DrawLine(penTwips_, {h.x, h.y}, colour);
+      DrawDot({h.x, h.y}, colour);
     }
-    if (h.pass == SunPass::Sunrise && h.lat >= 65 && !tagPlaced && tagGuard) {
-      tagPlaced = true;
-      tag->move(TwipPoint(h.x, 50));
-      tag->setText(QStringLiteral("GMT: ") + boxText.toUpper());
-      tag->adjustSize();
-      tag->show();
-    }
+    previous = {h.x, h.y};
+    if (h.pass == SunPass::Sunrise) tagX = h.x;
   };
   QString failure;
   const RunEnd end = RunPasses(180, onHit, failure);
@@ -571,6 +670,12 @@ void WorldMapWindow::PlotSunriseSunset() {
     return;
   }
   ShowProgress(false);
+  if (end == RunEnd::Done && tagX && tagGuard) {
+    tag->setText(QStringLiteral("GMT: ") + boxText.toUpper());
+    tag->adjustSize();
+    tag->move(std::min(Px(*tagX), kMapPxW - tag->width()), Px(50));
+    tag->show();
+  }
   if (end == RunEnd::Done) RepaintMapLabels();
 }
 

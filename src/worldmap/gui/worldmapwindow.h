@@ -1,18 +1,23 @@
 #pragma once
 // The world map window (Form22): the world map picture with its marks, the
-// point information, the day/night strokes and the sunrise/sunset plot.
+// point information, the day/night strokes, the sunrise/sunset plot and the
+// live night shade.
 
+#include <QDate>
 #include <QImage>
 #include <QPointF>
 #include <QRect>
 #include <QWidget>
 #include <array>
 #include <map>
+#include <optional>
 
 #include "worldmap/sunline.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QTimer;
 class QPushButton;
 
 namespace zv {
@@ -88,6 +93,7 @@ class WorldMapWindow : public QWidget {
   ShapeWidget* Shape4() const { return shape4_; }
   ShapeWidget* Line1(int i) const { return line1_.at(i); }
   QLabel* lblGMT(int i) const;  // nullptr for an index not in use
+  QCheckBox* NightBox() const { return nightBox_; }
   int HighestLabelIndex() const { return labels_.empty() ? 0 : labels_.rbegin()->first; }
   // The drawing surface and the map picture, both at the screen's pixel
   // density: 720 x 320 pixels at ratio 1, 1440 x 640 at ratio 2.
@@ -98,6 +104,9 @@ class WorldMapWindow : public QWidget {
   bool IsMapPress(QPoint at) const;
   // Clicks map label i as the user would.
   void ClickMapLabel(int i);
+  // The date of the sun figures and the night shade brought to the clock's
+  // present moment, as the window does every minute.
+  void FollowClock();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -118,6 +127,10 @@ class WorldMapWindow : public QWidget {
   void SetProgress(double widthTwips);
   void ShowProgress(bool visible);
   void RepaintMapLabels();
+  // Today's date in GMT by the clock, shown under the map.
+  QDate SunDate();
+  void SetNight(bool on);
+  void RenderNightShade();
   // Runs the two passes of a sun line command; false when the window closed
   // or the search failed (failure then holds the message).
   enum class RunEnd { Done, Failed, Closed };
@@ -137,9 +150,14 @@ class WorldMapWindow : public QWidget {
   QLabel* template_ = nullptr;
   QImage map_;
   QImage drawing_;
-  qreal surfaceRatio_ = 0;  // device pixel ratio of map_ and drawing_
-  QRect drawn_;             // logical pixels drawn on since the last repaint
-  QPointF penTwips_;        // end of the last line or dot drawn
+  QImage shade_;  // the night shade at the surface's density; null when off
+  QCheckBox* nightBox_ = nullptr;
+  QLabel* sunDate_ = nullptr;
+  QTimer* minuteTimer_ = nullptr;
+  QDate shownDate_;                    // of the sun figures shown
+  std::optional<QPointF> shownPoint_;  // latitude, longitude of the point shown
+  qreal surfaceRatio_ = 0;             // device pixel ratio of map_ and drawing_
+  QRect drawn_;                        // logical pixels drawn on since the last repaint
   bool running_ = false;
   bool closing_ = false;
 };
