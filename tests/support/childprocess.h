@@ -33,18 +33,15 @@ inline ChildOutcome RunInChild(const std::function<std::string()>& body) {
   return {ChildOutcome::Kind(std::min(status >> 8, 2) + !WIFEXITED(status)), "the child said so above"};
 }
 
-// Enters a private mount namespace and mounts on folder a tmpfs of the given
-// size, or, for 0 KB, the folder itself read-only (which binds root too). An
-// empty text on success, else why it cannot run.
-inline std::string MountPrivately(const std::string& folder, int kilobytes) {
+// Enters a private mount namespace and makes folder read-only there (a
+// read-only bind mount on itself, which binds root too). An empty text on
+// success, else why it cannot run.
+inline std::string MountReadOnly(const std::string& folder) {
   const char* at = folder.c_str();
-  const bool failed =
-      ::unshare(CLONE_NEWNS) || ::mount("", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) ||
-      (kilobytes ? ::mount("", at, "tmpfs", 0, ("size=" + std::to_string(kilobytes) + "k").c_str())
-                 : ::mount(at, at, nullptr, MS_BIND, nullptr) ||
-                       ::mount("", at, nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr));
+  const bool failed = ::unshare(CLONE_NEWNS) || ::mount("", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) ||
+                      ::mount(at, at, nullptr, MS_BIND, nullptr) ||
+                      ::mount("", at, nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr);
   return failed ? "cannot run: mount: " + std::to_string(errno) : "";
 }
-inline std::string MountReadOnly(const std::string& folder) { return MountPrivately(folder, 0); }
 
 }  // namespace zv::test

@@ -22,12 +22,12 @@ class ScriptedPrompter : public Prompter {
   void Message(QWidget*, const QString& text) override { messages << text; }
   bool AskYesNo(QWidget*, const QString& text) override {
     questions << text;
-    return Next(yesNo, text).value_or(false);
+    return Next(yesNo, text);
   }
   std::optional<QString> Input(QWidget*, const QString& title, const QString& prompt,
                                const QString& offered) override {
     asked.push_back({title, prompt, offered});
-    return Next(inputs, prompt).value_or(std::nullopt);
+    return Next(inputs, prompt);
   }
   void Beep() override { ++beeps; }
 
@@ -46,13 +46,10 @@ class ScriptedPrompter : public Prompter {
 
  private:
   template <typename T>
-  static std::optional<T> Next(std::deque<T>& script, const QString& box) {
-    if (script.empty()) {
-      ADD_FAILURE() << "unexpected box: " << box.toStdString();
-      return std::nullopt;
-    }
-    T answer = script.front();
-    script.pop_front();
+  static T Next(std::deque<T>& script, const QString& box) {
+    EXPECT_FALSE(script.empty()) << "unexpected box: " << box.toStdString();
+    const T answer = script.empty() ? T() : script.front();
+    if (!script.empty()) script.pop_front();
     return answer;
   }
 };
