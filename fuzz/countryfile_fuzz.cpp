@@ -10,7 +10,6 @@ FUZZ_TARGET {
   zv::CountryTable table;
   const zv::ReadResult r = zv::ReadCountriesText(text, table, entries);
   CHECK(r.complete == (r.entriesRead == entries) && r.complete == (r.stop == zv::ReadStop::kNone));
-  CHECK(r.complete || r.stopEntry == r.entriesRead + (r.stopEntry > 0));
   if (bytes.contains('"')) return;  // a quoted field may hold what the writer cannot
   const int reached = std::min(entries, r.entriesRead + 1);
   const QByteArray file = zv::WriteCountriesBytes(table, reached, {});

@@ -7,14 +7,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-#define CHECK(cond) \
-  (cond) ? void() : (std::fprintf(stderr, "%s:%d: %s\n", __FILE__, __LINE__, #cond), std::abort())
+#define CHECK(cond) (cond) ? void() : (std::fputs(#cond "\n", stderr), std::abort())
 
 #define FUZZ_TARGET                                                      \
   void Fuzz(const QByteArray& bytes, const QString& text);               \
   extern "C" int LLVMFuzzerTestOneInput(const char* data, size_t size) { \
-    const QByteArray bytes(data, static_cast<qsizetype>(size));          \
-    Fuzz(bytes, QString::fromLatin1(bytes));                             \
+    Fuzz(QByteArray(data, size), QString::fromLatin1(data, size));       \
     return 0;                                                            \
   }                                                                      \
   void Fuzz(const QByteArray& bytes, const QString& text)

@@ -6,7 +6,6 @@
 // per degree across and down) puts the entry's coordinates.
 #include <QDir>
 #include <QImage>
-#include <QRegularExpression>
 
 #include "common/gui/handcursor.h"
 #include "common/gui/resources.h"
@@ -22,12 +21,8 @@ double Degrees(const QString& text) {
 TEST(ShippedData, CountriesAndMaps) {
   CountryTable t;
   ASSERT_TRUE(ReadCountriesFile(test::SourcePath("data/countries.txt"), t, kEntryCount).complete);
-  const QByteArray file = test::ShippedCountriesBytes(), written = test::CountriesBytes(t);
-  EXPECT_EQ(written.mid(written.indexOf('\n')), file.mid(file.indexOf('\n')));
-  EXPECT_TRUE(
-      QRegularExpression("^Country TimeZone w/GMT DayLightSavingHrs  2026 from tz database 20\\d\\d[a-z]\r\n")
-          .match(file)
-          .hasMatch());
+  const QByteArray file = test::ShippedCountriesBytes();
+  EXPECT_TRUE(test::CountriesBytes(t).endsWith(file.mid(file.indexOf('\n'))));
   const QDir maps(test::SourcePath("data/Maps"));
   QStringList stray = maps.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
   for (int n = 1; n <= kEntryCount; ++n) {

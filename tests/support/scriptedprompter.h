@@ -33,7 +33,7 @@ class ScriptedPrompter : public Prompter {
 
   // Scripted answers, taken in order.
   void AnswerYes(bool yes) { yesNo.push_back(yes); }
-  void AnswerInput(std::optional<QString> answer) { inputs.push_back(std::move(answer)); }
+  void AnswerInput(std::optional<QString> answer) { inputs.push_back(answer); }
 
   std::deque<bool> yesNo;
   std::deque<std::optional<QString>> inputs;
