@@ -38,8 +38,7 @@ TEST(ShippedData, CountriesAndMaps) {
         std::fmod(Degrees(t.at(n, kColLongitude)) - frame[0].toDouble() + 720, 360) * frame[2].toDouble();
     const QColor mark =
         img.pixelColor(x, (frame[1].toDouble() - Degrees(t.at(n, kColLatitude))) * frame[3].toDouble());
-    EXPECT_TRUE(mark.red() > 175 && mark.green() < 65 && mark.blue() < 65 && img.width() > 399 &&
-                img.height() < 701);
+    EXPECT_TRUE(mark.red() > 175 && mark.green() < 65 && mark.blue() < 65);
   }
   EXPECT_EQ(stray, QStringList());
 }
@@ -48,7 +47,6 @@ TEST(ShippedData, CountriesAndMaps) {
 TEST(ShippedData, HandPointer) {
   RegisterResources();
   EXPECT_EQ(QImage(":/hand.png").pixelColor(kHandHotSpot), Qt::black);
-  EXPECT_EQ(HandCursor().hotSpot(), kHandHotSpot);
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// The main of every test program; window tests get a QApplication, without a
-// display unless one is asked for.
+// The main of every test program; window tests get a QApplication.
 
 #include <QCoreApplication>
 
@@ -13,7 +12,6 @@ using Application = QCoreApplication;
 #endif
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   Application app(argc, argv);
   return zv::test::RunAllTests(argc, argv);
 }
