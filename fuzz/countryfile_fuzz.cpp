@@ -1,7 +1,6 @@
-// The country file reader on any bytes: it never reads more entries than
-// asked for and says where it stopped; the entries it reached are written as
-// a file that reads back complete to the same table and writes again the same
-// bytes.
+// The country file reader on any bytes: the entries it reached are written
+// as a file that reads back complete to the same table and writes again the
+// same bytes.
 #include "data/countryfile.h"
 #include "fuzzcheck.h"
 
@@ -9,7 +8,6 @@ FUZZ_TARGET {
   const int entries = 1 + bytes.size() % zv::kEntryCount;
   zv::CountryTable table;
   const zv::ReadResult r = zv::ReadCountriesText(text, table, entries);
-  CHECK(r.complete == (r.entriesRead == entries) && r.complete == (r.stop == zv::ReadStop::kNone));
   if (bytes.contains('"')) return;  // a quoted field may hold what the writer cannot
   const int reached = std::min(entries, r.entriesRead + 1);
   const QByteArray file = zv::WriteCountriesBytes(table, reached, {});

@@ -30,6 +30,9 @@ TEST(CountryFile, ExactBytesOfASaveAndARead) {
             kHead + kPakistan + ",,,,#12:00:00 AM#,#12:00:00 AM#,,,,,,,\r\n");
   EXPECT_TRUE(ReadCountriesText(QString::fromLatin1(kHead + kPakistan.chopped(2)), read, 1).complete);
   EXPECT_EQ(read, t);
+  CountryTable none;
+  CopyEntries(t, none, 0);  // no entry
+  EXPECT_EQ(none, CountryTable());
 }
 
 // Where and why a read stops, and what the user is told.
