@@ -45,7 +45,7 @@ TEST(TextForms, TimesAndDates) {
   // clang-format off
   const std::pair<const char*, int> times[] = {
       {"9:05 PM", 75900}, {"12:59 AM", 3540}, {" 6:30:05 am ", 23405}, {"23:59", 86340},
-      {"24:00", -1}, {"9:60", -1}, {"9:05:60", -1}};
+      {"24:00", -1}, {"9:60", -1}, {"1:005", -1}, {"009:00", -1}, {"9:05:60", -1}};
   // year 0: a file's date, written back to the same text; otherwise a
   // person's date typed in that year. -1: refused.
   const struct { const char* text; int year; double value; } dates[] = {
@@ -59,8 +59,7 @@ TEST(TextForms, TimesAndDates) {
     EXPECT_EQ((year ? ParsePersonDate(text, year) : ParseFileDate(text)).value_or(-1), value) << text;
     EXPECT_TRUE(year || value == -1 || FormatFileDate(value) == text) << text;
   }
-  EXPECT_EQ(FormatTimeForm(0) + FormatTimeForm(720) + FormatTimeForm(-30) + Format24(-55),
-            "12:00 AM12:00 PM11:30 PM23:05");
+  EXPECT_EQ(FormatTimeForm(0) + FormatTimeForm(720) + FormatTimeForm(-30), "12:00 AM12:00 PM11:30 PM");
   EXPECT_EQ(FormatFileDate(86399.7 / 86400) + FormatMonthDayIn(38046, 2026) + FormatMonthDayIn(38046, 2028),
             "11:59:59 PMFeb 28Feb 29");  // 38046: 2/29/2004
 }
