@@ -29,10 +29,8 @@ TEST(CountryFile, ExactBytesOfASaveAndARead) {
   EXPECT_EQ(WriteCountriesBytes(t, 2, QDateTime(QDate(2026, 12, 5), QTime(18, 47, 12))),
             kHead + kPakistan + ",,,,#12:00:00 AM#,#12:00:00 AM#,,,,,,,\r\n");
   EXPECT_TRUE(ReadCountriesText(QString::fromLatin1(kHead + kPakistan.chopped(2)), read, 1).complete);
+  CopyEntries(CountryTable(), read, 0);  // no entry: nothing changes
   EXPECT_EQ(read, t);
-  CountryTable none;
-  CopyEntries(t, none, 0);  // no entry
-  EXPECT_EQ(none, CountryTable());
 }
 
 // Where and why a read stops, and what the user is told.
