@@ -1,27 +1,18 @@
 #pragma once
-// A property check for the fuzz targets: a failed check prints what was
-// expected and aborts, which libFuzzer reports as a finding with its input.
+// The frame of every fuzz target: FUZZ_TARGET { ... } runs on each input,
+// given as `bytes` and as the Latin-1 `text` the readers see. A failed CHECK
+// names itself and aborts, which libFuzzer reports with the input.
 
 #include <QString>
 #include <cstdio>
 #include <cstdlib>
 
-#define FUZZ_CHECK(cond, ...)                                                       \
-  do {                                                                              \
-    if (!(cond)) {                                                                  \
-      std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #cond); \
-      std::fprintf(stderr, __VA_ARGS__);                                            \
-      std::fprintf(stderr, "\n");                                                   \
-      std::abort();                                                                 \
-    }                                                                               \
-  } while (0)
+#define CHECK(cond) (cond) ? void() : (std::fputs(#cond "\n", stderr), std::abort())
 
-// The UTF-8 of a text for printing; the last eight stay valid, so one
-// message may show several.
-inline const char* Q(const QString& s) {
-  static QByteArray keep[8];
-  static int next = 0;
-  QByteArray& slot = keep[next++ % 8];
-  slot = s.toUtf8();
-  return slot.constData();
-}
+#define FUZZ_TARGET                                                      \
+  void Fuzz(const QByteArray& bytes, const QString& text);               \
+  extern "C" int LLVMFuzzerTestOneInput(const char* data, size_t size) { \
+    Fuzz(QByteArray(data, size), QString::fromLatin1(data, size));       \
+    return 0;                                                            \
+  }                                                                      \
+  void Fuzz(const QByteArray& bytes, const QString& text)

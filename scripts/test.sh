@@ -1,16 +1,15 @@
 #!/usr/bin/env bash
 # Builds Zorvane and runs the whole test suite: the normal build, the same
 # suite built with AddressSanitizer and UndefinedBehaviorSanitizer, and a
-# short bounded run of every fuzz target.
+# short bounded run of every fuzz target. The tests of numbers in texts run
+# under a locale that writes decimals with a comma (de_DE.UTF-8) by
+# themselves. With CI=true a test that cannot run fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh test
 bash scripts/build.sh test
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build --output-on-failure -j"$(nproc)"
-# Once more under a locale that writes decimals with a comma: files and
-# captions must not change.
-LC_ALL=de_DE.UTF-8 ctest --test-dir build --output-on-failure -j"$(nproc)"
+ctest --test-dir build --output-on-failure --no-tests=error -j"$(nproc)"
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORVANE_SANITIZE=ON \
   -DZORVANE_BENCHMARKS=OFF >/dev/null

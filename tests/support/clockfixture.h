@@ -2,52 +2,75 @@
 // Fixtures for window tests: the clock window running on a given
 // countries.txt, or the country information window alone.
 
-#include <gtest/gtest.h>
+#include <QMenu>
+#include <QTest>
 
-#include <QByteArray>
-#include <QDateTime>
-#include <memory>
-
+#include "app/gui/appwindows.h"
 #include "clock/gui/clockwindow.h"
-#include "data/seams.h"
+#include "data/module1.h"
 #include "support/scriptedprompter.h"
 #include "support/testsupport.h"
 
 namespace zv::test {
 
-class ClockWindowTest : public ::testing::Test {
+// A fixed time, a fresh data folder and a scripted prompter; TearDown closes
+// every window and puts the seams back.
+class WindowTest : public ::testing::Test {
  protected:
-  explicit ClockWindowTest(QDateTime now) : clock_(std::move(now)) {}
-
-  // Writes countries.txt with these bytes and a tzone.txt for GMT, then
-  // starts the clock window on them (not shown).
-  void StartClock(const QByteArray& countries);
-  // Closes every window and puts the seams back.
-  void TearDown() override;
-  // A press on the name cell of a row.
-  void PressName(int row, Qt::MouseButton button) const;
-  // Selects a row's entry as the user does, by a right press on its name,
-  // and closes the Functions menu that the press opened.
-  void Select(int row) const;
+  explicit WindowTest(QDateTime now) : clock_(std::move(now)) {
+    ResetShared();
+    SetClock(&clock_);
+  }
+  void TearDown() override {
+    FailWritesAfter(-1);
+    CloseOtherWindows();
+    SetClock(nullptr);
+    SetSystemZone(QTimeZone());
+  }
 
   FixedClock clock_;
   DataFolder data_;
   ScriptedPrompter prompts_;
+};
+
+class ClockWindowTest : public WindowTest {
+ protected:
+  using WindowTest::WindowTest;
+  // Writes countries.txt with these bytes and a tzone.txt for GMT, then
+  // starts the clock window on them (not shown).
+  void StartClock(const QByteArray& countries) {
+    ResetShared();
+    WriteStartFiles(data_, countries);
+    window_ = std::make_unique<ClockWindow>();
+    window_->StartUp();
+  }
+  void TearDown() override {
+    CloseOtherWindows();
+    window_.reset();
+    WindowTest::TearDown();
+  }
+  // A press on the name cell of a row.
+  void PressName(int row, Qt::MouseButton button) const {
+    QTest::mousePress(window_->NameCell(row), button, {}, QPoint(2, 2));
+  }
+  // Selects a row's entry as the user does, by a right press on its name,
+  // and closes the Functions menu that the press opened.
+  void Select(int row) const {
+    PressName(row, Qt::RightButton);
+    window_->mnuFunc()->hide();
+  }
+
   std::unique_ptr<ClockWindow> window_;
 };
 
-// For tests of the country information window without the clock window: a
-// fixed time, a fresh data folder holding countries.txt with the table, and a
-// scripted prompter.
-class InfoWindowTest : public ::testing::Test {
+// The country information window without the clock window: countries.txt
+// holds the table.
+class InfoWindowTest : public WindowTest {
  protected:
-  InfoWindowTest(QDateTime now, const CountryTable& table);
-  // Closes every window and puts the seams back.
-  void TearDown() override;
-
-  FixedClock clock_;
-  DataFolder data_;
-  ScriptedPrompter prompts_;
+  InfoWindowTest(QDateTime now, const CountryTable& table) : WindowTest(std::move(now)) {
+    Shared().entryCount = kEntryCount;
+    data_.Write("countries.txt", CountriesBytes(table));
+  }
 };
 
 }  // namespace zv::test
