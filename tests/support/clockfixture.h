@@ -2,6 +2,7 @@
 // Fixtures for window tests: the clock window running on a given
 // countries.txt, or the country information window alone.
 
+#include <QLabel>
 #include <QMenu>
 #include <QTest>
 
