@@ -1,0 +1,29 @@
+#pragma once
+// The character sets a country file may be in. A file that is valid UTF-8 is
+// read as UTF-8; any other is read as Windows-1252, the Western 8-bit set, in
+// which every byte stands for one character. A file is written back in the
+// set it was read in, so that a field nobody changed keeps its bytes.
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace zv {
+
+enum class TextEncoding { kWindows1252, kUtf8 };
+
+// UTF-8 when the bytes are valid UTF-8; a file read only in part (cut) may
+// end inside a character, which does not count against it.
+TextEncoding DetectEncoding(const QByteArray& bytes, bool cut = false);
+
+QString DecodeText(const QByteArray& bytes, TextEncoding encoding);
+
+// Appends text in the encoding; false (and nothing appended) when a
+// character of it cannot be written in that encoding.
+bool AppendEncoded(QByteArray& out, QStringView text, TextEncoding encoding);
+
+// The first character of text (a whole code point) that the encoding cannot
+// hold, or nothing.
+std::optional<char32_t> FirstUnencodable(QStringView text, TextEncoding encoding);
+
+}  // namespace zv
