@@ -208,6 +208,10 @@ void AppendText(QByteArray& out, QStringView text, TextEncoding encoding) {
 
 QByteArray WriteCountriesBytes(const CountryTable& table, int entryCount, const QDateTime& now,
                                TextEncoding encoding) {
+  if (encoding == TextEncoding::kAscii)
+    encoding = FirstUnwritableChar(table, entryCount, TextEncoding::kWindows1252)
+                   ? TextEncoding::kUtf8
+                   : TextEncoding::kWindows1252;
   const int last = std::min(entryCount, CountryTable::kRows - 1);
   // The exact size but for the dates, so that the bytes are allocated once.
   constexpr qsizetype kRecordExtra = 80;  // separators, two dates, line end

@@ -65,8 +65,8 @@ QString PartialReadMessage(const ReadResult& result, const CountryTable& table);
 
 // The bytes of a country file written from rows 1 to entryCount, with the
 // header stamped with the given local date and time, in the given character
-// set. Characters that set cannot hold must be refused beforehand
-// (FirstUnwritableChar); they would become "?".
+// set (for kAscii, Windows-1252 when it holds every field, else UTF-8). Characters that set cannot hold must
+// be refused beforehand (FirstUnwritableChar); they would become "?".
 QByteArray WriteCountriesBytes(const CountryTable& table, int entryCount, const QDateTime& now,
                                TextEncoding encoding = TextEncoding::kWindows1252);
 

@@ -28,7 +28,7 @@ struct ReadResult {
   int stopField = 0;
   ReadStop stop = ReadStop::kNone;
   QString found;  // the field's text (kNoDate) or the system's reason (kCannotOpen)
-  TextEncoding encoding = TextEncoding::kWindows1252;  // the character set the file is in
+  TextEncoding encoding = TextEncoding::kAscii;  // the character set the file is in (none yet: either)
 };
 
 }  // namespace zv

@@ -1,6 +1,7 @@
 #include "data/textencoding.h"
 
 #include <QUtf8StringView>
+#include <algorithm>
 #include <array>
 
 namespace zv {
@@ -34,12 +35,14 @@ TextEncoding DetectEncoding(const QByteArray& bytes, bool cut) {
       ++back;
     if (back < size && static_cast<unsigned char>(bytes[size - 1 - back]) >= 0xC0) size -= back + 1;
   }
+  if (std::all_of(bytes.begin(), bytes.end(), [](char b) { return static_cast<unsigned char>(b) < 0x80; }))
+    return TextEncoding::kAscii;
   return QUtf8StringView(bytes.constData(), size).isValidUtf8() ? TextEncoding::kUtf8
                                                                 : TextEncoding::kWindows1252;
 }
 
 QString DecodeText(const QByteArray& bytes, TextEncoding encoding) {
-  if (encoding == TextEncoding::kUtf8) return QString::fromUtf8(bytes);
+  if (encoding != TextEncoding::kWindows1252) return QString::fromUtf8(bytes);
   QString text(bytes.size(), Qt::Uninitialized);
   QChar* p = text.data();
   for (char b : bytes) {
@@ -65,7 +68,7 @@ std::optional<char32_t> FirstUnencodable(QStringView text, TextEncoding encoding
 
 bool AppendEncoded(QByteArray& out, QStringView text, TextEncoding encoding) {
   if (FirstUnencodable(text, encoding)) return false;
-  if (encoding == TextEncoding::kUtf8) {
+  if (encoding != TextEncoding::kWindows1252) {
     out += text.toUtf8();
     return true;
   }
