@@ -65,10 +65,11 @@ QString PartialReadMessage(const ReadResult& result, const CountryTable& table);
 
 // The bytes of a country file written from rows 1 to entryCount, with the
 // header stamped with the given local date and time, in the given character
-// set (for kAscii, Windows-1252 when it holds every field, else UTF-8). Characters that set cannot hold must
+// set (for kAscii, Windows-1252 when it holds every field, else UTF-8;
+// without one, Latin-1). Characters that set cannot hold must
 // be refused beforehand (FirstUnwritableChar); they would become "?".
 QByteArray WriteCountriesBytes(const CountryTable& table, int entryCount, const QDateTime& now,
-                               TextEncoding encoding = TextEncoding::kWindows1252);
+                               TextEncoding encoding = TextEncoding::kLatin1);
 
 // The first header line: "Country TimeZone w/GMT DayLightSavingHrs  Dec 05  6:47 PM".
 QString CountryFileTitle(const QDateTime& now);
@@ -83,6 +84,6 @@ struct UnwritableChar {
   char32_t codePoint = 0;  // the whole character
 };
 std::optional<UnwritableChar> FirstUnwritableChar(const CountryTable& table, int entryCount,
-                                                  TextEncoding encoding = TextEncoding::kWindows1252);
+                                                  TextEncoding encoding = TextEncoding::kLatin1);
 
 }  // namespace zv

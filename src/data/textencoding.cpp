@@ -16,8 +16,9 @@ constexpr std::array<char16_t, 32> kHighBytes = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-// The byte of a character in Windows-1252, or -1.
-int Windows1252Byte(char16_t c) {
+// The byte of a character in an 8-bit set, or -1.
+int ByteOf(char16_t c, TextEncoding encoding) {
+  if (encoding == TextEncoding::kLatin1) return c <= 0xFF ? c : -1;
   if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return c;
   for (int i = 0; i < 32; ++i)
     if (kHighBytes[i] == c) return 0x80 + i;
@@ -42,6 +43,7 @@ TextEncoding DetectEncoding(const QByteArray& bytes, bool cut) {
 }
 
 QString DecodeText(const QByteArray& bytes, TextEncoding encoding) {
+  if (encoding == TextEncoding::kLatin1) return QString::fromLatin1(bytes);
   if (encoding != TextEncoding::kWindows1252) return QString::fromUtf8(bytes);
   QString text(bytes.size(), Qt::Uninitialized);
   QChar* p = text.data();
@@ -55,27 +57,28 @@ QString DecodeText(const QByteArray& bytes, TextEncoding encoding) {
 std::optional<char32_t> FirstUnencodable(QStringView text, TextEncoding encoding) {
   for (qsizetype i = 0; i < text.size(); ++i) {
     const QChar c = text[i];
+    const bool eightBit = encoding == TextEncoding::kWindows1252 || encoding == TextEncoding::kLatin1;
     if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-      if (encoding == TextEncoding::kWindows1252) return QChar::surrogateToUcs4(c, text[i + 1]);
+      if (eightBit) return QChar::surrogateToUcs4(c, text[i + 1]);
       ++i;
       continue;
     }
     if (c.isSurrogate()) return c.unicode();  // half a character: no set can hold it
-    if (encoding == TextEncoding::kWindows1252 && Windows1252Byte(c.unicode()) < 0) return c.unicode();
+    if (eightBit && ByteOf(c.unicode(), encoding) < 0) return c.unicode();
   }
   return std::nullopt;
 }
 
 bool AppendEncoded(QByteArray& out, QStringView text, TextEncoding encoding) {
   if (FirstUnencodable(text, encoding)) return false;
-  if (encoding != TextEncoding::kWindows1252) {
+  if (encoding == TextEncoding::kUtf8 || encoding == TextEncoding::kAscii) {
     out += text.toUtf8();
     return true;
   }
   const qsizetype at = out.size();
   out.resize(at + text.size());
   char* p = out.data() + at;
-  for (QChar c : text) *p++ = static_cast<char>(Windows1252Byte(c.unicode()));
+  for (QChar c : text) *p++ = static_cast<char>(ByteOf(c.unicode(), encoding));
   return true;
 }
 

@@ -12,7 +12,9 @@
 
 namespace zv {
 
-enum class TextEncoding { kWindows1252, kUtf8, kAscii };
+// kLatin1 (ISO 8859-1, every byte the character of the same number) is not
+// detected; it is what the writer uses when no set is named.
+enum class TextEncoding { kWindows1252, kUtf8, kAscii, kLatin1 };
 
 // kAscii for ASCII alone, else UTF-8 when the bytes are valid UTF-8; a file read only in part (cut) may
 // end inside a character, which does not count against it.

@@ -150,10 +150,10 @@ TEST(CountryFile, ExactBytesOfASave) {
   EXPECT_EQ(back, t);
   EXPECT_EQ(CountryFileTitle(QDateTime(QDate(2026, 1, 1), QTime(0, 5))),
             "Country TimeZone w/GMT DayLightSavingHrs  Jan 01  12:05 AM");
-  // A character Windows-1252 cannot hold is found before any save, in any column.
+  // A character Latin-1 cannot hold is found before any save, in any column.
   for (int c : {kColName, kColCapital, kColHistory}) {
     CountryTable u;
-    u.at(kEntryCount, c) = QString::fromUtf8("Pyongyang \u2192 north");
+    u.at(kEntryCount, c) = QString::fromUtf8("Pyongyang \u2013 north");
     u.at(2, c) = QString::fromUtf8("S\u00E3o Tom\u00E9");
     const auto bad = FirstUnwritableChar(u, kEntryCount);
     ASSERT_TRUE(bad.has_value());
