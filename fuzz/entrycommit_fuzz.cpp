@@ -24,9 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     boxes.edited[i] = data[0] >> (i % 8) & 1;
   }
   CountryTable saved = read;
-  if (CommitEntry(boxes, 2026, saved, 2) || FirstUnwritableChar(saved, 3, set) ||
-      FirstUnsavableField(saved, 3))
-    return 0;
+  if (CommitEntry(boxes, 2026, saved, 2) || FirstUnsavableField(saved, 3)) return 0;
   const QByteArray out = WriteCountriesBytes(saved, 3, QDateTime(QDate(2026, 1, 1), QTime(0, 0)), set);
   const TextEncoding outSet = DetectEncoding(out);
   if (set == TextEncoding::kWindows1252 && outSet != set) return 0;
@@ -35,9 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int c = kColName; c <= kColHistory; ++c) {
       FUZZ_CHECK(read.text[n][c] == back.text[n][c] ||
                      (n == 2 && (c == kColDstUsed || boxes.edited[c - (c <= kColDstHours)])),
-                 "entry %d field %d: %s", n, c, Q(back.text[n][c]));
+                 "entry %d field %d", n, c);
     }
-    FUZZ_CHECK(n == 2 || (read.dstStart[n] == back.dstStart[n] && read.dstEnd[n] == back.dstEnd[n]), "dates");
   }
   return 0;
 }
