@@ -1,5 +1,7 @@
 #include "countryinfo/entryedit.h"
 
+#include <QStringList>
+
 #include "data/numtext.h"
 
 namespace zv {
@@ -151,15 +153,11 @@ QString ShownField(const QString& field) {
 }
 
 QString TooLongNote(const std::array<qsizetype, kBoxCount>& lengths) {
+  QStringList fields;
   for (int box = 0; box < kBoxCount; ++box)
-    if (lengths[box] > kMaxBoxChars)
-      return QStringLiteral(
-                 "\"%1\" holds %2 characters, more than a box can show: it shows the first %3, "
-                 "cannot be edited here and is saved unchanged.")
-          .arg(BoxCaption(box))
-          .arg(lengths[box])
-          .arg(kMaxBoxChars);
-  return QString();
+    if (lengths[box] > kMaxBoxChars) fields << BoxCaption(box);
+  if (fields.isEmpty()) return QString();
+  return QStringLiteral("Too long to edit here, kept as it is: %1").arg(fields.join(QStringLiteral(", ")));
 }
 
 EntryChoice ChooseEntry(const QString& boxText, int entryCount) {

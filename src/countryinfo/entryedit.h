@@ -58,8 +58,8 @@ inline constexpr qsizetype kMaxBoxChars = 32767;
 // What a box shows of a field: the field, or its first kMaxBoxChars.
 QString ShownField(const QString& field);
 
-// The note shown for an entry whose field is too long for its box, or an
-// empty text when every field fits.
+// The note shown for an entry whose fields are too long for their boxes (one
+// short line naming them), or an empty text when every field fits.
 QString TooLongNote(const std::array<qsizetype, kBoxCount>& lengths);
 
 struct CommitError {

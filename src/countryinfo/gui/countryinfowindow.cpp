@@ -362,7 +362,6 @@ void CountryInfoWindow::UpdateFields(double entry) {
   }
   const QString note = TooLongNote(lengths);
   hint_->setText(note.isEmpty() ? hintText_ : note);
-  hint_->setWordWrap(!note.isEmpty());
   Shared().mapPicturePath = MapPicturePathFor(DataPath(QStringLiteral("Maps")), BoxText(kBoxMapName));
   label3_->setText(MapTitle(ShownField(BoxText(kBoxName)).left(kMaxTitleChars)));
   SetUpPicture();
