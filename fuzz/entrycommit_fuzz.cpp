@@ -13,8 +13,8 @@
 using namespace zv;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  if (size < 1) return 0;
-  const QByteArray file(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
+  if (!size) return 0;
+  const QByteArray file(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
   CountryTable read, back;
   const TextEncoding set = DetectEncoding(file);
   ReadCountriesText(DecodeText(file, set), read, 3);
