@@ -27,7 +27,7 @@ const QDateTime kNine(QDate(2026, 1, 1), QTime(9, 0));
 TEST(Keeping, AFileGoesBackInItsOwnCharacterSet) {
   const std::tuple<const char*, const char*, char32_t> rows[] = {
       {"Caf\xe9\x80\x81\xff,1,0,0,#3/28/2004#,#10/5/2004#,,,,,,,A\xa0z\r\n", "Caf\u00e9\u20ac\u0081\u00ff",
-       0x3A9},
+       0x1F600},
       {"Caf\xc3\xa9\xe2\x82\xac,1,0,0,#3/28/2004#,#10/5/2004#,,,,,,,\xc3\xa0 \xc2\xa0\r\n", "Caf\u00e9\u20ac",
        0xD800}};
   for (auto [record, name, bad] : rows) {
@@ -39,8 +39,8 @@ TEST(Keeping, AFileGoesBackInItsOwnCharacterSet) {
     const ReadResult r = ReadCountriesFile(d.Path("countries.txt"), t, 1);
     EXPECT_EQ(t.at(1, kColName), QString::fromUtf8(name));
     EXPECT_EQ(WriteCountriesBytes(t, 1, kNine, r.encoding), file);
-    // Omega: in UTF-8 but not in Windows-1252; half of a character in neither.
-    t.at(1, kColHistory) = QString::fromUtf16(u"\u03a9\xd800");
+    // A smiling face: in UTF-8 but not in Windows-1252; half of a character in neither.
+    t.at(1, kColHistory) = QString::fromUtf16(u"\U0001F600\xd800");
     EXPECT_EQ(FirstUnwritableChar(t, 1, r.encoding)->codePoint, bad);
   }
 }
