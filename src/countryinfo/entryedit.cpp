@@ -1,5 +1,7 @@
 #include "countryinfo/entryedit.h"
 
+#include <QStringList>
+
 #include "data/numtext.h"
 
 namespace zv {
@@ -111,6 +113,12 @@ std::optional<CommitError> CommitEntry(const EntryBoxes& boxes, int currentYear,
     cols[kColDstUsed] = table.at(row, kColDstUsed);
   cols[kColDstHours] = ForFile(Replaced(b[kBoxDstHours], false));
   for (int c = kColLocation; c <= kColHistory; ++c) cols[c] = ForFile(Replaced(b[c], true));
+  // Boxes 0, 1, 2 show columns 1, 2, 3; boxes 5 .. 11 columns 5 .. 11.
+  for (int box : {kBoxName, kBoxOffset, kBoxDstHours, kBoxLocation, kBoxCapital, kBoxLatitude, kBoxLongitude,
+                  kBoxLanguages, kBoxMapName, kBoxHistory}) {
+    const int c = box <= kBoxDstHours ? box + 1 : box;
+    if (!boxes.edited[box]) cols[c] = table.at(row, c);
+  }
 
   const QString startText = Replaced(b[kBoxDstStart], false);
   const QString endText = b[kBoxDstEnd];
@@ -138,6 +146,18 @@ std::optional<CommitError> CommitEntry(const EntryBoxes& boxes, int currentYear,
   table.dstStart[row] = *start;
   table.dstEnd[row] = *end;
   return std::nullopt;
+}
+
+QString ShownField(const QString& field) {
+  return field.size() > kMaxBoxChars ? field.left(kMaxBoxChars) : field;
+}
+
+QString TooLongNote(const std::array<qsizetype, kBoxCount>& lengths) {
+  QStringList fields;
+  for (int box = 0; box < kBoxCount; ++box)
+    if (lengths[box] > kMaxBoxChars) fields << BoxCaption(box);
+  if (fields.isEmpty()) return QString();
+  return QStringLiteral("Too long to edit here, kept as it is: %1").arg(fields.join(QStringLiteral(", ")));
 }
 
 EntryChoice ChooseEntry(const QString& boxText, int entryCount) {
@@ -190,13 +210,19 @@ QString UnsavableMessage(const UnsavableField& field, const CountryTable& table)
 }
 
 QString UnwritableMessage(int row, int column, QChar character, const CountryTable& table) {
+  return UnwritableMessage(row, column, char32_t(character.unicode()), table);
+}
+
+QString UnwritableMessage(int row, int column, char32_t character, const CountryTable& table) {
+  // Half of a character (a lone surrogate) has nothing to show.
+  const QString shown = QChar::isSurrogate(character) ? QString() : QString::fromUcs4(&character, 1);
   return QStringLiteral(
              "The field \"%1\" of entry %2 (%3) holds the character \"%4\" (U+%5), which the "
              "country file's character set cannot hold. Nothing was saved.")
       .arg(ColumnCaption(column))
       .arg(row)
-      .arg(table.at(row, kColName), QString(character),
-           QStringLiteral("%1").arg(character.unicode(), 4, 16, QLatin1Char('0')).toUpper());
+      .arg(table.at(row, kColName), shown,
+           QStringLiteral("%1").arg(uint(character), 4, 16, QLatin1Char('0')).toUpper());
 }
 
 }  // namespace zv

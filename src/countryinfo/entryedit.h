@@ -41,11 +41,26 @@ QString TextAfterFocusOut(const QString& text, int box);
 // for any other number, which the two-state box cannot show.
 int CheckStateForColumn(const QString& column4);
 
-// What the boxes of the shown entry hold.
+// What the boxes of the shown entry hold. A text box the user did not change
+// (edited false) is not taken: its column keeps the row's text as it is, so
+// a field nobody edited goes back to the file exactly as it was read.
 struct EntryBoxes {
   std::array<QString, kBoxCount> text;
   int checkState = 0;  // 0 not ticked, 1 ticked, 2 greyed
+  std::array<bool, kBoxCount> edited = {true, true, true, true, true, true,
+                                        true, true, true, true, true, true};
 };
+
+// The most characters a box shows (a line box cannot hold more). A longer
+// field shows its beginning, stays locked and is kept as it is.
+inline constexpr qsizetype kMaxBoxChars = 32767;
+
+// What a box shows of a field: the field, or its first kMaxBoxChars.
+QString ShownField(const QString& field);
+
+// The note shown for an entry whose fields are too long for their boxes (one
+// short line naming them), or an empty text when every field fits.
+QString TooLongNote(const std::array<qsizetype, kBoxCount>& lengths);
 
 struct CommitError {
   int box = -1;     // the box that could not be taken
@@ -93,6 +108,7 @@ std::optional<UnsavableField> FirstUnsavableField(const CountryTable& table, int
 // The user's words for a field problem found before saving.
 QString UnsavableMessage(const UnsavableField& field, const CountryTable& table);
 QString UnwritableMessage(int row, int column, QChar character, const CountryTable& table);
+QString UnwritableMessage(int row, int column, char32_t character, const CountryTable& table);
 
 // The user's name of a table column ("Brief History").
 QString ColumnCaption(int column);

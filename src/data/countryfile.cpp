@@ -131,7 +131,15 @@ ReadResult ReadCountriesFile(const QString& path, CountryTable& table, int entry
     result.found = file.error;
     return result;
   }
-  return ReadCountriesText(QString::fromLatin1(file.bytes), table, entryCount);
+  const TextEncoding encoding = DetectEncoding(file.bytes, file.cut);
+  result = ReadCountriesText(DecodeText(file.bytes, encoding), table, entryCount);
+  result.encoding = encoding;
+  if (file.cut) {
+    // Whatever the beginning held, the rest of the file was not read.
+    result.complete = false;
+    result.stop = ReadStop::kTooLarge;
+  }
+  return result;
 }
 
 bool ReadInPart(const ReadResult& result) {
@@ -155,6 +163,9 @@ QString PartialReadMessage(const ReadResult& result, const CountryTable& table) 
   QString where;
   if (result.stop == ReadStop::kCannotOpen) {
     where = QStringLiteral("The file could not be read: %1.").arg(result.found);
+  } else if (result.stop == ReadStop::kTooLarge) {
+    where = QStringLiteral("The file is larger than %1 MB; only its beginning was read.")
+                .arg(kMaxCountryFileBytes / (1024 * 1024));
   } else if (result.stopEntry == 0) {
     where = QStringLiteral("Reading stopped in the three header lines: the file ends there.");
   } else {
@@ -185,18 +196,22 @@ QString CountryFileTitle(const QDateTime& now) {
 
 namespace {
 
-// Appends a text as 8-bit bytes; a character beyond Latin-1 (refused before
-// any save) would become "?".
-void AppendLatin1(QByteArray& out, QStringView text) {
-  const qsizetype at = out.size();
-  out.resize(at + text.size());
-  char* p = out.data() + at;
-  for (QChar c : text) *p++ = c.unicode() > 0xFF ? '?' : static_cast<char>(c.unicode());
+// Appends a text in the file's character set; a character the set cannot
+// hold (refused before any save) becomes "?".
+void AppendText(QByteArray& out, QStringView text, TextEncoding encoding) {
+  if (AppendEncoded(out, text, encoding)) return;
+  for (QChar c : text)
+    if (!AppendEncoded(out, QStringView(&c, 1), encoding)) out += '?';
 }
 
 }  // namespace
 
-QByteArray WriteCountriesBytes(const CountryTable& table, int entryCount, const QDateTime& now) {
+QByteArray WriteCountriesBytes(const CountryTable& table, int entryCount, const QDateTime& now,
+                               TextEncoding encoding) {
+  if (encoding == TextEncoding::kAscii)
+    encoding = FirstUnwritableChar(table, entryCount, TextEncoding::kWindows1252)
+                   ? TextEncoding::kUtf8
+                   : TextEncoding::kWindows1252;
   const int last = std::min(entryCount, CountryTable::kRows - 1);
   // The exact size but for the dates, so that the bytes are allocated once.
   constexpr qsizetype kRecordExtra = 80;  // separators, two dates, line end
@@ -208,7 +223,7 @@ QByteArray WriteCountriesBytes(const CountryTable& table, int entryCount, const 
   QByteArray out;
   out.reserve(size);
   const char* const eol = "\r\n";
-  AppendLatin1(out, CountryFileTitle(now));
+  AppendText(out, CountryFileTitle(now), encoding);
   out += eol;
   out += QByteArray(50, '-');
   out += eol;
@@ -216,30 +231,33 @@ QByteArray WriteCountriesBytes(const CountryTable& table, int entryCount, const 
   for (int n = 1; n <= last; ++n) {
     const auto& row = table.text[n];
     for (int c = kColName; c <= kColDstUsed; ++c) {
-      AppendLatin1(out, row[c]);
+      AppendText(out, row[c], encoding);
       out += ',';
     }
     out += '#';
-    AppendLatin1(out, FormatFileDate(table.dstStart[n]));
+    AppendText(out, FormatFileDate(table.dstStart[n]), encoding);
     out += "#,#";
-    AppendLatin1(out, FormatFileDate(table.dstEnd[n]));
+    AppendText(out, FormatFileDate(table.dstEnd[n]), encoding);
     out += "#,";
     for (int c = kColLocation; c <= kColMapName; ++c) {
-      AppendLatin1(out, row[c]);
+      AppendText(out, row[c], encoding);
       out += ',';
     }
-    AppendLatin1(out, row[kColHistory]);
+    AppendText(out, row[kColHistory], encoding);
     out += eol;
   }
   return out;
 }
 
-std::optional<UnwritableChar> FirstUnwritableChar(const CountryTable& table, int entryCount) {
+std::optional<UnwritableChar> FirstUnwritableChar(const CountryTable& table, int entryCount,
+                                                  TextEncoding encoding) {
   const int last = std::min(entryCount, CountryTable::kRows - 1);
   for (int n = 1; n <= last; ++n)
     for (int c = kColName; c <= kColHistory; ++c)
-      for (QChar ch : table.text[n][c])
-        if (ch.unicode() > 0xFF) return UnwritableChar{n, c, ch};
+      if (const auto bad = FirstUnencodable(table.text[n][c], encoding)) {
+        const QString whole = QString::fromUcs4(&*bad, 1);
+        return UnwritableChar{n, c, whole.isEmpty() ? QChar() : whole[0], *bad};
+      }
   return std::nullopt;
 }
 

@@ -48,8 +48,11 @@ class FieldReader {
 // it keep their new values, all others keep theirs.
 ReadResult ReadCountriesText(const QString& text, CountryTable& table, int entryCount);
 
-// Reads the file at path as Latin-1 into the table. Only a regular file is
-// read (ReadDataFile); anything else counts as a missing file.
+// Reads the file at path into the table, in the character set it is in
+// (DetectEncoding), which the result records. Only a regular file is read
+// (ReadDataFile); anything else counts as a missing file. A file larger than
+// kMaxCountryFileBytes is read in part (kTooLarge): its beginning fills the
+// table, and it must not be written back.
 ReadResult ReadCountriesFile(const QString& path, CountryTable& table, int entryCount);
 
 // True when a file was there but not every entry could be read from it, so
@@ -61,20 +64,26 @@ bool ReadInPart(const ReadResult& result);
 QString PartialReadMessage(const ReadResult& result, const CountryTable& table);
 
 // The bytes of a country file written from rows 1 to entryCount, with the
-// header stamped with the given local date and time. Characters outside
-// Latin-1 must be refused beforehand (FirstUnwritableChar).
-QByteArray WriteCountriesBytes(const CountryTable& table, int entryCount, const QDateTime& now);
+// header stamped with the given local date and time, in the given character
+// set (for kAscii, Windows-1252 when it holds every field, else UTF-8;
+// without one, Latin-1). Characters that set cannot hold must
+// be refused beforehand (FirstUnwritableChar); they would become "?".
+QByteArray WriteCountriesBytes(const CountryTable& table, int entryCount, const QDateTime& now,
+                               TextEncoding encoding = TextEncoding::kLatin1);
 
 // The first header line: "Country TimeZone w/GMT DayLightSavingHrs  Dec 05  6:47 PM".
 QString CountryFileTitle(const QDateTime& now);
 
-// Where a field would not survive the file: a character that Latin-1 cannot
-// hold. Returns row, column and the character, or nothing when all is fine.
+// Where a field would not survive the file: a character that the file's
+// character set cannot hold. Returns row, column and the character, or
+// nothing when all is fine.
 struct UnwritableChar {
   int row = 0;
   int column = 0;
-  QChar character;
+  QChar character;         // its first UTF-16 unit
+  char32_t codePoint = 0;  // the whole character
 };
-std::optional<UnwritableChar> FirstUnwritableChar(const CountryTable& table, int entryCount);
+std::optional<UnwritableChar> FirstUnwritableChar(const CountryTable& table, int entryCount,
+                                                  TextEncoding encoding = TextEncoding::kLatin1);
 
 }  // namespace zv

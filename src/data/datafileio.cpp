@@ -51,6 +51,7 @@ DataFileRead ReadDataFile(const QString& path, qint64 maxBytes) {
     return out;
   }
   const qint64 want = std::min<qint64>(maxBytes, st.st_size);
+  out.cut = st.st_size > maxBytes;
   out.bytes.resize(want);
   qint64 got = 0;
   while (got < want) {
@@ -74,27 +75,44 @@ DataFileRead ReadDataFile(const QString& path, qint64 maxBytes) {
 }
 
 QString WriteRefusal(const QString& path) {
-  const QByteArray name = QFile::encodeName(path);
-  struct stat st {};
-  if (::lstat(name.constData(), &st) != 0) return QString();  // missing: the write says why, if it fails
-  if (S_ISREG(st.st_mode)) return QString();
-  if (!S_ISLNK(st.st_mode))
-    return QStringLiteral("it is %1, not a regular file, so it was left alone").arg(KindOf(st.st_mode));
-
-  struct stat target {};
-  if (::stat(name.constData(), &target) != 0)
-    return QStringLiteral("it is a symbolic link to a file that does not exist, so nothing was written");
-  if (!S_ISREG(target.st_mode))
-    return QStringLiteral("it is a symbolic link to %1, not to a regular file, so nothing was written")
-        .arg(KindOf(target.st_mode));
-  const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
-  struct stat dir {};
-  if (::stat(folder.constData(), &dir) != 0 || dir.st_uid != ::geteuid() ||
-      (dir.st_mode & (S_IWGRP | S_IWOTH)))
-    return QStringLiteral(
-        "it is a symbolic link in a folder that is not yours alone (another user could have put it "
-        "there), so nothing was written through it");
-  return QString();
+  // Follows the chain of links one link at a time, so that every link on the
+  // way, not only the first, must lie in a folder that only the user can write.
+  constexpr int kMaxLinks = 40;  // as the kernel's own limit on a chain
+  QByteArray name = QFile::encodeName(path);
+  for (int links = 0;; ++links) {
+    struct stat st {};
+    if (::lstat(name.constData(), &st) != 0) {
+      if (links == 0) return QString();  // missing: the write says why, if it fails
+      return QStringLiteral("it is a symbolic link to a file that does not exist, so nothing was written");
+    }
+    if (S_ISREG(st.st_mode)) {
+      // Root may write any file; a file nobody may write is still not the user's to replace.
+      if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(name.constData(), W_OK) != 0)
+        return QStringLiteral("the file is read-only (you may not change it), so it was left as it is");
+      return QString();
+    }
+    if (!S_ISLNK(st.st_mode)) {
+      if (links == 0)
+        return QStringLiteral("it is %1, not a regular file, so it was left alone").arg(KindOf(st.st_mode));
+      return QStringLiteral("it is a symbolic link to %1, not to a regular file, so nothing was written")
+          .arg(KindOf(st.st_mode));
+    }
+    const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(name)).absolutePath());
+    struct stat dir {};
+    if (::stat(folder.constData(), &dir) != 0 || dir.st_uid != ::geteuid() ||
+        (dir.st_mode & (S_IWGRP | S_IWOTH)))
+      return QStringLiteral(
+          "it is a symbolic link in a folder that is not yours alone (another user could have put it "
+          "there), so nothing was written through it");
+    if (links >= kMaxLinks)
+      return QStringLiteral("it is a chain of too many symbolic links, so nothing was written");
+    QByteArray target(4096, '\0');
+    const ssize_t n = ::readlink(name.constData(), target.data(), static_cast<size_t>(target.size()));
+    if (n < 0 || n >= target.size())
+      return QStringLiteral("its symbolic link cannot be read, so nothing was written");
+    target.truncate(n);
+    name = target.startsWith('/') ? target : folder + '/' + target;
+  }
 }
 
 QString WriteTarget(const QString& path) {

@@ -16,15 +16,17 @@ struct DataFileRead {
   enum State { kOk, kMissing, kError };
   State state = kMissing;
   QByteArray bytes;  // at most the bytes asked for
+  bool cut = false;  // the file holds more than the bytes asked for
   QString error;     // kError: the reason in the user's words
 };
 
 // Reads at most maxBytes of the regular file at path.
 DataFileRead ReadDataFile(const QString& path, qint64 maxBytes);
 
-// Empty when the file at path may be written (missing, a regular file, or a
-// trusted link to one); otherwise why not, in the user's words, to follow
-// "could not be saved to <path>: ".
+// Empty when the file at path may be written (missing, a regular file the
+// user may write, or a trusted chain of links to one: every link of the chain
+// lies in a folder that is the user's alone); otherwise why not, in the
+// user's words, to follow "could not be saved to <path>: ".
 QString WriteRefusal(const QString& path);
 
 // The file that a write of path really replaces: path itself, or the target

@@ -2,14 +2,34 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace zv {
 
 namespace {
 
 const QString kTableFileName = QStringLiteral("countries.txt");
+
+// The XDG base folders: a relative path in XDG_DATA_HOME or XDG_DATA_DIRS
+// is ignored, as the rules say, so the data does not move with the working
+// folder. Names are taken as the file system's bytes.
+QString UserDataHome() {
+  const QString named = QFile::decodeName(qgetenv("XDG_DATA_HOME"));
+  if (!named.isEmpty() && QDir::isAbsolutePath(named)) return named;
+  return QDir::homePath() + QStringLiteral("/.local/share");
+}
+
+QStringList SystemDataDirs() {
+  QStringList dirs;
+  const QByteArray named = qgetenv("XDG_DATA_DIRS");
+  for (const QByteArray& dir : named.split(':')) {
+    const QString d = QFile::decodeName(dir);
+    if (!d.isEmpty() && QDir::isAbsolutePath(d)) dirs << d;
+  }
+  if (named.isEmpty()) dirs << QStringLiteral("/usr/local/share") << QStringLiteral("/usr/share");
+  return dirs;
+}
 
 bool HoldsTable(const QString& folder) { return QFileInfo(QDir(folder).filePath(kTableFileName)).isFile(); }
 
@@ -44,12 +64,10 @@ DataFolderFacts CurrentDataFolderFacts(const QString& named) {
   facts.executableFolder = QCoreApplication::applicationDirPath();
   facts.executableFolderWritable = QFileInfo(facts.executableFolder).isWritable();
   const QString folderName = QString::fromLatin1(kDataFolderName);
-  facts.userDataFolder =
-      QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(folderName);
+  facts.userDataFolder = QDir(UserDataHome()).filePath(folderName);
   // An installation in any prefix: <prefix>/bin/zorvane beside <prefix>/share/zorvane.
   facts.installFolders << QDir::cleanPath(facts.executableFolder + QStringLiteral("/../share/") + folderName);
-  for (const QString& dataDir : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
-    facts.installFolders << QDir(dataDir).filePath(folderName);
+  for (const QString& dataDir : SystemDataDirs()) facts.installFolders << QDir(dataDir).filePath(folderName);
   return facts;
 }
 

@@ -60,9 +60,7 @@ std::vector<int> ParseHighlightBytes(const QByteArray& bytes) {
 }
 
 std::vector<int> ReadHighlightFile(const QString& path) {
-  // 230 numbers never need more than a few kilobytes; a huge file is cut.
-  constexpr qint64 kReadBytes = 64 * 1024;
-  const DataFileRead f = ReadDataFile(path, kReadBytes);
+  const DataFileRead f = ReadDataFile(path, kHighlightReadBytes);
   return f.state == DataFileRead::kOk ? ParseHighlightBytes(f.bytes) : std::vector<int>{};
 }
 
@@ -72,6 +70,22 @@ void AppendHighlightLine(QByteArray& file, int entry) {
   const auto r = std::to_chars(buf + 1, buf + 1 + kIntChars, entry);
   std::memcpy(r.ptr, " \r\n", 3);
   file.append(buf, r.ptr + 3 - buf);
+}
+
+std::optional<QByteArray> CompactedHighlights(const QByteArray& start, bool cut, int entry, int entryCount) {
+  const std::vector<int> numbers = ParseHighlightBytes(start);
+  const QByteArray line = HighlightLine(entry);
+  if (!cut && start.size() + line.size() <= kHighlightReadBytes &&
+      numbers.size() < static_cast<size_t>(kMaxHighlights))
+    return std::nullopt;
+  QByteArray file;
+  std::vector<bool> seen(static_cast<size_t>(std::max(entryCount, 0)) + 1, false);
+  for (int n : numbers) {
+    if (n < 1 || n > entryCount || seen[n] || n == entry) continue;
+    seen[n] = true;
+    AppendHighlightLine(file, n);
+  }
+  return file + line;
 }
 
 QByteArray HighlightLine(int entry) {

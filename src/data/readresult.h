@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "data/textencoding.h"
+
 namespace zv {
 
 enum class ReadStop {
@@ -11,6 +13,7 @@ enum class ReadStop {
   kCannotOpen,  // a regular file that could not be opened or read
   kEndOfFile,   // the file ends before the last field of the last entry
   kNoDate,      // a date field holds no date
+  kTooLarge,    // the file is larger than the reader takes; only its beginning was read
 };
 
 // The number of whole entries read, whether every entry up to the entry
@@ -25,6 +28,7 @@ struct ReadResult {
   int stopField = 0;
   ReadStop stop = ReadStop::kNone;
   QString found;  // the field's text (kNoDate) or the system's reason (kCannotOpen)
+  TextEncoding encoding = TextEncoding::kAscii;  // the character set the file is in (none yet: either)
 };
 
 }  // namespace zv

@@ -1,6 +1,7 @@
 #include "data/savefile.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,7 +11,6 @@
 #include <QStringList>
 #include <cerrno>
 #include <cstring>
-#include <limits>
 
 #include "data/datafileio.h"
 #include "data/seams.h"
@@ -37,8 +37,9 @@ WriteResult WriteFileWhole(const QString& path, const QByteArray& bytes, WriteMo
 
   QByteArray all;
   if (mode == WriteMode::kAppend) {
-    const DataFileRead old = ReadDataFile(target, std::numeric_limits<qint64>::max());
+    const DataFileRead old = ReadDataFile(target, kMaxAppendedFileBytes);
     if (old.state == DataFileRead::kError) return WriteResult::Failed(old.error);
+    if (old.cut) return WriteResult::Failed(QStringLiteral("the file is too large to add to"));
     all = old.bytes;
   }
   all += bytes;
@@ -49,6 +50,9 @@ WriteResult WriteFileWhole(const QString& path, const QByteArray& bytes, WriteMo
       QByteArray(kTempLetters, 'X');
   const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
   if (fd < 0) return WriteResult::Failed(SystemReason(errno));
+  // Held until the temporary is renamed or removed: another copy of the
+  // program starting meanwhile sees the lock and leaves the file alone.
+  ::flock(fd, LOCK_EX);
 
   struct stat old {};
   const QByteArray finalName = QFile::encodeName(target);
@@ -90,7 +94,11 @@ int RemoveStaleSaveFiles(const QString& folder, const QStringList& fileNames) {
       const QByteArray path = QFile::encodeName(dir.filePath(candidate));
       struct stat st {};
       if (::lstat(path.constData(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) continue;
-      if (::unlink(path.constData()) == 0) ++removed;
+      // A save still running holds its temporary locked; only an ended one's is removed.
+      const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+      if (fd < 0) continue;
+      if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::unlink(path.constData()) == 0) ++removed;
+      ::close(fd);
     }
   }
   return removed;

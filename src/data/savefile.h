@@ -30,6 +30,10 @@ class [[nodiscard]] WriteResult {
   std::optional<QString> failure_;
 };
 
+// A file is extended (kAppend) only up to this size; a larger one is refused,
+// never read whole into memory.
+inline constexpr qint64 kMaxAppendedFileBytes = 16 * 1024 * 1024;
+
 // Writes (or, with kAppend, extends) the file at path. Only what
 // WriteRefusal (datafileio.h) allows is written.
 WriteResult WriteFileWhole(const QString& path, const QByteArray& bytes,
@@ -41,7 +45,8 @@ inline constexpr char kSaveTempInfix[] = ".zorvane-save-";
 
 // Removes, in folder, the temporary files that a save of any of the given
 // file names left behind (regular files of exactly that pattern, owned by
-// the user); touches nothing else. Returns how many it removed.
+// the user) and whose save has ended (a running save holds its temporary
+// locked); touches nothing else. Returns how many it removed.
 int RemoveStaleSaveFiles(const QString& folder, const QStringList& fileNames);
 
 }  // namespace zv

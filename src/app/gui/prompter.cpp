@@ -3,36 +3,90 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
+#include <vector>
 
 namespace zv {
 
 namespace {
 
+bool g_ending = false;
+int g_open = 0;
+std::vector<QPointer<QDialog>> g_boxes;  // the boxes inside their event loop
+
+// Runs a box on the heap: a window closed under it (the program ending from
+// outside) may delete it, which the guard notices, instead of a box on the
+// stack being deleted twice.
+int RunBox(QDialog* box) {
+  QPointer<QDialog> guard(box);
+  g_boxes.push_back(guard);
+  ++g_open;
+  const int result = box->exec();
+  --g_open;
+  std::erase(g_boxes, guard);
+  if (!guard) return QDialog::Rejected;
+  delete box;
+  return result;
+}
+
 class DialogPrompter : public Prompter {
  public:
   void Message(QWidget* parent, const QString& text) override {
-    QMessageBox::warning(parent, kAppTitle, text, QMessageBox::Ok);
+    RunBox(new QMessageBox(QMessageBox::Warning, kAppTitle, text, QMessageBox::Ok, parent));
   }
   bool AskYesNo(QWidget* parent, const QString& text) override {
-    return QMessageBox::warning(parent, kAppTitle, text, QMessageBox::Yes | QMessageBox::No,
-                                QMessageBox::Yes) == QMessageBox::Yes;
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, kAppTitle, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box->setDefaultButton(QMessageBox::Yes);
+    return RunBox(box) == QMessageBox::Yes;
   }
   std::optional<QString> Input(QWidget* parent, const QString& title, const QString& prompt,
                                const QString& offered) override {
-    bool ok = false;
-    const QString answer = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, offered, &ok);
-    if (!ok) return std::nullopt;
+    auto* box = new QInputDialog(parent);
+    box->setWindowTitle(title);
+    box->setLabelText(prompt);
+    box->setTextValue(offered);
+    // Taken when the box is accepted, before it is deleted.
+    QString answer;
+    QObject::connect(box, &QInputDialog::textValueSelected, box, [&answer](const QString& t) { answer = t; });
+    if (RunBox(box) != QDialog::Accepted) return std::nullopt;
     return answer;
   }
   void Beep() override { QApplication::beep(); }
 };
 
+// What answers once the program is ending: nobody is there to ask.
+class EndingPrompter : public Prompter {
+ public:
+  void Message(QWidget*, const QString&) override {}
+  bool AskYesNo(QWidget*, const QString&) override { return false; }
+  std::optional<QString> Input(QWidget*, const QString&, const QString&, const QString&) override {
+    return std::nullopt;
+  }
+  void Beep() override {}
+};
+
 DialogPrompter g_dialogs;
+EndingPrompter g_silent;
 Prompter* g_prompter = nullptr;
 
 }  // namespace
 
-Prompter& Prompts() { return g_prompter ? *g_prompter : g_dialogs; }
-void SetPrompter(Prompter* prompter) { g_prompter = prompter; }
+Prompter& Prompts() {
+  if (g_ending) return g_silent;
+  return g_prompter ? *g_prompter : g_dialogs;
+}
+void SetPrompter(Prompter* prompter) {
+  g_prompter = prompter;
+  g_ending = false;  // a test starts a new run
+}
+
+void EndPrompts() {
+  g_ending = true;
+  for (const QPointer<QDialog>& box : std::vector(g_boxes))
+    if (box) box->reject();
+}
+
+int OpenPrompts() { return g_open; }
 
 }  // namespace zv

@@ -23,9 +23,17 @@ class Prompter {
   virtual void Beep() = 0;
 };
 
-// The prompter in use: real dialogs unless a test set another.
+// The prompter in use: real dialogs unless a test set another; once the
+// program is ending, one that shows nothing and answers No and Cancel.
 Prompter& Prompts();
 void SetPrompter(Prompter* prompter);  // nullptr restores the real dialogs
+
+// The program is ending from outside: every box open is closed as if
+// cancelled, and no box is shown any more.
+void EndPrompts();
+// How many of the real dialogs' boxes are still inside their own event
+// loop; the windows under them must live until it is 0.
+int OpenPrompts();
 
 inline const QString kAppTitle = QStringLiteral("Zorvane");
 

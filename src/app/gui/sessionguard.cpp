@@ -8,12 +8,16 @@
 #include <QPointer>
 #include <QSessionManager>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/gui/appwindows.h"
+#include "app/gui/prompter.h"
 #include "clock/gui/clockwindow.h"
+#include "countryinfo/gui/countryinfowindow.h"
 #include "data/savefile.h"
 
 namespace zv {
@@ -25,6 +29,15 @@ namespace {
 QPointer<ClockWindow> g_clock;
 int g_signalPipe[2] = {-1, -1};
 
+// Writes the country information window's edits that were not saved to the
+// recovery copy beside the table, which the next start offers to restore.
+void KeepUnsavedEditsQuietly() {
+  CountryInfoWindow* info = CountryInfoIfLoaded();
+  if (!info) return;
+  const QString failure = info->KeepUnsavedEdits();
+  if (!failure.isEmpty()) std::fprintf(stderr, "Zorvane: %s\n", failure.toLocal8Bit().constData());
+}
+
 // Writes tzone.txt once. Nobody can be asked at these moments (the desktop
 // is going, or the display is gone), so a failure goes to the standard error.
 void SaveQuietly() {
@@ -33,13 +46,26 @@ void SaveQuietly() {
   if (!saved.ok()) std::fprintf(stderr, "Zorvane: %s\n", saved.failure().toLocal8Bit().constData());
 }
 
-// Saves, then closes the clock window, which ends the program.
-void EndFromOutside() {
-  SaveQuietly();
+// Closes the clock window, which ends the program, once no box is left in
+// its own event loop: the windows under a box must outlive it.
+void FinishEnding() {
+  if (OpenPrompts() > 0) {
+    QTimer::singleShot(0, qApp, &FinishEnding);
+    return;
+  }
   if (g_clock)
     g_clock->close();
   else
     QCoreApplication::quit();
+}
+
+// Saves the settings and keeps unsaved edits, closes every box (nobody can
+// answer it now), then ends.
+void EndFromOutside() {
+  SaveQuietly();
+  KeepUnsavedEditsQuietly();
+  EndPrompts();
+  FinishEnding();
 }
 
 // The handler only wakes the event loop; the work is done there.
@@ -98,6 +124,9 @@ void InstallSessionGuard(ClockWindow* clock) {
     action.sa_flags = SA_RESTART;
     for (int s : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(s, &action, nullptr);
   }
+  // A closed pipe (a terminal or a reader gone) fails the write that meets
+  // it instead of ending the program unsaved.
+  ::signal(SIGPIPE, SIG_IGN);
 
   // Logout: the session manager asks every program to save its data.
   QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp,
@@ -111,7 +140,10 @@ void InstallSessionGuard(ClockWindow* clock) {
   // A lost display ends the program through exit() from inside Qt, without
   // aboutToQuit; the exit handlers still run, and the panel's texts are still
   // there to be written.
-  std::atexit([] { SaveQuietly(); });
+  std::atexit([] {
+    SaveQuietly();
+    if (QCoreApplication::instance()) KeepUnsavedEditsQuietly();
+  });
 }
 
 }  // namespace zv

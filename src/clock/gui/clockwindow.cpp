@@ -29,6 +29,7 @@
 #include "common/gui/widgetutils.h"
 #include "countryinfo/gui/countryinfowindow.h"
 #include "data/countryfile.h"
+#include "data/countrysave.h"
 #include "data/highlightfile.h"
 #include "data/module1.h"
 #include "data/ownzone.h"
@@ -223,6 +224,7 @@ void ClockWindow::StartUp() {
   // 5: the country table. A file read only in part is told once, when the
   // window is up; the file is not changed.
   ReadCountriesFile();
+  OfferKeptEdits();
   if (CountryTableReadInPart()) {
     const QString message = PartialReadMessage(Shared().countriesRead, Shared().table);
     QTimer::singleShot(0, this, [this, message] { Prompts().Message(this, message); });
@@ -259,6 +261,29 @@ void ClockWindow::StartUp() {
   timer1_->start();
   // Once the window is up.
   QTimer::singleShot(0, this, &ClockWindow::OfferDstUpdate);
+}
+
+void ClockWindow::OfferKeptEdits() {
+  const QString tablePath = WritableDataPath(QStringLiteral("countries.txt"));
+  if (!HasRecoveryCopy(tablePath)) return;
+  const bool save = Prompts().AskYesNo(
+      this, QStringLiteral("Zorvane was ended with changes to the country table that had not been saved. "
+                           "They were kept in %1.")
+                    .arg(QDir::toNativeSeparators(RecoveryPath(tablePath))) +
+                QChar(13) + QChar(13) + QStringLiteral("Save them to countries.txt now? No discards them."));
+  if (!save) {
+    DiscardRecoveryCopy(tablePath);
+    return;
+  }
+  if (const auto failed = RestoreRecoveryCopy(tablePath, Shared().entryCount, CurrentClock().Now())) {
+    Prompts().Message(this,
+                      failed->kind == SaveFailure::Kind::kField
+                          ? failed->text
+                          : QStringLiteral("The kept changes could not be saved: %1. They are still in %2.")
+                                .arg(failed->text, QDir::toNativeSeparators(RecoveryPath(tablePath))));
+    return;
+  }
+  ReadCountriesFile();
 }
 
 void ClockWindow::ReadCountriesFile() {

@@ -34,6 +34,9 @@ class ClockWindow : public QMainWindow {
   void StartUp();
 
   // Reads countries.txt into the country table.
+  // At start-up: offers to save or discard the edits kept when the program
+  // last ended from outside.
+  void OfferKeptEdits();
   void ReadCountriesFile();
   // Writes tzone.txt from the settings panel, once: later calls do nothing
   // and succeed. A failure carries the whole message for the user.

@@ -16,6 +16,7 @@
 #include "clock/listcommands.h"
 #include "common/gui/colours.h"
 #include "countryinfo/gui/countryinfowindow.h"
+#include "data/datafileio.h"
 #include "data/highlightfile.h"
 #include "data/module1.h"
 #include "data/numtext.h"
@@ -81,8 +82,15 @@ void ClockWindow::HighlightItem() {
   const int row = SelectedRow();
   const Rgb before = NameColour(row);
   SetNameColour(row, Shared().highlightColour);
-  const WriteResult written = WriteFileWhole(WritableDataPath(QStringLiteral("highlight.txt")),
-                                             HighlightLine(row), WriteMode::kAppend);
+  // A file that already holds as many numbers as are read is compacted, so
+  // the new number is read back rather than shown now and lost later.
+  const QString path = WritableDataPath(QStringLiteral("highlight.txt"));
+  const DataFileRead file = ReadDataFile(path, kHighlightReadBytes);
+  const auto compacted = file.state == DataFileRead::kError
+                             ? std::nullopt
+                             : CompactedHighlights(file.bytes, file.cut, row, Shared().entryCount);
+  const WriteResult written = compacted ? WriteFileWhole(path, *compacted)
+                                        : WriteFileWhole(path, HighlightLine(row), WriteMode::kAppend);
   if (!written.ok()) {
     // Not remembered, so not shown as highlighted either.
     SetNameColour(row, before);

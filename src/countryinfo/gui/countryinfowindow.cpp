@@ -22,6 +22,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTextDocument>
 #include <QUrl>
 
 #include "app/gui/appwindows.h"
@@ -48,6 +49,8 @@ namespace zv {
 namespace {
 
 const QColor kDarkRed(192, 0, 0);
+// The map title shows no more than fits any screen.
+constexpr qsizetype kMaxTitleChars = 200;
 // Where the commit button lies, out of sight: left of and above the window.
 constexpr double kOutOfSightTwips = -3000;
 
@@ -100,6 +103,7 @@ void CountryInfoWindow::BuildLayout() {
   hintFont.setItalic(true);
   hint_->setFont(hintFont);
   SetTextColour(hint_, kDarkRed);
+  hintText_ = hint_->text();
 
   MakeLabel(this, QStringLiteral("Country or Zone"), 120, 420, 1340);
   text1_[kBoxName] = MakeBox(this, 1500, 390, 3960);
@@ -273,7 +277,7 @@ void CountryInfoWindow::BuildLayout() {
 
 void CountryInfoWindow::FillList() {
   for (int n = 1; n <= Shared().entryCount && n < CountryTable::kRows; ++n)
-    combo1_->addItem(Shared().working.at(n, kColName));
+    combo1_->addItem(ShownField(Shared().working.at(n, kColName)));
 }
 
 void CountryInfoWindow::SetEntryText(const QString& text) { text2_->setText(text); }
@@ -304,13 +308,20 @@ void CountryInfoWindow::EntryTextChanged(const QString& text) {
 }
 
 QString CountryInfoWindow::BoxText(int i) const {
-  if (i == kBoxHistory) return history_->toPlainText();
+  if (i == kBoxHistory) {
+    // The raw text keeps a no-break space as it is; only the paragraph ends
+    // become line breaks.
+    QString text = history_->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    text.replace(QChar::LineSeparator, u'\n');
+    return text;
+  }
   return LineBox(i)->text();
 }
 
 void CountryInfoWindow::SetBoxText(int i, const QString& text) {
   if (i == kBoxHistory) {
-    if (history_->toPlainText() != text) history_->setPlainText(text);
+    if (BoxText(i) != text) history_->setPlainText(text);
   } else {
     LineBox(i)->setText(text);
   }
@@ -325,13 +336,24 @@ void CountryInfoWindow::UpdateFields(double entry) {
   const int r = RoundHalfEven(entry);
   if (r < 0 || r >= CountryTable::kRows) return;
   const CountryTable& w = Shared().working;
-  SetBoxText(kBoxName, w.at(r, kColName));
-  SetBoxText(kBoxOffset, w.at(r, kColOffset));
+  SetBoxText(kBoxName, ShownField(w.at(r, kColName)));
+  SetBoxText(kBoxOffset, ShownField(w.at(r, kColOffset)));
   ShowDstFields(r);
   if (ClockWindow* clock = TheClock()) label2_->setText(clock->TimeText(r));
-  for (int c = kColLocation; c <= kColHistory; ++c) SetBoxText(c, w.at(r, c));
+  for (int c = kColLocation; c <= kColHistory; ++c) SetBoxText(c, ShownField(w.at(r, c)));
+  // A field too long for its box shows its beginning and stays locked; the
+  // commit keeps it as the row holds it.
+  std::array<qsizetype, kBoxCount> lengths{};
+  for (int i = 0; i < kBoxCount; ++i) {
+    const int c = i <= kBoxDstHours ? i + 1 : i;
+    lengths[i] = i == kBoxDstStart || i == kBoxDstEnd ? 0 : w.at(r, c).size();
+    tooLong_[i] = lengths[i] > kMaxBoxChars;
+    shown_[i] = BoxText(i);
+  }
+  const QString note = TooLongNote(lengths);
+  hint_->setText(note.isEmpty() ? hintText_ : note);
   Shared().mapPicturePath = MapPicturePathFor(DataPath(QStringLiteral("Maps")), BoxText(kBoxMapName));
-  label3_->setText(MapTitle(BoxText(kBoxName)));
+  label3_->setText(MapTitle(ShownField(BoxText(kBoxName)).left(kMaxTitleChars)));
   SetUpPicture();
 }
 
@@ -341,7 +363,7 @@ void CountryInfoWindow::ShowDstFields(int r) {
   const int state = CheckStateForColumn(w.at(r, kColDstUsed));
   check1_->setTristate(state == 2);
   check1_->setCheckState(state == 1 ? Qt::Checked : state == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
-  SetBoxText(kBoxDstHours, w.at(r, kColDstHours));
+  SetBoxText(kBoxDstHours, ShownField(w.at(r, kColDstHours)));
   // As the commit will take them: into the current year.
   const int year = CurrentClock().Now().date().year();
   SetBoxText(kBoxDstStart, FormatMonthDayIn(w.dstStart[r], year));
@@ -349,6 +371,8 @@ void CountryInfoWindow::ShowDstFields(int r) {
   ClockWindow* clock = TheClock();
   dstMsg_->setVisible(clock && clock->NameColour(r) == Shared().dstColour);
   EnableDstBoxes();
+  // The boxes just filled count as shown, not as typed by the user.
+  for (int i : {kBoxDstHours, kBoxDstStart, kBoxDstEnd}) shown_[i] = BoxText(i);
 }
 
 void CountryInfoWindow::CheckChanged() { EnableDstBoxes(); }
@@ -387,11 +411,31 @@ void CountryInfoWindow::ButtonClicked(int index) {
   }
 }
 
-bool CountryInfoWindow::Commit() {
+EntryBoxes CountryInfoWindow::TakeBoxes() const {
   EntryBoxes boxes;
-  for (int i = 0; i < kBoxCount; ++i) boxes.text[i] = BoxText(i);
+  for (int i = 0; i < kBoxCount; ++i) {
+    boxes.text[i] = BoxText(i);
+    boxes.edited[i] = !tooLong_[i] && boxes.text[i] != shown_[i];
+  }
   const Qt::CheckState s = check1_->checkState();
   boxes.checkState = s == Qt::Checked ? 1 : s == Qt::PartiallyChecked ? 2 : 0;
+  return boxes;
+}
+
+QString CountryInfoWindow::KeepUnsavedEdits() {
+  if (!command1_[kButtonSave]->isEnabled() || CountryTableReadInPart()) return QString();
+  CountryTable kept = Shared().working;
+  const int n = ShownEntry(text2_);
+  // A box that cannot be taken (no date) leaves the entry as last committed.
+  if (n >= 1 && n <= Shared().entryCount)
+    (void)CommitEntry(TakeBoxes(), CurrentClock().Now().date().year(), kept, n);
+  if (kept == Shared().table) return QString();
+  return KeepRecoveryCopy(kept, Shared().entryCount, CurrentClock().Now(),
+                          WritableDataPath(QStringLiteral("countries.txt")));
+}
+
+bool CountryInfoWindow::Commit() {
+  const EntryBoxes boxes = TakeBoxes();
   const int n = ShownEntry(text2_);
   if (n < 1 || n > Shared().entryCount) return false;
   const auto error = CommitEntry(boxes, CurrentClock().Now().date().year(), Shared().working, n);
@@ -477,6 +521,7 @@ void CountryInfoWindow::Undo() {
 }
 
 void CountryInfoWindow::Unlock(int i) {
+  if (tooLong_[i]) return;  // shown in part: not to be edited here
   if (i == kBoxHistory)
     history_->setReadOnly(false);
   else
@@ -498,7 +543,8 @@ void CountryInfoWindow::FocusGained(int i) {
 }
 
 void CountryInfoWindow::FocusLost(int i) {
-  SetBoxText(i, TextAfterFocusOut(BoxText(i), i));
+  // A box only looked at keeps its text, so that the field is saved as read.
+  if (BoxText(i) != shown_[i]) SetBoxText(i, TextAfterFocusOut(BoxText(i), i));
   if (i == kBoxHistory)
     history_->setReadOnly(true);
   else

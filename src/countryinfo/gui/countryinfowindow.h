@@ -89,6 +89,10 @@ class CountryInfoWindow : public QWidget {
 
   // The commands, as their buttons and menu items run them.
   bool Commit();  // false when a box could not be taken (the user was told)
+  // Writes the working copy, with the shown entry's boxes taken, to the
+  // recovery copy beside the table when there are edits not saved (the
+  // program is ending from outside). Returns what went wrong, else empty.
+  QString KeepUnsavedEdits();
   void Navigate(int index);
   void Save();
   void Find();
@@ -110,6 +114,7 @@ class CountryInfoWindow : public QWidget {
   void ButtonClicked(int index);
   void FocusGained(int i);
   void FocusLost(int i);
+  EntryBoxes TakeBoxes() const;
   void Unlock(int i);
   void SetUpPicture();
   void CentreHorizontally();
@@ -136,6 +141,13 @@ class CountryInfoWindow : public QWidget {
   QMenu* mnuFile_ = nullptr;
   QAction* mnuCopy_ = nullptr;
   QAction* mnuOpen_ = nullptr;
+
+  // What each box showed when the entry was filled in, to tell an edited box
+  // from one the user only looked at; and whether the field was too long
+  // to show whole.
+  std::array<QString, kBoxCount> shown_{};
+  std::array<bool, kBoxCount> tooLong_{};
+  QString hintText_;
 
   double imageLeft_ = kImageHomeLeftTwips;
   double imageTop_ = kImageHomeTopTwips;
