@@ -25,7 +25,8 @@ using Info = CountryInfoWindow;
 
 // Entry 5 is Chile, its daylight saving (6 September to 5 April) in force,
 // with a map picture of 500 x 500 pixels; entry 9 the United Kingdom, ticked
-// but not in force, without one; entry 50 is named Entry 1 too.
+// but not in force, without one; entry 50 is named Entry 1 too; entry 60's
+// name makes the file Windows-1252.
 class InfoTest : public test::ClockWindowTest {
  protected:
   InfoTest() : ClockWindowTest(QDateTime(QDate(2026, 12, 5), QTime(18, 47))) {}
@@ -40,6 +41,7 @@ class InfoTest : public test::ClockWindowTest {
     before_.replace("Entry 9,1,0,0,#12:00:00 AM#,#12:00:00 AM#,,,10N,20E,,,",
                     "United Kingdom,0,1,1,#3/20/2026#,#10/31/2026#,,,51.5N,0.13W,,gb,");
     before_.replace("Entry 50,", "Entry 1,");
+    before_.replace("Entry 60,", "Entr\xe9e 60,");  // a Windows-1252 file, which cannot hold every character
     StartClock(before_);
   }
   Info* Open(const char* entry) {
