@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include "app/gui/appwindows.h"
+#include "benchapp.h"
 #include "clock/gui/clockwindow.h"
 #include "data/seams.h"
 
@@ -19,6 +20,7 @@ namespace {
 class BenchData {
  public:
   BenchData() {
+    zv::bench::StartApplication();
     QFile::copy(QStringLiteral(ZORVANE_SOURCE_DIR "/data/countries.txt"), dir_.filePath("countries.txt"));
     QFile h(dir_.filePath("highlight.txt"));
     if (h.open(QIODevice::WriteOnly)) h.write("12\r\n45\r\n101\r\n200\r\n");

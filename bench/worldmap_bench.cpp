@@ -1,5 +1,7 @@
 // The sun calculator, the sun line search and whole "Show Day/Night" and
-// "Plot Sunrise/Sunset" runs.
+// "Plot Sunrise/Sunset" runs. The calculator and the search run twice: first
+// in a process that has not started Qt, then inside a started application,
+// where a dirty vector state would slow them (solar/vectorstate.h).
 
 #include <benchmark/benchmark.h>
 
@@ -7,9 +9,11 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
+#include "benchapp.h"
 #include "data/module1.h"
 #include "data/seams.h"
 #include "solar/suncalc.h"
+#include "solar/vectorstate.h"
 #include "worldmap/gui/worldmapwindow.h"
 #include "worldmap/sunline.h"
 
@@ -70,7 +74,34 @@ void BM_SunLineSearchNoHits(benchmark::State& state) {
 }
 BENCHMARK(BM_SunLineSearchNoHits)->Unit(benchmark::kMillisecond);
 
+// Inside a started application from here on.
+
+// The calculator in a loop that does not clear the vector state first: what
+// the program's hot loops would pay without clearing it.
+void BM_ComputeSunTimesInAppUncleared(benchmark::State& state) {
+  zv::bench::StartApplication();
+  BM_ComputeSunTimes(state);
+}
+BENCHMARK(BM_ComputeSunTimesInAppUncleared);
+
+// The calculator in a loop that clears the state at its entry, as the
+// program's hot loops do: within a few per cent of BM_ComputeSunTimes.
+void BM_ComputeSunTimesInApp(benchmark::State& state) {
+  zv::bench::StartApplication();
+  zv::ClearUpperVectorState();
+  BM_ComputeSunTimes(state);
+}
+BENCHMARK(BM_ComputeSunTimesInApp);
+
+// The search as the program runs it: close to BM_SunLineSearchTypical.
+void BM_SunLineSearchTypicalInApp(benchmark::State& state) {
+  zv::bench::StartApplication();
+  BM_SunLineSearchTypical(state);
+}
+BENCHMARK(BM_SunLineSearchTypicalInApp)->Unit(benchmark::kMillisecond);
+
 void BM_ShowDayNightRun(benchmark::State& state) {
+  zv::bench::StartApplication();
   QTemporaryDir dir;
   zv::SetDataFolder(dir.path());
   zv::WorldMapWindow map;
@@ -89,6 +120,7 @@ BENCHMARK(BM_ShowDayNightRun)->Unit(benchmark::kMillisecond);
 
 // A whole "Plot Sunrise/Sunset" run at the same time: both lines and the tag.
 void BM_PlotRun(benchmark::State& state) {
+  zv::bench::StartApplication();
   QTemporaryDir dir;
   zv::SetDataFolder(dir.path());
   zv::WorldMapWindow map;

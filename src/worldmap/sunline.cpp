@@ -7,6 +7,7 @@
 #include "data/timeofday.h"
 #include "solar/numberfns.h"
 #include "solar/suncalc.h"
+#include "solar/vectorstate.h"
 #include "worldmap/mapgeometry.h"
 
 namespace zv {
@@ -60,6 +61,7 @@ SunLineResult RunSunLinePass(SunPass pass, int gmtMinutes, SunLineState& state, 
   SunTimes last;
   bool any = false;
   for (int row = 0; row < kSunLineRows; ++row) {
+    ClearUpperVectorState();  // onRow may have run code that left it dirty
     const int lat = -90 + 2 * row;
     for (int lon = -180; lon <= 180; lon += 2) {
       last = ComputeSunTimes(lat, lon, 0);
