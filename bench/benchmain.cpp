@@ -1,16 +1,34 @@
-// The main of every benchmark program: a QApplication (windows need one; the
-// offscreen platform unless another is asked for), then the benchmarks.
+// The main of every benchmark program: the benchmarks, with a QApplication
+// started by the first one that needs it (bench/benchapp.h).
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <memory>
+
+#include "benchapp.h"
+
+namespace {
+
+int g_argc = 0;
+char** g_argv = nullptr;
+std::unique_ptr<QApplication> g_app;
+
+}  // namespace
+
+void zv::bench::StartApplication() {
+  if (g_app) return;
+  if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
+  g_app = std::make_unique<QApplication>(g_argc, g_argv);
+}
 
 int main(int argc, char** argv) {
-  if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  g_argc = argc;
+  g_argv = argv;
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  g_app.reset();
   return 0;
 }

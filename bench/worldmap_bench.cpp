@@ -1,5 +1,8 @@
 // The sun calculator, the sun line search, the night shade and whole "Show
-// Day/Night" and "Plot Sunrise/Sunset" runs.
+// Day/Night" and "Plot Sunrise/Sunset" runs. The calculator, the search and
+// the shade run twice: first in a process that has not started Qt, then
+// inside a started application, where a dirty vector state would slow them
+// (solar/vectorstate.h).
 
 #include <benchmark/benchmark.h>
 
@@ -8,9 +11,11 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
+#include "benchapp.h"
 #include "data/module1.h"
 #include "data/seams.h"
 #include "solar/suncalc.h"
+#include "solar/vectorstate.h"
 #include "worldmap/gui/worldmapwindow.h"
 #include "worldmap/nightshade.h"
 #include "worldmap/sunline.h"
@@ -58,7 +63,41 @@ void BM_NightShade1440x640(benchmark::State& state) {
 }
 BENCHMARK(BM_NightShade1440x640)->Unit(benchmark::kMillisecond);
 
+// Inside a started application from here on.
+
+// The calculator in a loop that does not clear the vector state first: what
+// the program's hot loops would pay without clearing it.
+void BM_ComputeSunTimesInAppUncleared(benchmark::State& state) {
+  zv::bench::StartApplication();
+  BM_ComputeSunTimes(state);
+}
+BENCHMARK(BM_ComputeSunTimesInAppUncleared);
+
+// The calculator in a loop that clears the state at its entry, as the
+// program's hot loops do: within a few per cent of BM_ComputeSunTimes.
+void BM_ComputeSunTimesInApp(benchmark::State& state) {
+  zv::bench::StartApplication();
+  zv::ClearUpperVectorState();
+  BM_ComputeSunTimes(state);
+}
+BENCHMARK(BM_ComputeSunTimesInApp);
+
+// The search as the program runs it: close to BM_SunLineSearch.
+void BM_SunLineSearchInApp(benchmark::State& state) {
+  zv::bench::StartApplication();
+  BM_SunLineSearch(state);
+}
+BENCHMARK(BM_SunLineSearchInApp)->Unit(benchmark::kMillisecond);
+
+// The shade as the window draws it: close to BM_NightShade1440x640.
+void BM_NightShade1440x640InApp(benchmark::State& state) {
+  zv::bench::StartApplication();
+  BM_NightShade1440x640(state);
+}
+BENCHMARK(BM_NightShade1440x640InApp)->Unit(benchmark::kMillisecond);
+
 void BM_ShowDayNightRun(benchmark::State& state) {
+  zv::bench::StartApplication();
   QTemporaryDir dir;
   zv::SetDataFolder(dir.path());
   zv::WorldMapWindow map;
@@ -77,6 +116,7 @@ BENCHMARK(BM_ShowDayNightRun)->Unit(benchmark::kMillisecond);
 
 // A whole "Plot Sunrise/Sunset" run at the same time: both lines and the tag.
 void BM_PlotRun(benchmark::State& state) {
+  zv::bench::StartApplication();
   QTemporaryDir dir;
   zv::SetDataFolder(dir.path());
   zv::WorldMapWindow map;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "solar/suncalc.h"
+#include "solar/vectorstate.h"
 #include "worldmap/mapgeometry.h"
 
 namespace zv {
@@ -36,6 +37,7 @@ double GmtHours(const QDateTime& instant) {
 void ShadeMap(const QDateTime& instant, int width, int height,
               const std::array<std::uint32_t, kSkyLights>& colours, std::uint32_t* pixels,
               std::ptrdiff_t stride) {
+  ClearUpperVectorState();
   // sin(altitude) = sin(lat) sin(dec) + cos(lat) cos(dec) cos(hour angle):
   // one term per row, one factor per column.
   const SunPosition sun = SunPositionAt(instant);

@@ -5,6 +5,7 @@
 #include "data/module1.h"
 #include "data/timeofday.h"
 #include "solar/suncalc.h"
+#include "solar/vectorstate.h"
 #include "worldmap/mapgeometry.h"
 
 namespace zv {
@@ -67,6 +68,7 @@ SunLineResult RunSunLinePass(SunPass pass, int gmtMinutes, QDate date, SunLineSt
                              const SunLineHitFn& onHit, const SunLineRowFn& onRow) {
   std::optional<double> previousX;  // of the row before, if it had a hit
   for (int row = 0; row < kSunLineRows; ++row) {
+    ClearUpperVectorState();  // onRow may have run code that left it dirty
     const int lat = -90 + 2 * row;
     const std::optional<double> lon = SunLineCrossing(pass, lat, gmtMinutes, date);
     if (lon) {

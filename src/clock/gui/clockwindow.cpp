@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -343,6 +344,7 @@ void ClockWindow::SetNameColour(int row, const Rgb& colour) {
 }
 
 void ClockWindow::Calculate() {
+  ++calculations_;
   BusyPointer busy;
   Module1& m = Shared();
   GridInputs in;
@@ -367,11 +369,22 @@ void ClockWindow::Calculate() {
 
 void ClockWindow::ApplyColours(const GridResult& result) {
   const int last = std::min(Shared().entryCount, kGridRows);
+  // Every time cell changes each minute, but many entries share a time: the
+  // size that fits a text (laying the text out) is worked out once for it,
+  // and the other cells alike take it.
+  QHash<QString, QSize> fitted;
   for (int n = 1; n <= last; ++n) {
     SetTextColour(names_[n], ToQColor(result.nameColour[n]));
-    if (times_[n]->text() != result.timeText[n]) {
-      times_[n]->setText(result.timeText[n]);
-      times_[n]->adjustSize();
+    QLabel* time = times_[n];
+    if (time->text() != result.timeText[n]) {
+      time->setText(result.timeText[n]);
+      time->ensurePolished();
+      if (const auto known = fitted.constFind(time->text()); known != fitted.cend()) {
+        time->resize(*known);
+      } else {
+        time->adjustSize();
+        fitted.insert(time->text(), time->size());
+      }
     }
     SetTextColour(times_[n], ToQColor(result.timeColour[n]));
   }
@@ -393,8 +406,11 @@ void ClockWindow::Refresh() {
   }
   zoneCheckedAt_ = at;
   const QTime now = at.time();
+  // A new time in Text1 calculates already, with the settings above; the
+  // same time again does not, so the button does it.
+  const int before = calculations_;
   text1_->setText(FormatTimeForm(now.hour() * 60 + now.minute()));
-  command3_->click();
+  if (calculations_ == before) command3_->click();
 }
 
 WriteResult ClockWindow::SaveZoneSettings() {

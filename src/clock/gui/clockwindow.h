@@ -138,6 +138,7 @@ class ClockWindow : public QMainWindow {
   bool closing_ = false;
   QDateTime zoneCheckedAt_;  // when the own-zone fields were last compared with the computer's
   bool zoneSaved_ = false;
+  int calculations_ = 0;  // counts Calculate's runs, so Refresh runs it once
   QAction* mnuSunClock_ = nullptr;
   QAction* mnuSettings_ = nullptr;
   QAction* mnuRefresh_ = nullptr;

@@ -1,5 +1,6 @@
 #include "common/gui/handcursor.h"
 
+#include <QCoreApplication>
 #include <QPixmap>
 
 #include "common/gui/resources.h"
@@ -18,11 +19,29 @@ void RegisterResources() {
   (void)once;
 }
 
+namespace {
+
+// Made on the first call and shared (a QCursor is a shared value), so the
+// picture is decoded once however many cells show it. Released before the
+// application closes its display.
+QCursor* g_hand = nullptr;
+
+void ReleaseHand() {
+  delete g_hand;
+  g_hand = nullptr;
+}
+
+}  // namespace
+
 QCursor HandCursor() {
-  RegisterResources();
-  const QPixmap picture(QStringLiteral(":/hand.png"));
-  if (picture.isNull()) return QCursor(Qt::PointingHandCursor);
-  return QCursor(picture, kHandHotSpot.x(), kHandHotSpot.y());
+  if (!g_hand) {
+    RegisterResources();
+    const QPixmap picture(QStringLiteral(":/hand.png"));
+    g_hand = picture.isNull() ? new QCursor(Qt::PointingHandCursor)
+                              : new QCursor(picture, kHandHotSpot.x(), kHandHotSpot.y());
+    qAddPostRoutine(ReleaseHand);
+  }
+  return *g_hand;
 }
 
 }  // namespace zv

@@ -10,7 +10,8 @@ namespace zv {
 inline constexpr QPoint kHandHotSpot{12, 4};
 
 // The hand pointer built from the resource :/hand.png with the finger tip as
-// its hot spot; the system's pointing hand when the resource is missing.
+// its hot spot (the system's pointing hand when the resource is missing),
+// made once and shared by every caller.
 QCursor HandCursor();
 
 }  // namespace zv

@@ -27,6 +27,7 @@
 #include "common/gui/formfont.h"
 #include "common/gui/formpalette.h"
 #include "common/gui/handcursor.h"
+#include "common/gui/paintpacer.h"
 #include "common/gui/twips.h"
 #include "common/gui/widgetutils.h"
 #include "countryinfo/gui/countryinfowindow.h"
@@ -581,10 +582,12 @@ WorldMapWindow::RunEnd WorldMapWindow::RunPasses(int progressDivisor,
                                                  const std::function<void(const SunLineHit&)>& onHit,
                                                  QString& failure) {
   QPointer<WorldMapWindow> self(this);
-  auto onRow = [this, self, progressDivisor](int rows) {
-    // Only what the row changed is repainted: the progress bar and the strip
-    // of the map drawn on. The pending events processed next paint it, so
-    // the user sees the lines grow row by row.
+  auto onRow = [this, self, progressDivisor, pacer = PaintPacer(this)](int rows) mutable {
+    // Once a display frame, only what the rows since the last frame changed
+    // is repainted: the progress bar and the strips of the map drawn on. The
+    // pending events processed next paint it and serve the user's input, so
+    // the lines grow as fast as the screen can show them.
+    if (!pacer.FrameDue()) return !closing_;
     const QRect barBefore = shape2_->geometry();
     SetProgress(kProgressFrameTwips * rows / progressDivisor);
     QRegion changed = QRegion(barBefore) + shape2_->geometry();
@@ -601,6 +604,8 @@ WorldMapWindow::RunEnd WorldMapWindow::RunPasses(int progressDivisor,
     failure = r.failure;
     return RunEnd::Failed;
   }
+  SetProgress(kProgressFrameTwips * state.rowCount / progressDivisor);
+  UpdateDrawn();  // the rows after the last frame
   return RunEnd::Done;
 }
 
