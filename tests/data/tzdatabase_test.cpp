@@ -49,8 +49,15 @@ TEST(TzDatabase, EveryEntryAtEveryHourOf2027) {
   for (QDateTime gmt = Utc(2027, 1, 1, 0); gmt.date().year() == 2027; gmt = gmt.addSecs(3600)) {
     const QDateTime user = gmt.toTimeZone(zones[0]);
     const auto texts = ComputerZoneTexts(zones[0], gmt);
-    const GridResult r = CalculateGrid(
-        {user.time().toString("hh:mm"), texts->offset, texts->dstHours, {}, &t, kEntryCount, user.date()});
+    const GridResult r = CalculateGrid({user.time().toString("hh:mm"),
+                                        texts->offset,
+                                        texts->dstHours,
+                                        {},
+                                        &t,
+                                        kEntryCount,
+                                        user.date(),
+                                        {},
+                                        {}});
     for (int n = 1; n <= kEntryCount; ++n) {
       const int offset = zones[n].offsetFromUtc(gmt);
       if (r.timeText[n] != gmt.addSecs(offset).time().toString("h:mm AP") ||
@@ -84,8 +91,7 @@ TEST(DstUpdate, OfferedAtStartUpAndAtANewYearForDatesOfAnEarlierYear) {
       t.dstStart[kEntryCount] = DateFromYmd(r.startYear, 12, 31);
     }
     if (r.edit == '-') Lacking("Europe/Berlin");
-    EXPECT_EQ(DstOfferDue(t, kEntryCount, r.last, r.now).value_or(0), r.offer)
-        << r.startYear << r.map << r.edit;
+    EXPECT_EQ(DstOfferDue(t, kEntryCount, r.last, r.now).value_or(0), r.offer) << r.map << r.edit;
     SetZoneLookup({});
   }
 }
@@ -135,23 +141,23 @@ TEST(DstUpdate, CommandPrintsOneLinePerChangeAndExitsWithTheStatus) {
 // Own-zone settings at start-up ('s'; offset null: no tzone.txt) follow the
 // computer's zone only where they matched it when saved; while running
 // ('r') matched settings follow its change of shift. Clocks go forward at
-// 01:00 GMT on 28 March 2027. A computer whose zone is unknown ("") gives
+// 01:00 GMT on 28 March 2027. A computer whose zone is unknown (null) gives
 // the offset of its clock.
 TEST(OwnZone, SettingsFollowTheComputerOnlyWhereTheyMatchedIt) {
   const QDateTime jan = Utc(2027, 1, 15), jul = Utc(2027, 7, 15), before = Utc(2027, 3, 28, 0, 59),
                   now = Utc(2027, 3, 28, 1, 0);
-  const QDateTime clock(QDate(2027, 7, 15), QTime(9, 0), QTimeZone(-12600));
   // clang-format off
   const struct { char when; const char* zone; const char *offset, *dst; QDateTime t1, t2; const char* texts; } rows[] = {
-      {'s', "", nullptr, nullptr, {}, clock, "-3.5/0"}, {'s', "Europe/Berlin", "1", "0", jan, jul, "1/1"},
-      {'s', "Europe/Berlin", "1", "1", jan, jan, "1/1"}, {'s', "", "1", "0", jan, jul, "1/0"}, {'r', "Europe/Berlin", "1", "0", before, now, "1/1"},
+      {'s', nullptr, nullptr, nullptr, {}, jul.toOffsetFromUtc(-12600), "-3.5/0"}, {'s', "Europe/Berlin", "1", "0", jan, jul, "1/1"},
+      {'s', "Europe/Berlin", "1", "1", jan, jan, "1/1"}, {'s', nullptr, "1", "0", jan, jul, "1/0"}, {'r', "Europe/Berlin", "1", "0", before, now, "1/1"},
       {'r', "Europe/Berlin", "1", "0", before.addSecs(-60), before, "-"}, {'r', "Europe/Berlin", "1", "1", before, now, "-"},
       {'r', "Europe/Berlin", "3", "0", before, now, "-"}};
   // clang-format on
   for (const auto& r : rows) {
+    const QTimeZone zone = r.zone ? QTimeZone(r.zone) : QTimeZone();  // QTimeZone("") is the system's
     const auto saved = r.offset ? std::optional(ZoneTexts{r.offset, r.dst}) : std::nullopt;
-    const auto texts = r.when == 's' ? StartUpZoneTexts(saved, r.t1, QTimeZone(r.zone), r.t2)
-                                     : FollowComputerZone(r.offset, r.dst, QTimeZone(r.zone), r.t1, r.t2);
+    const auto texts = r.when == 's' ? StartUpZoneTexts(saved, r.t1, zone, r.t2)
+                                     : FollowComputerZone(r.offset, r.dst, zone, r.t1, r.t2);
     EXPECT_EQ(texts ? texts->offset + u'/' + texts->dstHours : "-", r.texts) << r.when << r.zone << r.offset;
   }
 }
