@@ -45,10 +45,11 @@ TEST(GridCalc, HandSetDatesKeepTheDateRuleOnTheEntrysOwnDate) {
     t.at(1, kColOffset) = "9";
     t.at(1, kColDstHours) = row.hours;
     t.at(1, kColDstUsed) = row.used;
+    t.at(1, kColMapName) = "jp";  // a zone whose dates these are not
     t.dstStart[1] = DateFromYmd(2004, 3, 28);
     t.dstEnd[1] = DateFromYmd(2004, row.endMonth, row.endDay);
     const GridResult r = CalculateGrid({"9:00 PM", "3", "0", {}, &t, kEntryCount, {2004, 3, 28}, {}, kWhite});
-    EXPECT_EQ(r.timeText[1], row.time) << row.hours << row.used << row.endDay;
+    EXPECT_EQ(r.timeText[1], row.time) << row.hours << row.used;
     EXPECT_TRUE(r.nameColour[1] == (row.dst ? kDst : kWhite) && r.dstCount == row.dst);
   }
 }
