@@ -2,8 +2,12 @@
 
 #include <cmath>
 
+#include "data/dstupdate.h"
 #include "data/numtext.h"
+#include "data/seams.h"
 #include "data/timeofday.h"
+#include "data/yearrule.h"
+#include "data/zonenames.h"
 
 namespace zv {
 
@@ -18,6 +22,19 @@ bool DstInForce(const CountryTable& table, int n, const QDate& today) {
   return false;
 }
 
+bool DstInForceAt(const CountryTable& table, int n, const QDateTime& gmt) {
+  if (NumberInText(table.at(n, kColDstHours)) == 0) return false;
+  if (NumberInText(table.at(n, kColDstUsed)) != 1) return false;
+  const int normalMinutes = RoundHalfEven(NumberInText(table.at(n, kColOffset)) * 60);
+  const QByteArray zoneId = ZoneIdForMapName(table.at(n, kColMapName));
+  const int year = gmt.date().year();
+  if (!zoneId.isEmpty()) {
+    if (const auto columns = DatabaseYearColumns(zoneId, year); columns && *columns == ColumnsOf(table, n))
+      return LookupZone(zoneId).offsetFromUtc(gmt) / 60 > normalMinutes;
+  }
+  return DstInForce(table, n, gmt.addSecs(normalMinutes * 60LL).date());
+}
+
 int GmtMinutes(const QString& gmtText) {
   const auto s = ParseTimeOfDay(gmtText);
   return s ? *s / 60 : 0;
@@ -26,14 +43,20 @@ int GmtMinutes(const QString& gmtText) {
 GridResult CalculateGrid(const GridInputs& in) {
   GridResult r;
   // GMT = local time - offset - daylight-saving hours, carried in seconds so
-  // that a local time with seconds keeps them until it is written.
+  // that a local time with seconds keeps them until it is written. The
+  // moment shown is the user's date at that GMT second, the day before or
+  // after when the shift crosses midnight; without a local time, the user's
+  // date at the GMT time kept.
   r.gmtText = in.previousGmt;
+  QDateTime moment(in.today, QTime(0, 0), QTimeZone::utc());
   if (const auto local = ParseTimeOfDay(in.localTime)) {
     const double shift = -60.0 * NumberInText(in.offset) - 60.0 * NumberInText(in.dstHours);
-    long long secs = *local + static_cast<long long>(RoundHalfEven(shift)) * 60;
-    secs %= kSecondsPerDay;
-    if (secs < 0) secs += kSecondsPerDay;
+    const long long gmtSecs = *local + static_cast<long long>(RoundHalfEven(shift)) * 60;
+    moment = moment.addSecs(gmtSecs);
+    const long long secs = (gmtSecs % kSecondsPerDay + kSecondsPerDay) % kSecondsPerDay;
     r.gmtText = FormatTimeForm(static_cast<int>(secs / 60));
+  } else {
+    moment = moment.addSecs(GmtMinutes(r.gmtText) * 60LL);
   }
   const int gmt = GmtMinutes(r.gmtText);
 
@@ -42,7 +65,7 @@ GridResult CalculateGrid(const GridInputs& in) {
   for (int n = 1; n <= last; ++n) {
     int t = AddMinutes(gmt, 60.0 * NumberInText(in.table->at(n, kColOffset)));
     r.nameColourSet[n] = true;
-    if (DstInForce(*in.table, n, in.today)) {
+    if (DstInForceAt(*in.table, n, moment)) {
       t = AddMinutes(t, 60.0 * NumberInText(in.table->at(n, kColDstHours)));
       r.nameColour[n] = in.dstColour;
       ++r.dstCount;

@@ -4,6 +4,7 @@
 // window applies the result to its cells.
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <array>
 #include <vector>
@@ -25,6 +26,14 @@ inline constexpr int kRowPmLegend = 228;
 // start or before the end. Equal dates: never.
 bool DstInForce(const CountryTable& table, int n, const QDate& today);
 
+// Whether entry n's daylight saving is in force at a moment (GMT). An entry
+// that holds the columns its zone has in the tz database for the moment's
+// year follows the zone: in force while the zone stands above its normal
+// offset, from the instant it changes. Any other entry (dates set by hand,
+// of another year, or a zone the computer lacks) keeps the date rule above,
+// on its own local date: the moment plus its normal offset.
+bool DstInForceAt(const CountryTable& table, int n, const QDateTime& gmt);
+
 struct GridInputs {
   QString localTime;    // Text1
   QString offset;       // Text2
@@ -32,7 +41,7 @@ struct GridInputs {
   QString previousGmt;  // the GMT time text before this calculation
   const CountryTable* table = nullptr;
   int entryCount = 0;
-  QDate today;
+  QDate today;                  // the user's local date, which the local time belongs to
   std::vector<int> highlights;  // as read from highlight.txt
   Rgb nameColour;               // the name template's colour
   Rgb amColour = kAmColour, pmColour = kPmColour, dstColour = kDstColour, highlightColour = kHighlightColour;

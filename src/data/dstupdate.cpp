@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 #include <QTimeZone>
+#include <functional>
 
 #include "data/countryfile.h"
 #include "data/countrysave.h"
@@ -24,10 +25,15 @@ QString ColumnsText(const YearColumns& c) {
          QStringLiteral("#,#") + FormatFileDate(c.end) + u'#';
 }
 
-QTimeZone ZoneOfEntry(const CountryTable& table, int n) {
-  const QByteArray id = ZoneIdForMapName(table.at(n, kColMapName));
-  return id.isEmpty() ? QTimeZone() : QTimeZone(id);
+// The entries' names, each followed by a detail in brackets.
+QString EntryList(const CountryTable& table, const std::vector<int>& entries,
+                  const std::function<QString(int)>& detail) {
+  QStringList names;
+  for (int n : entries) names << table.at(n, kColName) + QStringLiteral(" (") + detail(n) + u')';
+  return names.join(QStringLiteral(", ")) + u'.';
 }
+
+QString DayText(const QDate& day) { return FormatFileDate(DateFromQDate(day)); }
 
 }  // namespace
 
@@ -48,7 +54,8 @@ std::optional<int> DstDatesYear(const CountryTable& table, int entryCount) {
   std::optional<int> year;
   const int last = std::min(entryCount, CountryTable::kRows - 1);
   for (int n = 1; n <= last; ++n) {
-    if (ZoneIdForMapName(table.at(n, kColMapName)).isEmpty()) continue;
+    const QByteArray id = ZoneIdForMapName(table.at(n, kColMapName));
+    if (id.isEmpty() || !LookupZone(id).isValid()) continue;
     if (NumberInText(table.at(n, kColDstUsed)) != 1 || NumberInText(table.at(n, kColDstHours)) == 0) continue;
     const int y = QDateFromValue(table.dstStart[n]).addDays(1).year();
     if (!year || y < *year) year = y;
@@ -56,19 +63,32 @@ std::optional<int> DstDatesYear(const CountryTable& table, int entryCount) {
   return year;
 }
 
+std::optional<int> DstOfferDue(const CountryTable& table, int entryCount, const QDateTime& lastCheck,
+                               const QDateTime& now) {
+  const int year = now.date().year();
+  if (lastCheck.isValid() && lastCheck.date().year() == year) return std::nullopt;
+  const auto inUse = DstDatesYear(table, entryCount);
+  if (!inUse || *inUse >= year) return std::nullopt;
+  return inUse;
+}
+
 DstTableUpdate UpdateDstColumns(CountryTable& table, int entryCount, int year) {
   DstTableUpdate out;
   const int last = std::min(entryCount, CountryTable::kRows - 1);
   for (int n = 1; n <= last; ++n) {
-    const auto columns = ComputeYearColumns(ZoneOfEntry(table, n), year);
-    if (!columns) {
-      out.notUpdated.push_back(n);
+    const QByteArray id = ZoneIdForMapName(table.at(n, kColMapName));
+    const QTimeZone zone = id.isEmpty() ? QTimeZone() : LookupZone(id);
+    const auto sampled = SampleYear(zone, year);
+    if (!sampled) {
+      (id.isEmpty() || zone.isValid() ? out.notUpdated : out.missing).push_back(n);
       continue;
     }
+    if (!sampled->leftOut.empty()) out.split.push_back({n, sampled->leftOut});
+    const YearColumns columns = ColumnsFor(*sampled);
     const YearColumns before = ColumnsOf(table, n);
-    if (before == *columns) continue;
-    SetColumns(table, n, *columns);
-    out.changes.push_back({n, before, *columns});
+    if (before == columns) continue;
+    SetColumns(table, n, columns);
+    out.changes.push_back({n, before, columns});
   }
   return out;
 }
@@ -80,15 +100,51 @@ QString ChangeLine(const CountryTable& table, const EntryChange& change) {
 
 QString NotUpdatedText(const CountryTable& table, const std::vector<int>& entries) {
   if (entries.empty()) return QString();
-  QStringList names;
-  for (int n : entries) {
-    const QString map = table.at(n, kColMapName);
-    names << table.at(n, kColName) + QStringLiteral(" (") + (map.isEmpty() ? QStringLiteral("empty") : map) +
-                 u')';
-  }
   return QStringLiteral("Entries not updated, no time zone known for their map picture name: ") +
-         names.join(QStringLiteral(", ")) + u'.';
+         EntryList(table, entries, [&table](int n) {
+           const QString map = table.at(n, kColMapName);
+           return map.isEmpty() ? QStringLiteral("empty") : map;
+         });
 }
+
+QString MissingZonesText(const CountryTable& table, const std::vector<int>& entries) {
+  if (entries.empty()) return QString();
+  return QStringLiteral(
+             "Entries not updated, their time zone is missing from this computer's time-zone "
+             "database: ") +
+         EntryList(table, entries, [&table](int n) {
+           return QString::fromLatin1(ZoneIdForMapName(table.at(n, kColMapName)));
+         });
+}
+
+QStringList SplitYearLines(const CountryTable& table, const DstTableUpdate& update, int year) {
+  QStringList lines;
+  for (const SplitYear& s : update.split) {
+    QStringList days;
+    for (const auto& [first, last] : s.leftOut)
+      days << (first == last ? DayText(first) : DayText(first) + QStringLiteral(" to ") + DayText(last));
+    lines << QStringLiteral(
+                 "%1: %2 has %3 daylight saving stretches; its dates keep the longest and leave "
+                 "out %4.")
+                 .arg(table.at(s.entry, kColName))
+                 .arg(year)
+                 .arg(s.leftOut.size() + 1)
+                 .arg(days.join(QStringLiteral(", ")));
+  }
+  return lines;
+}
+
+namespace {
+
+// What the update could not do, one paragraph each; empty when it did all.
+QStringList UpdateNotes(const CountryTable& table, const DstTableUpdate& update, int year) {
+  QStringList notes = {NotUpdatedText(table, update.notUpdated), MissingZonesText(table, update.missing)};
+  notes << SplitYearLines(table, update, year);
+  notes.removeAll(QString());
+  return notes;
+}
+
+}  // namespace
 
 DstFileUpdate UpdateDstFile(const QString& readPath, const QString& writePath, int entryCount, int year,
                             const QDateTime& now) {
@@ -150,8 +206,8 @@ QString DstUpdatedText(const DstFileUpdate& result, int year) {
     text += QStringLiteral("1 entry changed.");
   else
     text += QStringLiteral("%1 entries changed.").arg(changed);
-  const QString notUpdated = NotUpdatedText(result.table, result.update.notUpdated);
-  if (!notUpdated.isEmpty()) text += QStringLiteral("\n\n") + notUpdated;
+  for (const QString& note : UpdateNotes(result.table, result.update, year))
+    text += QStringLiteral("\n\n") + note;
   return text;
 }
 
@@ -178,8 +234,8 @@ int RunUpdateDstDates(const QString& yearText, QTextStream& out, QTextStream& er
     return kExitUntouched;
   }
   for (const EntryChange& c : result.update.changes) out << ChangeLine(result.table, c) << Qt::endl;
-  const QString notUpdated = NotUpdatedText(result.table, result.update.notUpdated);
-  if (!notUpdated.isEmpty()) err << QStringLiteral("zorvane: ") << notUpdated << Qt::endl;
+  for (const QString& note : UpdateNotes(result.table, result.update, year))
+    err << QStringLiteral("zorvane: ") << note << Qt::endl;
   return kExitDone;
 }
 

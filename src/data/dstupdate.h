@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "data/countrytable.h"
@@ -24,18 +25,33 @@ void SetColumns(CountryTable& table, int n, const YearColumns& columns);
 
 // The year of the daylight-saving dates in use: the earliest year in which
 // the daylight saving of an entry begins (the day after its start date),
-// over the entries that have a zone and their rule switched on. Nothing when
-// no such entry exists.
+// over the entries that have a zone in the computer's database and their
+// rule switched on. Nothing when no such entry exists.
 std::optional<int> DstDatesYear(const CountryTable& table, int entryCount);
+
+// Whether to offer the update, and then the year of the dates in use: at
+// start-up (lastCheck invalid), or at the first check of a new year while
+// running, when the dates in use are of a year before now's.
+std::optional<int> DstOfferDue(const CountryTable& table, int entryCount, const QDateTime& lastCheck,
+                               const QDateTime& now);
 
 struct EntryChange {
   int entry = 0;
   YearColumns before, after;
 };
 
+// An entry whose year has more daylight-saving stretches than its one pair
+// of dates holds: the days of the others.
+struct SplitYear {
+  int entry = 0;
+  std::vector<std::pair<QDate, QDate>> leftOut;
+};
+
 struct DstTableUpdate {
   std::vector<EntryChange> changes;
-  std::vector<int> notUpdated;  // no zone for the map picture name, or none on this computer
+  std::vector<int> notUpdated;  // no zone for the map picture name
+  std::vector<int> missing;     // a zone that the computer's database lacks
+  std::vector<SplitYear> split;
 };
 
 // Updates the table in place for the year.
@@ -46,6 +62,12 @@ QString ChangeLine(const CountryTable& table, const EntryChange& change);
 // "Entries not updated, no time zone known for their map picture name:
 // Atlantis (xx), Lemuria (empty)."; empty when the list is.
 QString NotUpdatedText(const CountryTable& table, const std::vector<int>& entries);
+// "Entries not updated, their time zone is missing from this computer's
+// time-zone database: Morocco (Africa/Casablanca)."; empty when the list is.
+QString MissingZonesText(const CountryTable& table, const std::vector<int>& entries);
+// One line for each split year: "Morocco: 2029 has 2 daylight saving
+// stretches; its dates keep the longest and leave out 1/1/2029 to 1/13/2029."
+QStringList SplitYearLines(const CountryTable& table, const DstTableUpdate& update, int year);
 
 // The whole update of a country file: read it, which must succeed for every
 // entry, update, and save whole or not at all when anything changed.
@@ -61,8 +83,8 @@ struct DstFileUpdate {
 // The start-up offer: "The daylight saving dates in use are those of 2026.
 // Update them for 2027 from this computer's time-zone database?"
 QString DstOfferText(int yearInUse, int year);
-// The one message after an update: how many entries changed, and the entries
-// that could not be updated.
+// The one message after an update: how many entries changed, the entries
+// that could not be updated and the years cut to one stretch.
 QString DstUpdatedText(const DstFileUpdate& result, int year);
 
 // The command line's work: yearText is the year asked for (empty: the

@@ -33,11 +33,19 @@ bool MatchesComputer(const QString& offsetText, const QString& dstText, const Zo
 ZoneTexts StartUpZoneTexts(const std::optional<ZoneTexts>& saved, const QDateTime& savedAt,
                            const QTimeZone& zone, const QDateTime& now) {
   const auto current = ComputerZoneTexts(zone, now);
-  if (!saved) return current.value_or(ZoneTexts{QStringLiteral("3"), QString()});
+  if (!saved) return current.value_or(ZoneTexts{HoursText(now.offsetFromUtc()), QStringLiteral("0")});
   if (!current) return *saved;
   const auto then = ComputerZoneTexts(zone, savedAt);
   if (then && MatchesComputer(saved->offset, saved->dstHours, *then)) return *current;
   return *saved;
+}
+
+QString UnknownZoneText(const ZoneTexts& guess) {
+  return QStringLiteral(
+             "This computer's time zone could not be read, so the settings take the offset of its clock: "
+             "%1 hours from GMT, without daylight saving time. If that is wrong, correct it in File, "
+             "Settings; the settings are saved for the next start only when changed.")
+      .arg(guess.offset);
 }
 
 std::optional<ZoneTexts> FollowComputerZone(const QString& offsetText, const QString& dstText,

@@ -26,9 +26,15 @@ bool MatchesComputer(const QString& offsetText, const QString& dstText, const Zo
 // no file; savedAt: when it was last written. Without a file the computer's
 // zone now; with one, the computer's zone now when the saved settings were
 // the computer's at savedAt, else the saved settings. An unknown zone leaves
-// the saved settings, or "3" and an empty text without a file.
+// the saved settings; without a file it gives the offset of the computer's
+// clock itself (now's own offset from GMT) and no shift, a guess that
+// UnknownZoneText tells and that is not saved unless the user changes it.
 ZoneTexts StartUpZoneTexts(const std::optional<ZoneTexts>& saved, const QDateTime& savedAt,
                            const QTimeZone& zone, const QDateTime& now);
+
+// The start-up message for a computer whose zone cannot be read, with the
+// settings guessed.
+QString UnknownZoneText(const ZoneTexts& guess);
 
 // At a tick: the computer's zone now, when the fields were the computer's at
 // the last check (before) and the computer's zone has changed since; nothing

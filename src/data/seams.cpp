@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <cerrno>
+#include <map>
 
 #include "data/datafolders.h"
 
@@ -38,6 +39,7 @@ const FileWriter* g_fileWriter = nullptr;
 const Clock* g_clock = nullptr;
 QString g_dataFolder;
 std::optional<QTimeZone> g_systemZone;
+ZoneLookup g_zoneLookup;
 
 }  // namespace
 
@@ -49,6 +51,16 @@ void SetFileWriter(const FileWriter* writer) { g_fileWriter = writer; }
 
 QTimeZone SystemZone() { return g_systemZone ? *g_systemZone : QTimeZone::systemTimeZone(); }
 void SetSystemZone(std::optional<QTimeZone> zone) { g_systemZone = std::move(zone); }
+
+QTimeZone LookupZone(const QByteArray& id) {
+  if (g_zoneLookup) return g_zoneLookup(id);
+  // The clock asks for every entry's zone at every calculation; reading a
+  // zone's rules once is enough.
+  static std::map<QByteArray, QTimeZone> known;
+  const auto found = known.find(id);
+  return found != known.end() ? found->second : known.emplace(id, QTimeZone(id)).first->second;
+}
+void SetZoneLookup(ZoneLookup lookup) { g_zoneLookup = std::move(lookup); }
 
 namespace {
 

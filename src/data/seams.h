@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QTimeZone>
+#include <functional>
 #include <optional>
 
 namespace zv {
@@ -43,6 +44,14 @@ void SetFileWriter(const FileWriter* writer);
 QTimeZone SystemZone();
 // Replaces the zone; nothing restores the system's.
 void SetSystemZone(std::optional<QTimeZone> zone);
+
+// The tz database's zone for an id (Europe/London): the computer's database
+// unless a test set a lookup. An invalid zone stands for one the computer's
+// database lacks.
+using ZoneLookup = std::function<QTimeZone(const QByteArray& id)>;
+QTimeZone LookupZone(const QByteArray& id);
+// Replaces the lookup; an empty one restores the computer's.
+void SetZoneLookup(ZoneLookup lookup);
 
 // The data files: countries.txt, tzone.txt, highlight.txt and Maps/. A folder
 // set here holds them all; without one, the rule of data/datafolders.h picks

@@ -3,9 +3,11 @@
 #include <QTimeZone>
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <vector>
 
 #include "data/numtext.h"
+#include "data/seams.h"
 
 namespace zv {
 
@@ -62,6 +64,8 @@ std::optional<YearOffsets> SampleYear(const QTimeZone& zone, int year) {
   out.stretches = static_cast<int>(runs.size());
   out.firstDay = jan1.addDays(best.first);
   out.lastDay = jan1.addDays(best.last);
+  for (const Run& r : runs)
+    if (r.first != best.first) out.leftOut.emplace_back(jan1.addDays(r.first), jan1.addDays(r.last));
   return out;
 }
 
@@ -87,6 +91,16 @@ std::optional<YearColumns> ComputeYearColumns(const QTimeZone& zone, int year) {
   const auto sampled = SampleYear(zone, year);
   if (!sampled) return std::nullopt;
   return ColumnsFor(*sampled);
+}
+
+std::optional<YearColumns> DatabaseYearColumns(const QByteArray& zoneId, int year) {
+  const QTimeZone zone = LookupZone(zoneId);
+  if (!zone.isValid()) return std::nullopt;
+  static std::map<std::pair<QByteArray, int>, std::optional<YearColumns>> known;
+  const auto key = std::pair(zoneId, year);
+  const auto found = known.find(key);
+  if (found != known.end()) return found->second;
+  return known[key] = ComputeYearColumns(zone, year);
 }
 
 }  // namespace zv

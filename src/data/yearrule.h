@@ -11,6 +11,8 @@
 #include <QDate>
 #include <QString>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "data/datevalue.h"
 
@@ -27,6 +29,9 @@ struct YearOffsets {
   // last when it runs over the new year. Invalid dates without daylight saving.
   QDate firstDay, lastDay;
   int stretches = 0;  // stretches at the highest offset, one running over the new year counted once
+  // The first and last days of the other stretches at the highest offset,
+  // which one pair of dates leaves out.
+  std::vector<std::pair<QDate, QDate>> leftOut;
   int DstSeconds() const { return highSeconds - lowSeconds; }
 };
 
@@ -48,6 +53,11 @@ struct YearColumns {
 
 YearColumns ColumnsFor(const YearOffsets& year);
 [[nodiscard]] std::optional<YearColumns> ComputeYearColumns(const QTimeZone& zone, int year);
+
+// The columns of a zone by its id for a year, kept once worked out: the
+// clock asks for them at every calculation. Nothing when the computer's
+// database lacks the zone (LookupZone) or the year is out of range.
+[[nodiscard]] std::optional<YearColumns> DatabaseYearColumns(const QByteArray& zoneId, int year);
 
 // Hours as the table writes them: rounded to two decimals, general form.
 QString HoursText(int seconds);

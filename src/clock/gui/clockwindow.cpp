@@ -31,6 +31,7 @@
 #include "countryinfo/gui/countryinfowindow.h"
 #include "data/countryfile.h"
 #include "data/countrysave.h"
+#include "data/dstupdate.h"
 #include "data/highlightfile.h"
 #include "data/module1.h"
 #include "data/ownzone.h"
@@ -220,6 +221,10 @@ void ClockWindow::StartUp() {
   zoneCheckedAt_ = CurrentClock().Now();
   const auto saved = zoneFile.exists() ? std::optional<ZoneTexts>(ReadZoneFile(zonePath)) : std::nullopt;
   const ZoneTexts zone = StartUpZoneTexts(saved, zoneFile.lastModified(), SystemZone(), zoneCheckedAt_);
+  if (!saved && !SystemZone().isValid()) {
+    zoneGuess_ = zone;
+    QTimer::singleShot(0, this, [this, zone] { Prompts().Message(this, UnknownZoneText(zone)); });
+  }
   text2_->setText(zone.offset);
   text3_->setText(zone.dstHours);
   // 5: the country table. A file read only in part is told once, when the
@@ -404,6 +409,9 @@ void ClockWindow::Refresh() {
     text2_->setText(follow->offset);
     text3_->setText(follow->dstHours);
   }
+  // The first tick of a new year offers that year's daylight-saving dates.
+  if (!CountryTableReadInPart() && DstOfferDue(Shared().table, Shared().entryCount, zoneCheckedAt_, at))
+    QTimer::singleShot(0, this, &ClockWindow::OfferDstUpdate);
   zoneCheckedAt_ = at;
   const QTime now = at.time();
   // A new time in Text1 calculates already, with the settings above; the
@@ -416,6 +424,9 @@ void ClockWindow::Refresh() {
 WriteResult ClockWindow::SaveZoneSettings() {
   if (zoneSaved_) return WriteResult::Written();
   zoneSaved_ = true;
+  // A guess is not the user's choice: the file keeps what it held.
+  if (zoneGuess_ && MatchesComputer(text2_->text(), text3_->text(), *zoneGuess_))
+    return WriteResult::Written();
   const QString path = WritableDataPath(QStringLiteral("tzone.txt"));
   const WriteResult written = WriteFileWhole(path, ZoneFileBytes(text2_->text(), text3_->text()));
   if (written.ok()) return written;

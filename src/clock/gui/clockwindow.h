@@ -5,9 +5,11 @@
 #include <QDateTime>
 #include <QMainWindow>
 #include <array>
+#include <optional>
 
 #include "clock/gridcalc.h"
 #include "data/rgb.h"
+#include "data/tzonefile.h"
 
 class QAction;
 class QGroupBox;
@@ -98,8 +100,8 @@ class ClockWindow : public QMainWindow {
   // Own zone and daylight-saving dates from the computer's time zone.
   void UseComputerZone();
   void UpdateDstDates();
-  // At start-up: offers UpdateDstDates when the dates in use are of an
-  // earlier year.
+  // At start-up, and at the first tick of a new year: offers UpdateDstDates
+  // when the dates in use are of an earlier year.
   void OfferDstUpdate();
 
   // A mouse press on name cell row (the selection steps), and on the
@@ -139,6 +141,9 @@ class ClockWindow : public QMainWindow {
   QDateTime zoneCheckedAt_;  // when the own-zone fields were last compared with the computer's
   bool zoneSaved_ = false;
   int calculations_ = 0;  // counts Calculate's runs, so Refresh runs it once
+  // The settings guessed at start-up for a computer whose zone could not be
+  // read; not saved while the fields hold them.
+  std::optional<ZoneTexts> zoneGuess_;
   QAction* mnuSunClock_ = nullptr;
   QAction* mnuSettings_ = nullptr;
   QAction* mnuRefresh_ = nullptr;

@@ -64,10 +64,9 @@ void ClockWindow::OfferDstUpdate() {
   // A table read only in part cannot be written back; the user has just been
   // told so, and the menu command says it again if asked.
   if (CountryTableReadInPart()) return;
-  const int year = CurrentClock().Now().date().year();
-  const auto inUse = DstDatesYear(Shared().table, Shared().entryCount);
-  if (!inUse || *inUse >= year) return;
-  if (Prompts().AskYesNo(this, DstOfferText(*inUse, year))) UpdateDstDates();
+  const QDateTime now = CurrentClock().Now();
+  const auto inUse = DstOfferDue(Shared().table, Shared().entryCount, QDateTime(), now);
+  if (inUse && Prompts().AskYesNo(this, DstOfferText(*inUse, now.date().year()))) UpdateDstDates();
 }
 
 }  // namespace zv
