@@ -73,13 +73,20 @@ class ClockWindowTest : public test::ClockWindowTest {
 };
 
 // No tzone.txt, the computer's zone unknown: the settings panel floats over
-// the list, asking for offset and shift (3 and nothing). The window opens
+// the list with the offset of the computer's clock (3) and no shift, and a
+// message says so. The window opens
 // 300 twips above the middle of the screen.
 TEST_F(ClockWindowTest, FirstStart) {
+  clock_.Set(QDateTime(QDate(2026, 7, 1), QTime(21, 0, 30), QTimeZone(3 * 3600)));
   Start({});
   EXPECT_TRUE(test::MatchesReference(window_.get(), "tests/clock/reference/first-start.png"));
+  EXPECT_EQ(prompts_.messages.size(), 1);
+  EXPECT_TRUE(prompts_.messages.value(0).contains(" 3 hours from GMT"))
+      << prompts_.messages.value(0).toStdString();
   const QRect s = QGuiApplication::primaryScreen()->geometry();  // a window of 12000 by 8400 twips
   EXPECT_EQ(window_->pos(), QPoint((s.width() - 800) / 2, (s.height() - 560) / 2 - 20));
+  window_->close();  // the guess was never the user's choice: nothing saved
+  EXPECT_FALSE(data_.Exists("tzone.txt"));
 }
 
 // The minute tick across midnight, at GMT: the entries at GMT pass their own
