@@ -169,7 +169,16 @@ TEST_F(ClockWindowTest, TheComputersZoneAndDaylightSavingDates) {
   EXPECT_EQ(window_->TimeText(209) + CountryInfo()->BoxText(kBoxDstStart), "1:00 PMMar 27");
   clock_.Set(QDateTime(QDate(2026, 7, 1), QTime(12, 0)));
   Start(" 0             0 \r\n", test::ShippedCountriesBytes());
-  EXPECT_EQ(prompts_.questions.size(), 1);
+  prompts_.AnswerYes(false);
+  // Only the first minute of the new year offers the update.
+  for (const QDateTime& at :
+       {QDateTime(QDate(2026, 12, 31), QTime(23, 59)), QDateTime(QDate(2027, 1, 1), QTime(0, 0)),
+        QDateTime(QDate(2027, 1, 1), QTime(0, 1))}) {
+    clock_.Set(at);
+    ASSERT_TRUE(QMetaObject::invokeMethod(window_->Timer1(), "timeout"));
+    QCoreApplication::processEvents();
+  }
+  EXPECT_EQ(prompts_.questions.size(), 2);
 }
 
 // The commands at 3:00 PM GMT on 6 December 2026. The legend's tip counts
