@@ -12,9 +12,11 @@
 
 using namespace zv;
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  if (!size) return 0;
-  const QByteArray file(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
+FUZZ_TARGET {
+  (void)text;
+  if (bytes.isEmpty()) return;
+  const auto* data = reinterpret_cast<const uint8_t*>(bytes.constData());
+  const QByteArray file = bytes.mid(1);
   CountryTable read, back;
   const TextEncoding set = DetectEncoding(file);
   ReadCountriesText(DecodeText(file, set), read, 3);
@@ -24,17 +26,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     boxes.edited[i] = data[0] >> (i % 8) & 1;
   }
   CountryTable saved = read;
-  if (CommitEntry(boxes, 2026, saved, 2) || FirstUnsavableField(saved, 3)) return 0;
+  if (CommitEntry(boxes, 2026, saved, 2) || FirstUnsavableField(saved, 3)) return;
   const QByteArray out = WriteCountriesBytes(saved, 3, QDateTime(QDate(2026, 1, 1), QTime(0, 0)), set);
   const TextEncoding outSet = DetectEncoding(out);
-  if (set == TextEncoding::kWindows1252 && outSet != set) return 0;
-  FUZZ_CHECK(ReadCountriesText(DecodeText(out, outSet), back, 3).complete, "not read back whole");
+  if (set == TextEncoding::kWindows1252 && outSet != set) return;
+  CHECK(ReadCountriesText(DecodeText(out, outSet), back, 3).complete);
   for (int n = 1; n <= 3; ++n) {
     for (int c = kColName; c <= kColHistory; ++c) {
-      FUZZ_CHECK(read.text[n][c] == back.text[n][c] ||
-                     (n == 2 && (c == kColDstUsed || boxes.edited[c - (c <= kColDstHours)])),
-                 "entry %d field %d", n, c);
+      CHECK(read.text[n][c] == back.text[n][c] ||
+            (n == 2 && (c == kColDstUsed || boxes.edited[c - (c <= kColDstHours)])));
     }
   }
-  return 0;
 }
