@@ -13,7 +13,7 @@ namespace {
 const Rgb kWhite{255, 255, 255}, kAm{224, 224, 224}, kPm{255, 192, 128}, kDst{192, 255, 192}, kRed{255, 0, 0};
 
 // Without a GMT time before, a partial local time counts as midnight. The
-// first and the last row are highlighted.
+// first and the last row are highlighted; 0 in the highlights is no row.
 TEST(GridCalc, GmtAndEntryTimesWithTheirColours) {
   // clang-format off
   const struct { const char *local, *offset, *entryOffset, *gmt, *time; } rows[] = {
@@ -24,10 +24,10 @@ TEST(GridCalc, GmtAndEntryTimesWithTheirColours) {
     CountryTable t;
     t.at(1, kColOffset) = row.entryOffset;
     const GridResult r =
-        CalculateGrid({row.local, row.offset, "0", {}, &t, kEntryCount, {2026, 6, 1}, {1, 228}, kWhite});
+        CalculateGrid({row.local, row.offset, "0", {}, &t, kEntryCount, {2026, 6, 1}, {0, 1, 228}, kWhite});
     EXPECT_EQ(r.gmtText + " " + r.timeText[1], QString(row.gmt) + " " + row.time);
     EXPECT_EQ(r.timeColour[1], QString(row.time).endsWith("AM") ? kAm : kPm);
-    EXPECT_TRUE(r.nameColour[1] == kRed && r.nameColour[228] == kRed);
+    EXPECT_TRUE(r.nameColour[1] == kRed && r.nameColour[228] == kRed && !r.nameColourSet[0]);
   }
 }
 

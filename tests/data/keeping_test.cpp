@@ -43,6 +43,8 @@ TEST(Keeping, AFileGoesBackInItsOwnCharacterSet) {
     t.at(1, kColHistory) = QString::fromUtf16(u"\U0001F600\xd800");
     EXPECT_EQ(FirstUnwritableChar(t, 1, r.encoding)->codePoint, bad);
   }
+  // A file read in part may end inside a UTF-8 character.
+  EXPECT_EQ(DetectEncoding("Caf\xc3\xa9\xe2\x82", true), TextEncoding::kUtf8);
 }
 
 TEST(Keeping, ABoxNotEditedLeavesItsFieldAsRead) {
@@ -98,6 +100,13 @@ TEST(Keeping, OnlyFilesTheUserMayWriteAndTrustedLinksAreReplaced) {
   EXPECT_FALSE(WriteFileWhole(d.Path("own/chain"), "y").ok());
   QFile::setPermissions(d.Path("own/file"), QFile::ReadOwner);
   EXPECT_FALSE(WriteFileWhole(d.Path("own/file"), "y").ok());
+  // A link in a folder of another user's (nobody's), as root can make one.
+  QFile::setPermissions(d.Path("own/file"), QFile::ReadOwner | QFile::WriteOwner);
+  QFile::link("../own/file", d.Path("open/theirs"));
+  if (::chown(QFile::encodeName(d.Path("open")).constData(), 65534, 65534) == 0) {
+    QFile::setPermissions(d.Path("open"), QFile::Permissions(0x7755));
+    EXPECT_FALSE(WriteFileWhole(d.Path("open/theirs"), "y").ok());
+  }
 }
 
 // A save holds its temporary while it writes; once it ended, start-up removes it.

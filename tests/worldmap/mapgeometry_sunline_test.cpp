@@ -23,6 +23,12 @@ TEST(MapGeometryTest, PictureProjection) {
     }
 }
 
+// Coordinates as the table holds them: a number and its hemisphere letter.
+TEST(MapGeometryTest, CoordinateTexts) {
+  const std::pair<const char*, double> rows[] = {{"5S", -5}, {"33.45N", 33.45}, {"S", 0}};
+  for (const auto& [text, value] : rows) EXPECT_EQ(CoordinateFromText(text, QLatin1Char('N')), value) << text;
+}
+
 // On 21 June 2027 the sun rises at 3:43 GMT in London (51.5 N, 0.13 W) and at
 // 9:25 in New York (40.7 N, 74.0 W); north of about 66 N it does not set.
 TEST(SunLineTest, WhereTheSunRisesAndSetsAtTheGmtTime) {
