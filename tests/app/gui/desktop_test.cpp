@@ -10,6 +10,7 @@
 #include <QTest>
 #include <csignal>
 
+#include "app/gui/appicon.h"
 #include "app/gui/sessionguard.h"
 #include "support/clockfixture.h"
 #include "support/referencepicture.h"
@@ -49,6 +50,13 @@ TEST_F(DesktopTest, DarkPalette) {
   StartClock(test::CountriesBytes(test::EntryTable()));
   window_->mnuSettings()->trigger();
   EXPECT_TRUE(test::MatchesReference(window_.get(), "tests/clock/reference/dark-desktop-clock.png"));
+}
+
+// The icon has a picture drawn for each size a desktop's icon theme asks for.
+TEST(AppIconTest, APictureForEverySize) {
+  QStringList widths;
+  for (const QSize& s : AppIcon().availableSizes()) widths << QString::number(AppIcon().pixmap(s).width());
+  EXPECT_EQ(widths.join(' '), "16 22 24 32 48 64 128 256");
 }
 
 }  // namespace
