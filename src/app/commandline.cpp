@@ -18,7 +18,7 @@ namespace {
 
 // An option that does its work and ends the program, without a window. To add
 // one: a row in ExitCommands(); `arguments` names the positional arguments it
-// takes, for the help text ("" for none).
+// takes, for the help text's synopsis ("" for none).
 struct ExitCommand {
   QCommandLineOption option;
   QString arguments;
@@ -32,10 +32,11 @@ std::vector<ExitCommand> ExitCommands() {
   commands.push_back(
       {QCommandLineOption(
            QStringLiteral("update-dst-dates"),
-           QStringLiteral("Update the daylight saving columns of countries.txt for YEAR (this year when "
-                          "omitted) from this computer's time-zone database, print one line per changed "
-                          "entry and exit. Exit status 0 when done, 1 when the file was missing, read only "
-                          "in part or could not be written (it is then untouched), 2 for a bad YEAR.")),
+           QStringLiteral("Update the daylight saving columns of countries.txt for YEAR (1900 to "
+                          "9999, this year when omitted) from this computer's time-zone database, print "
+                          "a line per changed entry and exit. Exit status 0 when done, 1 when the file "
+                          "was missing, read only in part or could not be written (it is then untouched), "
+                          "2 for a bad YEAR.")),
        QStringLiteral("[YEAR]"), [](const QCommandLineParser& parser, CommandLineOutcome& outcome) {
          const QStringList years = parser.positionalArguments();
          if (years.size() > 1) {
@@ -65,6 +66,17 @@ void AddToolkitOptions(QCommandLineParser& parser) {
   }
 }
 
+// The forms the program is called in, in place of Qt's usage line, which would
+// show a command's arguments as if every form took them.
+QString Synopsis(const std::vector<ExitCommand>& commands) {
+  QString text = QStringLiteral("Usage: zorvane [--data-dir <folder>]\n");
+  for (const ExitCommand& c : commands)
+    text += QStringLiteral("       zorvane [--data-dir <folder>] --%1 %2\n")
+                .arg(c.option.names().constFirst(), c.arguments)
+                .replace(QStringLiteral(" \n"), QStringLiteral("\n"));
+  return text + QStringLiteral("       zorvane --help | --version\n");
+}
+
 QString UsageError(const QString& what) {
   return QStringLiteral("zorvane: %1\nTry 'zorvane --help' for more information.\n").arg(what);
 }
@@ -74,9 +86,9 @@ QString UsageError(const QString& what) {
 CommandLineOutcome ReadCommandLine(const QStringList& arguments, const QString& environmentDataFolder) {
   CommandLineOutcome outcome;
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral(
-      "A world clock: the local time of every country and time zone, a country information window "
-      "and a world map with sunrise and sunset lines."));
+  parser.setApplicationDescription(
+      QStringLiteral("A world clock: the local time of every country and time zone, a country\n"
+                     "information window and a world map with sunrise and sunset lines."));
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
@@ -88,12 +100,7 @@ CommandLineOutcome ReadCommandLine(const QStringList& arguments, const QString& 
       QStringLiteral("folder"));
   parser.addOption(dataDir);
   const std::vector<ExitCommand> commands = ExitCommands();
-  for (const ExitCommand& c : commands) {
-    parser.addOption(c.option);
-    if (!c.arguments.isEmpty())
-      parser.addPositionalArgument(c.arguments, QStringLiteral("for --%1").arg(c.option.names().constFirst()),
-                                   c.arguments);
-  }
+  for (const ExitCommand& c : commands) parser.addOption(c.option);
   AddToolkitOptions(parser);
 
   if (!parser.parse(arguments)) {
@@ -104,12 +111,14 @@ CommandLineOutcome ReadCommandLine(const QStringList& arguments, const QString& 
   }
   if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
     outcome.startWindow = false;
-    outcome.out = parser.helpText();
+    // Qt's help text after its usage line.
+    const QString qtHelp = parser.helpText();
+    outcome.out = Synopsis(commands) + qtHelp.mid(qtHelp.indexOf(u'\n') + 1);
     if (parser.isSet(QStringLiteral("help-all")))
       outcome.out += QStringLiteral(
-          "\nQt's window options are taken as well: -platform <name>, -display <display>, -style <style>,\n"
-          "-stylesheet <file>, -qwindowgeometry <geometry>, -reverse and others (see the Qt "
-          "documentation).\n");
+          "\nQt's window options are taken as well: -platform <name>, -display <display>,\n"
+          "-style <style>, -stylesheet <file>, -qwindowgeometry <geometry>, -reverse and\n"
+          "others (see the Qt documentation).\n");
     return outcome;
   }
   if (parser.isSet(version)) {

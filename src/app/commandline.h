@@ -22,7 +22,7 @@ struct CommandLineOutcome {
 inline constexpr int kUsageErrorStatus = 2;
 
 // Reads the arguments (the program's name first) with the environment's
-// ZORVANE_DATA_DIR. Needs a QCoreApplication for the help text's program name.
+// ZORVANE_DATA_DIR. Needs a QCoreApplication for Qt's help text.
 [[nodiscard]] CommandLineOutcome ReadCommandLine(const QStringList& arguments,
                                                  const QString& environmentDataFolder);
 

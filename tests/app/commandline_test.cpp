@@ -29,8 +29,8 @@ TEST(CommandLine, Outcome) {
       {"--data-dir", "", Fails("Missing value after '--data-dir'")},
       {"", "/no", Fails("the data folder \"/no\" does not exist")},
       {"--update-dst-dates 2027 2028", "<dir>", Fails("unexpected argument '2028'")},
-      {"--help", "", "0 ^Usage: \\S+ \\[options\\] \\[YEAR\\]\\n.*\\n  --data-dir <folder>  Keep.*\\n  "
-                     "--update-dst-dates   Update.*\\n  \\[YEAR\\] +for --update-dst-dates\\n$"},
+      {"--help", "", "0 ^(?=([^\\n]{0,79}\\n)+$)Usage: zorvane \\[--data-dir <folder>\\]\\n +zorvane \\[--data-dir "
+                     "<folder>\\] --update-dst-dates \\[YEAR\\]\\n[^[]*  --data-dir <folder> +Keep[^[]*$"},
       {"--version", "", "0 ^zorvane \\d+\\.\\d+(\\.\\d+)?\\n$"}};
   // clang-format on
   for (const auto& r : rows) {
