@@ -10,7 +10,7 @@
 #   installed_run.sh install|deb <build folder> <closewindow helper>
 mode=$1 build=$2 closer=$3
 source "$(dirname "$0")/../smoke/lib.sh"
-root=$work/root share=$work/root/usr/share app=org.zorvane.Zorvane
+root=$work/tree share=$work/tree/usr/share app=org.zorvane.Zorvane
 if [ "$mode" = install ]; then
   cmake --install "$build" --prefix "$root/usr"
 else
