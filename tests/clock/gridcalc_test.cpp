@@ -27,7 +27,8 @@ TEST(GridCalc, GmtAndEntryTimesWithTheirColours) {
         CalculateGrid({row.local, row.offset, "0", {}, &t, kEntryCount, {2026, 6, 1}, {0, 1, 228}, kWhite});
     EXPECT_EQ(r.gmtText + " " + r.timeText[1], QString(row.gmt) + " " + row.time);
     EXPECT_EQ(r.timeColour[1], QString(row.time).endsWith("AM") ? kAm : kPm);
-    EXPECT_TRUE(r.nameColour[1] == kRed && r.nameColour[228] == kRed && !r.nameColourSet[0]);
+    EXPECT_TRUE(r.nameColour[1] == kRed && r.nameColour[228] == kRed && r.nameColourSet[228] &&
+                !r.nameColourSet[0]);
   }
 }
 
