@@ -3,7 +3,6 @@
 // display colours, the GMT time text and the few remembered choices.
 
 #include <QString>
-#include <optional>
 
 #include "data/countrytable.h"
 #include "data/readresult.h"
@@ -24,10 +23,6 @@ struct Module1 {
   QString selectedEntry;   // row last pressed in the clock grid; empty at first
   QString mapPicturePath;  // set by every display of an entry
   QString lastSearchText;  // the world map's last "Find Country" text
-
-  // Results of the last sun calculation; empty before the first.
-  std::optional<double> SunriseTime;
-  std::optional<double> SunsetTime;
 };
 
 Module1& Shared();
