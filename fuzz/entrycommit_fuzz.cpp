@@ -1,8 +1,8 @@
 // Committing an entry and writing the table keeps every field that was not
-// edited byte for byte. The input's first byte chooses the boxes edited (bit
-// i for boxes i and i + 8); the rest is a country file in either character
-// set. The file's header is not kept, so a file in Windows-1252 may be
-// written as one that reads as UTF-8; such inputs are passed over.
+// edited byte for byte, dates and the unchanged check box's column too. The input's first byte chooses the
+// boxes edited (bit i for boxes i and i + 8); the rest is a country file in either character set. The file's
+// header is not kept, so a file in Windows-1252 may be written as one that reads as UTF-8; such inputs are
+// passed over.
 #include <QDateTime>
 #include <cstdint>
 
@@ -19,8 +19,9 @@ FUZZ_TARGET {
   const QByteArray file = bytes.mid(1);
   CountryTable read, back;
   const TextEncoding set = DetectEncoding(file);
-  ReadCountriesText(DecodeText(file, set), read, 3);
+  if (!ReadCountriesText(DecodeText(file, set), read, 3).complete) return;
   EntryBoxes boxes;
+  boxes.checkState = CheckStateForColumn(read.at(2, kColDstUsed));
   for (int i = 0; i < kBoxCount; ++i) {
     boxes.text[i] = i == kBoxDstStart || i == kBoxDstEnd ? "Mar 28" : "Q;,";
     boxes.edited[i] = data[0] >> (i % 8) & 1;
@@ -32,9 +33,9 @@ FUZZ_TARGET {
   if (set == TextEncoding::kWindows1252 && outSet != set) return;
   CHECK(ReadCountriesText(DecodeText(out, outSet), back, 3).complete);
   for (int n = 1; n <= 3; ++n) {
-    for (int c = kColName; c <= kColHistory; ++c) {
-      CHECK(read.text[n][c] == back.text[n][c] ||
-            (n == 2 && (c == kColDstUsed || boxes.edited[c - (c <= kColDstHours)])));
-    }
+    for (int c = kColName; c <= kColHistory; ++c)
+      CHECK(read.text[n][c] == back.text[n][c] || (n == 2 && c != kColDstUsed && boxes.edited[c - (c < 4)]));
+    CHECK(read.dstStartText[n] == back.dstStartText[n] || (n == 2 && boxes.edited[kBoxDstStart]));
+    CHECK(read.dstEndText[n] == back.dstEndText[n] || (n == 2 && boxes.edited[kBoxDstEnd]));
   }
 }

@@ -1,5 +1,7 @@
 #include "app/commandline.h"
 
+#include <sys/stat.h>
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -9,6 +11,7 @@
 #include <memory>
 
 #include "app/version.h"
+#include "data/bytenames.h"
 #include "data/dstupdate.h"
 #include "data/seams.h"
 
@@ -126,16 +129,20 @@ CommandLineOutcome ReadCommandLine(const QStringList& arguments, const QString& 
     outcome.out = QStringLiteral("zorvane %1\n").arg(QString::fromLatin1(ZORVANE_VERSION));
     return outcome;
   }
-  outcome.dataFolder = parser.isSet(dataDir) ? parser.value(dataDir) : environmentDataFolder;
-  if (!outcome.dataFolder.isEmpty() && !QFileInfo(outcome.dataFolder).isDir()) {
+  // The folder's name as its bytes (see TextOfBytes), which need not be UTF-8.
+  const QByteArray folder =
+      BytesOfText(parser.isSet(dataDir) ? parser.value(dataDir) : environmentDataFolder);
+  struct stat st {};
+  if (!folder.isEmpty() && (::stat(folder.constData(), &st) != 0 || !S_ISDIR(st.st_mode))) {
     outcome.startWindow = false;
     outcome.exitStatus = kUsageErrorStatus;
     outcome.err =
-        UsageError(QStringLiteral("the data folder \"%1\" does not exist.").arg(outcome.dataFolder));
+        UsageError(QCoreApplication::translate("CommandLine", "the data folder \"%1\" does not exist.")
+                       .arg(ShownBytes(folder)));
     return outcome;
   }
   // Later reads and writes do not depend on the working folder.
-  if (!outcome.dataFolder.isEmpty()) outcome.dataFolder = QFileInfo(outcome.dataFolder).absoluteFilePath();
+  if (!folder.isEmpty()) outcome.dataFolder = QFileInfo(FolderPathOfBytes(folder)).absoluteFilePath();
   const ExitCommand* chosen = nullptr;
   for (const ExitCommand& c : commands)
     if (parser.isSet(c.option)) chosen = &c;
@@ -159,8 +166,11 @@ std::optional<int> HandleCommandLine(int argc, char** argv) {
   const auto core = std::make_unique<QCoreApplication>(coreArgc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("zorvane"));
   QCoreApplication::setApplicationVersion(QString::fromLatin1(ZORVANE_VERSION));
-  const CommandLineOutcome outcome =
-      ReadCommandLine(QCoreApplication::arguments(), qEnvironmentVariable("ZORVANE_DATA_DIR"));
+  // Every byte of the arguments and of the variable is kept: a folder's name
+  // need not be UTF-8.
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << TextOfBytes(argv[i]);
+  const CommandLineOutcome outcome = ReadCommandLine(arguments, TextOfBytes(qgetenv("ZORVANE_DATA_DIR")));
   std::fputs(outcome.out.toLocal8Bit().constData(), stdout);
   std::fputs(outcome.err.toLocal8Bit().constData(), stderr);
   std::fflush(stdout);

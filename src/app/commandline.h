@@ -22,7 +22,8 @@ struct CommandLineOutcome {
 inline constexpr int kUsageErrorStatus = 2;
 
 // Reads the arguments (the program's name first) with the environment's
-// ZORVANE_DATA_DIR. Needs a QCoreApplication for Qt's help text.
+// ZORVANE_DATA_DIR, both as TextOfBytes (data/bytenames.h) gives them. Needs
+// a QCoreApplication for Qt's help text.
 [[nodiscard]] CommandLineOutcome ReadCommandLine(const QStringList& arguments,
                                                  const QString& environmentDataFolder);
 

@@ -107,7 +107,9 @@ std::optional<CommitError> CommitEntry(const EntryBoxes& boxes, int currentYear,
   QString cols[CountryTable::kCols];
   cols[kColName] = ForFile(Replaced(b[kBoxName], false));
   cols[kColOffset] = ForFile(Replaced(b[kBoxOffset], false));
-  if (boxes.checkState == 0 || boxes.checkState == 1)
+  // A check box that shows what column 4 says keeps its text ("01" stays);
+  // a greyed one keeps it too, since it cannot show the number.
+  if (boxes.checkState != CheckStateForColumn(table.at(row, kColDstUsed)) && boxes.checkState != 2)
     cols[kColDstUsed] = QString::number(boxes.checkState);
   else
     cols[kColDstUsed] = table.at(row, kColDstUsed);
@@ -120,10 +122,13 @@ std::optional<CommitError> CommitEntry(const EntryBoxes& boxes, int currentYear,
     if (!boxes.edited[box]) cols[c] = table.at(row, c);
   }
 
+  // A date box nobody changed keeps the row's date, its year and its text.
   const QString startText = Replaced(b[kBoxDstStart], false);
   const QString endText = b[kBoxDstEnd];
-  const auto start = ParsePersonDate(startText, currentYear);
-  const auto end = ParsePersonDate(endText, currentYear);
+  const auto start = boxes.edited[kBoxDstStart] ? ParsePersonDate(startText, currentYear)
+                                                : std::optional(table.dstStart[row]);
+  const auto end =
+      boxes.edited[kBoxDstEnd] ? ParsePersonDate(endText, currentYear) : std::optional(table.dstEnd[row]);
   auto notADate = [](int box, const QString& text) {
     return CommitError{box, QStringLiteral("The box \"%1\" holds no date (\"%2\"). Enter a date such as "
                                            "Mar 28. The entry was not taken and its dates are unchanged.")

@@ -41,9 +41,10 @@ QString TextAfterFocusOut(const QString& text, int box);
 // for any other number, which the two-state box cannot show.
 int CheckStateForColumn(const QString& column4);
 
-// What the boxes of the shown entry hold. A text box the user did not change
-// (edited false) is not taken: its column keeps the row's text as it is, so
-// a field nobody edited goes back to the file exactly as it was read.
+// What the boxes of the shown entry hold. A box the user did not change
+// (edited false) is not taken: its column, or its date, keeps the row's
+// value as it is, so a field nobody edited goes back to the file exactly as
+// it was read.
 struct EntryBoxes {
   std::array<QString, kBoxCount> text;
   int checkState = 0;  // 0 not ticked, 1 ticked, 2 greyed

@@ -60,7 +60,7 @@ std::optional<QString> FieldReader::ReadText() {
   return TakeToSeparator();
 }
 
-std::optional<DateValue> FieldReader::ReadDate() {
+std::optional<DateValue> FieldReader::ReadDate(QString* text) {
   if (AtEnd()) return std::nullopt;
   SkipBlanks();
   if (i_ >= s_.size() || s_[i_] != u'#') return std::nullopt;
@@ -70,6 +70,7 @@ std::optional<DateValue> FieldReader::ReadDate() {
   if (inner.contains(u'\r') || inner.contains(u'\n')) return std::nullopt;
   const auto value = ParseFileDate(inner);
   if (!value) return std::nullopt;
+  if (text) *text = inner;
   i_ = close + 1;
   TakeToSeparator();
   return value;
@@ -96,11 +97,12 @@ ReadResult ReadCountriesText(const QString& text, CountryTable& table, int entry
       if (!f) return stopAt(n, field, ReadStop::kEndOfFile);
       table.text[n][c] = *f;
     }
-    for (DateValue* date : {&table.dstStart[n], &table.dstEnd[n]}) {
+    for (auto [date, dateText] : {std::pair(&table.dstStart[n], &table.dstStartText[n]),
+                                  std::pair(&table.dstEnd[n], &table.dstEndText[n])}) {
       ++field;
       if (r.AtEnd()) return stopAt(n, field, ReadStop::kEndOfFile);
       const qsizetype at = r.Position();
-      auto d = r.ReadDate();
+      auto d = r.ReadDate(dateText);
       if (!d) {
         result.found = r.FieldTextAt(at);
         return stopAt(n, field, ReadStop::kNoDate);
@@ -204,6 +206,15 @@ void AppendText(QByteArray& out, QStringView text, TextEncoding encoding) {
     if (!AppendEncoded(out, QStringView(&c, 1), encoding)) out += '?';
 }
 
+// A date field: the text it was read from while that still gives the date
+// and fits the file's set, else the date in the writer's own form.
+void AppendDate(QByteArray& out, DateValue value, const QString& read, TextEncoding encoding) {
+  out += '#';
+  if (ParseFileDate(read) != value || !AppendEncoded(out, read, encoding))
+    AppendText(out, FormatFileDate(value), encoding);
+  out += '#';
+}
+
 }  // namespace
 
 QByteArray WriteCountriesBytes(const CountryTable& table, int entryCount, const QDateTime& now,
@@ -234,11 +245,10 @@ QByteArray WriteCountriesBytes(const CountryTable& table, int entryCount, const 
       AppendText(out, row[c], encoding);
       out += ',';
     }
-    out += '#';
-    AppendText(out, FormatFileDate(table.dstStart[n]), encoding);
-    out += "#,#";
-    AppendText(out, FormatFileDate(table.dstEnd[n]), encoding);
-    out += "#,";
+    AppendDate(out, table.dstStart[n], table.dstStartText[n], encoding);
+    out += ',';
+    AppendDate(out, table.dstEnd[n], table.dstEndText[n], encoding);
+    out += ',';
     for (int c = kColLocation; c <= kColMapName; ++c) {
       AppendText(out, row[c], encoding);
       out += ',';

@@ -25,7 +25,8 @@ class FieldReader {
   // The next text field; nothing at the end of the text.
   std::optional<QString> ReadText();
   // The next date field (#...#); nothing at the end or when it holds no date.
-  std::optional<DateValue> ReadDate();
+  // The text between the # signs goes to *text.
+  std::optional<DateValue> ReadDate(QString* text = nullptr);
   bool AtEnd() const { return i_ >= s_.size(); }
   qsizetype Position() const { return i_; }
   // The text from at to the next comma or line end, blanks trimmed (to say

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "countryinfo/entryedit.h"
+#include "data/bytenames.h"
 #include "data/countryfile.h"
 #include "data/module1.h"
 #include "data/savefile.h"
@@ -32,7 +33,7 @@ QString KeepRecoveryCopy(const CountryTable& table, int entryCount, const QDateT
     failed = SaveCountryTable(table, entryCount, now, RecoveryPath(tablePath), TextEncoding::kUtf8);
   if (!failed) return QString();
   return QStringLiteral("The changes not saved could not be kept in %1: %2")
-      .arg(RecoveryPath(tablePath), failed->text);
+      .arg(ShownPath(RecoveryPath(tablePath)), failed->text);
 }
 
 bool HasRecoveryCopy(const QString& tablePath) { return QFileInfo(RecoveryPath(tablePath)).isFile(); }
@@ -44,7 +45,7 @@ std::optional<SaveFailure> RestoreRecoveryCopy(const QString& tablePath, int ent
   if (!read.complete)
     return SaveFailure{SaveFailure::Kind::kField,
                        QStringLiteral("The kept changes in %1 do not read whole, so they were not saved.")
-                           .arg(RecoveryPath(tablePath))};
+                           .arg(ShownPath(RecoveryPath(tablePath)))};
   if (auto failed = SaveCountryTable(kept, entryCount, now, tablePath)) return failed;
   DiscardRecoveryCopy(tablePath);
   return std::nullopt;

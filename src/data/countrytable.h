@@ -30,6 +30,11 @@ struct CountryTable {
   std::array<std::array<QString, kCols>, kRows> text{};
   std::array<DateValue, kRows> dstStart{};
   std::array<DateValue, kRows> dstEnd{};
+  // The text of each date field as the file held it (between the # signs).
+  // The writer writes it again while it still reads as the row's date, so a
+  // date that nobody changed keeps its bytes (#2004-03-28# stays so).
+  std::array<QString, kRows> dstStartText{};
+  std::array<QString, kRows> dstEndText{};
 
   QString& at(int row, int col) { return text[row][col]; }
   const QString& at(int row, int col) const { return text[row][col]; }
@@ -43,7 +48,8 @@ inline constexpr char16_t kReplacementChar = 0x00B8;
 // The number of entries in use; set at start-up and never changed.
 inline constexpr int kEntryCount = 224;
 
-// Copies columns 1 to 11 and both dates of rows 1 to entryCount.
+// Copies columns 1 to 11 and both dates (with their texts) of rows 1 to
+// entryCount.
 void CopyEntries(const CountryTable& from, CountryTable& to, int entryCount);
 
 }  // namespace zv

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -27,8 +26,11 @@ QString KindOf(mode_t mode) {
 }  // namespace
 
 DataFileRead ReadDataFile(const QString& path, qint64 maxBytes) {
+  return ReadDataFileNamed(QFile::encodeName(path), maxBytes);
+}
+
+DataFileRead ReadDataFileNamed(const QByteArray& name, qint64 maxBytes) {
   DataFileRead out;
-  const QByteArray name = QFile::encodeName(path);
   struct stat st {};
   if (::stat(name.constData(), &st) != 0) {
     if (errno == ENOENT || errno == ENOTDIR) return out;
@@ -74,52 +76,59 @@ DataFileRead ReadDataFile(const QString& path, qint64 maxBytes) {
   return out;
 }
 
-QString WriteRefusal(const QString& path) {
+WriteCheck CheckWrite(const QString& path) {
   // Follows the chain of links one link at a time, so that every link on the
   // way, not only the first, must lie in a folder that only the user can write.
+  // Names stay bytes all the way: a link may lead to a name that is not UTF-8.
   constexpr int kMaxLinks = 40;  // as the kernel's own limit on a chain
   QByteArray name = QFile::encodeName(path);
   for (int links = 0;; ++links) {
     struct stat st {};
     if (::lstat(name.constData(), &st) != 0) {
-      if (links == 0) return QString();  // missing: the write says why, if it fails
-      return QStringLiteral("it is a symbolic link to a file that does not exist, so nothing was written");
+      if (links == 0) return {QString(), name};  // missing: the write says why, if it fails
+      return {QStringLiteral("it is a symbolic link to a file that does not exist, so nothing was written"),
+              {}};
     }
     if (S_ISREG(st.st_mode)) {
       // Root may write any file; a file nobody may write is still not the user's to replace.
       if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(name.constData(), W_OK) != 0)
-        return QStringLiteral("the file is read-only (you may not change it), so it was left as it is");
-      return QString();
+        return {QStringLiteral("the file is read-only (you may not change it), so it was left as it is"), {}};
+      return {QString(), name};
     }
     if (!S_ISLNK(st.st_mode)) {
       if (links == 0)
-        return QStringLiteral("it is %1, not a regular file, so it was left alone").arg(KindOf(st.st_mode));
-      return QStringLiteral("it is a symbolic link to %1, not to a regular file, so nothing was written")
-          .arg(KindOf(st.st_mode));
+        return {QStringLiteral("it is %1, not a regular file, so it was left alone").arg(KindOf(st.st_mode)),
+                {}};
+      return {QStringLiteral("it is a symbolic link to %1, not to a regular file, so nothing was written")
+                  .arg(KindOf(st.st_mode)),
+              {}};
     }
-    const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(name)).absolutePath());
+    // A folder reached as /proc/self/fd/N: stat follows that link to the folder itself.
+    const QByteArray folder = FolderOfName(name);
     struct stat dir {};
     if (::stat(folder.constData(), &dir) != 0 || dir.st_uid != ::geteuid() ||
         (dir.st_mode & (S_IWGRP | S_IWOTH)))
-      return QStringLiteral(
-          "it is a symbolic link in a folder that is not yours alone (another user could have put it "
-          "there), so nothing was written through it");
+      return {QStringLiteral(
+                  "it is a symbolic link in a folder that is not yours alone (another user could have put it "
+                  "there), so nothing was written through it"),
+              {}};
     if (links >= kMaxLinks)
-      return QStringLiteral("it is a chain of too many symbolic links, so nothing was written");
+      return {QStringLiteral("it is a chain of too many symbolic links, so nothing was written"), {}};
     QByteArray target(4096, '\0');
     const ssize_t n = ::readlink(name.constData(), target.data(), static_cast<size_t>(target.size()));
     if (n < 0 || n >= target.size())
-      return QStringLiteral("its symbolic link cannot be read, so nothing was written");
+      return {QStringLiteral("its symbolic link cannot be read, so nothing was written"), {}};
     target.truncate(n);
     name = target.startsWith('/') ? target : folder + '/' + target;
   }
 }
 
-QString WriteTarget(const QString& path) {
-  const QFileInfo info(path);
-  if (!info.isSymLink()) return path;
-  const QString target = info.canonicalFilePath();
-  return target.isEmpty() ? path : target;
+QString WriteRefusal(const QString& path) { return CheckWrite(path).refusal; }
+
+QByteArray FolderOfName(const QByteArray& name) {
+  const qsizetype slash = name.lastIndexOf('/');
+  if (slash < 0) return QByteArrayLiteral(".");
+  return slash == 0 ? QByteArrayLiteral("/") : name.left(slash);
 }
 
 }  // namespace zv

@@ -20,17 +20,26 @@ struct DataFileRead {
   QString error;     // kError: the reason in the user's words
 };
 
-// Reads at most maxBytes of the regular file at path.
+// Reads at most maxBytes of the regular file at path, or at the name given
+// as the file system's bytes.
 DataFileRead ReadDataFile(const QString& path, qint64 maxBytes);
+DataFileRead ReadDataFileNamed(const QByteArray& name, qint64 maxBytes);
 
-// Empty when the file at path may be written (missing, a regular file the
-// user may write, or a trusted chain of links to one: every link of the chain
-// lies in a folder that is the user's alone); otherwise why not, in the
-// user's words, to follow "could not be saved to <path>: ".
+// Whether the file at path may be written, and which file a write replaces.
+struct WriteCheck {
+  // Empty when it may be written (missing, a regular file the user may
+  // write, or a trusted chain of links to one: every link of the chain lies
+  // in a folder that is the user's alone); otherwise why not, in the user's
+  // words, to follow "could not be saved to <path>: ".
+  QString refusal;
+  // The file a write replaces, as the file system's bytes: path itself, or
+  // the end of the trusted chain of links.
+  QByteArray target;
+};
+WriteCheck CheckWrite(const QString& path);
 QString WriteRefusal(const QString& path);
 
-// The file that a write of path really replaces: path itself, or the target
-// of a trusted symbolic link.
-QString WriteTarget(const QString& path);
+// The folder part of a name given as bytes ("." when it has none).
+QByteArray FolderOfName(const QByteArray& name);
 
 }  // namespace zv

@@ -1,9 +1,13 @@
 #include "data/datafolders.h"
 
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include "data/bytenames.h"
 
 namespace zv {
 
@@ -13,20 +17,20 @@ const QString kTableFileName = QStringLiteral("countries.txt");
 
 // The XDG base folders: a relative path in XDG_DATA_HOME or XDG_DATA_DIRS
 // is ignored, as the rules say, so the data does not move with the working
-// folder. Names are taken as the file system's bytes.
+// folder. Names are taken as the file system's bytes, whatever they hold.
 QString UserDataHome() {
-  const QString named = QFile::decodeName(qgetenv("XDG_DATA_HOME"));
-  if (!named.isEmpty() && QDir::isAbsolutePath(named)) return named;
-  return QDir::homePath() + QStringLiteral("/.local/share");
+  const QByteArray named = qgetenv("XDG_DATA_HOME");
+  if (named.startsWith('/')) return FolderPathOfBytes(named);
+  const QByteArray home = qgetenv("HOME");
+  return (home.isEmpty() ? QDir::homePath() : QDir::cleanPath(FolderPathOfBytes(home))) +
+         QStringLiteral("/.local/share");
 }
 
 QStringList SystemDataDirs() {
   QStringList dirs;
   const QByteArray named = qgetenv("XDG_DATA_DIRS");
-  for (const QByteArray& dir : named.split(':')) {
-    const QString d = QFile::decodeName(dir);
-    if (!d.isEmpty() && QDir::isAbsolutePath(d)) dirs << d;
-  }
+  for (const QByteArray& dir : named.split(':'))
+    if (dir.startsWith('/')) dirs << FolderPathOfBytes(dir);
   if (named.isEmpty()) dirs << QStringLiteral("/usr/local/share") << QStringLiteral("/usr/share");
   return dirs;
 }
@@ -62,6 +66,13 @@ DataFolderFacts CurrentDataFolderFacts(const QString& named) {
   DataFolderFacts facts;
   facts.named = named;
   facts.executableFolder = QCoreApplication::applicationDirPath();
+  if (facts.executableFolder.contains(QChar::ReplacementCharacter)) {
+    // A name that is not UTF-8: the folder by its bytes.
+    QByteArray exe(4096, '\0');
+    const ssize_t n = ::readlink("/proc/self/exe", exe.data(), static_cast<size_t>(exe.size()));
+    if (n > 0 && n < exe.size())
+      facts.executableFolder = FolderPathOfBytes(exe.left(exe.lastIndexOf('/', n - 1)));
+  }
   facts.executableFolderWritable = QFileInfo(facts.executableFolder).isWritable();
   const QString folderName = QString::fromLatin1(kDataFolderName);
   facts.userDataFolder = QDir(UserDataHome()).filePath(folderName);

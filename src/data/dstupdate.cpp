@@ -6,6 +6,7 @@
 #include <QTimeZone>
 #include <functional>
 
+#include "data/bytenames.h"
 #include "data/countryfile.h"
 #include "data/countrysave.h"
 #include "data/numtext.h"
@@ -150,7 +151,7 @@ DstFileUpdate UpdateDstFile(const QString& readPath, const QString& writePath, i
                             const QDateTime& now) {
   DstFileUpdate out;
   const QString& path = readPath;
-  const QString shown = QDir::toNativeSeparators(path);
+  const QString shown = ShownPath(path);
   if (!QFileInfo::exists(path)) {
     out.error =
         QStringLiteral("The country file %1 does not exist, so no daylight saving dates were updated.")
@@ -182,7 +183,7 @@ DstFileUpdate UpdateDstFile(const QString& readPath, const QString& writePath, i
         failed->kind == SaveFailure::Kind::kField
             ? failed->text
             : QStringLiteral("The country file %1 could not be saved: %2. The file on disk is unchanged.")
-                  .arg(QDir::toNativeSeparators(writePath), failed->text);
+                  .arg(ShownPath(writePath), failed->text);
   }
   return out;
 }

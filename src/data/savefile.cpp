@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QStringList>
 #include <cerrno>
 #include <cstring>
@@ -32,22 +31,22 @@ mode_t NewFileMode() {
 }  // namespace
 
 WriteResult WriteFileWhole(const QString& path, const QByteArray& bytes, WriteMode mode) {
-  if (const QString refused = WriteRefusal(path); !refused.isEmpty()) return WriteResult::Failed(refused);
-  const QString target = WriteTarget(path);
+  const WriteCheck check = CheckWrite(path);
+  if (!check.refusal.isEmpty()) return WriteResult::Failed(check.refusal);
+  // Bytes from here on: the target may be named in any bytes.
+  const QByteArray& finalName = check.target;
+  const QByteArray folder = FolderOfName(finalName);
 
   QByteArray all;
   if (mode == WriteMode::kAppend) {
-    const DataFileRead old = ReadDataFile(target, kMaxAppendedFileBytes);
+    const DataFileRead old = ReadDataFileNamed(finalName, kMaxAppendedFileBytes);
     if (old.state == DataFileRead::kError) return WriteResult::Failed(old.error);
     if (old.cut) return WriteResult::Failed(QStringLiteral("the file is too large to add to"));
     all = old.bytes;
   }
   all += bytes;
 
-  const QFileInfo info(target);
-  QByteArray temp =
-      QFile::encodeName(info.absolutePath() + u'/' + info.fileName() + QLatin1String(kSaveTempInfix)) +
-      QByteArray(kTempLetters, 'X');
+  QByteArray temp = finalName + kSaveTempInfix + QByteArray(kTempLetters, 'X');
   const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
   if (fd < 0) return WriteResult::Failed(SystemReason(errno));
   // Held until the temporary is renamed or removed: another copy of the
@@ -55,7 +54,6 @@ WriteResult WriteFileWhole(const QString& path, const QByteArray& bytes, WriteMo
   ::flock(fd, LOCK_EX);
 
   struct stat old {};
-  const QByteArray finalName = QFile::encodeName(target);
   const mode_t perms = ::stat(finalName.constData(), &old) == 0 ? (old.st_mode & 07777) : NewFileMode();
   int error = ::fchmod(fd, perms) == 0 ? 0 : errno;
   if (!error) error = CurrentFileWriter().WriteAll(fd, all);
@@ -70,8 +68,7 @@ WriteResult WriteFileWhole(const QString& path, const QByteArray& bytes, WriteMo
   }
   // Make the rename itself last; a folder that cannot be synced changes
   // nothing about the file's contents.
-  const int dirFd =
-      ::open(QFile::encodeName(info.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int dirFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dirFd >= 0) {
     ::fsync(dirFd);
     ::close(dirFd);

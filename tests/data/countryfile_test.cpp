@@ -30,6 +30,8 @@ TEST(CountryFile, ExactBytesOfASaveAndARead) {
             kHead + kPakistan + ",,,,#12:00:00 AM#,#12:00:00 AM#,,,,,,,\r\n");
   EXPECT_TRUE(ReadCountriesText(QString::fromLatin1(kHead + kPakistan.chopped(2)), read, 1).complete);
   CopyEntries(CountryTable(), read, 0);  // no entry: nothing changes
+  t.dstStartText[1] = "3/28/2004";
+  t.dstEndText[1] = "10/31/2004 6:00:00 PM";
   EXPECT_EQ(read, t);
 }
 

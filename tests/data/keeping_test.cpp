@@ -4,14 +4,19 @@
 // the table.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <filesystem>
 
+#include "app/commandline.h"
 #include "countryinfo/entryedit.h"
+#include "data/bytenames.h"
 #include "data/countryfile.h"
 #include "data/countrysave.h"
+#include "data/datafolders.h"
 #include "data/highlightfile.h"
 #include "data/savefile.h"
 #include "support/testsupport.h"
@@ -26,8 +31,8 @@ const QDateTime kNine(QDate(2026, 1, 1), QTime(9, 0));
 // character must fit.
 TEST(Keeping, AFileGoesBackInItsOwnCharacterSet) {
   const std::tuple<const char*, const char*, char32_t> rows[] = {
-      {"Caf\xe9\x80\x81\xff,1,0,0,#3/28/2004#,#10/5/2004#,,,,,,,A\xa0z\r\n", "Caf\u00e9\u20ac\u0081\u00ff",
-       0x1F600},
+      {"Caf\xe9\x80\x81\xff,1x,0,01,#2004-03-28#,# 10/5/2004 0:00#,,,,,,,A\xa0z\r\n",
+       "Caf\u00e9\u20ac\u0081\u00ff", 0x1F600},
       {"Caf\xc3\xa9\xe2\x82\xac,1,0,0,#3/28/2004#,#10/5/2004#,,,,,,,\xc3\xa0 \xc2\xa0\r\n", "Caf\u00e9\u20ac",
        0xD800}};
   for (auto [record, name, bad] : rows) {
@@ -55,9 +60,48 @@ TEST(Keeping, ABoxNotEditedLeavesItsFieldAsRead) {
   b.text[kBoxDstStart] = b.text[kBoxDstEnd] = "Mar 28";
   b.edited.fill(false);
   b.edited[kBoxCapital] = true;
+  t.at(5, kColDstUsed) = "01";
+  t.dstStart[5] = DateFromYmd(2004, 3, 28);
+  b.checkState = 1;
   ASSERT_FALSE(CommitEntry(b, 2026, t, 5));
-  EXPECT_EQ(t.at(5, kColName) + t.at(5, kColHistory) + t.at(5, kColCapital),
-            QString::fromUtf8("Entry 5a;b\u00a0ca\u00b8b c"));
+  EXPECT_EQ(t.at(5, kColName) + t.at(5, kColHistory) + t.at(5, kColCapital) + t.at(5, kColDstUsed) +
+                FormatFileDate(t.dstStart[5]),
+            QString::fromUtf8("Entry 5a;b\u00a0ca\u00b8b c013/28/2004"));
+}
+
+// A folder named with byte E9 (Latin-1 e-acute) by --data-dir, XDG_DATA_HOME
+// or HOME: the save lands in that very folder and nowhere else, and the user
+// is shown its name with the byte escaped.
+TEST(Keeping, AFolderNamedInAnyBytesIsWrittenItself) {
+  const std::pair<const char*, const char*> rows[] = {{"--data-dir", "caf\xe9/tzone.txt"},
+                                                      {"XDG_DATA_HOME", "caf\xe9/zorvane/tzone.txt"},
+                                                      {"HOME", "caf\xe9/.local/share/zorvane/tzone.txt"}};
+  const QByteArray home = qgetenv("HOME");
+  for (auto [how, file] : rows) {
+    QTemporaryDir root;
+    const QByteArray folder = QFile::encodeName(root.path()) + "/caf\xe9";
+    ASSERT_EQ(::mkdir(folder.constData(), 0700), 0);
+    qunsetenv("XDG_DATA_HOME");
+    QStringList args = {"zorvane"};
+    if (how[0] == '-')
+      args << how << TextOfBytes(folder);
+    else
+      qputenv(how, folder);
+    DataFolderFacts facts = CurrentDataFolderFacts(ReadCommandLine(args, "").dataFolder);
+    facts.executableFolderWritable = false;
+    const QString user = ChooseDataFolders(facts).user;
+    QDir().mkpath(user);
+    ASSERT_TRUE(WriteFileWhole(user + "/tzone.txt", "x").ok());
+    std::string found;
+    const std::filesystem::path top(QFile::encodeName(root.path()).constData());
+    for (const auto& e : std::filesystem::recursive_directory_iterator(top))
+      if (e.is_regular_file()) found += e.path().lexically_relative(top).string() + "|";
+    EXPECT_EQ(found, file + std::string("|"));
+    EXPECT_EQ(ShownPath(user + "/tzone.txt"),
+              root.path() + "/" + QString::fromLatin1(file).replace(u'\xe9', "\\xE9"));
+    std::filesystem::remove_all(top);  // a name Qt cannot remove
+  }
+  qputenv("HOME", home);
 }
 
 // 16 MiB is read whole and may grow; one byte more is neither.

@@ -29,6 +29,7 @@
 #include "common/gui/twips.h"
 #include "common/gui/widgetutils.h"
 #include "countryinfo/gui/countryinfowindow.h"
+#include "data/bytenames.h"
 #include "data/countryfile.h"
 #include "data/countrysave.h"
 #include "data/dstupdate.h"
@@ -275,7 +276,7 @@ void ClockWindow::OfferKeptEdits() {
   const bool save = Prompts().AskYesNo(
       this, QStringLiteral("Zorvane was ended with changes to the country table that had not been saved. "
                            "They were kept in %1.")
-                    .arg(QDir::toNativeSeparators(RecoveryPath(tablePath))) +
+                    .arg(ShownPath(RecoveryPath(tablePath))) +
                 QChar(13) + QChar(13) + QStringLiteral("Save them to countries.txt now? No discards them."));
   if (!save) {
     DiscardRecoveryCopy(tablePath);
@@ -286,7 +287,7 @@ void ClockWindow::OfferKeptEdits() {
                       failed->kind == SaveFailure::Kind::kField
                           ? failed->text
                           : QStringLiteral("The kept changes could not be saved: %1. They are still in %2.")
-                                .arg(failed->text, QDir::toNativeSeparators(RecoveryPath(tablePath))));
+                                .arg(failed->text, ShownPath(RecoveryPath(tablePath))));
     return;
   }
   ReadCountriesFile();
@@ -431,7 +432,7 @@ WriteResult ClockWindow::SaveZoneSettings() {
   const WriteResult written = WriteFileWhole(path, ZoneFileBytes(text2_->text(), text3_->text()));
   if (written.ok()) return written;
   return WriteResult::Failed(QStringLiteral("Your time zone settings could not be saved to %1: %2.")
-                                 .arg(QDir::toNativeSeparators(path), written.failure()));
+                                 .arg(ShownPath(path), written.failure()));
 }
 
 void ClockWindow::closeEvent(QCloseEvent* event) {
