@@ -8,7 +8,7 @@
 #include <QFile>
 #include <QUtf8StringView>
 #include <cerrno>
-#include <map>
+#include <vector>
 
 namespace zv {
 
@@ -16,56 +16,58 @@ namespace {
 
 constexpr char16_t kEscapeBase = 0xDC00;  // U+DC80 .. U+DCFF stand for bytes 80 .. FF
 
-// Decodes UTF-8 one character at a time; a byte that starts no valid
-// character is handed to `bad`.
+// Decodes UTF-8 one character at a time: the shortest run of one to four
+// bytes that is valid UTF-8 is a character; a byte that starts none is handed
+// to `bad`.
 template <typename Bad>
 QString Decode(const QByteArray& bytes, Bad bad) {
+  constexpr qsizetype kLongest = 4;
   QString out;
   for (qsizetype i = 0; i < bytes.size();) {
-    const auto lead = static_cast<unsigned char>(bytes[i]);
-    const int length = lead < 0x80   ? 1
-                       : lead < 0xC2 ? 0
-                       : lead < 0xE0 ? 2
-                       : lead < 0xF0 ? 3
-                       : lead < 0xF5 ? 4
-                                     : 0;
-    const QUtf8StringView one(bytes.constData() + i, std::min<qsizetype>(length, bytes.size() - i));
-    if (length > 0 && one.size() == length && one.isValidUtf8()) {
-      out += one.toString();
-      i += length;
+    qsizetype n = 1;
+    while (n <= kLongest &&
+           (i + n > bytes.size() || !QUtf8StringView(bytes.constData() + i, n).isValidUtf8()))
+      ++n;
+    if (n <= kLongest) {
+      out += QString::fromUtf8(bytes.constData() + i, n);
+      i += n;
     } else {
-      bad(out, lead);
-      ++i;
+      bad(out, static_cast<unsigned char>(bytes[i++]));
     }
   }
   return out;
 }
 
-// The folders opened by their bytes: the bytes of each, by its descriptor.
-// They stay open for the life of the program.
-std::map<int, QByteArray>& Opened() {
-  static std::map<int, QByteArray> opened;
+// The folders opened by their bytes, with the path that reaches each. They
+// stay open for the life of the program. The path names the process by its
+// number rather than "self", so that a program the desktop opens a map
+// picture with reaches the same folder.
+struct OpenedFolder {
+  QByteArray bytes;
+  QString path;
+};
+std::vector<OpenedFolder>& Opened() {
+  static std::vector<OpenedFolder> opened;
   return opened;
 }
 
-QString ProcPath(int fd) { return QStringLiteral("/proc/self/fd/%1").arg(fd); }
-
-// The descriptor of the folder, opened once; -1 when it cannot be opened or
+// The path of the folder, opened once; nothing when it cannot be opened or
 // /proc does not reach it.
-int OpenFolder(const QByteArray& name) {
-  for (const auto& [fd, bytes] : Opened())
-    if (bytes == name) return fd;
+QString OpenFolder(const QByteArray& name) {
+  for (const OpenedFolder& folder : Opened())
+    if (folder.bytes == name) return folder.path;
   const int fd = ::open(name.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return -1;
+  if (fd < 0) return QString();
+  const QString path = QStringLiteral("/proc/%1/fd/%2").arg(::getpid()).arg(fd);
   struct stat viaFd {
   }, viaProc{};
-  if (::fstat(fd, &viaFd) != 0 || ::stat(QFile::encodeName(ProcPath(fd)).constData(), &viaProc) != 0 ||
+  if (::fstat(fd, &viaFd) != 0 || ::stat(QFile::encodeName(path).constData(), &viaProc) != 0 ||
       viaFd.st_dev != viaProc.st_dev || viaFd.st_ino != viaProc.st_ino) {
     ::close(fd);
-    return -1;
+    return QString();
   }
-  Opened()[fd] = name;
-  return fd;
+  Opened().push_back({name, path});
+  return path;
 }
 
 bool RoundTrips(const QByteArray& name) { return QFile::encodeName(QFile::decodeName(name)) == name; }
@@ -95,8 +97,8 @@ QString FolderPathOfBytes(const QByteArray& name) {
   if (RoundTrips(name)) return QFile::decodeName(name);
   // The nearest folder that exists, then the rest of the name.
   QByteArray head = name;
-  int fd = -1;
-  while ((fd = OpenFolder(head)) < 0) {
+  QString path;
+  while ((path = OpenFolder(head)).isEmpty()) {
     const qsizetype cut = head.lastIndexOf('/');
     if (cut <= 0) return QFile::decodeName(name);
     head.truncate(cut);
@@ -105,15 +107,13 @@ QString FolderPathOfBytes(const QByteArray& name) {
   while (!RoundTrips(rest)) {
     // Make the next missing part, and go on from it.
     const qsizetype end = rest.indexOf('/', 1);
-    const QByteArray next = head + rest.left(end < 0 ? rest.size() : end);
-    if (::mkdir(next.constData(), 0700) != 0 && errno != EEXIST) return QFile::decodeName(name);
-    const int deeper = OpenFolder(next);
-    if (deeper < 0) return QFile::decodeName(name);
-    head = next;
-    fd = deeper;
+    head += rest.left(end < 0 ? rest.size() : end);
+    if (::mkdir(head.constData(), 0700) != 0 && errno != EEXIST) return QFile::decodeName(name);
+    path = OpenFolder(head);
+    if (path.isEmpty()) return QFile::decodeName(name);
     rest = name.mid(head.size());
   }
-  return ProcPath(fd) + QFile::decodeName(rest);
+  return path + QFile::decodeName(rest);
 }
 
 QString ShownBytes(const QByteArray& name) {
@@ -123,11 +123,9 @@ QString ShownBytes(const QByteArray& name) {
 }
 
 QString ShownPath(const QString& path) {
-  for (const auto& [fd, bytes] : Opened()) {
-    const QString prefix = ProcPath(fd);
-    if (path == prefix || path.startsWith(prefix + u'/'))
-      return QDir::toNativeSeparators(ShownBytes(bytes) + path.mid(prefix.size()));
-  }
+  for (const OpenedFolder& folder : Opened())
+    if (path == folder.path || path.startsWith(folder.path + u'/'))
+      return QDir::toNativeSeparators(ShownBytes(folder.bytes) + path.mid(folder.path.size()));
   return QDir::toNativeSeparators(path);
 }
 

@@ -3,7 +3,7 @@
 // every byte that is not UTF-8 into U+FFFD, so a folder named in Latin-1
 // ("caf" and byte E9) cannot be reached by the text Qt makes of its name, and
 // a file written by that text would land in another folder. Such a folder is
-// opened once by its bytes and reached from then on as /proc/self/fd/N, a
+// opened once by its bytes and reached from then on as /proc/PID/fd/N, a
 // name of plain ASCII that the kernel resolves to the folder itself.
 
 #include <QByteArray>
@@ -19,7 +19,7 @@ QByteArray BytesOfText(const QString& text);
 
 // The path for Qt's file calls to the folder named by these bytes: its name
 // as text when that encodes back to the same bytes; otherwise
-// /proc/self/fd/N of the folder, or of the nearest folder above it that
+// /proc/PID/fd/N of the folder, or of the nearest folder above it that
 // exists followed by the rest of the name (a missing part whose name is not
 // UTF-8 is made, mode 0700, so that it too is reached by its bytes).
 QString FolderPathOfBytes(const QByteArray& name);
@@ -27,7 +27,7 @@ QString FolderPathOfBytes(const QByteArray& name);
 // A name as the user is shown it: bytes that are not UTF-8 as \xE9.
 QString ShownBytes(const QByteArray& name);
 
-// A path as the user is shown it: a folder reached as /proc/self/fd/N shows
+// A path as the user is shown it: a folder reached as /proc/PID/fd/N shows
 // its own name (ShownBytes); separators are the system's.
 QString ShownPath(const QString& path);
 

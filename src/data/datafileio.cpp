@@ -103,7 +103,7 @@ WriteCheck CheckWrite(const QString& path) {
                   .arg(KindOf(st.st_mode)),
               {}};
     }
-    // A folder reached as /proc/self/fd/N: stat follows that link to the folder itself.
+    // A folder reached as /proc/PID/fd/N: stat follows that link to the folder itself.
     const QByteArray folder = FolderOfName(name);
     struct stat dir {};
     if (::stat(folder.constData(), &dir) != 0 || dir.st_uid != ::geteuid() ||
