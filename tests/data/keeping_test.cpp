@@ -18,6 +18,7 @@
 #include "data/countrysave.h"
 #include "data/datafolders.h"
 #include "data/highlightfile.h"
+#include "data/module1.h"
 #include "data/savefile.h"
 #include "support/testsupport.h"
 
@@ -57,7 +58,6 @@ TEST(Keeping, ABoxNotEditedLeavesItsFieldAsRead) {
   t.at(5, kColHistory) = QString::fromUtf8("a;b\u00a0c");
   EntryBoxes b;
   b.text.fill("a;b c");
-  b.text[kBoxDstStart] = b.text[kBoxDstEnd] = "Mar 28";
   b.edited.fill(false);
   b.edited[kBoxCapital] = true;
   t.at(5, kColDstUsed) = "01";
@@ -76,12 +76,12 @@ TEST(Keeping, AFolderNamedInAnyBytesIsWrittenItself) {
   const std::pair<const char*, const char*> rows[] = {{"--data-dir", "caf\xe9/tzone.txt"},
                                                       {"XDG_DATA_HOME", "caf\xe9/zorvane/tzone.txt"},
                                                       {"HOME", "caf\xe9/.local/share/zorvane/tzone.txt"}};
-  const QByteArray home = qgetenv("HOME");
   for (auto [how, file] : rows) {
     QTemporaryDir root;
     const QByteArray folder = QFile::encodeName(root.path()) + "/caf\xe9";
     ASSERT_EQ(::mkdir(folder.constData(), 0700), 0);
     qunsetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_DIRS", "share:" + folder);  // a relative folder is ignored
     QStringList args = {"zorvane"};
     if (how[0] == '-')
       args << how << TextOfBytes(folder);
@@ -89,6 +89,7 @@ TEST(Keeping, AFolderNamedInAnyBytesIsWrittenItself) {
       qputenv(how, folder);
     DataFolderFacts facts = CurrentDataFolderFacts(ReadCommandLine(args, "").dataFolder);
     facts.executableFolderWritable = false;
+    EXPECT_EQ(facts.installFolders.size(), 2);
     const QString user = ChooseDataFolders(facts).user;
     QDir().mkpath(user);
     ASSERT_TRUE(WriteFileWhole(user + "/tzone.txt", "x").ok());
@@ -101,7 +102,6 @@ TEST(Keeping, AFolderNamedInAnyBytesIsWrittenItself) {
               root.path() + "/" + QString::fromLatin1(file).replace(u'\xe9', "\\xE9"));
     std::filesystem::remove_all(top);  // a name Qt cannot remove
   }
-  qputenv("HOME", home);
 }
 
 // 16 MiB is read whole and may grow; one byte more is neither.
@@ -174,15 +174,31 @@ TEST(Keeping, StartUpLeavesARunningSavesTemporary) {
   EXPECT_EQ(writer.removed + RemoveStaleSaveFiles(d.Root(), {"tzone.txt"}), 1);
 }
 
+// A table in Windows-1252: a copy with "\u0141" is kept (in UTF-8) but not
+// restored, nor is a copy cut short; both wait on.
 TEST(Keeping, KeptEditsWaitBesideTheTable) {
   test::DataFolder d;
   d.Write("countries.txt", "old");
+  Shared().countriesRead.encoding = TextEncoding::kWindows1252;
   CountryTable t = test::EntryTable();
-  t.at(3, kColCapital) = "Q";
-  EXPECT_EQ(KeepRecoveryCopy(t, kEntryCount, kNine, d.Path("countries.txt")) + d.Read("countries.txt"),
-            "old");
-  ASSERT_FALSE(RestoreRecoveryCopy(d.Path("countries.txt"), kEntryCount, kNine));
+  for (const char* capital : {"\u0141", "", "Q"}) {
+    t.at(3, kColCapital) = QString::fromUtf8(capital);
+    EXPECT_EQ(KeepRecoveryCopy(t, kEntryCount, kNine, d.Path("countries.txt")) + d.Read("countries.txt"),
+              "old");
+    if (!*capital) d.Write("countries.txt.unsaved", "cut");
+    EXPECT_EQ(!RestoreRecoveryCopy(d.Path("countries.txt"), kEntryCount, kNine), *capital == 'Q');
+  }
   EXPECT_TRUE(d.Read("countries.txt") == test::CountriesBytes(t) && !d.Exists("countries.txt.unsaved"));
+}
+
+// A field of 32,767 characters, the most a line box holds, is shown whole;
+// one more shows its beginning and is named.
+TEST(Keeping, FieldsTooLongForTheirBoxAreNamed) {
+  std::array<qsizetype, kBoxCount> lengths{};
+  lengths[kBoxName] = 32767;
+  lengths[kBoxHistory] = 32768;
+  EXPECT_EQ(TooLongNote(lengths) + QString::number(ShownField(QString(32768, u'x')).size()),
+            "Too long to edit here, kept as it is: Brief History32767");
 }
 
 }  // namespace
