@@ -87,8 +87,8 @@ TEST(Keeping, AFolderNamedInAnyBytesIsWrittenItself) {
       args << how << TextOfBytes(folder);
     else
       qputenv(how, folder);
-    DataFolderFacts facts = CurrentDataFolderFacts(ReadCommandLine(args, "").dataFolder);
-    facts.executableFolderWritable = false;
+    // The test program's folder holds no table, so the program counts as installed.
+    const DataFolderFacts facts = CurrentDataFolderFacts(ReadCommandLine(args, "").dataFolder);
     EXPECT_EQ(facts.installFolders.size(), 2);
     const QString user = ChooseDataFolders(facts).user;
     QDir().mkpath(user);
