@@ -39,7 +39,7 @@ TEST_F(EndingTest, ASignalUnderARealBoxEndsCleanly) {
   EXPECT_EQ(data_.Read("tzone.txt"), "-4.5           0 \r\n");
   EXPECT_EQ(data_.Read("countries.txt"), test::CountriesBytes(test::EntryTable()));  // the box said No
   EXPECT_TRUE(
-      data_.Read("countries.txt.unsaved").contains("\r\nEntry 1,0,0,0,#12/30/2026#,#12/30/2026#,,Q,"));
+      data_.Read("countries.txt.unsaved").contains("\r\nEntry 1,0,0,0,#12:00:00 AM#,#12:00:00 AM#,,Q,"));
 }
 
 }  // namespace
