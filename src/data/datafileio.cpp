@@ -4,11 +4,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <map>
+#include <optional>
 
 namespace zv {
 
@@ -22,6 +27,25 @@ QString KindOf(mode_t mode) {
   if (S_ISCHR(mode) || S_ISBLK(mode)) return QStringLiteral("a device");
   if (S_ISSOCK(mode)) return QStringLiteral("a socket");
   return QStringLiteral("a special file");
+}
+
+QByteArray HashOf(const QByteArray& bytes) {
+  return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
+// The noted files, by absolute path.
+QMutex g_notesMutex;
+std::map<QString, FileStamp>& Notes() {
+  static std::map<QString, FileStamp> notes;
+  return notes;
+}
+void SetNote(const QString& path, const std::optional<FileStamp>& stamp) {
+  const QMutexLocker lock(&g_notesMutex);
+  const QString key = QFileInfo(path).absoluteFilePath();
+  if (stamp)
+    Notes()[key] = *stamp;
+  else
+    Notes().erase(key);
 }
 
 }  // namespace
@@ -71,7 +95,40 @@ DataFileRead ReadDataFile(const QString& path, qint64 maxBytes) {
   out.bytes.truncate(got);
   ::close(fd);
   out.state = DataFileRead::kOk;
+  out.stamp = {true, static_cast<qint64>(st.st_size),
+               static_cast<qint64>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec, out.cut,
+               HashOf(out.bytes)};
   return out;
+}
+
+void NoteReadIntoState(const QString& path, const DataFileRead& read) {
+  SetNote(path, read.state == DataFileRead::kError ? std::nullopt : std::optional<FileStamp>(read.stamp));
+}
+
+void NoteWritten(const QString& path, const QByteArray& bytes) {
+  SetNote(path, FileStamp{true, bytes.size(), 0, false, HashOf(bytes)});
+}
+
+QString ChangedSinceRead(const QString& path) {
+  FileStamp was;
+  {
+    const QMutexLocker lock(&g_notesMutex);
+    const auto it = Notes().find(QFileInfo(path).absoluteFilePath());
+    if (it == Notes().end()) return QString();
+    was = it->second;
+  }
+  // Only the beginning of a file cut at reading was hashed; for it the
+  // modification time tells instead.
+  const DataFileRead now = ReadDataFile(path, was.cut ? 0 : was.size + 1);
+  const FileStamp& is = now.stamp;
+  const bool same = now.state != DataFileRead::kError && is.exists == was.exists &&
+                    (!is.exists || (is.size == was.size &&
+                                    (was.cut ? is.modifiedNs == was.modifiedNs : is.hash == was.hash)));
+  if (same) return QString();
+  return QCoreApplication::translate(
+      "DataFiles",
+      "it was changed on disk since Zorvane read it (by another copy of Zorvane or another program), "
+      "so nothing was written and that change is kept");
 }
 
 QString WriteRefusal(const QString& path) {

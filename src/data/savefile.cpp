@@ -33,6 +33,11 @@ mode_t NewFileMode() {
 
 WriteResult WriteFileWhole(const QString& path, const QByteArray& bytes, WriteMode mode) {
   if (const QString refused = WriteRefusal(path); !refused.isEmpty()) return WriteResult::Failed(refused);
+  // Replacing a file that someone changed since the program read it would
+  // lose that change; adding to it loses nothing, but what the program holds
+  // stays behind the file, so the note of the read is kept as it was.
+  const QString changed = ChangedSinceRead(path);
+  if (mode == WriteMode::kReplace && !changed.isEmpty()) return WriteResult::Failed(changed);
   const QString target = WriteTarget(path);
 
   QByteArray all;
@@ -76,6 +81,7 @@ WriteResult WriteFileWhole(const QString& path, const QByteArray& bytes, WriteMo
     ::fsync(dirFd);
     ::close(dirFd);
   }
+  if (changed.isEmpty()) NoteWritten(path, all);
   return WriteResult::Written();
 }
 
