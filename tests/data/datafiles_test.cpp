@@ -1,9 +1,13 @@
 // What may stand in a data file's place: readers take only regular files and
 // never block; writers replace only regular files (or write through a link
 // the user alone can have made); a failing disk never costs the old file;
-// the leftovers of a killed save are removed, and nothing else is.
+// the leftovers of a killed save are removed, and nothing else is; a save
+// never replaces a file changed on disk since the program read it.
 
+#include "data/countryfile.h"
+#include "data/countrysave.h"
 #include "data/datafileio.h"
+#include "data/highlightfile.h"
 #include "data/savefile.h"
 #include "data/tzonefile.h"
 #include "support/testsupport.h"
@@ -59,6 +63,56 @@ TEST(DataFiles, SaveFaultsKeepTheOldFile) {
     EXPECT_EQ(d.Read("tzone.txt"), mode == WriteMode::kAppend ? kOld + kNew : kNew);
     EXPECT_EQ(std::system(qPrintable("test $(stat -c %a " + path + ") = 604")), 0);
   }
+}
+
+// Another copy of the program (on a computer sharing the home folder) saved
+// the file after this one read it, or wrote back the same bytes. Highlight
+// adds its line in any case, after which Clear still may not replace the file.
+TEST(DataFiles, ASaveKeepsAChangeMadeOnDiskSinceTheRead) {
+  const CountryTable table = test::EntryTable();
+  const struct {
+    const char* file;
+    QByteArray bytes;
+    std::function<void(const QString&)> read;
+    std::function<QString(const QString&)> save;
+  } rows[] = {{"countries.txt", test::CountriesBytes(table),
+               [](const QString& p) {
+                 CountryTable t;
+                 ReadCountriesFile(p, t, kEntryCount);
+               },
+               [&](const QString& p) {
+                 const auto failed =
+                     SaveCountryTable(table, kEntryCount, QDateTime(QDate(2026, 2, 1), QTime()), p);
+                 return failed ? failed->text : QString();
+               }},
+              {"highlight.txt", " 7 \r\n", [](const QString& p) { ReadHighlightFile(p); },
+               [](const QString& p) {
+                 EXPECT_TRUE(WriteFileWhole(p, " 8 \r\n", WriteMode::kAppend).ok());
+                 return WriteFileWhole(p, " 9 \r\n").failure();
+               }},
+              {"tzone.txt", kNew, [](const QString& p) { ReadZoneFile(p); },
+               [](const QString& p) {
+                 return SaveZoneFile(p, "-4", "1", ZoneTexts{"5.5", "0"}).failure();
+               }}};
+  for (const auto& row : rows) {
+    for (const bool changed : {false, true}) {
+      SCOPED_TRACE(std::string(row.file) + (changed ? " changed" : " the same"));
+      test::DataFolder d;
+      d.Write(row.file, row.bytes);
+      row.read(d.Path(row.file));
+      const QByteArray other = changed ? row.bytes + " 12 \r\n" : row.bytes;
+      d.Write(row.file, other);
+      EXPECT_EQ(row.save(d.Path(row.file)).contains("changed on disk since Zorvane read it"), changed);
+      EXPECT_EQ(d.Read(row.file).startsWith(other), changed);
+    }
+  }
+  // Settings still as read: the other copy's newer ones stand, without a word.
+  test::DataFolder d;
+  d.Write("tzone.txt", kNew);
+  ReadZoneFile(d.Path("tzone.txt"));
+  d.Write("tzone.txt", kOld);
+  EXPECT_TRUE(SaveZoneFile(d.Path("tzone.txt"), "5.5", "0", ZoneTexts{"5.5", "0"}).ok());
+  EXPECT_EQ(d.Read("tzone.txt"), kOld);
 }
 
 TEST(DataFiles, OnlyOurExactStaleSavePatternIsRemoved) {
