@@ -33,11 +33,12 @@ QByteArray HashOf(const QByteArray& bytes) {
   return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
 }
 
-// The noted files, by absolute path.
+// The noted files, by absolute path. Never destroyed: the exit handlers
+// that write tzone.txt on a lost display run after static destructors.
 QMutex g_notesMutex;
 std::map<QString, FileStamp>& Notes() {
-  static std::map<QString, FileStamp> notes;
-  return notes;
+  static auto* notes = new std::map<QString, FileStamp>;
+  return *notes;
 }
 void SetNote(const QString& path, const std::optional<FileStamp>& stamp) {
   const QMutexLocker lock(&g_notesMutex);
