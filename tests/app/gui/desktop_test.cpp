@@ -5,9 +5,6 @@
 // About, and windows kept on the screen.
 
 #include <gtest/gtest.h>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
@@ -66,41 +63,29 @@ TEST_F(DesktopTest, DarkPalette) {
 // data folder and the version the tz database's tzdata.zi opens with.
 TEST_F(DesktopTest, QuitKeyAndAbout) {
   StartClock(test::CountriesBytes(test::EntryTable()));
-  data_.Write("tzdata.zi", "# version 2031z\n# Rule...\n");
+  data_.Write("tzdata.zi", "# version 2031z\n");
   qputenv("TZDIR", data_.Root().toUtf8());
   window_->findChild<QAction*>("mnuAbout")->trigger();
   qunsetenv("TZDIR");
-  ASSERT_EQ(prompts_.messages.size(), 1);
-  EXPECT_TRUE(prompts_.messages[0].contains("\n" + data_.Root() + "\n"));
-  EXPECT_TRUE(prompts_.messages[0].contains("version 2031z."));
+  EXPECT_TRUE(prompts_.messages.join("").contains(":\n" + data_.Root() + "\n\n"));
+  EXPECT_TRUE(prompts_.messages.join("").endsWith(" 2031z."));
   window_->show();
   CountryInfo()->show();
   CountryInfo()->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(CountryInfo()));
   QTest::keyClick(CountryInfo(), Qt::Key_Q, Qt::ControlModifier);
   EXPECT_FALSE(window_->isVisible());
-  EXPECT_FALSE(CountryInfoIfLoaded());
 }
 
-// A start for a data folder that a running copy holds asks that copy to come
-// forward and ends; a socket left by a killed copy is taken over; another
-// data folder has a copy of its own.
+// Rows: a second start, a start after a killed copy left its socket, and a
+// start for another data folder. A copy already running for the folder is
+// asked to come forward, and the new one ends.
 TEST(SingleInstanceTest, OneCopyPerDataFolder) {
   const QTemporaryDir runtime, data, otherData;
-  const struct {
-    const char* what;
-    bool killedCopy, sameFolder;
-  } rows[] = {
-      {"a second start", false, true}, {"after a killed copy", true, true}, {"another folder", false, false}};
-  for (const auto& [what, killedCopy, sameFolder] : rows) {
-    SCOPED_TRACE(what);
-    if (killedCopy) {
-      sockaddr_un address{AF_UNIX, {}};
-      qstrncpy(address.sun_path, qPrintable(SingleInstance::SocketPath(runtime.path(), data.path())), 100);
-      const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-      ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-      ::close(fd);
-    }
+  const std::pair<bool, bool> rows[] = {{false, true}, {true, true}, {false, false}};
+  for (const auto& [killedCopy, sameFolder] : rows) {
+    SCOPED_TRACE(killedCopy + 2 * sameFolder);
+    if (killedCopy) QFile(SingleInstance::SocketPath(runtime.path(), data.path())).open(QIODevice::WriteOnly);
     SingleInstance first(runtime.path(), data.path());
     int asked = 0;
     first.OnComeForward([&] { ++asked; });
@@ -112,18 +97,14 @@ TEST(SingleInstanceTest, OneCopyPerDataFolder) {
 }
 
 // At scale 2 a 1920 x 1080 screen is 960 x 540 pixels, here less a panel of
-// 27 at the top.
+// 27 at the top. Rows: meant x, y, the window's width, height, placed x, y:
+// the title bar above the top edge; over the right and bottom edges; larger
+// than the free area.
 TEST(WindowPlaceTest, KeptInsideTheFreeArea) {
-  const struct {
-    QPoint meant;
-    QSize size;
-    QPoint placed;
-  } rows[] = {{{100, 50}, {600, 400}, {100, 50}},
-              {{100, -30}, {600, 400}, {100, 27}},
-              {{500, 300}, {600, 400}, {360, 140}},
-              {{130, -40}, {1000, 600}, {0, 27}}};
-  for (const auto& [meant, size, placed] : rows)
-    EXPECT_EQ(InsideFreeArea(meant, size, QRect(0, 27, 960, 513)), placed);
+  const int rows[][6] = {
+      {100, -30, 600, 400, 100, 27}, {500, 300, 600, 400, 360, 140}, {130, -40, 1000, 600, 0, 27}};
+  for (const auto& r : rows)
+    EXPECT_EQ(InsideFreeArea({r[0], r[1]}, {r[2], r[3]}, QRect(0, 27, 960, 513)), QPoint(r[4], r[5]));
 }
 
 // The icon has a picture drawn for each size a desktop's icon theme asks for.
