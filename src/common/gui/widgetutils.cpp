@@ -59,7 +59,7 @@ void PlaceWindow(QWidget* window, const QSize& outerSize, const QString& key) {
   QScreen* screen = QGuiApplication::screenAt(place + QPoint(outerSize.width() / 2, 0));
   if (!screen) screen = QGuiApplication::primaryScreen();
   if (screen) window->move(InsideFreeArea(place, outerSize, screen->availableGeometry()));
-  if (!window->findChild<PlaceKeeper*>(QString(), Qt::FindDirectChildrenOnly)) new PlaceKeeper(window, key);
+  new PlaceKeeper(window, key);
 }
 
 void FixWindowSize(QWidget* window, const QSize& clientSize) {

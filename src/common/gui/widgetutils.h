@@ -36,6 +36,7 @@ void RememberWindowPlaces(bool remember);
 // Opens window where it was when last hidden (remembered under key), else
 // centred above the middle (CentreAboveMiddle); either way inside the free
 // area of its screen. Remembers the place again whenever the window hides.
+// Called once for each window made.
 void PlaceWindow(QWidget* window, const QSize& outerSize, const QString& key);
 
 // A window of fixed client size: no maximise button, no resizing edge.
