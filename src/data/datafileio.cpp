@@ -96,9 +96,7 @@ DataFileRead ReadDataFile(const QString& path, qint64 maxBytes) {
   out.bytes.truncate(got);
   ::close(fd);
   out.state = DataFileRead::kOk;
-  out.stamp = {true, static_cast<qint64>(st.st_size),
-               static_cast<qint64>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec, out.cut,
-               HashOf(out.bytes)};
+  out.stamp = {true, static_cast<qint64>(st.st_size), got, HashOf(out.bytes)};
   return out;
 }
 
@@ -107,7 +105,7 @@ void NoteReadIntoState(const QString& path, const DataFileRead& read) {
 }
 
 void NoteWritten(const QString& path, const QByteArray& bytes) {
-  SetNote(path, FileStamp{true, bytes.size(), 0, false, HashOf(bytes)});
+  SetNote(path, FileStamp{true, bytes.size(), bytes.size(), HashOf(bytes)});
 }
 
 QString ChangedSinceRead(const QString& path) {
@@ -118,13 +116,11 @@ QString ChangedSinceRead(const QString& path) {
     if (it == Notes().end()) return QString();
     was = it->second;
   }
-  // Only the beginning of a file cut at reading was hashed; for it the
-  // modification time tells instead.
-  const DataFileRead now = ReadDataFile(path, was.cut ? 0 : was.size + 1);
+  // The same beginning as was read, in a file of the same size.
+  const DataFileRead now = ReadDataFile(path, was.readBytes);
   const FileStamp& is = now.stamp;
   const bool same = now.state != DataFileRead::kError && is.exists == was.exists &&
-                    (!is.exists || (is.size == was.size &&
-                                    (was.cut ? is.modifiedNs == was.modifiedNs : is.hash == was.hash)));
+                    (!is.exists || (is.size == was.size && is.hash == was.hash));
   if (same) return QString();
   return QCoreApplication::translate(
       "DataFiles",

@@ -16,10 +16,9 @@ namespace zv {
 // anyone changed it since.
 struct FileStamp {
   bool exists = false;
-  qint64 size = 0;
-  qint64 modifiedNs = 0;  // the modification time, in nanoseconds
-  bool cut = false;       // only the beginning was read
-  QByteArray hash;        // of the bytes read
+  qint64 size = 0;       // the whole file's
+  qint64 readBytes = 0;  // how many bytes were read: all, or the beginning
+  QByteArray hash;       // of the bytes read
 };
 
 struct DataFileRead {
