@@ -100,12 +100,12 @@ TEST(SingleInstanceTest, OneCopyPerDataFolder) {
 // A window hidden where the user left it opens there again, kept inside the
 // free area of the offscreen platform's 800 x 800 screen. Rows: left at x, y,
 // the window's width, height, opened at x, y: the title bar above the top
-// edge; over the right edge; larger than the screen.
+// edge; over the right and bottom edges; larger than the screen.
 TEST(WindowPlaceTest, RememberedAndKeptOnTheScreen) {
   QStandardPaths::setTestModeEnabled(true);
   RememberWindowPlaces(true);
   const int rows[][6] = {
-      {100, -30, 300, 200, 100, 0}, {700, 300, 300, 200, 500, 300}, {-20, -40, 900, 900, 0, 0}};
+      {100, -30, 300, 200, 100, 0}, {700, 700, 300, 200, 500, 600}, {-20, -40, 900, 900, 0, 0}};
   for (const auto& r : rows) {
     QWidget left, again;
     PlaceWindow(&left, {r[2], r[3]}, "w");
