@@ -123,6 +123,7 @@ ReadResult ReadCountriesText(const QString& text, CountryTable& table, int entry
 
 ReadResult ReadCountriesFile(const QString& path, CountryTable& table, int entryCount) {
   const DataFileRead file = ReadDataFile(path, kMaxCountryFileBytes);
+  NoteReadIntoState(path, file);
   ReadResult result;
   if (file.state == DataFileRead::kMissing) {
     result.stop = ReadStop::kNoFile;

@@ -4,10 +4,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
+#include <QMutex>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <map>
+#include <optional>
 
 namespace zv {
 
@@ -21,6 +27,26 @@ QString KindOf(mode_t mode) {
   if (S_ISCHR(mode) || S_ISBLK(mode)) return QStringLiteral("a device");
   if (S_ISSOCK(mode)) return QStringLiteral("a socket");
   return QStringLiteral("a special file");
+}
+
+QByteArray HashOf(const QByteArray& bytes) {
+  return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
+// The noted files, by absolute path. Never destroyed: the exit handlers
+// that write tzone.txt on a lost display run after static destructors.
+QMutex g_notesMutex;
+std::map<QString, FileStamp>& Notes() {
+  static auto* notes = new std::map<QString, FileStamp>;
+  return *notes;
+}
+void SetNote(const QString& path, const std::optional<FileStamp>& stamp) {
+  const QMutexLocker lock(&g_notesMutex);
+  const QString key = QFileInfo(path).absoluteFilePath();
+  if (stamp)
+    Notes()[key] = *stamp;
+  else
+    Notes().erase(key);
 }
 
 }  // namespace
@@ -73,7 +99,36 @@ DataFileRead ReadDataFileNamed(const QByteArray& name, qint64 maxBytes) {
   out.bytes.truncate(got);
   ::close(fd);
   out.state = DataFileRead::kOk;
+  out.stamp = {true, static_cast<qint64>(st.st_size), got, HashOf(out.bytes)};
   return out;
+}
+
+void NoteReadIntoState(const QString& path, const DataFileRead& read) {
+  SetNote(path, read.state == DataFileRead::kError ? std::nullopt : std::optional<FileStamp>(read.stamp));
+}
+
+void NoteWritten(const QString& path, const QByteArray& bytes) {
+  SetNote(path, FileStamp{true, bytes.size(), bytes.size(), HashOf(bytes)});
+}
+
+QString ChangedSinceRead(const QString& path) {
+  FileStamp was;
+  {
+    const QMutexLocker lock(&g_notesMutex);
+    const auto it = Notes().find(QFileInfo(path).absoluteFilePath());
+    if (it == Notes().end()) return QString();
+    was = it->second;
+  }
+  // The same beginning as was read, in a file of the same size.
+  const DataFileRead now = ReadDataFile(path, was.readBytes);
+  const FileStamp& is = now.stamp;
+  const bool same = now.state != DataFileRead::kError && is.exists == was.exists &&
+                    (!is.exists || (is.size == was.size && is.hash == was.hash));
+  if (same) return QString();
+  return QCoreApplication::translate(
+      "DataFiles",
+      "it was changed on disk since Zorvane read it (by another copy of Zorvane or another program), "
+      "so nothing was written and that change is kept");
 }
 
 WriteCheck CheckWrite(const QString& path) {

@@ -12,18 +12,43 @@
 
 namespace zv {
 
+// What a data file was when it was read: enough to tell later whether
+// anyone changed it since.
+struct FileStamp {
+  bool exists = false;
+  qint64 size = 0;       // the whole file's
+  qint64 readBytes = 0;  // how many bytes were read: all, or the beginning
+  QByteArray hash;       // of the bytes read
+};
+
 struct DataFileRead {
   enum State { kOk, kMissing, kError };
   State state = kMissing;
   QByteArray bytes;  // at most the bytes asked for
   bool cut = false;  // the file holds more than the bytes asked for
   QString error;     // kError: the reason in the user's words
+  FileStamp stamp;   // kOk and kMissing: the file as it was read
 };
 
 // Reads at most maxBytes of the regular file at path, or at the name given
 // as the file system's bytes.
 DataFileRead ReadDataFile(const QString& path, qint64 maxBytes);
 DataFileRead ReadDataFileNamed(const QByteArray& name, qint64 maxBytes);
+
+// Two copies of the program (on two computers sharing a home folder, say)
+// may write the same file. A reader whose bytes become the program's state
+// notes the read; a later save of that path then refuses to replace a file
+// that changed on disk since (see WriteFileWhole), so that the other copy's
+// change is never lost.
+void NoteReadIntoState(const QString& path, const DataFileRead& read);
+
+// Empty when the file at path is as the program last noted it (read into its
+// state, or written) or was never noted; otherwise why a save must not
+// replace it, in the user's words, to follow "could not be saved ...: ".
+QString ChangedSinceRead(const QString& path);
+
+// Notes that the file at path now holds bytes, written by the program.
+void NoteWritten(const QString& path, const QByteArray& bytes);
 
 // Whether the file at path may be written, and which file a write replaces.
 struct WriteCheck {

@@ -61,6 +61,7 @@ std::vector<int> ParseHighlightBytes(const QByteArray& bytes) {
 
 std::vector<int> ReadHighlightFile(const QString& path) {
   const DataFileRead f = ReadDataFile(path, kHighlightReadBytes);
+  NoteReadIntoState(path, f);
   return f.state == DataFileRead::kOk ? ParseHighlightBytes(f.bytes) : std::vector<int>{};
 }
 

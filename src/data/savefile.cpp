@@ -33,6 +33,11 @@ mode_t NewFileMode() {
 WriteResult WriteFileWhole(const QString& path, const QByteArray& bytes, WriteMode mode) {
   const WriteCheck check = CheckWrite(path);
   if (!check.refusal.isEmpty()) return WriteResult::Failed(check.refusal);
+  // Replacing a file that someone changed since the program read it would
+  // lose that change; adding to it loses nothing, but what the program holds
+  // stays behind the file, so the note of the read is kept as it was.
+  const QString changed = ChangedSinceRead(path);
+  if (mode == WriteMode::kReplace && !changed.isEmpty()) return WriteResult::Failed(changed);
   // Bytes from here on: the target may be named in any bytes.
   const QByteArray& finalName = check.target;
   const QByteArray folder = FolderOfName(finalName);
@@ -73,6 +78,7 @@ WriteResult WriteFileWhole(const QString& path, const QByteArray& bytes, WriteMo
     ::fsync(dirFd);
     ::close(dirFd);
   }
+  if (changed.isEmpty()) NoteWritten(path, all);
   return WriteResult::Written();
 }
 

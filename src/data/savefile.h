@@ -35,7 +35,8 @@ class [[nodiscard]] WriteResult {
 inline constexpr qint64 kMaxAppendedFileBytes = 16 * 1024 * 1024;
 
 // Writes (or, with kAppend, extends) the file at path. Only what
-// WriteRefusal (datafileio.h) allows is written.
+// WriteRefusal (datafileio.h) allows is written, and a file changed on disk
+// since the program read it (ChangedSinceRead) is not replaced.
 WriteResult WriteFileWhole(const QString& path, const QByteArray& bytes,
                            WriteMode mode = WriteMode::kReplace);
 

@@ -42,6 +42,7 @@ ZoneTexts ParseZoneBytes(const QByteArray& bytes) {
 
 ZoneTexts ReadZoneFile(const QString& path) {
   const DataFileRead f = ReadDataFile(path, kZoneFileReadBytes);
+  NoteReadIntoState(path, f);
   if (f.state != DataFileRead::kOk) return {QStringLiteral("3"), QString()};
   return ParseZoneBytes(f.bytes);
 }
@@ -53,6 +54,14 @@ QByteArray ZoneFileBytes(const QString& offsetText, const QString& dstText) {
   line += NumberItem(NumberInText(dstText));
   line += QStringLiteral("\r\n");
   return line.toLatin1();
+}
+
+WriteResult SaveZoneFile(const QString& path, const QString& offsetText, const QString& dstText,
+                         const std::optional<ZoneTexts>& asRead) {
+  const QByteArray bytes = ZoneFileBytes(offsetText, dstText);
+  if (asRead && bytes == ZoneFileBytes(asRead->offset, asRead->dstHours) && !ChangedSinceRead(path).isEmpty())
+    return WriteResult::Written();
+  return WriteFileWhole(path, bytes);
 }
 
 }  // namespace zv

@@ -3,6 +3,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
+
+#include "data/savefile.h"
 
 namespace zv {
 
@@ -23,5 +26,13 @@ ZoneTexts ReadZoneFile(const QString& path);
 // (a space or "-"), the number, a space; the second number begins at the next
 // print column of 14 characters; CR LF.
 QByteArray ZoneFileBytes(const QString& offsetText, const QString& dstText);
+
+// Writes the settings to the file at path, at exit. Settings that are still
+// those read from the file (asRead) leave a file that another copy of the
+// program changed since as it is: the user chose nothing here, and the other
+// copy's choice is the newer. Settings changed here are not written over such
+// a file either; the failure says why.
+WriteResult SaveZoneFile(const QString& path, const QString& offsetText, const QString& dstText,
+                         const std::optional<ZoneTexts>& asRead);
 
 }  // namespace zv

@@ -1,9 +1,12 @@
 // What may stand in a data file's place: readers take only regular files and
 // never block; writers replace only regular files (or write through a link
 // the user alone can have made); a failing disk never costs the old file;
-// the leftovers of a killed save are removed, and nothing else is.
+// the leftovers of a killed save are removed, and nothing else is; a save
+// never replaces a file changed on disk since the program read it.
 
+#include "data/countryfile.h"
 #include "data/datafileio.h"
+#include "data/highlightfile.h"
 #include "data/savefile.h"
 #include "data/tzonefile.h"
 #include "support/testsupport.h"
@@ -59,6 +62,40 @@ TEST(DataFiles, SaveFaultsKeepTheOldFile) {
     EXPECT_EQ(d.Read("tzone.txt"), mode == WriteMode::kAppend ? kOld + kNew : kNew);
     EXPECT_EQ(std::system(qPrintable("test $(stat -c %a " + path + ") = 604")), 0);
   }
+}
+
+// Another copy of the program (on a computer sharing the home folder) saved
+// a file after this one read it, or wrote back the same bytes. A row for the
+// reader of each of countries.txt, highlight.txt and tzone.txt. Highlight adds
+// its line in any case, after which Clear still may not replace the file.
+TEST(DataFiles, ASaveKeepsAChangeMadeOnDiskSinceTheRead) {
+  const std::function<void(const QString&)> readers[] = {[](auto p) {
+                                                           CountryTable t;
+                                                           ReadCountriesFile(p, t, kEntryCount);
+                                                         },
+                                                         [](auto p) { ReadHighlightFile(p); },
+                                                         [](auto p) { ReadZoneFile(p); }};
+  for (const auto& read : readers) {
+    for (const bool changed : {false, true}) {
+      SCOPED_TRACE(changed);
+      test::DataFolder d;
+      d.Write("file", kOld);
+      read(d.Path("file"));
+      const QByteArray other = changed ? kOld + kOld : kOld;
+      d.Write("file", other);
+      EXPECT_TRUE(WriteFileWhole(d.Path("file"), kNew, WriteMode::kAppend).ok());
+      EXPECT_EQ(WriteFileWhole(d.Path("file"), kNew).failure().contains("changed on disk since Zorvane read"),
+                changed);
+      EXPECT_EQ(d.Read("file"), changed ? other + kNew : kNew);
+    }
+  }
+  // Settings still as read leave another copy's newer ones, without a word.
+  test::DataFolder d;
+  d.Write("tzone.txt", kNew);
+  ReadZoneFile(d.Path("tzone.txt"));
+  d.Write("tzone.txt", kOld);
+  EXPECT_EQ(SaveZoneFile(d.Path("tzone.txt"), "5.5", "0", ZoneTexts{"5.5", "0"}).failure(), "");
+  EXPECT_EQ(d.Read("tzone.txt"), kOld);
 }
 
 TEST(DataFiles, OnlyOurExactStaleSavePatternIsRemoved) {

@@ -1,10 +1,14 @@
 #include <QApplication>
+#include <QStandardPaths>
 
 #include "app/commandline.h"
 #include "app/gui/appicon.h"
 #include "app/gui/appwindows.h"
 #include "app/gui/sessionguard.h"
+#include "app/gui/singleinstance.h"
 #include "clock/gui/clockwindow.h"
+#include "common/gui/widgetutils.h"
+#include "data/seams.h"
 
 int main(int argc, char** argv) {
   // --help, --version and the like print and end here, without a display;
@@ -13,8 +17,15 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Zorvane"));
   QApplication::setDesktopFileName(QStringLiteral("org.zorvane.Zorvane"));
+  QApplication::setOrganizationName(QStringLiteral("Zorvane"));
   QApplication::setWindowIcon(zv::AppIcon());
+  // A copy already running for this data folder comes forward instead.
+  zv::SingleInstance instance(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
+                              zv::DataFolder());
+  if (!instance.IsFirst()) return 0;
+  zv::RememberWindowPlaces(true);
   zv::ClockWindow clock;
+  instance.OnComeForward([&clock] { zv::BringForward(&clock); });
   zv::InstallSessionGuard(&clock);
   clock.StartUp();
   clock.show();

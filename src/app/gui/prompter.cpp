@@ -6,10 +6,13 @@
 #include <QPointer>
 #include <vector>
 
+#include "app/gui/appicon.h"
+
 namespace zv {
 
 namespace {
 
+constexpr int kInformIconPixels = 64;
 bool g_ending = false;
 int g_open = 0;
 std::vector<QPointer<QDialog>> g_boxes;  // the boxes inside their event loop
@@ -33,6 +36,11 @@ class DialogPrompter : public Prompter {
  public:
   void Message(QWidget* parent, const QString& text) override {
     RunBox(new QMessageBox(QMessageBox::Warning, kAppTitle, text, QMessageBox::Ok, parent));
+  }
+  void Inform(QWidget* parent, const QString& title, const QString& text) override {
+    auto* box = new QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    box->setIconPixmap(AppIcon().pixmap(kInformIconPixels));
+    RunBox(box);
   }
   bool AskYesNo(QWidget* parent, const QString& text) override {
     auto* box =
@@ -59,6 +67,7 @@ class DialogPrompter : public Prompter {
 class EndingPrompter : public Prompter {
  public:
   void Message(QWidget*, const QString&) override {}
+  void Inform(QWidget*, const QString&, const QString&) override {}
   bool AskYesNo(QWidget*, const QString&) override { return false; }
   std::optional<QString> Input(QWidget*, const QString&, const QString&, const QString&) override {
     return std::nullopt;

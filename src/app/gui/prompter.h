@@ -14,6 +14,11 @@ class Prompter {
   virtual ~Prompter() = default;
   // A message with the exclamation icon, an OK button and the title Zorvane.
   virtual void Message(QWidget* parent, const QString& text) = 0;
+  // A message that tells, not warns (About): the program's icon, an OK
+  // button and the given title. A test's prompter takes it as a Message.
+  virtual void Inform(QWidget* parent, const QString& /*title*/, const QString& text) {
+    Message(parent, text);
+  }
   // A question with Yes and No; true for Yes.
   virtual bool AskYesNo(QWidget* parent, const QString& text) = 0;
   // An input box; nothing when cancelled.

@@ -204,8 +204,8 @@ void ClockWindow::BuildPanel() {
 
 void ClockWindow::StartUp() {
   // 1-2: size, then centre 300 twips above the middle of the screen.
-  setFixedSize(TwipSize(kClientWidth, kClientHeight));
-  CentreAboveMiddle(this, TwipSize(kWindowWidth, kWindowHeight));
+  FixWindowSize(this, TwipSize(kClientWidth, kClientHeight));
+  PlaceWindow(this, TwipSize(kWindowWidth, kWindowHeight), QStringLiteral("clock"));
   // 3: the entry count.
   Shared().entryCount = kEntryCount;
   // What saves killed between writing and renaming left behind.
@@ -221,6 +221,7 @@ void ClockWindow::StartUp() {
   // settings that were the computer's when they were saved.
   zoneCheckedAt_ = CurrentClock().Now();
   const auto saved = zoneFile.exists() ? std::optional<ZoneTexts>(ReadZoneFile(zonePath)) : std::nullopt;
+  zoneRead_ = saved;
   const ZoneTexts zone = StartUpZoneTexts(saved, zoneFile.lastModified(), SystemZone(), zoneCheckedAt_);
   if (!saved && !SystemZone().isValid()) {
     zoneGuess_ = zone;
@@ -429,7 +430,7 @@ WriteResult ClockWindow::SaveZoneSettings() {
   if (zoneGuess_ && MatchesComputer(text2_->text(), text3_->text(), *zoneGuess_))
     return WriteResult::Written();
   const QString path = WritableDataPath(QStringLiteral("tzone.txt"));
-  const WriteResult written = WriteFileWhole(path, ZoneFileBytes(text2_->text(), text3_->text()));
+  const WriteResult written = SaveZoneFile(path, text2_->text(), text3_->text(), zoneRead_);
   if (written.ok()) return written;
   return WriteResult::Failed(QStringLiteral("Your time zone settings could not be saved to %1: %2.")
                                  .arg(ShownPath(path), written.failure()));

@@ -144,6 +144,7 @@ class ClockWindow : public QMainWindow {
   // The settings guessed at start-up for a computer whose zone could not be
   // read; not saved while the fields hold them.
   std::optional<ZoneTexts> zoneGuess_;
+  std::optional<ZoneTexts> zoneRead_;  // the settings tzone.txt held at start-up
   QAction* mnuSunClock_ = nullptr;
   QAction* mnuSettings_ = nullptr;
   QAction* mnuRefresh_ = nullptr;

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "app/about.h"
 #include "app/gui/appwindows.h"
 #include "app/gui/prompter.h"
 #include "clock/gui/clockwindow.h"
@@ -40,6 +41,16 @@ void ClockWindow::BuildMenus() {
   mnuRefresh_->setShortcut(QKeySequence(Qt::Key_F5));
   file->addSeparator();
   mnuExit_ = file->addAction(QStringLiteral("Exit"), this, &QWidget::close);
+  // Ctrl+Q from any of the program's windows ends it as Exit does. Named
+  // outright: QKeySequence::Quit is empty where the desktop's key scheme is
+  // not known.
+  mnuExit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  mnuExit_->setShortcutContext(Qt::ApplicationShortcut);
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
+  QAction* about = help->addAction(tr("&About Zorvane"), this, [this] {
+    Prompts().Inform(this, tr("About Zorvane"), AboutText(DataFolder(), TzDatabaseVersion(ZoneinfoFolder())));
+  });
+  about->setObjectName(QStringLiteral("mnuAbout"));
 
   // Functions: never in the menu bar, only a pop-up over the grid.
   mnuFunc_ = new QMenu(QStringLiteral("Functions"), this);

@@ -82,8 +82,8 @@ CountryInfoWindow::CountryInfoWindow(QWidget* parent) : QWidget(parent) {
   BuildAccess();
 
   // Centred, 300 twips above the middle; each display narrows or widens it.
-  setFixedSize(TwipSize(kInfoWideTwips, kInfoHeightTwips));
-  CentreAboveMiddle(this, size());
+  FixWindowSize(this, TwipSize(kInfoWideTwips, kInfoHeightTwips));
+  PlaceWindow(this, size(), QStringLiteral("countryinfo"));
 
   combo1_->clear();
   if (ClockWindow* clock = TheClock())

@@ -268,7 +268,8 @@ WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
   SunDate();
 
   // Placed by the outer size of the window as designed.
-  CentreAboveMiddle(this, TwipSize(kClientTwipsW + kFrameTwipsW, kClientTwipsH + kFrameTwipsH));
+  PlaceWindow(this, TwipSize(kClientTwipsW + kFrameTwipsW, kClientTwipsH + kFrameTwipsH),
+              QStringLiteral("worldmap"));
 }
 
 WorldMapWindow::~WorldMapWindow() = default;

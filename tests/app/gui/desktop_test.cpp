@@ -1,17 +1,25 @@
 // The program among the desktop's: the session guard (SIGTERM, SIGINT,
 // SIGHUP, or quitting by another path, write tzone.txt as the close box
-// does), and the clock window under a dark desktop palette, which keeps its
-// designed colours readable.
+// does), the clock window under a dark desktop palette, which keeps its
+// designed colours readable, one running copy per data folder, Ctrl+Q and
+// About, and windows kept on the screen.
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
 
 #include "app/gui/appicon.h"
+#include "app/gui/appwindows.h"
 #include "app/gui/sessionguard.h"
+#include "app/gui/singleinstance.h"
+#include "common/gui/widgetutils.h"
+#include "countryinfo/gui/countryinfowindow.h"
 #include "support/clockfixture.h"
 #include "support/referencepicture.h"
 
@@ -50,6 +58,63 @@ TEST_F(DesktopTest, DarkPalette) {
   StartClock(test::CountriesBytes(test::EntryTable()));
   window_->mnuSettings()->trigger();
   EXPECT_TRUE(test::MatchesReference(window_.get(), "tests/clock/reference/dark-desktop-clock.png"));
+}
+
+// Ctrl+Q in another window ends the program as Exit does; About names the
+// data folder and the version the tz database's tzdata.zi opens with.
+TEST_F(DesktopTest, QuitKeyAndAbout) {
+  StartClock(test::CountriesBytes(test::EntryTable()));
+  data_.Write("tzdata.zi", "# version 2031z\n");
+  qputenv("TZDIR", data_.Root().toUtf8());
+  window_->findChild<QAction*>("mnuAbout")->trigger();
+  qunsetenv("TZDIR");
+  EXPECT_TRUE(prompts_.messages.join("").contains(":\n" + data_.Root() + "\n\n"));
+  EXPECT_TRUE(prompts_.messages.join("").endsWith(" 2031z."));
+  window_->show();
+  CountryInfo()->show();
+  CountryInfo()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(CountryInfo()));
+  QTest::keyClick(CountryInfo(), Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_FALSE(window_->isVisible());
+}
+
+// Rows: a second start, a start after a killed copy left its socket, and a
+// start for another data folder. A copy already running for the folder is
+// asked to come forward, and the new one ends.
+TEST(SingleInstanceTest, OneCopyPerDataFolder) {
+  const QTemporaryDir runtime, data, otherData;
+  const std::pair<bool, bool> rows[] = {{false, true}, {true, true}, {false, false}};
+  for (const auto& [killedCopy, sameFolder] : rows) {
+    SCOPED_TRACE(killedCopy + 2 * sameFolder);
+    if (killedCopy) QFile(SingleInstance::SocketPath(runtime.path(), data.path())).open(QIODevice::WriteOnly);
+    SingleInstance first(runtime.path(), data.path());
+    int asked = 0;
+    first.OnComeForward([&] { ++asked; });
+    const SingleInstance second(runtime.path(), sameFolder ? data.path() : otherData.path());
+    EXPECT_EQ(second.IsFirst(), !sameFolder);
+    (void)QTest::qWaitFor([&] { return asked > 0; }, 1000);
+    EXPECT_EQ(asked, sameFolder);
+  }
+}
+
+// A window hidden where the user left it opens there again, kept inside the
+// free area of the offscreen platform's 800 x 800 screen. Rows: left at x, y,
+// the window's width, height, opened at x, y: the title bar above the top
+// edge; over the right and bottom edges; larger than the screen.
+TEST(WindowPlaceTest, RememberedAndKeptOnTheScreen) {
+  QStandardPaths::setTestModeEnabled(true);
+  RememberWindowPlaces(true);
+  const int rows[][6] = {
+      {100, -30, 300, 200, 100, 0}, {700, 700, 300, 200, 500, 600}, {-20, -40, 900, 900, 0, 0}};
+  for (const auto& r : rows) {
+    QWidget left, again;
+    PlaceWindow(&left, {r[2], r[3]}, "w");
+    left.move(r[0], r[1]);
+    left.show();
+    left.hide();
+    PlaceWindow(&again, {r[2], r[3]}, "w");
+    EXPECT_EQ(again.pos(), QPoint(r[4], r[5]));
+  }
 }
 
 // The icon has a picture drawn for each size a desktop's icon theme asks for.
