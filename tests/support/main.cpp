@@ -12,6 +12,8 @@ using Application = QCoreApplication;
 #endif
 
 int main(int argc, char** argv) {
+  // The desktop's clock is 12-hour, as under en_US, whatever the machine's.
+  qputenv("LC_TIME", "en_US.UTF-8");
   Application app(argc, argv);
   return zv::test::RunAllTests(argc, argv);
 }
