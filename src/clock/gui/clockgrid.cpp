@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QToolTip>
+#include <QtMath>
 #include <map>
 
 #include "common/gui/colours.h"
@@ -153,6 +154,7 @@ void ClockGrid::SetCellFont(const QFont& font) {
   font_ = boldFont_ = markFont_ = font;
   boldFont_.setBold(true);
   markFont_.setPointSizeF(font.pointSizeF() * 0.85);
+  cellHeight_ = QFontMetrics(font_).height();
 }
 
 void ClockGrid::PlaceRow(int row, double left, double top, double timeOffset) {
@@ -163,7 +165,8 @@ void ClockGrid::PlaceRow(int row, double left, double top, double timeOffset) {
   c.nameRect.moveTopLeft(TwipPoint(left, top));
   c.timeRect.moveTopLeft(TwipPoint(left + timeOffset, top) - QPoint(markRoom, 0));
   nameRoom_ = Px(timeOffset) - markRoom - kNameGap;
-  Fit(row);
+  FitName(row);
+  FitTime(row);
 }
 
 void ClockGrid::ShowSeparators(double bottomTwips) {
@@ -171,58 +174,103 @@ void ClockGrid::ShowSeparators(double bottomTwips) {
   update();
 }
 
-void ClockGrid::Fit(int row) {
-  Cell& c = cells_.at(row);
-  const QFontMetrics names(c.found ? boldFont_ : font_);
-  c.shown = names.elidedText(c.caption, Qt::ElideRight, nameRoom_);
-  const QFontMetrics times(font_);
-  c.nameRect.setSize(c.shown.isEmpty() ? QSize() : QSize(names.horizontalAdvance(c.shown), names.height()));
-  c.timeRect.setSize(c.time.isEmpty() ? QSize() : QSize(times.horizontalAdvance(c.time), times.height()));
+QStaticText ClockGrid::Prepared(const QString& text, const QFont& font, int kind) {
+  // Laid out once: many cells share a time, and a time comes back each day.
+  const QString key = QString::number(kind) + text;
+  auto known = prepared_.constFind(key);
+  if (known == prepared_.cend()) {
+    if (prepared_.size() > 8192) prepared_.clear();
+    QStaticText laid(text);
+    laid.setTextFormat(Qt::PlainText);
+    laid.setPerformanceHint(QStaticText::AggressiveCaching);
+    laid.prepare(QTransform(), font);
+    known = prepared_.insert(key, laid);
+  }
+  return *known;
 }
 
-QRect ClockGrid::CellRect(int row) const {
+void ClockGrid::FitName(int row) {
+  Cell& c = cells_.at(row);
+  const QFont& nameFont = c.found ? boldFont_ : font_;
+  c.shown = QFontMetrics(nameFont).elidedText(c.caption, Qt::ElideRight, nameRoom_);
+  c.nameText = Prepared(c.shown, nameFont, c.found ? 1 : 0);
+  c.nameRect.setSize(c.shown.isEmpty() ? QSize() : QSize(qCeil(c.nameText.size().width()), cellHeight_));
+}
+
+void ClockGrid::FitTime(int row) {
+  Cell& c = cells_.at(row);
+  c.timeText = Prepared(c.time, font_, 0);
+  c.markText = c.dayOffset ? Prepared(DayMark(c.dayOffset), markFont_, 2) : QStaticText();
+  c.timeRect.setSize(c.time.isEmpty() ? QSize() : QSize(qCeil(c.timeText.size().width()), cellHeight_));
+}
+
+QRect ClockGrid::NameArea(int row) const {
+  return cells_.at(row).nameRect.adjusted(-1, -1, 1, 1);  // with the keyboard frame
+}
+
+QRect ClockGrid::TimeArea(int row) const {
   const Cell& c = cells_.at(row);
-  QRect r = c.nameRect.adjusted(-1, -1, 1, 1);  // with the keyboard frame
-  if (!c.time.isEmpty()) r |= c.timeRect;
-  if (c.dayOffset != 0) r |= MarkRect(row);
-  return r;
+  return c.dayOffset != 0 ? c.timeRect | MarkRect(row) : c.timeRect;
+}
+
+void ClockGrid::Dirty(const QRect& area, bool time) {
+  // Gathered into one rectangle for the names and one for the times of
+  // each column, painted together once the changes are made: a region of
+  // hundreds of small rectangles costs more to build than to paint.
+  if (area.isEmpty()) return;
+  const int column = std::clamp(area.x() / std::max(1, Px(kColumnStep)), 0, kColumns - 1);
+  QRect& pending = pending_[column * 2 + (time ? 1 : 0)];
+  pending |= area;
+  if (!flushQueued_) {
+    flushQueued_ = true;
+    QMetaObject::invokeMethod(this, &ClockGrid::Flush, Qt::QueuedConnection);
+  }
+}
+
+void ClockGrid::Flush() {
+  flushQueued_ = false;
+  QRegion region;
+  for (QRect& r : pending_) {
+    region += r;
+    r = QRect();
+  }
+  update(region);
 }
 
 QRect ClockGrid::MarkRect(int row) const {
   // Raised beside the time, as a superscript.
   const Cell& c = cells_.at(row);
-  const QSize size = QFontMetrics(markFont_).size(Qt::TextSingleLine, DayMark(c.dayOffset));
-  return QRect(QPoint(c.timeRect.right() + 2, c.timeRect.top() - 3), size);
+  return QRect(QPoint(c.timeRect.right() + 2, c.timeRect.top() - 3), c.markText.size().toSize());
 }
 
 void ClockGrid::SetCaption(int row, const QString& caption) {
   Cell& c = cells_.at(row);
   if (c.caption == caption) return;
-  const QRect before = CellRect(row);
+  Dirty(NameArea(row), false);
   c.caption = caption;
-  Fit(row);
-  update(before | CellRect(row));
+  FitName(row);
+  Dirty(NameArea(row), false);
 }
 
 void ClockGrid::SetNameColour(int row, const Rgb& colour, bool found) {
   Cell& c = cells_.at(row);
   if (c.nameColour == colour && c.found == found) return;
-  const QRect before = CellRect(row);
+  Dirty(NameArea(row), false);
   c.nameColour = colour;
   c.found = found;
-  Fit(row);
-  update(before | CellRect(row));
+  FitName(row);
+  Dirty(NameArea(row), false);
 }
 
 void ClockGrid::SetTime(int row, const QString& text, const Rgb& colour, int dayOffset) {
   Cell& c = cells_.at(row);
   if (c.time == text && c.timeColour == colour && c.dayOffset == dayOffset) return;
-  const QRect before = CellRect(row);
+  Dirty(TimeArea(row), true);
   c.time = text;
   c.timeColour = colour;
   c.dayOffset = dayOffset;
-  Fit(row);
-  update(before | CellRect(row));
+  FitTime(row);
+  Dirty(TimeArea(row), true);
 }
 
 int ClockGrid::NameAt(const QPoint& point) const {
@@ -237,9 +285,9 @@ bool ClockGrid::Usable(int row) const {
 
 void ClockGrid::SetFrameRow(int row) {
   if (row == frameRow_) return;
-  if (frameRow_) update(CellRect(frameRow_));
+  if (frameRow_) update(NameArea(frameRow_));
   frameRow_ = row;
-  if (frameRow_) update(CellRect(frameRow_));
+  if (frameRow_) update(NameArea(frameRow_));
   AnnounceFrameRow();
 }
 
@@ -266,22 +314,20 @@ void ClockGrid::paintEvent(QPaintEvent* event) {
     }
   }
   const QRegion& dirty = event->region();
-  const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
   for (int r = 1; r <= kGridRows; ++r) {
     const Cell& c = cells_[r];
-    if (!dirty.intersects(CellRect(r))) continue;
-    if (!c.shown.isEmpty()) {
+    if (!c.shown.isEmpty() && dirty.intersects(NameArea(r))) {
       painter.setFont(c.found ? boldFont_ : font_);
       painter.setPen(ToQColor(c.nameColour));
-      painter.drawText(c.nameRect, flags, c.shown);
+      painter.drawStaticText(c.nameRect.topLeft(), c.nameText);
     }
-    if (!c.time.isEmpty()) {
+    if (!c.time.isEmpty() && dirty.intersects(TimeArea(r))) {
       painter.setFont(font_);
       painter.setPen(ToQColor(c.timeColour));
-      painter.drawText(c.timeRect, flags, c.time);
+      painter.drawStaticText(c.timeRect.topLeft(), c.timeText);
       if (c.dayOffset != 0) {
         painter.setFont(markFont_);
-        painter.drawText(MarkRect(r), flags, DayMark(c.dayOffset));
+        painter.drawStaticText(MarkRect(r).topLeft(), c.markText);
       }
     }
     if (r == frameRow_ && hasFocus()) {

@@ -5,6 +5,8 @@
 // colour changes.
 
 #include <QFont>
+#include <QHash>
+#include <QStaticText>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -26,6 +28,7 @@ class ClockGrid : public QWidget {
     int dayOffset = 0;   // the entry's date less the user's, in days
     bool found = false;  // a match of the last Find, drawn in bold
     QRect nameRect, timeRect;
+    QStaticText nameText, timeText, markText;  // laid out for painting
   };
 
   // Reactions the window gives: a press on a name or on the background, the
@@ -68,13 +71,22 @@ class ClockGrid : public QWidget {
   bool event(QEvent* event) override;
 
  private:
-  void Fit(int row);
-  QRect CellRect(int row) const;
+  void FitName(int row);
+  void FitTime(int row);
+  QRect NameArea(int row) const;
+  QRect TimeArea(int row) const;
+  void Dirty(const QRect& area, bool time);
+  void Flush();
   QRect MarkRect(int row) const;
+  QStaticText Prepared(const QString& text, const QFont& font, int kind);
 
   std::array<Cell, kGridRows + 1> cells_{};
   QFont font_, boldFont_, markFont_;
-  int nameRoom_ = 0;  // pixels a name may take before its time
+  QHash<QString, QStaticText> prepared_;  // by font kind and text
+  int nameRoom_ = 0;
+  int cellHeight_ = 0;
+  std::array<QRect, 12> pending_{};  // names and times of each column, to paint
+  bool flushQueued_ = false;         // pixels a name may take before its time
   double separatorBottom_ = 0;
   int frameRow_ = 0;
   bool handShown_ = false;
