@@ -87,7 +87,13 @@ ClockWindow::ClockWindow(QWidget* parent) : QMainWindow(parent) {
   timer1_ = new QTimer(this);
   timer1_->setSingleShot(true);
   timer1_->setTimerType(Qt::PreciseTimer);
-  connect(timer1_, &QTimer::timeout, this, &ClockWindow::Refresh);
+  connect(timer1_, &QTimer::timeout, this, [this] {
+    // The minute's calculation takes well under a millisecond: no busy
+    // pointer, whose cursor the desktop would load from its theme each time.
+    minuteTick_ = true;
+    Refresh();
+    minuteTick_ = false;
+  });
 }
 
 ClockWindow::~ClockWindow() {
@@ -316,7 +322,8 @@ void ClockWindow::Calculate() {
 }
 
 void ClockWindow::RunCalculation(int shiftMinutes) {
-  BusyPointer busy;
+  std::optional<BusyPointer> busy;
+  if (!minuteTick_) busy.emplace();
   Module1& m = Shared();
   GridInputs in;
   in.localTime = text1_->text();

@@ -142,8 +142,10 @@ class ClockWindow : public QMainWindow {
 
   ClockGrid* grid_ = nullptr;
   bool gridBuilt_ = false;
-  QDate gridDate_;       // the user's date in the last calculation
-  int changeShift_ = 0;  // minutes "Change to..." moved the shown times
+  QDate gridDate_;  // the user's date in the last calculation
+  int changeShift_ = 0;
+  bool minuteTick_ =
+      false;  // Refresh runs from the minute tick  // minutes "Change to..." moved the shown times
   HourClock hourChoice_ = HourClock::kDesktop;
   QActionGroup* hourMenu_ = nullptr;
   QWidget* picture1_ = nullptr;
