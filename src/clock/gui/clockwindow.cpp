@@ -373,9 +373,16 @@ void ClockWindow::ArmMinuteTick() {
 
 void ClockWindow::Refresh() {
   const QDateTime at = CurrentClock().Now();
-  // Settings that were the computer's zone follow its change of shift.
-  if (const auto follow =
-          FollowComputerZone(text2_->text(), text3_->text(), SystemZone(), zoneCheckedAt_, at)) {
+  // Settings that were the computer's zone follow its change of shift. The
+  // zone's year is sampled only when its offset or the year has changed
+  // since the last look: otherwise there is nothing to follow.
+  const QTimeZone zone = SystemZone();
+  const bool zoneMoved = !zoneCheckedAt_.isValid() ||
+                         zone.offsetFromUtc(zoneCheckedAt_) != zone.offsetFromUtc(at) ||
+                         zoneCheckedAt_.toUTC().date().year() != at.toUTC().date().year();
+  if (const auto follow = zoneMoved
+                              ? FollowComputerZone(text2_->text(), text3_->text(), zone, zoneCheckedAt_, at)
+                              : std::nullopt) {
     text2_->setText(follow->offset);
     text3_->setText(follow->dstHours);
   }
