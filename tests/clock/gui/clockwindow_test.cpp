@@ -134,7 +134,8 @@ TEST_F(ClockWindowTest, Keyboard) {
   // clang-format off
   const struct { const char* start; Qt::Key key; const char* selected; } moves[] = {
       {"", Qt::Key_Down, "2"}, {"2", Qt::Key_Right, "40"}, {"40", Qt::Key_Left, "2"},
-      {"226", Qt::Key_Up, "224"}, {"228", Qt::Key_Down, "228"}};
+      {"226", Qt::Key_Up, "224"}, {"227", Qt::Key_Down, "228"},
+      {"228", Qt::Key_Left, "190"}, {"228", Qt::Key_Down, "228"}};
   // clang-format on
   for (const auto& m : moves) {
     Shared().selectedEntry = m.start;
@@ -257,7 +258,8 @@ TEST_F(ClockWindowTest, Commands) {
   window_->mnuNormalize()->trigger();
   EXPECT_EQ(data_.Read("highlight.txt"), " 40 \r\n 224 \r\n");
   const Rgb red = window_->NameColour(40), plain = window_->NameColour(6);
-  EXPECT_TRUE(window_->NameColour(12) == plain && window_->NameColour(2) == plain && red != plain);
+  EXPECT_TRUE(window_->NameColour(12) == plain && window_->NameColour(2) == plain &&
+              window_->NameColour(1) == plain && red != plain);
 }
 
 }  // namespace
