@@ -153,6 +153,8 @@ TEST_F(ClockWindowTest, Keyboard) {
   EXPECT_EQ(Shared().selectedEntry + window_->TimeText(224), "2289:00 PM");
   QTest::keyClick(window_->Text3(), Qt::Key_Return);  // the daylight-saving hours count from Enter on
   EXPECT_EQ(window_->TimeText(224), "8:00 PM");
+  QTest::mouseMove(window_->Grid(), window_->NameRect(3).center());  // the hand over a name
+  EXPECT_EQ(window_->Grid()->cursor().shape(), Qt::BitmapCursor);
 }
 
 // The View menu's 24-hour clock: the own time and the grid in 24 hours,
