@@ -11,6 +11,7 @@
 
 #include "app/gui/appwindows.h"
 #include "benchapp.h"
+#include "clock/gui/clockgrid.h"
 #include "clock/gui/clockwindow.h"
 #include "data/seams.h"
 

@@ -48,29 +48,34 @@ GridResult CalculateGrid(const GridInputs& in) {
   // after when the shift crosses midnight; without a local time, the user's
   // date at the GMT time kept.
   r.gmtText = in.previousGmt;
-  QDateTime moment(in.today, QTime(0, 0), QTimeZone::utc());
+  long long gmtSecs = 0;  // from the start of the user's date, GMT
   if (const auto local = ParseTimeOfDay(in.localTime)) {
     const double shift = -60.0 * NumberInText(in.offset) - 60.0 * NumberInText(in.dstHours);
-    const long long gmtSecs = *local + static_cast<long long>(RoundHalfEven(shift)) * 60;
-    moment = moment.addSecs(gmtSecs);
+    gmtSecs = *local + static_cast<long long>(RoundHalfEven(shift)) * 60;
     const long long secs = (gmtSecs % kSecondsPerDay + kSecondsPerDay) % kSecondsPerDay;
     r.gmtText = FormatTimeForm(static_cast<int>(secs / 60));
   } else {
-    moment = moment.addSecs(GmtMinutes(r.gmtText) * 60LL);
+    gmtSecs = GmtMinutes(r.gmtText) * 60LL;
   }
-  const int gmt = GmtMinutes(r.gmtText);
+  gmtSecs += in.shiftMinutes * 60LL;
+  const QDateTime moment = QDateTime(in.today, QTime(0, 0), QTimeZone::utc()).addSecs(gmtSecs);
+  // Whole minutes from the start of the user's date, rounded down.
+  const long long gmtMinutes = (gmtSecs - ((gmtSecs % 60 + 60) % 60)) / 60;
 
   for (int row = 1; row <= kGridRows; ++row) r.nameColour[row] = in.nameColour;
   const int last = std::min(in.entryCount, kGridRows);
   for (int n = 1; n <= last; ++n) {
-    int t = AddMinutes(gmt, 60.0 * NumberInText(in.table->at(n, kColOffset)));
+    long long local = gmtMinutes + RoundHalfEven(60.0 * NumberInText(in.table->at(n, kColOffset)));
     r.nameColourSet[n] = true;
     if (DstInForceAt(*in.table, n, moment)) {
-      t = AddMinutes(t, 60.0 * NumberInText(in.table->at(n, kColDstHours)));
+      local += RoundHalfEven(60.0 * NumberInText(in.table->at(n, kColDstHours)));
       r.nameColour[n] = in.dstColour;
+      r.dst[n] = true;
       ++r.dstCount;
     }
-    r.timeText[n] = FormatTimeForm(t);
+    const int t = WrapMinutes(local);
+    r.dayOffset[n] = static_cast<int>((local - t) / kMinutesPerDay);
+    r.timeText[n] = in.twentyFourHour ? Format24(t) : FormatTimeForm(t);
     if (t < 12 * 60) {
       r.timeColour[n] = in.amColour;
       ++r.amCount;

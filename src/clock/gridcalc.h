@@ -45,6 +45,8 @@ struct GridInputs {
   std::vector<int> highlights;  // as read from highlight.txt
   Rgb nameColour;               // the name template's colour
   Rgb amColour = kAmColour, pmColour = kPmColour, dstColour = kDstColour, highlightColour = kHighlightColour;
+  bool twentyFourHour = false;  // entry times as "H:MM" rather than "h:mm AM"
+  int shiftMinutes = 0;         // every entry shown this many minutes later than the moment ("Change to...")
 };
 
 struct GridResult {
@@ -55,6 +57,9 @@ struct GridResult {
   std::array<Rgb, kGridRows + 1> timeColour{};
   std::array<Rgb, kGridRows + 1> nameColour{};
   std::array<bool, kGridRows + 1> nameColourSet{};  // rows whose name colour the calculation sets
+  std::array<bool, kGridRows + 1> dst{};            // daylight saving in force
+  // The entry's local date less the user's, in days (-1 the day before).
+  std::array<int, kGridRows + 1> dayOffset{};
   int dstCount = 0, amCount = 0, pmCount = 0;
 };
 

@@ -23,12 +23,6 @@ std::optional<int> MinutesBetween(const QString& t0, const QString& t1) {
   return *b / 60 - *a / 60;
 }
 
-QString ShiftTimeText(const QString& text, int minutes) {
-  const auto t = ParseTimeOfDay(text);
-  if (!t) return text;
-  return FormatTimeForm(AddMinutes(*t / 60, minutes));
-}
-
 QByteArray HighlightFileBytes(const std::vector<int>& entries) {
   QByteArray out;
   for (int n : entries) out += HighlightLine(n);
@@ -36,12 +30,12 @@ QByteArray HighlightFileBytes(const std::vector<int>& entries) {
 }
 
 std::optional<QString> NameTip(int row, const QString& fullName, const QString& timeText,
-                               const QString& dstCountText) {
+                               const QString& dstCountText, const QString& dateThere) {
   if (row == kRowAmLegend || row == kRowPmLegend) return std::nullopt;
   if (row == kRowDstLegend)
     return QStringLiteral("Daylight saving time active in ") + dstCountText +
            QStringLiteral(" countries/zones");
-  return fullName + QStringLiteral("  ") + timeText + QStringLiteral("  ");
+  return fullName + QStringLiteral("  ") + timeText + QStringLiteral("  ") + dateThere;
 }
 
 }  // namespace zv

@@ -19,18 +19,15 @@ bool NameContains(const QString& name, const QString& answer);
 // (negative when t1 is earlier); nothing when either is no time.
 std::optional<int> MinutesBetween(const QString& t0, const QString& t1);
 
-// A time cell's text moved by a number of minutes, in the time form; a text
-// that is no time stays as it is.
-QString ShiftTimeText(const QString& text, int minutes);
-
 // The description of a text that cannot be read as a time of day.
 inline const QString kTypeMismatch = QStringLiteral("Type mismatch");
 
 // The whole highlight file for these entry numbers, in the given order.
 QByteArray HighlightFileBytes(const std::vector<int>& entries);
 
-// The tip of a name cell; nothing for the "AM in" and "PM in" rows.
+// The tip of a name cell: the full name, the time and the date there;
+// nothing for the "AM in" and "PM in" rows.
 std::optional<QString> NameTip(int row, const QString& fullName, const QString& timeText,
-                               const QString& dstCountText);
+                               const QString& dstCountText, const QString& dateThere);
 
 }  // namespace zv

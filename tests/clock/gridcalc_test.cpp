@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "clock/hourclock.h"
+
 namespace zv {
 namespace {
 
@@ -55,6 +57,46 @@ TEST(GridCalc, HandSetDatesKeepTheDateRuleOnTheEntrysOwnDate) {
     EXPECT_EQ(r.timeText[1], row.time) << row.hours << row.used;
     EXPECT_TRUE(r.nameColour[1] == (row.dst ? kDst : kWhite) && r.dstCount == row.dst);
   }
+}
+
+// The day there, for a user in Berlin (GMT+1 in December) on either side of
+// midnight: Kiribati (+14), Honolulu (-10) and Kabul (+4.5), in 12 and 24
+// hours; "Change to..." two hours on counts and colours as a calculation.
+TEST(GridCalc, TheDayThereAcrossTheUsersMidnight) {
+  // clang-format off
+  const struct { const char* local; int day; const char* entry; int shift; const char *t12, *t24; int days; } rows[] = {
+      {"11:59 PM", 7, "14", 0, "12:59 PM", "12:59", 1}, {"0:00", 8, "14", 0, "1:00 PM", "13:00", 0},
+      {"12:00 AM", 8, "-10", 0, "1:00 PM", "13:00", -1}, {"23:59", 7, "-10", 0, "12:59 PM", "12:59", 0},
+      {"11:59 PM", 7, "4.5", 0, "3:29 AM", "3:29", 1}, {"11:59 PM", 7, "0", 120, "12:59 AM", "0:59", 1},
+      {"12:00 AM", 8, "0", -120, "9:00 PM", "21:00", -1}};
+  // clang-format on
+  for (const auto& row : rows) {
+    CountryTable t;
+    t.at(1, kColOffset) = row.entry;
+    for (bool h24 : {false, true}) {
+      GridInputs in{row.local, "1", "0", {}, &t, 1, {2026, 12, row.day}, {}, kWhite};
+      in.twentyFourHour = h24;
+      in.shiftMinutes = row.shift;
+      const GridResult r = CalculateGrid(in);
+      const bool am = QString(row.t12).endsWith("AM");
+      EXPECT_EQ(r.timeText[1], h24 ? row.t24 : row.t12) << row.local << row.entry;
+      EXPECT_TRUE(r.dayOffset[1] == row.days && r.amCount == am && r.pmCount == !am &&
+                  r.timeColour[1] == (am ? kAm : kPm) &&
+                  r.gmtText == (row.day == 7 ? "10:59 PM" : "11:00 PM"))
+          << row.local << row.entry;
+    }
+  }
+}
+
+// 24 hours where the desktop's language writes times so, unless chosen.
+TEST(GridCalc, HoursFollowTheDesktopUnlessChosen) {
+  // clang-format off
+  const struct { const char* locale; HourClock choice; bool h24; } rows[] = {
+      {"en_US", HourClock::kDesktop, false}, {"de_DE", HourClock::kDesktop, true}, {"en_GB", HourClock::kDesktop, true},
+      {"en_US", HourClock::kTwentyFour, true}, {"de_DE", HourClock::kTwelve, false}};
+  // clang-format on
+  for (const auto& row : rows)
+    EXPECT_EQ(UsesTwentyFourHours(row.choice, QLocale(row.locale)), row.h24) << row.locale;
 }
 
 }  // namespace

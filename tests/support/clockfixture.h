@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "app/gui/appwindows.h"
+#include "clock/gui/clockgrid.h"
 #include "clock/gui/clockwindow.h"
 #include "data/module1.h"
 #include "support/scriptedprompter.h"
@@ -52,7 +53,7 @@ class ClockWindowTest : public WindowTest {
   }
   // A press on the name cell of a row.
   void PressName(int row, Qt::MouseButton button) const {
-    QTest::mousePress(window_->NameCell(row), button, {}, QPoint(2, 2));
+    QTest::mousePress(window_->Grid(), button, {}, window_->NameRect(row).topLeft() + QPoint(2, 2));
   }
   // Selects a row's entry as the user does, by a right press on its name,
   // and closes the Functions menu that the press opened.

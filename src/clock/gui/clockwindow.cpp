@@ -1,5 +1,6 @@
 #include "clock/gui/clockwindow.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -15,12 +16,14 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QShortcut>
 #include <QTimer>
 #include <functional>
 
 #include "app/gui/appwindows.h"
 #include "app/gui/prompter.h"
+#include "clock/gui/clockgrid.h"
 #include "common/gui/colours.h"
 #include "common/gui/enterkey.h"
 #include "common/gui/formfont.h"
@@ -49,80 +52,49 @@ namespace {
 // Window and grid layout, in twips.
 constexpr double kWindowWidth = 12000, kWindowHeight = 8400;
 constexpr double kClientWidth = 11880, kClientHeight = 7935;  // less the frame the layout assumed
-constexpr double kTemplateTop = -120, kNameLeft = 60, kTimeLeft = 810;
+constexpr double kTemplateTop = -120;
 constexpr double kCellHeight = 225;
 constexpr double kRowStep = 0.85 * kCellHeight;  // 191.25
 constexpr double kColumnStep = 1900, kFirstColumnLeft = 100, kTimeOffset = 1200;
 constexpr int kRowsPerColumn = 38;
 constexpr int kColumns = kGridRows / kRowsPerColumn;  // 6
-const QColor kSeparatorColour(255, 224, 192);
+constexpr int kMinuteMs = 60000;
+// Where the choice of 12 or 24 hours is remembered.
+const char* const kHourClockSetting = "Clock/Hours";
 
 QFont CellFont() { return DesignFont("Arial Narrow", kFormFontPoints); }
+QSettings Settings() { return QSettings(QStringLiteral("Zorvane"), QStringLiteral("Zorvane")); }
 
 }  // namespace
-
-// The black area that holds the cells and the column separators.
-class ClockGrid : public QWidget {
- public:
-  std::function<void(Qt::MouseButton)> onBackgroundPress;
-
-  explicit ClockGrid(QWidget* parent) : QWidget(parent) {
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::black);
-    setPalette(p);
-  }
-  void ShowSeparators(double bottomTwips) {
-    separatorBottom_ = bottomTwips;
-    update();
-  }
-
- protected:
-  void mousePressEvent(QMouseEvent* e) override {
-    // Presses that a cell or the panel passed up are not on the background.
-    if (childAt(e->position().toPoint()) == nullptr && onBackgroundPress) onBackgroundPress(e->button());
-  }
-  void paintEvent(QPaintEvent*) override {
-    if (separatorBottom_ <= 0) return;
-    QPainter painter(this);
-    painter.setPen(QPen(kSeparatorColour, 1));
-    for (int c = 2; c <= kColumns; ++c) {
-      const int x = Px((c - 1) * kColumnStep + 25);
-      painter.drawLine(x, Px(60), x, Px(separatorBottom_));
-    }
-  }
-
- private:
-  double separatorBottom_ = 0;
-};
 
 ClockWindow::ClockWindow(QWidget* parent) : QMainWindow(parent) {
   // The newest clock window is the one the other windows find.
   SetTheClock(this);
   setWindowTitle(kAppTitle);
   grid_ = new ClockGrid(this);
+  grid_->SetCellFont(CellFont());
   grid_->onBackgroundPress = [this](Qt::MouseButton b) { PressBackground(b); };
+  grid_->onNamePress = [this](int row, Qt::MouseButton b) { PressName(row, b); };
+  grid_->tipText = [this](int row) { return TipText(row); };
+  grid_->spokenText = [this](int row) { return SpokenText(row); };
   setCentralWidget(grid_);
-
-  // The two templates lie above the visible area, as designed.
-  nameTemplate_ = new QLabel(grid_);
-  nameTemplate_->setFont(CellFont());
-  nameTemplate_->setGeometry(TwipRect(kNameLeft, kTemplateTop, 405, kCellHeight));
-  SetTextColour(nameTemplate_, ToQColor(NameTemplateColour()));
-  nameTemplate_->hide();
-  timeTemplate_ = new QLabel(grid_);
-  timeTemplate_->setFont(CellFont());
-  timeTemplate_->setGeometry(TwipRect(kTimeLeft, kTemplateTop, 405, kCellHeight));
-  SetTextColour(timeTemplate_, ToQColor(kPmColour));
-  timeTemplate_->hide();
+  const int hours = Settings().value(QLatin1String(kHourClockSetting), 0).toInt();
+  if (hours >= 0 && hours <= 2) hourChoice_ = static_cast<HourClock>(hours);
 
   BuildPanel();
   BuildMenus();
   BuildAccess();
 
   timer1_ = new QTimer(this);
-  timer1_->setInterval(60000);
-  connect(timer1_, &QTimer::timeout, this, &ClockWindow::Refresh);
+  timer1_->setSingleShot(true);
+  timer1_->setTimerType(Qt::PreciseTimer);
+  connect(timer1_, &QTimer::timeout, this, [this] {
+    // The minute's calculation takes well under a millisecond: no busy
+    // pointer, whose cursor the desktop would load from its theme each time.
+    minuteTick_ = true;
+    Refresh();
+    minuteTick_ = false;
+  });
 }
 
 ClockWindow::~ClockWindow() {
@@ -158,11 +130,12 @@ void ClockWindow::BuildPanel() {
     }
     return l;
   };
-  caption(QStringLiteral("Local time"), 240, 360, 0, 0);
-  caption(QStringLiteral("Includes a daylight saving time of"), 240, 780, 1425, 390);
-  caption(QStringLiteral("hrs"), 2900, 900, 0, 0);
-  caption(QStringLiteral("Normal timezone relative to GMT"), 240, 1320, 1455, 390);
-  caption(QStringLiteral("hrs"), 2900, 1380, 0, 0);
+  caption(tr("Local time"), 240, 360, 0, 0);
+  caption(tr("Of which daylight saving:"), 240, 780, 1425, 390);
+  caption(tr("hours"), 2900, 900, 0, 0);
+  caption(tr("Standard offset from GMT:"), 240, 1320, 1455, 390);
+  caption(tr("hours"), 2900, 1380, 0, 0);
+  caption(tr("Close this panel to see every time; File > Settings brings it back."), 240, 1760, 3100, 420);
 
   text1_ = new QLineEdit(QStringLiteral("0:0 AM"), frame1_);
   text1_->setGeometry(TwipRect(1800, 300, 1000, 285));
@@ -172,14 +145,15 @@ void ClockWindow::BuildPanel() {
   text2_->setGeometry(TwipRect(1800, 1320, 1000, 285));
 
   command1_ = new QPushButton(QStringLiteral("&Close"), frame1_);
-  command1_->setGeometry(TwipRect(600, 2100, 945, 345));
+  command1_->setGeometry(TwipRect(600, 2220, 945, 345));
   command2_ = new QPushButton(QStringLiteral("&Refresh"), frame1_);
-  command2_->setGeometry(TwipRect(2040, 2100, 945, 345));
+  command2_->setGeometry(TwipRect(2040, 2220, 945, 345));
   // The default button lies outside its frame's visible area: never seen,
   // pressed by Enter and from code.
   command3_ = new QPushButton(QStringLiteral("Calculate"), frame1_);
   command3_->setGeometry(TwipRect(6300, -500, 350, 350));
   command3_->setFocusPolicy(Qt::NoFocus);
+  command3_->hide();  // pressed from code only; hidden, so not offered to a screen reader
 
   setTabOrder(text2_, command2_);
   setTabOrder(command2_, text1_);
@@ -239,13 +213,11 @@ void ClockWindow::StartUp() {
   }
   // 6: the grid, column by column.
   for (int c = 1; c <= kColumns; ++c) Loader((c - 1) * kRowsPerColumn + 1, c * kRowsPerColumn, c);
-  picture1_->raise();  // the panel floats over the cells made after it
+  gridBuilt_ = true;
   // 7: the legend captions.
-  names_[kRowDstLegend]->setText(QStringLiteral("DST in"));
-  names_[kRowAmLegend]->setText(QStringLiteral("AM in"));
-  names_[kRowPmLegend]->setText(QStringLiteral("PM in"));
-  for (int r : {kRowDstLegend, kRowAmLegend, kRowPmLegend}) names_[r]->adjustSize();
-  times_[kRowSpacer]->clear();
+  grid_->SetCaption(kRowDstLegend, QStringLiteral("DST in"));
+  grid_->SetCaption(kRowAmLegend, QStringLiteral("AM in"));
+  grid_->SetCaption(kRowPmLegend, QStringLiteral("PM in"));
   // 8: the display colours.
   Module1& m = Shared();
   m.amColour = kAmColour;
@@ -256,17 +228,17 @@ void ClockWindow::StartUp() {
   const std::pair<int, Rgb> legend[] = {
       {kRowDstLegend, m.dstColour}, {kRowAmLegend, m.amColour}, {kRowPmLegend, m.pmColour}};
   for (const auto& [row, colour] : legend) {
-    SetTextColour(names_[row], ToQColor(colour));
-    SetTextColour(times_[row], ToQColor(colour));
+    grid_->SetNameColour(row, colour);
+    grid_->SetTime(row, TimeText(row), colour);
   }
   // 10: the computer's time, which runs the first calculation.
   const QTime now = CurrentClock().Now().time();
-  text1_->setText(FormatTimeForm(now.hour() * 60 + now.minute()));
+  text1_->setText(OwnTimeText(now.hour() * 60 + now.minute()));
   // 11: the column separators, down to row 36 of column 1 plus 750 twips.
   grid_->ShowSeparators(kTemplateTop + 36 * kRowStep + 750);
   // 12: load the country information window, hidden, on entry 1.
   CountryInfo()->SetEntryText(QStringLiteral("1"));
-  timer1_->start();
+  ArmMinuteTick();
   // Once the window is up.
   QTimer::singleShot(0, this, &ClockWindow::OfferDstUpdate);
 }
@@ -300,59 +272,60 @@ void ClockWindow::ReadCountriesFile() {
 }
 
 void ClockWindow::Loader(int first, int last, int column) {
-  const QFont font = nameTemplate_->font();
-  const QPalette namePalette = nameTemplate_->palette();
-  const QPalette timePalette = timeTemplate_->palette();
+  const Rgb nameColour = NameTemplateColour();
   for (int r = first; r <= last && r <= kGridRows; ++r) {
-    auto* name = new QLabel(grid_);
-    auto* time = new QLabel(grid_);
-    name->setFont(font);
-    time->setFont(font);
-    name->setPalette(namePalette);
-    time->setPalette(timePalette);
-    name->setCursor(HandCursor());
-    name->setMouseTracking(true);
-    name->setProperty("row", r);
-    name->installEventFilter(this);
-    time->installEventFilter(this);
     // Row k of every column lies 0.85 of a cell height below row k - 1.
     const int k = r - first + 1;
-    const double top = kTemplateTop + k * kRowStep;
-    const double left = (column - 1) * kColumnStep + kFirstColumnLeft;
-    name->move(TwipPoint(left, top));
-    time->move(TwipPoint(left + kTimeOffset, top));
-    if (r <= Shared().entryCount) name->setText(Shared().table.at(r, kColName).left(16));
-    name->adjustSize();
-    time->adjustSize();
-    name->show();
-    time->show();
-    names_[r] = name;
-    times_[r] = time;
+    grid_->PlaceRow(r, (column - 1) * kColumnStep + kFirstColumnLeft, kTemplateTop + k * kRowStep,
+                    kTimeOffset);
+    grid_->SetNameColour(r, nameColour);
+    grid_->SetTime(r, QString(), kPmColour);
+    if (r <= Shared().entryCount) grid_->SetCaption(r, Shared().table.at(r, kColName));
   }
 }
 
-QWidget* ClockWindow::Grid() const { return grid_; }
-QLabel* ClockWindow::NameCell(int row) const { return row >= 1 && row <= kGridRows ? names_[row] : nullptr; }
-QLabel* ClockWindow::TimeCell(int row) const { return row >= 1 && row <= kGridRows ? times_[row] : nullptr; }
+QRect ClockWindow::NameRect(int row) const {
+  return gridBuilt_ && row >= 1 && row <= kGridRows ? grid_->At(row).nameRect : QRect();
+}
+// The caption as other windows read it: the name's first 16 characters.
 QString ClockWindow::NameCaption(int row) const {
-  const QLabel* l = NameCell(row);
-  return l ? l->text() : QString();
+  return row >= 1 && row <= kGridRows ? grid_->At(row).caption.left(16) : QString();
 }
 QString ClockWindow::TimeText(int row) const {
-  const QLabel* l = TimeCell(row);
-  return l ? l->text() : QString();
+  return row >= 1 && row <= kGridRows ? grid_->At(row).time : QString();
 }
 Rgb ClockWindow::NameColour(int row) const {
-  const QLabel* l = NameCell(row);
-  return l ? ToRgb(l->palette().color(QPalette::WindowText)) : Rgb{};
+  return row >= 1 && row <= kGridRows ? grid_->At(row).nameColour : Rgb{};
 }
 void ClockWindow::SetNameColour(int row, const Rgb& colour) {
-  if (QLabel* l = NameCell(row)) SetTextColour(l, ToQColor(colour));
+  if (row >= 1 && row <= kGridRows) grid_->SetNameColour(row, colour);
+}
+
+bool ClockWindow::TwentyFourHours() const { return UsesTwentyFourHours(hourChoice_, QLocale::system()); }
+
+QString ClockWindow::OwnTimeText(int minutes) const {
+  return TwentyFourHours() ? Format24(minutes) : FormatTimeForm(minutes);
+}
+
+void ClockWindow::SetHourClock(HourClock choice) {
+  hourChoice_ = choice;
+  Settings().setValue(QLatin1String(kHourClockSetting), static_cast<int>(choice));
+  for (QAction* a : hourMenu_->actions()) a->setChecked(a->data().toInt() == static_cast<int>(choice));
+  // The own time in the new form; the grid follows.
+  const int before = calculations_;
+  if (const auto own = ParseTimeOfDay(text1_->text())) text1_->setText(OwnTimeText(*own / 60));
+  if (calculations_ == before) command3_->click();
 }
 
 void ClockWindow::Calculate() {
   ++calculations_;
-  BusyPointer busy;
+  changeShift_ = 0;
+  RunCalculation(0);
+}
+
+void ClockWindow::RunCalculation(int shiftMinutes) {
+  std::optional<BusyPointer> busy;
+  if (!minuteTick_) busy.emplace();
   Module1& m = Shared();
   GridInputs in;
   in.localTime = text1_->text();
@@ -368,46 +341,50 @@ void ClockWindow::Calculate() {
   in.pmColour = m.pmColour;
   in.dstColour = m.dstColour;
   in.highlightColour = m.highlightColour;
+  in.twentyFourHour = TwentyFourHours();
+  in.shiftMinutes = shiftMinutes;
   const GridResult result = CalculateGrid(in);
   m.gmtTimeText = result.gmtText;
-  if (!names_[kGridRows]) return;  // the grid is not built yet
+  gridDate_ = in.today;
+  if (!gridBuilt_) return;
   ApplyColours(result);
 }
 
 void ClockWindow::ApplyColours(const GridResult& result) {
-  const int last = std::min(Shared().entryCount, kGridRows);
-  // Every time cell changes each minute, but many entries share a time: the
-  // size that fits a text (laying the text out) is worked out once for it,
-  // and the other cells alike take it.
-  QHash<QString, QSize> fitted;
+  // Only cells whose text or colour changed are painted again.
+  const Module1& m = Shared();
+  const int last = std::min(m.entryCount, kGridRows);
   for (int n = 1; n <= last; ++n) {
-    SetTextColour(names_[n], ToQColor(result.nameColour[n]));
-    QLabel* time = times_[n];
-    if (time->text() != result.timeText[n]) {
-      time->setText(result.timeText[n]);
-      time->ensurePolished();
-      if (const auto known = fitted.constFind(time->text()); known != fitted.cend()) {
-        time->resize(*known);
-      } else {
-        time->adjustSize();
-        fitted.insert(time->text(), time->size());
-      }
-    }
-    SetTextColour(times_[n], ToQColor(result.timeColour[n]));
+    grid_->SetNameColour(n, result.nameColour[n]);
+    grid_->SetTime(n, result.timeText[n], result.timeColour[n], result.dayOffset[n]);
   }
-  for (int r : {kRowDstLegend, kRowAmLegend, kRowPmLegend}) {
-    times_[r]->setText(result.timeText[r]);
-    times_[r]->adjustSize();
-  }
+  const std::pair<int, Rgb> legend[] = {
+      {kRowDstLegend, m.dstColour}, {kRowAmLegend, m.amColour}, {kRowPmLegend, m.pmColour}};
+  for (const auto& [row, colour] : legend) grid_->SetTime(row, result.timeText[row], colour);
   for (int row = last + 1; row <= kGridRows; ++row)
-    if (result.nameColourSet[row]) SetTextColour(names_[row], ToQColor(result.nameColour[row]));
+    if (result.nameColourSet[row]) grid_->SetNameColour(row, result.nameColour[row]);
+  grid_->AnnounceFrameRow();  // the framed entry's words as they now are
+}
+
+void ClockWindow::ArmMinuteTick() {
+  if (closing_) return;
+  const QTime now = CurrentClock().Now().time();
+  const int intoMinute = now.second() * 1000 + now.msec();
+  timer1_->start(kMinuteMs - intoMinute);
 }
 
 void ClockWindow::Refresh() {
   const QDateTime at = CurrentClock().Now();
-  // Settings that were the computer's zone follow its change of shift.
-  if (const auto follow =
-          FollowComputerZone(text2_->text(), text3_->text(), SystemZone(), zoneCheckedAt_, at)) {
+  // Settings that were the computer's zone follow its change of shift. The
+  // zone's year is sampled only when its offset or the year has changed
+  // since the last look: otherwise there is nothing to follow.
+  const QTimeZone zone = SystemZone();
+  const bool zoneMoved = !zoneCheckedAt_.isValid() ||
+                         zone.offsetFromUtc(zoneCheckedAt_) != zone.offsetFromUtc(at) ||
+                         zoneCheckedAt_.toUTC().date().year() != at.toUTC().date().year();
+  if (const auto follow = zoneMoved
+                              ? FollowComputerZone(text2_->text(), text3_->text(), zone, zoneCheckedAt_, at)
+                              : std::nullopt) {
     text2_->setText(follow->offset);
     text3_->setText(follow->dstHours);
   }
@@ -419,8 +396,9 @@ void ClockWindow::Refresh() {
   // A new time in Text1 calculates already, with the settings above; the
   // same time again does not, so the button does it.
   const int before = calculations_;
-  text1_->setText(FormatTimeForm(now.hour() * 60 + now.minute()));
+  text1_->setText(OwnTimeText(now.hour() * 60 + now.minute()));
   if (calculations_ == before) command3_->click();
+  ArmMinuteTick();
 }
 
 WriteResult ClockWindow::SaveZoneSettings() {

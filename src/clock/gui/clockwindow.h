@@ -8,10 +8,12 @@
 #include <optional>
 
 #include "clock/gridcalc.h"
+#include "clock/hourclock.h"
 #include "data/rgb.h"
 #include "data/tzonefile.h"
 
 class QAction;
+class QActionGroup;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -46,9 +48,9 @@ class ClockWindow : public QMainWindow {
   // Builds one column of the grid: rows first .. last in column 1 .. 6.
   void Loader(int first, int last, int column);
 
-  // The grid's cells, rows 1 .. 228 (nullptr before the grid is built).
-  QLabel* NameCell(int row) const;
-  QLabel* TimeCell(int row) const;
+  // The grid's cells, rows 1 .. 228: where a name lies in the grid (empty
+  // before the grid is built), its caption, time and colour.
+  QRect NameRect(int row) const;
   QString NameCaption(int row) const;
   QString TimeText(int row) const;
   Rgb NameColour(int row) const;
@@ -63,7 +65,7 @@ class ClockWindow : public QMainWindow {
   QPushButton* Command2() const { return command2_; }
   QPushButton* Command3() const { return command3_; }
   QTimer* Timer1() const { return timer1_; }
-  QWidget* Grid() const;
+  ClockGrid* Grid() const { return grid_; }
 
   // The calculation (what Command3 does).
   void Calculate();
@@ -108,26 +110,44 @@ class ClockWindow : public QMainWindow {
   // background of the grid.
   void PressName(int row, Qt::MouseButton button);
   void PressBackground(Qt::MouseButton button);
-  // The tip text of a name cell, set afresh whenever the pointer moves on it.
-  void UpdateTip(int row);
+  // The tip of a name cell (empty for none), and what a screen reader says
+  // for its row: name, time, the date there and its states.
+  QString TipText(int row) const;
+  QString SpokenText(int row) const;
+  // The weekday and date of an entry's local time, "Tuesday 8 December".
+  QString DateThere(int row) const;
+  // 12 or 24 hours, as the desktop writes times or as the user chose
+  // (remembered between runs).
+  void SetHourClock(HourClock choice);
+  HourClock HourClockChoice() const { return hourChoice_; }
+  QActionGroup* HourClockMenu() const { return hourMenu_; }
   // The selected entry as a row number (0 when empty).
   int SelectedRow() const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildPanel();
   void BuildMenus();
   void BuildAccess();  // clockwindow_access.cpp
   void ApplyColours(const GridResult& result);
+  // The calculation, every entry shown shiftMinutes later.
+  void RunCalculation(int shiftMinutes);
+  // The minute tick, armed for the start of the next minute.
+  void ArmMinuteTick();
+  bool TwentyFourHours() const;
+  // A time of the own-time panel in the clock's hours.
+  QString OwnTimeText(int minutes) const;
 
   ClockGrid* grid_ = nullptr;
-  QLabel* nameTemplate_ = nullptr;
-  QLabel* timeTemplate_ = nullptr;
-  std::array<QLabel*, kGridRows + 1> names_{};
-  std::array<QLabel*, kGridRows + 1> times_{};
+  bool gridBuilt_ = false;
+  QDate gridDate_;  // the user's date in the last calculation
+  int changeShift_ = 0;
+  bool minuteTick_ =
+      false;  // Refresh runs from the minute tick  // minutes "Change to..." moved the shown times
+  HourClock hourChoice_ = HourClock::kDesktop;
+  QActionGroup* hourMenu_ = nullptr;
   QWidget* picture1_ = nullptr;
   QGroupBox* frame1_ = nullptr;
   QLineEdit* text1_ = nullptr;

@@ -11,38 +11,20 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolTip>
 
 #include "app/gui/appwindows.h"
+#include "clock/gui/clockgrid.h"
 #include "clock/gui/clockwindow.h"
 
 namespace zv {
 
 namespace {
 
-const QColor kSelectionColour(255, 255, 255);
-
-// The frame drawn around the selected name while the grid has the focus.
-class SelectionFrame : public QWidget {
- public:
-  explicit SelectionFrame(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("gridSelection"));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    hide();
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    painter.setPen(QPen(kSelectionColour, 1, Qt::DotLine));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-  }
-};
-
 // Keys on the grid, by an event filter on it.
 class GridKeys : public QObject {
  public:
-  GridKeys(ClockWindow* window, QWidget* grid) : QObject(grid), window_(window), grid_(grid) {
-    frame_ = new SelectionFrame(grid);
+  GridKeys(ClockWindow* window, ClockGrid* grid) : QObject(grid), window_(window), grid_(grid) {
     grid->setFocusPolicy(Qt::StrongFocus);
     grid->setAccessibleName(QStringLiteral("Time list"));
     grid->installEventFilter(this);
@@ -69,7 +51,7 @@ class GridKeys : public QObject {
         ShowFrame(CursorRow());
         return false;
       case QEvent::FocusOut:
-        frame_->hide();
+        grid_->update();  // the frame goes
         return false;
       default:
         return false;
@@ -82,10 +64,7 @@ class GridKeys : public QObject {
            (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
   }
 
-  bool Usable(int row) const {
-    const QLabel* cell = window_->NameCell(row);
-    return cell && !cell->isHidden() && !cell->text().isEmpty();
-  }
+  bool Usable(int row) const { return grid_->Usable(row); }
 
   // The row the keys act on: the selected entry when it is a name in the
   // grid, else the first name.
@@ -107,12 +86,12 @@ class GridKeys : public QObject {
   // The name in the neighbouring column (side +1 right, -1 left) nearest to
   // row's height, or row itself.
   int Across(int row, int side) const {
-    const QRect from = window_->NameCell(row)->geometry();
+    const QRect from = window_->NameRect(row);
     int best = row;
     int bestDx = 0, bestDy = 0;
     for (int r = 1; r <= kGridRows; ++r) {
       if (!Usable(r)) continue;
-      const QRect to = window_->NameCell(r)->geometry();
+      const QRect to = window_->NameRect(r);
       const int dx = (to.x() - from.x()) * side;
       if (dx <= 0) continue;
       const int dy = std::abs(to.y() - from.y());
@@ -133,8 +112,7 @@ class GridKeys : public QObject {
         key.key() == Qt::Key_Menu || (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
     if (menuKey) {
       Select(row);
-      QLabel* cell = window_->NameCell(row);
-      window_->mnuFunc()->popup(cell->mapToGlobal(QPoint(0, cell->height())));
+      window_->mnuFunc()->popup(grid_->mapToGlobal(window_->NameRect(row).bottomLeft()));
       return true;
     }
     if (!plain) return false;
@@ -170,35 +148,33 @@ class GridKeys : public QObject {
     return true;
   }
 
-  // The selection steps of a press on the name, without opening anything.
+  // The selection steps of a press on the name, without opening anything;
+  // the frame moves there and its tip shows the full name and the date.
   void Select(int row) {
     window_->PressName(row, Qt::NoButton);
     ShowFrame(row);
-    window_->UpdateTip(row);
-    grid_->setAccessibleDescription(window_->NameCell(row)->toolTip());
-    QAccessibleEvent changed(grid_, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
+    const QRect cell = window_->NameRect(row);
+    QToolTip::showText(grid_->mapToGlobal(cell.bottomLeft() + QPoint(0, 4)), window_->TipText(row), grid_,
+                       cell);
   }
 
   void ShowFrame(int row) {
     if (row == 0 || !grid_->hasFocus()) return;
-    frame_->setGeometry(window_->NameCell(row)->geometry().adjusted(-1, -1, 1, 1));
-    frame_->raise();
-    frame_->show();
+    grid_->SetFrameRow(row);
+    grid_->update();
   }
 
   ClockWindow* window_;
-  QWidget* grid_;
-  SelectionFrame* frame_;
+  ClockGrid* grid_;
 };
 
 }  // namespace
 
 void ClockWindow::BuildAccess() {
   new GridKeys(this, Grid());
-  text1_->setAccessibleName(QStringLiteral("Local time"));
-  text3_->setAccessibleName(QStringLiteral("Includes a daylight saving time of (hrs)"));
-  text2_->setAccessibleName(QStringLiteral("Normal timezone relative to GMT (hrs)"));
+  text1_->setAccessibleName(tr("Local time"));
+  text3_->setAccessibleName(tr("Of which daylight saving (hours)"));
+  text2_->setAccessibleName(tr("Standard offset from GMT (hours)"));
 }
 
 }  // namespace zv

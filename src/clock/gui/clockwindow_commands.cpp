@@ -1,5 +1,6 @@
 // The clock window's menus, list commands and reactions to the pointer.
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCursor>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include "app/about.h"
 #include "app/gui/appwindows.h"
 #include "app/gui/prompter.h"
+#include "clock/gui/clockgrid.h"
 #include "clock/gui/clockwindow.h"
 #include "clock/listcommands.h"
 #include "common/gui/colours.h"
@@ -63,6 +65,20 @@ void ClockWindow::BuildMenus() {
   mnuChange_ = mnuFunc_->addAction(QStringLiteral("Change to..."), this, &ClockWindow::ChangeTo);
   mnuHiliteItem_->setVisible(false);
   mnuNormalize_->setVisible(false);
+
+  // View: 12 or 24 hours.
+  QMenu* view = menuBar()->addMenu(tr("&View"));
+  hourMenu_ = new QActionGroup(this);
+  const std::pair<HourClock, QString> hours[] = {{HourClock::kDesktop, tr("Clock as on the Desktop")},
+                                                 {HourClock::kTwelve, tr("12-Hour Clock")},
+                                                 {HourClock::kTwentyFour, tr("24-Hour Clock")}};
+  for (const auto& [choice, caption] : hours) {
+    QAction* a = view->addAction(caption, this, [this, choice] { SetHourClock(choice); });
+    a->setCheckable(true);
+    a->setChecked(choice == hourChoice_);
+    a->setData(static_cast<int>(choice));
+    hourMenu_->addAction(a);
+  }
 }
 
 int ClockWindow::SelectedRow() const { return RoundHalfEven(NumberInText(Shared().selectedEntry)); }
@@ -132,7 +148,8 @@ void ClockWindow::FindItems() {
     int count = 0;
     for (int r = 1; r <= kGridRows; ++r) {
       if (NameContains(Shared().table.at(r, kColName), *answer)) {
-        SetNameColour(r, kFindColour);
+        // In bold as well, so that a match does not hang on its green alone.
+        grid_->SetNameColour(r, kFindColour, true);
         ++count;
       }
     }
@@ -176,10 +193,10 @@ void ClockWindow::ChangeTo() {
       Prompts().Message(this, kTypeMismatch + QStringLiteral(". Enter the again."));
       continue;
     }
-    for (int n = 1; n <= Shared().entryCount && n <= kGridRows; ++n) {
-      times_[n]->setText(ShiftTimeText(times_[n]->text(), *d));
-      times_[n]->adjustSize();
-    }
+    // Every entry shown d minutes later: times, colours, dates and counts
+    // as a calculation gives them.
+    changeShift_ += *d;
+    RunCalculation(changeShift_);
     return;
   }
 }
@@ -209,35 +226,27 @@ void ClockWindow::PressBackground(Qt::MouseButton button) {
   mnuFunc_->popup(QCursor::pos());
 }
 
-void ClockWindow::UpdateTip(int row) {
-  QLabel* cell = NameCell(row);
-  if (!cell) return;
-  const QString full = row < CountryTable::kRows ? Shared().table.at(row, kColName) : QString();
-  const auto tip = NameTip(row, full, TimeText(row), TimeText(kRowDstLegend));
-  cell->setToolTip(tip.value_or(QString()));
+QString ClockWindow::DateThere(int row) const {
+  const QDate date = gridDate_.addDays(grid_->At(row).dayOffset);
+  return QLocale::c().toString(date, QStringLiteral("dddd d MMMM"));
 }
 
-bool ClockWindow::eventFilter(QObject* watched, QEvent* event) {
-  auto* label = qobject_cast<QLabel*>(watched);
-  if (!label) return QMainWindow::eventFilter(watched, event);
-  const QVariant row = label->property("row");
-  const bool isName = row.isValid();
-  switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-      // Name cells select; time cells take the press so that it does not
-      // count as one on the background.
-      if (isName && event->type() == QEvent::MouseButtonPress)
-        PressName(row.toInt(), static_cast<QMouseEvent*>(event)->button());
-      return true;
-    case QEvent::Enter:
-    case QEvent::MouseMove:
-    case QEvent::ToolTip:
-      if (isName) UpdateTip(row.toInt());
-      return false;
-    default:
-      return false;
-  }
+QString ClockWindow::TipText(int row) const {
+  if (row < 1 || row > kGridRows) return {};
+  const QString full = row < CountryTable::kRows ? Shared().table.at(row, kColName) : QString();
+  const bool entry = row <= std::min(Shared().entryCount, kGridRows);
+  return NameTip(row, full, TimeText(row), TimeText(kRowDstLegend), entry ? DateThere(row) : QString())
+      .value_or(QString());
+}
+
+QString ClockWindow::SpokenText(int row) const {
+  const ClockGrid::Cell& c = grid_->At(row);
+  if (row > std::min(Shared().entryCount, kGridRows)) return c.caption + QLatin1Char(' ') + c.time;
+  QStringList words{Shared().table.at(row, kColName), c.time, DateThere(row)};
+  if (c.nameColour == Shared().dstColour) words << tr("daylight saving time in force");
+  if (c.nameColour == Shared().highlightColour) words << tr("highlighted");
+  if (c.found) words << tr("found");
+  return words.join(QStringLiteral(", "));
 }
 
 }  // namespace zv

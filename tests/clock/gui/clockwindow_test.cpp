@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QActionGroup>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +19,7 @@
 #include <QTimer>
 
 #include "app/gui/appwindows.h"
+#include "clock/gui/clockgrid.h"
 #include "countryinfo/entryedit.h"
 #include "countryinfo/gui/countryinfowindow.h"
 #include "data/module1.h"
@@ -110,6 +113,13 @@ TEST_F(ClockWindowTest, MinuteAcrossMidnight) {
   prompts_.AnswerInput(QStringLiteral("an"));
   window_->mnuFind()->trigger();
   FocusGrid();
+  // The framed entry as a screen reader hears it, as of this minute.
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(window_->Grid());
+  QAccessibleInterface* framed = list->focusChild();
+  EXPECT_TRUE(list->child(list->indexOfChild(framed)) == framed && framed->role() == QAccessible::ListItem &&
+              framed->state().selectable && framed->state().focused);
+  EXPECT_EQ(framed->text(QAccessible::Name),
+            "United Kingdom of Great Britain, 1:00 AM, Sunday 29 March, daylight saving time in force");
   EXPECT_TRUE(test::MatchesReference(window_.get(), "tests/clock/reference/after-midnight-find.png"));
 }
 
@@ -125,14 +135,14 @@ TEST_F(ClockWindowTest, Keyboard) {
   // clang-format off
   const struct { const char* start; Qt::Key key; const char* selected; } moves[] = {
       {"", Qt::Key_Down, "2"}, {"2", Qt::Key_Right, "40"}, {"40", Qt::Key_Left, "2"},
-      {"226", Qt::Key_Up, "224"}, {"228", Qt::Key_Down, "228"}};
+      {"226", Qt::Key_Up, "224"}, {"227", Qt::Key_Down, "228"},
+      {"228", Qt::Key_Left, "190"}, {"228", Qt::Key_Down, "228"}};
   // clang-format on
   for (const auto& m : moves) {
     Shared().selectedEntry = m.start;
     QTest::keyClick(window_->Grid(), m.key);
     EXPECT_EQ(Shared().selectedEntry, m.selected);
-    EXPECT_EQ(window_->Grid()->findChild<QWidget*>("gridSelection")->geometry().center(),
-              window_->NameCell(QString(m.selected).toInt())->geometry().center());
+    EXPECT_EQ(window_->Grid()->FrameRow(), QString(m.selected).toInt());
   }
   window_->mnuSettings()->trigger();
   QTest::keyClick(window_->Grid(), Qt::Key_Tab);  // leaves the grid
@@ -143,6 +153,22 @@ TEST_F(ClockWindowTest, Keyboard) {
   EXPECT_EQ(Shared().selectedEntry + window_->TimeText(224), "2289:00 PM");
   QTest::keyClick(window_->Text3(), Qt::Key_Return);  // the daylight-saving hours count from Enter on
   EXPECT_EQ(window_->TimeText(224), "8:00 PM");
+  QTest::mouseMove(window_->Grid(), window_->NameRect(3).center());  // the hand over a name
+  EXPECT_EQ(window_->Grid()->cursor().shape(), Qt::BitmapCursor);
+}
+
+// The View menu's 24-hour clock: the own time and the grid in 24 hours,
+// remembered by the next start; the AM/PM colours keep to before and after noon.
+TEST_F(ClockWindowTest, TwentyFourHourClockChosenAndRemembered) {
+  Start();
+  window_->HourClockMenu()->actions().at(2)->trigger();
+  Start();
+  EXPECT_EQ(window_->Text1()->text() + " " + window_->TimeText(2) + " " + window_->TimeText(224),
+            "21:00 6:00 21:00");
+  EXPECT_TRUE(window_->Grid()->At(2).timeColour == Shared().amColour &&
+              window_->Grid()->At(224).timeColour == Shared().pmColour);
+  window_->HourClockMenu()->actions().at(0)->trigger();
+  EXPECT_EQ(window_->TimeText(224), "9:00 PM");
 }
 
 // The computer's zone, Berlin: a first start fills the fields with its
@@ -191,13 +217,15 @@ TEST_F(ClockWindowTest, TheComputersZoneAndDaylightSavingDates) {
 TEST_F(ClockWindowTest, Commands) {
   clock_.Set(QDateTime(QDate(2026, 12, 6), QTime(15, 0)));
   Start();
-  window_->UpdateTip(226);
-  EXPECT_EQ(window_->NameCell(226)->toolTip(), "Daylight saving time active in 0 countries/zones");
+  EXPECT_EQ(window_->TipText(226), "Daylight saving time active in 0 countries/zones");
   Select(2);
   prompts_.AnswerInput(QStringLiteral("soon"));
-  prompts_.AnswerInput(QStringLiteral("2:30 AM"));
+  prompts_.AnswerInput(QStringLiteral("11:00 AM"));
   window_->mnuChange()->trigger();
-  EXPECT_EQ(window_->TimeText(2) + window_->TimeText(224) + window_->TimeText(226), "2:30 AM5:30 PM0");
+  EXPECT_EQ(window_->TimeText(2) + window_->TimeText(224) + window_->TimeText(227), "11:00 AM2:00 AM223");
+  EXPECT_EQ(window_->Grid()->At(224).timeColour, Shared().amColour);
+  EXPECT_EQ(window_->TipText(4) + "|" + window_->TipText(224),
+            "Canada (Eastern)  9:00 PM  Sunday 6 December|Entry 224  2:00 AM  Monday 7 December");
   prompts_.AnswerInput(QStringLiteral("zz"));
   prompts_.AnswerInput(QStringLiteral("An"));
   window_->mnuFind()->trigger();
@@ -233,7 +261,8 @@ TEST_F(ClockWindowTest, Commands) {
   window_->mnuNormalize()->trigger();
   EXPECT_EQ(data_.Read("highlight.txt"), " 40 \r\n 224 \r\n");
   const Rgb red = window_->NameColour(40), plain = window_->NameColour(6);
-  EXPECT_TRUE(window_->NameColour(12) == plain && window_->NameColour(2) == plain && red != plain);
+  EXPECT_TRUE(window_->NameColour(12) == plain && window_->NameColour(2) == plain &&
+              window_->NameColour(1) == plain && red != plain);
 }
 
 }  // namespace
