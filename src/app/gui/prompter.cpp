@@ -34,6 +34,9 @@ class DialogPrompter : public Prompter {
   void Message(QWidget* parent, const QString& text) override {
     RunBox(new QMessageBox(QMessageBox::Warning, kAppTitle, text, QMessageBox::Ok, parent));
   }
+  void Inform(QWidget* parent, const QString& text) override {
+    RunBox(new QMessageBox(QMessageBox::Information, kAppTitle, text, QMessageBox::Ok, parent));
+  }
   bool AskYesNo(QWidget* parent, const QString& text) override {
     auto* box =
         new QMessageBox(QMessageBox::Warning, kAppTitle, text, QMessageBox::Yes | QMessageBox::No, parent);

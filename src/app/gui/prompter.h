@@ -14,6 +14,9 @@ class Prompter {
   virtual ~Prompter() = default;
   // A message with the exclamation icon, an OK button and the title Zorvane.
   virtual void Message(QWidget* parent, const QString& text) = 0;
+  // A message that only informs (the information icon); a prompter that
+  // tells no kinds apart shows it as any message.
+  virtual void Inform(QWidget* parent, const QString& text) { Message(parent, text); }
   // A question with Yes and No; true for Yes.
   virtual bool AskYesNo(QWidget* parent, const QString& text) = 0;
   // An input box; nothing when cancelled.
