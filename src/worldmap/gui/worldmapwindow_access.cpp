@@ -54,9 +54,10 @@ class MapSurface : public QWidget {
     cross_ = to;
     update(CrossRect(cross_));
     const LatLon p = PointToLatLon((to.x() + 0.5) * kTwipsPerPixel, (to.y() + 0.5) * kTwipsPerPixel);
-    setAccessibleDescription(WorldMapWindow::tr("Cross at %1, %2. The arrow keys move it, with Shift in "
-                                                "bigger steps; Enter shows the sunrise and sunset there.")
-                                 .arg(LatitudeCaption(p.lat), LongitudeCaption(p.lon)));
+    setAccessibleDescription(
+        WorldMapWindow::tr("Cross at %1, %2. The arrow keys move it, with Shift in "
+                           "bigger steps; Enter shows the sunrise and sunset there.")
+            .arg(LatitudeCaption(p.lat).simplified(), LongitudeCaption(p.lon).simplified()));
   }
 
  protected:
@@ -153,8 +154,8 @@ class MapLabelAccessible : public QAccessibleWidget {
 };
 
 QAccessibleInterface* MapFactory(const QString& className, QObject* object) {
-  if (className == QLatin1String("QWidget") && dynamic_cast<MapSurface*>(object))
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+  if (auto* surface = dynamic_cast<MapSurface*>(object))
+    return new QAccessibleWidget(surface, QAccessible::Graphic);
   if (className == QLatin1String(PlateLabel::staticMetaObject.className()) && MapWindowOf(object))
     return new MapLabelAccessible(static_cast<QLabel*>(object));
   return nullptr;
@@ -164,10 +165,7 @@ QAccessibleInterface* MapFactory(const QString& className, QObject* object) {
 
 void WorldMapWindow::SetUpAccess() {
   PresentWidgetWindowsAsWindows();
-  static const bool installed = [] {
-    QAccessible::installFactory(MapFactory);
-    return true;
-  }();
+  static const int installed = (QAccessible::installFactory(MapFactory), 0);
   (void)installed;
 
   mapSurface_ = new MapSurface(this);
