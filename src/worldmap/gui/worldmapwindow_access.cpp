@@ -140,7 +140,8 @@ class MapLabelAccessible : public QAccessibleWidget {
     return names;
   }
   void doAction(const QString& action) override {
-    if (action == pressAction() && OpensEntry()) {
+    // The label's own key handling: a tag or the template opens nothing.
+    if (action == pressAction()) {
       QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
       QCoreApplication::sendEvent(Label(), &enter);
       return;
@@ -200,8 +201,9 @@ void WorldMapWindow::FocusMapAt(QPoint at) {
 
 void WorldMapWindow::MakeFocusable(QLabel* label) {
   QWidget* before = mapSurface_;
+  // The label itself is not focusable yet.
   for (const auto& [index, l] : labels_)
-    if (l != label && l->focusPolicy() != Qt::NoFocus) before = l;
+    if (l->focusPolicy() != Qt::NoFocus) before = l;
   label->setFocusPolicy(Qt::TabFocus);
   setTabOrder(before, label);
 }
