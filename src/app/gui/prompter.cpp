@@ -37,7 +37,9 @@ class DialogPrompter : public Prompter {
   void Message(QWidget* parent, const QString& text) override {
     RunBox(new QMessageBox(QMessageBox::Warning, kAppTitle, text, QMessageBox::Ok, parent));
   }
-  void Inform(QWidget* parent, const QString& title, const QString& text) override {
+  void Inform(QWidget* parent, const QString& text) override {
+    RunBox(new QMessageBox(QMessageBox::Information, kAppTitle, text, QMessageBox::Ok, parent));
+  void ShowAbout(QWidget* parent, const QString& title, const QString& text) override {
     auto* box = new QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     box->setIconPixmap(AppIcon().pixmap(kInformIconPixels));
     RunBox(box);

@@ -14,9 +14,12 @@ class Prompter {
   virtual ~Prompter() = default;
   // A message with the exclamation icon, an OK button and the title Zorvane.
   virtual void Message(QWidget* parent, const QString& text) = 0;
-  // A message that tells, not warns (About): the program's icon, an OK
+  // A message that only informs (the information icon); a prompter that
+  // tells no kinds apart shows it as any message.
+  virtual void Inform(QWidget* parent, const QString& text) { Message(parent, text); }
+  // The About box: the program's icon, an OK
   // button and the given title. A test's prompter takes it as a Message.
-  virtual void Inform(QWidget* parent, const QString& /*title*/, const QString& text) {
+  virtual void ShowAbout(QWidget* parent, const QString& /*title*/, const QString& text) {
     Message(parent, text);
   }
   // A question with Yes and No; true for Yes.

@@ -50,7 +50,7 @@ void ClockWindow::BuildMenus() {
   mnuExit_->setShortcutContext(Qt::ApplicationShortcut);
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   QAction* about = help->addAction(tr("&About Zorvane"), this, [this] {
-    Prompts().Inform(this, tr("About Zorvane"), AboutText(DataFolder(), TzDatabaseVersion(ZoneinfoFolder())));
+    Prompts().ShowAbout(this, tr("About Zorvane"), AboutText(DataFolder(), TzDatabaseVersion(ZoneinfoFolder())));
   });
   about->setObjectName(QStringLiteral("mnuAbout"));
 

@@ -34,6 +34,7 @@
 #include "common/gui/formpalette.h"
 #include "common/gui/twips.h"
 #include "common/gui/widgetutils.h"
+#include "common/gui/windowrole.h"
 #include "data/countryfile.h"
 #include "data/countrysave.h"
 #include "data/module1.h"
@@ -75,6 +76,7 @@ QLineEdit* CountryInfoWindow::LineBox(int i) const { return qobject_cast<QLineEd
 
 CountryInfoWindow::CountryInfoWindow(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_DeleteOnClose);
+  PresentWidgetWindowsAsWindows();  // announced as a window, not a generic container
   setWindowTitle(QStringLiteral("Country Information"));
   setFont(FormFont());
   setPalette(FormPalette());

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -74,22 +75,6 @@ constexpr int kMinuteMs = 60000;
 
 QSettings Settings() { return QSettings(QStringLiteral("Zorvane"), QStringLiteral("Zorvane")); }
 
-// A map label: yellow text on a dark plate, so that it reads over every
-// colour of the map, the strokes and the night shade alike.
-class PlateLabel : public QLabel {
- public:
-  using QLabel::QLabel;
-
- protected:
-  void paintEvent(QPaintEvent* event) override {
-    {
-      QPainter p(this);
-      p.fillRect(rect(), QColor(0, 0, 0, kPlateAlpha));
-    }
-    QLabel::paintEvent(event);
-  }
-};
-
 // The map picture for a device pixel ratio: the 720 x 320 picture at ratio 1,
 // the 1440 x 640 one, made from the same shapes, above it.
 QImage LoadMapPicture(qreal ratio) {
@@ -145,6 +130,19 @@ void ShapeWidget::paintEvent(QPaintEvent*) {
   }
 }
 
+void PlateLabel::paintEvent(QPaintEvent* event) {
+  {
+    QPainter p(this);
+    p.fillRect(rect(), QColor(0, 0, 0, kPlateAlpha));
+    // A name label with the keyboard's focus is framed in its text colour.
+    if (hasFocus()) {
+      p.setPen(palette().color(QPalette::WindowText));
+      p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+  }
+  QLabel::paintEvent(event);
+}
+
 WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("World Map"));
@@ -171,11 +169,6 @@ WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
   text1_ = new QLineEdit(this);
   text1_->setObjectName(QStringLiteral("Text1"));
   text1_->setGeometry(TwipRect(540, 3645, 1140, 330));
-  setTabOrder(command_[kButtonSunriseSunset], command_[kButtonDayNight]);
-  setTabOrder(command_[kButtonDayNight], command_[kButtonClose]);
-  setTabOrder(command_[kButtonClose], command_[kButtonFind]);
-  setTabOrder(command_[kButtonFind], command_[kButtonClear]);
-  setTabOrder(command_[kButtonClear], text1_);
 
   const QFont fixed = DesignFont("Courier New", 9);
   auto info = [&](int i, const QString& caption, double left, double top) {
@@ -266,6 +259,7 @@ WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
 
   text1_->setText(Shared().gmtTimeText);
   SunDate();
+  SetUpAccess();
 
   // Placed by the outer size of the window as designed.
   PlaceWindow(this, TwipSize(kClientTwipsW + kFrameTwipsW, kClientTwipsH + kFrameTwipsH),
@@ -378,6 +372,7 @@ void WorldMapWindow::MarkPoint(double lat, double lon, const QString& entryName)
   label->setText(LabelTextForName(entryName));
   label->adjustSize();
   label->move(TwipPoint(x + 150, y - 100));
+  MakeFocusable(label);
   label->show();
 }
 
@@ -469,9 +464,15 @@ bool WorldMapWindow::IsMapPress(QPoint at) const {
 void WorldMapWindow::mousePressEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
   if (!IsMapPress(at)) return;
+  FocusMapAt(at);
+  ReportPoint(event->position());
+}
+
+void WorldMapWindow::ReportPoint(QPointF position) {
+  const QPoint at = position.toPoint();
   // The point is the middle of the screen pixel pressed, which the map
   // picture shows whole.
-  const QPointF centre = event->position() + QPointF(0.5, 0.5) / devicePixelRatioF();
+  const QPointF centre = position + QPointF(0.5, 0.5) / devicePixelRatioF();
   label1_[kLabelLatitude]->setText(QStringLiteral("Latitude "));
   label1_[kLabelLongitude]->setText(QStringLiteral("Longitude "));
   label1_[kLabelSunrise]->setText(QStringLiteral("Sunrise at "));
@@ -512,7 +513,7 @@ void WorldMapWindow::FindCountry() {
       }
     }
   }
-  Prompts().Message(this, FindCountryMessage(count, answer));
+  Prompts().Inform(this, FindCountryMessage(count, answer));
 }
 
 void WorldMapWindow::ClickMapLabel(int i) {
@@ -535,6 +536,11 @@ void WorldMapWindow::ClickMapLabel(int i) {
 }
 
 bool WorldMapWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    if (auto* label = qobject_cast<QLabel*>(watched);
+        label && MapLabelKey(label, *static_cast<QKeyEvent*>(event)))
+      return true;
+  }
   // A press on a map label belongs to the label: it must not reach the map
   // below, which would move the marker and rewrite the point information.
   if ((event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) &&
@@ -671,7 +677,9 @@ void WorldMapWindow::PlotSunriseSunset() {
   if (end == RunEnd::Failed) {
     // The search leaves the GMT time text as the box gave it.
     busy.reset();  // the normal pointer over the message
-    Prompts().Message(this, failure);
+    Prompts().Message(this, tr("The GMT box holds \"%1\", which is not a time of day. "
+                               "Type a time such as 3:45 PM or 15:45.")
+                                .arg(boxText));
     ShowProgress(false);
     return;
   }

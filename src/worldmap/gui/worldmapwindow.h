@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QImage>
+#include <QLabel>
 #include <QPointF>
 #include <QRect>
 #include <QWidget>
@@ -15,12 +16,14 @@
 #include "worldmap/sunline.h"
 
 class QCheckBox;
-class QLabel;
+class QKeyEvent;
 class QLineEdit;
 class QTimer;
 class QPushButton;
 
 namespace zv {
+
+class MapSurface;
 
 // A filled or outlined rectangle, or a straight line, drawn by itself. Mouse
 // presses pass through to the window below.
@@ -38,6 +41,17 @@ class ShapeWidget : public QWidget {
  private:
   Kind kind_;
   QColor colour_;
+};
+
+// A map label: yellow text on a dark plate, so that it reads over every
+// colour of the map, the strokes and the night shade alike.
+class PlateLabel : public QLabel {
+  Q_OBJECT
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 };
 
 class WorldMapWindow : public QWidget {
@@ -104,6 +118,12 @@ class WorldMapWindow : public QWidget {
   bool IsMapPress(QPoint at) const;
   // Clicks map label i as the user would.
   void ClickMapLabel(int i);
+  // The map as a control of its own: it takes the focus, and the arrow keys
+  // move a cross over it that Enter reports as a press there does.
+  QWidget* MapArea() const;
+  // Shows the point information of a press at this position of the map
+  // (logical pixels) and moves the point marker there.
+  void ReportPoint(QPointF at);
   // The date of the sun figures and the night shade brought to the clock's
   // present moment, as the window does every minute.
   void FollowClock();
@@ -116,6 +136,14 @@ class WorldMapWindow : public QWidget {
 
  private:
   QLabel* NewMapLabel();
+  // Names, buddies, tab order and the map's keyboard control.
+  void SetUpAccess();
+  // Enter or Space on a name label opens its entry, as a press does.
+  bool MapLabelKey(QLabel* label, const QKeyEvent& key);
+  // A name label takes the focus after the map and the labels before it.
+  void MakeFocusable(QLabel* label);
+  // A press on the map gives it the focus and brings the cross there.
+  void FocusMapAt(QPoint at);
   // Makes the map picture and the drawing surface match the window's device
   // pixel ratio, carrying over what is drawn.
   void MatchSurfaceToScreen();
@@ -148,6 +176,7 @@ class WorldMapWindow : public QWidget {
   std::array<ShapeWidget*, 2> line1_{};
   std::map<int, QLabel*> labels_;  // lblGMT 1 .. highest; 0 is template_
   QLabel* template_ = nullptr;
+  MapSurface* mapSurface_ = nullptr;
   QImage map_;
   QImage drawing_;
   QImage shade_;  // the night shade at the surface's density; null when off
