@@ -305,6 +305,7 @@ QLabel* WorldMapWindow::NewMapLabel() {
 void WorldMapWindow::MatchSurfaceToScreen() {
   const qreal ratio = devicePixelRatioF();
   if (ratio == surfaceRatio_) return;
+  EndStrokes();
   surfaceRatio_ = ratio;
   map_ = LoadMapPicture(ratio);
   QImage surface(
@@ -323,11 +324,18 @@ void WorldMapWindow::MatchSurfaceToScreen() {
   update();
 }
 
-void WorldMapWindow::DrawLine(QPointF fromTwips, QPointF toTwips, const QColor& colour) {
+QPainter& WorldMapWindow::Strokes() {
   MatchSurfaceToScreen();
+  if (!strokes_) strokes_.emplace(&drawing_);
+  return *strokes_;
+}
+
+void WorldMapWindow::EndStrokes() { strokes_.reset(); }
+
+void WorldMapWindow::DrawLine(QPointF fromTwips, QPointF toTwips, const QColor& colour) {
   // The painter works in logical pixels; at a device pixel ratio above 1 the
   // surface has more pixels, so the line is drawn at the screen's density.
-  QPainter p(&drawing_);
+  QPainter& p = Strokes();
   p.setPen(QPen(colour, kPenPx, Qt::SolidLine, Qt::SquareCap));
   const QPointF from = TwipsToPx(fromTwips), to = TwipsToPx(toTwips);
   p.drawLine(from, to);
@@ -335,8 +343,7 @@ void WorldMapWindow::DrawLine(QPointF fromTwips, QPointF toTwips, const QColor& 
 }
 
 void WorldMapWindow::DrawDot(QPointF atTwips, const QColor& colour) {
-  MatchSurfaceToScreen();
-  QPainter p(&drawing_);
+  QPainter& p = Strokes();
   const QPointF at = TwipsToPx(atTwips);
   const qreal half = kPenPx / 2.0;
   p.fillRect(QRectF(at.x() - half, at.y() - half, kPenPx, kPenPx), colour);
@@ -344,12 +351,14 @@ void WorldMapWindow::DrawDot(QPointF atTwips, const QColor& colour) {
 }
 
 void WorldMapWindow::UpdateDrawn() {
+  EndStrokes();
   if (drawn_.isEmpty()) return;
   update(drawn_);
   drawn_ = QRect();
 }
 
 void WorldMapWindow::paintEvent(QPaintEvent* event) {
+  EndStrokes();
   MatchSurfaceToScreen();
   // Only the parts asked for: a row of a long command repaints a narrow strip
   // and the progress bar.
@@ -483,6 +492,7 @@ void WorldMapWindow::mousePressEvent(QMouseEvent* event) {
 
 void WorldMapWindow::ClearMap() {
   if (running_) return;
+  EndStrokes();
   drawing_.fill(Qt::transparent);
   drawn_ = QRect();
   update(kMapRect);
@@ -593,6 +603,7 @@ WorldMapWindow::RunEnd WorldMapWindow::RunPasses(int progressDivisor,
     QRegion changed = QRegion(barBefore) + shape2_->geometry();
     if (!drawn_.isEmpty()) changed += drawn_;
     drawn_ = QRect();
+    EndStrokes();
     update(changed);
     QCoreApplication::processEvents();
     return !self.isNull() && !closing_;

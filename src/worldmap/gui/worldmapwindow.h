@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QImage>
+#include <QPainter>
 #include <QPointF>
 #include <QRect>
 #include <QWidget>
@@ -121,6 +122,11 @@ class WorldMapWindow : public QWidget {
   void MatchSurfaceToScreen();
   // Schedules a repaint of the part of the map drawn on since the last one.
   void UpdateDrawn();
+  // The painter on the drawing surface, begun by the first stroke after a
+  // repaint and ended before the next: a run draws hundreds of strokes, and
+  // beginning a painter for each cost more than the stroke itself.
+  QPainter& Strokes();
+  void EndStrokes();
   void DrawLine(QPointF fromTwips, QPointF toTwips, const QColor& colour);
   void DrawDot(QPointF atTwips, const QColor& colour);
   QColor PenColour() const;
@@ -150,7 +156,8 @@ class WorldMapWindow : public QWidget {
   QLabel* template_ = nullptr;
   QImage map_;
   QImage drawing_;
-  QImage shade_;  // the night shade at the surface's density; null when off
+  QImage shade_;                     // the night shade at the surface's density; null when off
+  std::optional<QPainter> strokes_;  // on drawing_, while a stroke is drawn
   QCheckBox* nightBox_ = nullptr;
   QLabel* sunDate_ = nullptr;
   QTimer* minuteTimer_ = nullptr;
