@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 #include "app/gui/appwindows.h"
 #include "app/gui/prompter.h"
@@ -336,10 +337,19 @@ void WorldMapWindow::DrawLine(QPointF fromTwips, QPointF toTwips, const QColor& 
   // The painter works in logical pixels; at a device pixel ratio above 1 the
   // surface has more pixels, so the line is drawn at the screen's density.
   QPainter& p = Strokes();
-  p.setPen(QPen(colour, kPenPx, Qt::SolidLine, Qt::SquareCap));
   const QPointF from = TwipsToPx(fromTwips), to = TwipsToPx(toTwips);
-  p.drawLine(from, to);
-  drawn_ |= StrokeBounds(from, to) & kMapRect;
+  if (from.x() == to.x()) {
+    // A square-capped vertical stroke is a rectangle, which fills without
+    // the stroker: "Show Day/Night" draws hundreds of them.
+    const qreal half = kPenPx / 2.0;
+    p.fillRect(QRectF(QPointF(from.x() - half, std::min(from.y(), to.y()) - half),
+                      QPointF(from.x() + half, std::max(from.y(), to.y()) + half)),
+               colour);
+  } else {
+    p.setPen(QPen(colour, kPenPx, Qt::SolidLine, Qt::SquareCap));
+    p.drawLine(from, to);
+  }
+  AddDrawn(StrokeBounds(from, to));
 }
 
 void WorldMapWindow::DrawDot(QPointF atTwips, const QColor& colour) {
@@ -347,14 +357,27 @@ void WorldMapWindow::DrawDot(QPointF atTwips, const QColor& colour) {
   const QPointF at = TwipsToPx(atTwips);
   const qreal half = kPenPx / 2.0;
   p.fillRect(QRectF(at.x() - half, at.y() - half, kPenPx, kPenPx), colour);
-  drawn_ |= StrokeBounds(at, at) & kMapRect;
+  AddDrawn(StrokeBounds(at, at));
+}
+
+void WorldMapWindow::AddDrawn(const QRect& area) {
+  constexpr int bandHeight = kMapPxH / kDrawnBands;
+  const QRect onMap = area & kMapRect;
+  if (onMap.isEmpty()) return;
+  for (int band = onMap.top() / bandHeight; band <= onMap.bottom() / bandHeight; ++band)
+    drawn_[band] |= onMap & QRect(0, band * bandHeight, kMapPxW, bandHeight);
+}
+
+QRegion WorldMapWindow::TakeDrawn() {
+  QRegion drawn;
+  for (QRect& band : drawn_) drawn += std::exchange(band, QRect());
+  return drawn;
 }
 
 void WorldMapWindow::UpdateDrawn() {
   EndStrokes();
-  if (drawn_.isEmpty()) return;
-  update(drawn_);
-  drawn_ = QRect();
+  const QRegion drawn = TakeDrawn();
+  if (!drawn.isEmpty()) update(drawn);
 }
 
 void WorldMapWindow::paintEvent(QPaintEvent* event) {
@@ -494,7 +517,7 @@ void WorldMapWindow::ClearMap() {
   if (running_) return;
   EndStrokes();
   drawing_.fill(Qt::transparent);
-  drawn_ = QRect();
+  TakeDrawn();
   update(kMapRect);
   for (auto& [index, label] : labels_) delete label;
   labels_.clear();
@@ -600,9 +623,7 @@ WorldMapWindow::RunEnd WorldMapWindow::RunPasses(int progressDivisor,
     if (!pacer.FrameDue()) return !closing_;
     const QRect barBefore = shape2_->geometry();
     SetProgress(kProgressFrameTwips * rows / progressDivisor);
-    QRegion changed = QRegion(barBefore) + shape2_->geometry();
-    if (!drawn_.isEmpty()) changed += drawn_;
-    drawn_ = QRect();
+    const QRegion changed = QRegion(barBefore) + shape2_->geometry() + TakeDrawn();
     EndStrokes();
     update(changed);
     QCoreApplication::processEvents();

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPointF>
 #include <QRect>
+#include <QRegion>
 #include <QWidget>
 #include <array>
 #include <map>
@@ -164,7 +165,14 @@ class WorldMapWindow : public QWidget {
   QDate shownDate_;                    // of the sun figures shown
   std::optional<QPointF> shownPoint_;  // latitude, longitude of the point shown
   qreal surfaceRatio_ = 0;             // device pixel ratio of map_ and drawing_
-  QRect drawn_;                        // logical pixels drawn on since the last repaint
+  // The logical pixels drawn on since the last repaint, as one bounding
+  // rectangle in each horizontal band of the map: a stroke repaints only the
+  // bands it crosses, and the controls over the map's lower left are not
+  // repainted for strokes that pass above or beside them.
+  static constexpr int kDrawnBands = 8;
+  std::array<QRect, kDrawnBands> drawn_{};
+  void AddDrawn(const QRect& area);
+  QRegion TakeDrawn();
   bool running_ = false;
   bool closing_ = false;
 };
