@@ -154,6 +154,9 @@ WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
   setFixedSize(TwipSize(kClientTwipsW, kClientTwipsH));
   setFont(FormFont());
   setPalette(FormPalette());
+  // paintEvent covers all it is asked for itself, the map and the strip below
+  // it, so the map's area is not filled with the window's colour first.
+  setAttribute(Qt::WA_OpaquePaintEvent);
 
   MatchSurfaceToScreen();
 
@@ -388,6 +391,7 @@ void WorldMapWindow::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   if (map_.devicePixelRatio() != surfaceRatio_) p.setRenderHint(QPainter::SmoothPixmapTransform);
   for (const QRect& asked : event->region()) {
+    for (const QRect& strip : QRegion(asked).subtracted(kMapRect)) p.fillRect(strip, palette().window());
     const QRect area = asked & kMapRect;
     if (area.isEmpty()) continue;
     for (const QImage* image : {&map_, &shade_, &drawing_}) {
