@@ -39,6 +39,7 @@ class DialogPrompter : public Prompter {
   }
   void Inform(QWidget* parent, const QString& text) override {
     RunBox(new QMessageBox(QMessageBox::Information, kAppTitle, text, QMessageBox::Ok, parent));
+  }
   void ShowAbout(QWidget* parent, const QString& title, const QString& text) override {
     auto* box = new QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     box->setIconPixmap(AppIcon().pixmap(kInformIconPixels));

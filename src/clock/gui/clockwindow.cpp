@@ -236,8 +236,9 @@ void ClockWindow::StartUp() {
   text1_->setText(OwnTimeText(now.hour() * 60 + now.minute()));
   // 11: the column separators, down to row 36 of column 1 plus 750 twips.
   grid_->ShowSeparators(kTemplateTop + 36 * kRowStep + 750);
-  // 12: load the country information window, hidden, on entry 1.
-  CountryInfo()->SetEntryText(QStringLiteral("1"));
+  // 12: the working copy of the table, which the world map's commands read.
+  // The country information window is made when it is first opened.
+  CopyEntries(Shared().table, Shared().working, Shared().entryCount);
   ArmMinuteTick();
   // Once the window is up.
   QTimer::singleShot(0, this, &ClockWindow::OfferDstUpdate);

@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 #include "app/gui/appwindows.h"
 #include "app/gui/prompter.h"
@@ -151,6 +152,9 @@ WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
   setFixedSize(TwipSize(kClientTwipsW, kClientTwipsH));
   setFont(FormFont());
   setPalette(FormPalette());
+  // paintEvent covers all it is asked for itself, the map and the strip below
+  // it, so the map's area is not filled with the window's colour first.
+  setAttribute(Qt::WA_OpaquePaintEvent);
 
   MatchSurfaceToScreen();
 
@@ -300,6 +304,7 @@ QLabel* WorldMapWindow::NewMapLabel() {
 void WorldMapWindow::MatchSurfaceToScreen() {
   const qreal ratio = devicePixelRatioF();
   if (ratio == surfaceRatio_) return;
+  EndStrokes();
   surfaceRatio_ = ratio;
   map_ = LoadMapPicture(ratio);
   QImage surface(
@@ -318,39 +323,70 @@ void WorldMapWindow::MatchSurfaceToScreen() {
   update();
 }
 
-void WorldMapWindow::DrawLine(QPointF fromTwips, QPointF toTwips, const QColor& colour) {
+QPainter& WorldMapWindow::Strokes() {
   MatchSurfaceToScreen();
+  if (!strokes_) strokes_.emplace(&drawing_);
+  return *strokes_;
+}
+
+void WorldMapWindow::EndStrokes() { strokes_.reset(); }
+
+void WorldMapWindow::DrawLine(QPointF fromTwips, QPointF toTwips, const QColor& colour) {
   // The painter works in logical pixels; at a device pixel ratio above 1 the
   // surface has more pixels, so the line is drawn at the screen's density.
-  QPainter p(&drawing_);
-  p.setPen(QPen(colour, kPenPx, Qt::SolidLine, Qt::SquareCap));
+  QPainter& p = Strokes();
   const QPointF from = TwipsToPx(fromTwips), to = TwipsToPx(toTwips);
-  p.drawLine(from, to);
-  drawn_ |= StrokeBounds(from, to) & kMapRect;
+  if (from.x() == to.x()) {
+    // A square-capped vertical stroke is a rectangle, which fills without
+    // the stroker: "Show Day/Night" draws hundreds of them.
+    const qreal half = kPenPx / 2.0;
+    p.fillRect(QRectF(QPointF(from.x() - half, std::min(from.y(), to.y()) - half),
+                      QPointF(from.x() + half, std::max(from.y(), to.y()) + half)),
+               colour);
+  } else {
+    p.setPen(QPen(colour, kPenPx, Qt::SolidLine, Qt::SquareCap));
+    p.drawLine(from, to);
+  }
+  AddDrawn(StrokeBounds(from, to));
 }
 
 void WorldMapWindow::DrawDot(QPointF atTwips, const QColor& colour) {
-  MatchSurfaceToScreen();
-  QPainter p(&drawing_);
+  QPainter& p = Strokes();
   const QPointF at = TwipsToPx(atTwips);
   const qreal half = kPenPx / 2.0;
   p.fillRect(QRectF(at.x() - half, at.y() - half, kPenPx, kPenPx), colour);
-  drawn_ |= StrokeBounds(at, at) & kMapRect;
+  AddDrawn(StrokeBounds(at, at));
+}
+
+void WorldMapWindow::AddDrawn(const QRect& area) {
+  constexpr int bandHeight = kMapPxH / kDrawnBands;
+  const QRect onMap = area & kMapRect;
+  if (onMap.isEmpty()) return;
+  for (int band = onMap.top() / bandHeight; band <= onMap.bottom() / bandHeight; ++band)
+    drawn_[band] |= onMap & QRect(0, band * bandHeight, kMapPxW, bandHeight);
+}
+
+QRegion WorldMapWindow::TakeDrawn() {
+  QRegion drawn;
+  for (QRect& band : drawn_) drawn += std::exchange(band, QRect());
+  return drawn;
 }
 
 void WorldMapWindow::UpdateDrawn() {
-  if (drawn_.isEmpty()) return;
-  update(drawn_);
-  drawn_ = QRect();
+  EndStrokes();
+  const QRegion drawn = TakeDrawn();
+  if (!drawn.isEmpty()) update(drawn);
 }
 
 void WorldMapWindow::paintEvent(QPaintEvent* event) {
+  EndStrokes();
   MatchSurfaceToScreen();
   // Only the parts asked for: a row of a long command repaints a narrow strip
   // and the progress bar.
   QPainter p(this);
   if (map_.devicePixelRatio() != surfaceRatio_) p.setRenderHint(QPainter::SmoothPixmapTransform);
   for (const QRect& asked : event->region()) {
+    for (const QRect& strip : QRegion(asked).subtracted(kMapRect)) p.fillRect(strip, palette().window());
     const QRect area = asked & kMapRect;
     if (area.isEmpty()) continue;
     for (const QImage* image : {&map_, &shade_, &drawing_}) {
@@ -485,8 +521,9 @@ void WorldMapWindow::ReportPoint(QPointF position) {
 
 void WorldMapWindow::ClearMap() {
   if (running_) return;
+  EndStrokes();
   drawing_.fill(Qt::transparent);
-  drawn_ = QRect();
+  TakeDrawn();
   update(kMapRect);
   for (auto& [index, label] : labels_) delete label;
   labels_.clear();
@@ -597,9 +634,8 @@ WorldMapWindow::RunEnd WorldMapWindow::RunPasses(int progressDivisor,
     if (!pacer.FrameDue()) return !closing_;
     const QRect barBefore = shape2_->geometry();
     SetProgress(kProgressFrameTwips * rows / progressDivisor);
-    QRegion changed = QRegion(barBefore) + shape2_->geometry();
-    if (!drawn_.isEmpty()) changed += drawn_;
-    drawn_ = QRect();
+    const QRegion changed = QRegion(barBefore) + shape2_->geometry() + TakeDrawn();
+    EndStrokes();
     update(changed);
     QCoreApplication::processEvents();
     return !self.isNull() && !closing_;

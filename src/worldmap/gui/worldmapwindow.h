@@ -6,8 +6,10 @@
 #include <QDate>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPointF>
 #include <QRect>
+#include <QRegion>
 #include <QWidget>
 #include <array>
 #include <map>
@@ -149,6 +151,11 @@ class WorldMapWindow : public QWidget {
   void MatchSurfaceToScreen();
   // Schedules a repaint of the part of the map drawn on since the last one.
   void UpdateDrawn();
+  // The painter on the drawing surface, begun by the first stroke after a
+  // repaint and ended before the next: a run draws hundreds of strokes, and
+  // beginning a painter for each cost more than the stroke itself.
+  QPainter& Strokes();
+  void EndStrokes();
   void DrawLine(QPointF fromTwips, QPointF toTwips, const QColor& colour);
   void DrawDot(QPointF atTwips, const QColor& colour);
   QColor PenColour() const;
@@ -179,14 +186,22 @@ class WorldMapWindow : public QWidget {
   MapSurface* mapSurface_ = nullptr;
   QImage map_;
   QImage drawing_;
-  QImage shade_;  // the night shade at the surface's density; null when off
+  QImage shade_;                     // the night shade at the surface's density; null when off
+  std::optional<QPainter> strokes_;  // on drawing_, while a stroke is drawn
   QCheckBox* nightBox_ = nullptr;
   QLabel* sunDate_ = nullptr;
   QTimer* minuteTimer_ = nullptr;
   QDate shownDate_;                    // of the sun figures shown
   std::optional<QPointF> shownPoint_;  // latitude, longitude of the point shown
   qreal surfaceRatio_ = 0;             // device pixel ratio of map_ and drawing_
-  QRect drawn_;                        // logical pixels drawn on since the last repaint
+  // The logical pixels drawn on since the last repaint, as one bounding
+  // rectangle in each horizontal band of the map: a stroke repaints only the
+  // bands it crosses, and the controls over the map's lower left are not
+  // repainted for strokes that pass above or beside them.
+  static constexpr int kDrawnBands = 8;
+  std::array<QRect, kDrawnBands> drawn_{};
+  void AddDrawn(const QRect& area);
+  QRegion TakeDrawn();
   bool running_ = false;
   bool closing_ = false;
 };

@@ -117,10 +117,16 @@ TEST(WindowPlaceTest, RememberedAndKeptOnTheScreen) {
   }
 }
 
-// The icon has a picture drawn for each size a desktop's icon theme asks for.
+// The icon has a picture drawn for each size a desktop's icon theme asks
+// for, and gives that picture, not another size scaled, when asked.
 TEST(AppIconTest, APictureForEverySize) {
   QStringList widths;
-  for (const QSize& s : AppIcon().availableSizes()) widths << QString::number(AppIcon().pixmap(s).width());
+  for (const QSize& s : AppIcon().availableSizes()) {
+    const QImage drawn = QImage(QStringLiteral(":/icons/zorvane-%1.png").arg(s.width()))
+                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    widths << QString::number(AppIcon().pixmap(s).width());
+    EXPECT_EQ(AppIcon().pixmap(s).toImage().convertToFormat(drawn.format()), drawn) << s.width();
+  }
   EXPECT_EQ(widths.join(' '), "16 22 24 32 48 64 128 256");
 }
 
