@@ -24,6 +24,7 @@ class WindowTest : public ::testing::Test {
   }
   void TearDown() override {
     FailWritesAfter(-1);
+    EndPrompts();  // nobody answers for changes left in a window
     CloseOtherWindows();
     SetClock(nullptr);
     SetSystemZone(QTimeZone());
@@ -46,6 +47,7 @@ class ClockWindowTest : public WindowTest {
     window_->StartUp();
   }
   void TearDown() override {
+    EndPrompts();
     CloseOtherWindows();
     window_.reset();
     WindowTest::TearDown();

@@ -34,6 +34,19 @@ class DialogPrompter : public Prompter {
   void Message(QWidget* parent, const QString& text) override {
     RunBox(new QMessageBox(QMessageBox::Warning, kAppTitle, text, QMessageBox::Ok, parent));
   }
+  void Inform(QWidget* parent, const QString& text) override {
+    RunBox(new QMessageBox(QMessageBox::Information, kAppTitle, text, QMessageBox::Ok, parent));
+  }
+  SaveAnswer AskSaveChanges(QWidget* parent, const QString& text) override {
+    auto* box = new QMessageBox(QMessageBox::Warning, kAppTitle, text,
+                                QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box->setDefaultButton(QMessageBox::Save);
+    box->setEscapeButton(QMessageBox::Cancel);
+    const int answer = RunBox(box);
+    if (answer == QMessageBox::Save) return SaveAnswer::kSave;
+    if (answer == QMessageBox::Discard) return SaveAnswer::kDiscard;
+    return SaveAnswer::kCancel;
+  }
   bool AskYesNo(QWidget* parent, const QString& text) override {
     auto* box =
         new QMessageBox(QMessageBox::Warning, kAppTitle, text, QMessageBox::Yes | QMessageBox::No, parent);
@@ -59,6 +72,9 @@ class DialogPrompter : public Prompter {
 class EndingPrompter : public Prompter {
  public:
   void Message(QWidget*, const QString&) override {}
+  void Inform(QWidget*, const QString&) override {}
+  // The recovery copy already holds the changes (see the session guard).
+  SaveAnswer AskSaveChanges(QWidget*, const QString&) override { return SaveAnswer::kDiscard; }
   bool AskYesNo(QWidget*, const QString&) override { return false; }
   std::optional<QString> Input(QWidget*, const QString&, const QString&, const QString&) override {
     return std::nullopt;

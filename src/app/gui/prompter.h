@@ -14,8 +14,14 @@ class Prompter {
   virtual ~Prompter() = default;
   // A message with the exclamation icon, an OK button and the title Zorvane.
   virtual void Message(QWidget* parent, const QString& text) = 0;
+  // A message with the information icon: something done or found, no fault.
+  virtual void Inform(QWidget* parent, const QString& text) = 0;
   // A question with Yes and No; true for Yes.
   virtual bool AskYesNo(QWidget* parent, const QString& text) = 0;
+  // Changes not saved would be lost: Save them, Discard them, or Cancel
+  // what would lose them.
+  enum class SaveAnswer { kSave, kDiscard, kCancel };
+  virtual SaveAnswer AskSaveChanges(QWidget* parent, const QString& text) = 0;
   // An input box; nothing when cancelled.
   virtual std::optional<QString> Input(QWidget* parent, const QString& title, const QString& prompt,
                                        const QString& offered) = 0;
