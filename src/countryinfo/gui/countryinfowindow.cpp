@@ -357,6 +357,8 @@ void CountryInfoWindow::UpdateFields(double entry) {
   SetBoxText(kBoxOffset, ShownField(w.at(r, kColOffset)));
   ShowDstFields(r);
   if (ClockWindow* clock = TheClock()) label2_->setText(clock->TimeText(r));
+  // A screen reader hears the caption and the time together.
+  label2_->setAccessibleName(tr("Time now: %1").arg(label2_->text()));
   for (int c = kColLocation; c <= kColHistory; ++c) SetBoxText(c, ShownField(w.at(r, c)));
   // A field too long for its box shows its beginning and stays locked; the
   // commit keeps it as the row holds it.
@@ -371,6 +373,7 @@ void CountryInfoWindow::UpdateFields(double entry) {
   hint_->setText(note.isEmpty() ? hintText_ : note);
   Shared().mapPicturePath = MapPicturePathFor(DataPath(QStringLiteral("Maps")), BoxText(kBoxMapName));
   label3_->setText(MapTitle(ShownField(BoxText(kBoxName)).left(kMaxTitleChars)));
+  image1_->setAccessibleName(label3_->text());
   SetUpPicture();
 }
 

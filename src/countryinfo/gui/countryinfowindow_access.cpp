@@ -175,7 +175,6 @@ void CountryInfoWindow::BuildAccess() {
   for (QLabel* caption : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
     if (caption->text() == BoxCaption(kBoxName)) caption->setBuddy(combo1_);
   text2_->setAccessibleName(QStringLiteral("Entry number"));
-  label2_->setAccessibleName(QStringLiteral("Time now"));
   for (const ButtonName& b : kSignButtons) command1_[b.index]->setAccessibleName(QString::fromLatin1(b.name));
   vscroll1_->setAccessibleName(QStringLiteral("Scroll the map picture up and down"));
   hscroll1_->setAccessibleName(QStringLiteral("Scroll the map picture left and right"));
