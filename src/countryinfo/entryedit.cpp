@@ -1,5 +1,6 @@
 #include "countryinfo/entryedit.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "data/numtext.h"
@@ -60,6 +61,19 @@ QString BoxCaption(int box) {
       return QStringLiteral("Brief History");
     default:
       return QString();
+  }
+}
+
+QString FieldName(int box) {
+  switch (box) {
+    case kBoxDstHours:
+      return QCoreApplication::translate("EntryEdit", "daylight saving hours");
+    case kBoxDstStart:
+      return QCoreApplication::translate("EntryEdit", "daylight saving start date");
+    case kBoxDstEnd:
+      return QCoreApplication::translate("EntryEdit", "daylight saving end date");
+    default:
+      return QCoreApplication::translate("EntryEdit", "field \"%1\"").arg(BoxCaption(box));
   }
 }
 
@@ -130,9 +144,11 @@ std::optional<CommitError> CommitEntry(const EntryBoxes& boxes, int currentYear,
   const auto end =
       boxes.edited[kBoxDstEnd] ? ParsePersonDate(endText, currentYear) : std::optional(table.dstEnd[row]);
   auto notADate = [](int box, const QString& text) {
-    return CommitError{box, QStringLiteral("The box \"%1\" holds no date (\"%2\"). Enter a date such as "
-                                           "Mar 28. The entry was not taken and its dates are unchanged.")
-                                .arg(BoxCaption(box), text)};
+    return CommitError{box,
+                       QCoreApplication::translate("EntryEdit",
+                                                   "The %1 \"%2\" is not a date. Type a date such as Mar 28. "
+                                                   "The entry was not taken and its dates are unchanged.")
+                           .arg(FieldName(box), text)};
   };
   if (!start) return notADate(kBoxDstStart, b[kBoxDstStart]);
   if (!end) return notADate(kBoxDstEnd, b[kBoxDstEnd]);
@@ -140,10 +156,13 @@ std::optional<CommitError> CommitEntry(const EntryBoxes& boxes, int currentYear,
   for (int c = kColName; c <= kColHistory; ++c) {
     if (cols[c].startsWith(u'"')) {
       const int box = c <= kColOffset ? c - 1 : (c == kColDstHours ? kBoxDstHours : c);
-      return CommitError{box, QStringLiteral("The box \"%1\" begins with a double quote, which the country "
-                                             "file cannot keep at the start of a field. The entry was not "
-                                             "taken.")
-                                  .arg(BoxCaption(box))};
+      return CommitError{box,
+                         QCoreApplication::translate(
+                             "EntryEdit",
+                             "The %1 begins with a double quote, which the country file cannot keep at the "
+                             "start of a field. Remove it, or use single quotes, such as 'Old Town'. The "
+                             "entry was not taken.")
+                             .arg(FieldName(box))};
     }
   }
 

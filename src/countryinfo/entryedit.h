@@ -31,6 +31,8 @@ inline constexpr int kBoxCount = 12;
 
 // The caption beside a box, as the user sees it ("from" for the start date).
 QString BoxCaption(int box);
+// A box as messages name it: "daylight saving start date", "field \"Capital\"".
+QString FieldName(int box);
 
 // The text of box i after it lost the focus: "," and then ";" become the
 // replacement character; the latitude and longitude are upper-cased.

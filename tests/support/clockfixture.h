@@ -25,6 +25,7 @@ class WindowTest : public ::testing::Test {
   }
   void TearDown() override {
     FailWritesAfter(-1);
+    EndPrompts();  // nobody answers for changes left in a window
     CloseOtherWindows();
     SetClock(nullptr);
     SetSystemZone(QTimeZone());
@@ -47,6 +48,7 @@ class ClockWindowTest : public WindowTest {
     window_->StartUp();
   }
   void TearDown() override {
+    EndPrompts();
     CloseOtherWindows();
     window_.reset();
     WindowTest::TearDown();

@@ -20,6 +20,11 @@ class ScriptedPrompter : public Prompter {
   ~ScriptedPrompter() override { SetPrompter(nullptr); }
 
   void Message(QWidget*, const QString& text) override { messages << text; }
+  void Inform(QWidget*, const QString& text) override { messages << "i:" + text; }
+  SaveAnswer AskSaveChanges(QWidget*, const QString& text) override {
+    questions << text;
+    return Next(saveAnswers, text);
+  }
   bool AskYesNo(QWidget*, const QString& text) override {
     questions << text;
     return Next(yesNo, text);
@@ -36,6 +41,7 @@ class ScriptedPrompter : public Prompter {
   void AnswerInput(std::optional<QString> answer) { inputs.push_back(answer); }
 
   std::deque<bool> yesNo;
+  std::deque<SaveAnswer> saveAnswers;
   std::deque<std::optional<QString>> inputs;
   QStringList messages, questions;
   struct Asked {

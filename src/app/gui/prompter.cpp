@@ -45,6 +45,16 @@ class DialogPrompter : public Prompter {
     box->setIconPixmap(AppIcon().pixmap(kInformIconPixels));
     RunBox(box);
   }
+  SaveAnswer AskSaveChanges(QWidget* parent, const QString& text) override {
+    auto* box = new QMessageBox(QMessageBox::Warning, kAppTitle, text,
+                                QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box->setDefaultButton(QMessageBox::Save);
+    box->setEscapeButton(QMessageBox::Cancel);
+    const int answer = RunBox(box);
+    if (answer == QMessageBox::Save) return SaveAnswer::kSave;
+    if (answer == QMessageBox::Discard) return SaveAnswer::kDiscard;
+    return SaveAnswer::kCancel;
+  }
   bool AskYesNo(QWidget* parent, const QString& text) override {
     auto* box =
         new QMessageBox(QMessageBox::Warning, kAppTitle, text, QMessageBox::Yes | QMessageBox::No, parent);
@@ -70,7 +80,10 @@ class DialogPrompter : public Prompter {
 class EndingPrompter : public Prompter {
  public:
   void Message(QWidget*, const QString&) override {}
-  void Inform(QWidget*, const QString&, const QString&) override {}
+  void Inform(QWidget*, const QString&) override {}
+  // The recovery copy already holds the changes (see the session guard).
+  SaveAnswer AskSaveChanges(QWidget*, const QString&) override { return SaveAnswer::kDiscard; }
+  void ShowAbout(QWidget*, const QString&, const QString&) override {}
   bool AskYesNo(QWidget*, const QString&) override { return false; }
   std::optional<QString> Input(QWidget*, const QString&, const QString&, const QString&) override {
     return std::nullopt;

@@ -14,9 +14,8 @@ class Prompter {
   virtual ~Prompter() = default;
   // A message with the exclamation icon, an OK button and the title Zorvane.
   virtual void Message(QWidget* parent, const QString& text) = 0;
-  // A message that only informs (the information icon); a prompter that
-  // tells no kinds apart shows it as any message.
-  virtual void Inform(QWidget* parent, const QString& text) { Message(parent, text); }
+  // A message with the information icon: something done or found, no fault.
+  virtual void Inform(QWidget* parent, const QString& text) = 0;
   // The About box: the program's icon, an OK
   // button and the given title. A test's prompter takes it as a Message.
   virtual void ShowAbout(QWidget* parent, const QString& /*title*/, const QString& text) {
@@ -24,6 +23,10 @@ class Prompter {
   }
   // A question with Yes and No; true for Yes.
   virtual bool AskYesNo(QWidget* parent, const QString& text) = 0;
+  // Changes not saved would be lost: Save them, Discard them, or Cancel
+  // what would lose them.
+  enum class SaveAnswer { kSave, kDiscard, kCancel };
+  virtual SaveAnswer AskSaveChanges(QWidget* parent, const QString& text) = 0;
   // An input box; nothing when cancelled.
   virtual std::optional<QString> Input(QWidget* parent, const QString& title, const QString& prompt,
                                        const QString& offered) = 0;

@@ -420,6 +420,12 @@ void ClockWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     return;
   }
+  // Edits not saved in the information window are settled first; Cancel
+  // keeps the program running.
+  if (CountryInfoWindow* info = CountryInfoIfLoaded(); info && !info->SettleUnsavedEdits()) {
+    event->ignore();
+    return;
+  }
   closing_ = true;
   timer1_->stop();
   if (const WriteResult saved = SaveZoneSettings(); !saved.ok()) Prompts().Message(this, saved.failure());

@@ -190,7 +190,7 @@ void ClockWindow::ChangeTo() {
     if (!answer || answer->isEmpty()) return;
     const auto d = MinutesBetween(t0, *answer);
     if (!d) {
-      Prompts().Message(this, kTypeMismatch + QStringLiteral(". Enter the again."));
+      Prompts().Message(this, tr("\"%1\" is not a time. Type a time such as 3:45 PM or 15:45.").arg(*answer));
       continue;
     }
     // Every entry shown d minutes later: times, colours, dates and counts

@@ -2,8 +2,10 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QFocusEvent>
@@ -12,6 +14,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -80,6 +83,7 @@ CountryInfoWindow::CountryInfoWindow(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("Country Information"));
   setFont(FormFont());
   setPalette(FormPalette());
+  InstallLinkAccess();
   BuildLayout();
   BuildAccess();
 
@@ -99,16 +103,17 @@ CountryInfoWindow::CountryInfoWindow(QWidget* parent) : QWidget(parent) {
 }
 
 void CountryInfoWindow::BuildLayout() {
-  hint_ = MakeLabel(this, QStringLiteral("To edit any field, double-click to unlock and enter the new text."),
-                    120, 60, 5400);
+  hint_ =
+      MakeLabel(this, tr("To edit a field, double-click it, press F2 on it or start typing."), 120, 60, 5400);
   QFont hintFont = DesignFont("Times New Roman", kFormFontPoints);
   hintFont.setItalic(true);
   hint_->setFont(hintFont);
   SetTextColour(hint_, kDarkRed);
   hintText_ = hint_->text();
 
-  MakeLabel(this, QStringLiteral("Country or Zone"), 120, 420, 1340);
+  QLabel* nameCaption = MakeLabel(this, QStringLiteral("Country or Zone"), 120, 420, 1340);
   text1_[kBoxName] = MakeBox(this, 1500, 390, 3960);
+  nameCaption->setBuddy(text1_[kBoxName]);
 
   MakeLabel(this, QStringLiteral("Time now:"), 120, 900, 1340);
   shape1_ = new QFrame(this);
@@ -134,35 +139,37 @@ void CountryInfoWindow::BuildLayout() {
   combo1_->setEditable(false);
   combo1_->setGeometry(TwipRect(3180, 840, 2280, 315));
 
-  MakeLabel(this, QStringLiteral("Time zone relative to GMT"), 120, 1440, 2220);
-  text1_[kBoxOffset] = MakeBox(this, 2400, 1410, 900);
+  MakeLabel(this, QStringLiteral("Time zone relative to GMT"), 120, 1440, 2220)
+      ->setBuddy(text1_[kBoxOffset] = MakeBox(this, 2400, 1410, 900));
 
   check1_ = new QCheckBox(QStringLiteral("Uses daylight saving time of "), this);
   check1_->setGeometry(TwipRect(120, 1890, 2460, 255));
   text1_[kBoxDstHours] = MakeBox(this, 2600, 1860, 500);
-  MakeLabel(this, QStringLiteral("hrs"), 3150, 1890, 330);
-  MakeLabel(this, QStringLiteral("from"), 3540, 1890, 440);
-  text1_[kBoxDstStart] = MakeBox(this, 4020, 1860, 1000);
+  MakeLabel(this, QStringLiteral("hrs"), 3150, 1890, 330)->setBuddy(text1_[kBoxDstHours]);
+  fromCaption_ = MakeLabel(this, QStringLiteral("from"), 3540, 1890, 440);
+  fromCaption_->setBuddy(text1_[kBoxDstStart] = MakeBox(this, 4020, 1860, 1000));
 
   dstMsg_ = MakeLabel(this, QStringLiteral("(daylight saving time in force)"), 120, 2280, 3300);
   SetTextColour(dstMsg_, kDarkRed);
   dstMsg_->hide();
-  MakeLabel(this, QStringLiteral("to"), 3540, 2280, 440);
-  text1_[kBoxDstEnd] = MakeBox(this, 4020, 2250, 1000);
+  toCaption_ = MakeLabel(this, QStringLiteral("to"), 3540, 2280, 440);
+  toCaption_->setBuddy(text1_[kBoxDstEnd] = MakeBox(this, 4020, 2250, 1000));
 
   frame1_ = new QGroupBox(QStringLiteral("Further information"), this);
   frame1_->setGeometry(TwipRect(60, 2610, 5460, 3015));
-  MakeLabel(frame1_, QStringLiteral("Location"), 120, 270, 1560);
-  text1_[kBoxLocation] = MakeBox(frame1_, 120, 510, 1560);
-  MakeLabel(frame1_, QStringLiteral("Capital"), 1740, 270, 1320);
-  text1_[kBoxCapital] = MakeBox(frame1_, 1740, 510, 1320);
-  MakeLabel(frame1_, QStringLiteral("Latitude"), 3120, 270, 900);
-  text1_[kBoxLatitude] = MakeBox(frame1_, 3120, 510, 900);
-  MakeLabel(frame1_, QStringLiteral("Longitude"), 4080, 270, 900);
-  text1_[kBoxLongitude] = MakeBox(frame1_, 4080, 510, 780);
+  MakeLabel(frame1_, QStringLiteral("Location"), 120, 270, 1560)
+      ->setBuddy(text1_[kBoxLocation] = MakeBox(frame1_, 120, 510, 1560));
+  MakeLabel(frame1_, QStringLiteral("Capital"), 1740, 270, 1320)
+      ->setBuddy(text1_[kBoxCapital] = MakeBox(frame1_, 1740, 510, 1320));
+  MakeLabel(frame1_, QStringLiteral("Latitude"), 3120, 270, 900)
+      ->setBuddy(text1_[kBoxLatitude] = MakeBox(frame1_, 3120, 510, 900));
+  MakeLabel(frame1_, QStringLiteral("Longitude"), 4080, 270, 900)
+      ->setBuddy(text1_[kBoxLongitude] = MakeBox(frame1_, 4080, 510, 780));
   text1_[kBoxMapName] = MakeBox(frame1_, 4900, 510, 440);
 
-  label4_ = MakeLabel(frame1_, QStringLiteral("Locate on World Map"), 3120, 870, 2000);
+  label4_ = MakeLabel(frame1_, QString(), 3120, 870, 2000);
+  label4_->setProperty(kLinkProperty, true);
+  label4_->setText(QStringLiteral("Locate on World Map"));
   {
     QFont f = FormFont();
     f.setUnderline(true);
@@ -173,10 +180,13 @@ void CountryInfoWindow::BuildLayout() {
     label4_->installEventFilter(this);
   }
 
-  MakeLabel(frame1_, QStringLiteral("Languages"), 120, 900, 1560);
-  text1_[kBoxLanguages] = MakeBox(frame1_, 120, 1140, 5220);
-  MakeLabel(frame1_, QStringLiteral("Brief History"), 120, 1530, 1560);
+  MakeLabel(frame1_, QStringLiteral("Languages"), 120, 900, 1560)
+      ->setBuddy(text1_[kBoxLanguages] = MakeBox(frame1_, 120, 1140, 5220));
+  QLabel* historyCaption = MakeLabel(frame1_, QStringLiteral("Brief History"), 120, 1530, 1560);
   history_ = new QPlainTextEdit(frame1_);
+  historyCaption->setBuddy(history_);
+  // Tab leaves the box, as from every other field.
+  history_->setTabChangesFocus(true);
   history_->setGeometry(TwipRect(120, 1770, 5220, 1140));
   history_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   history_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -214,10 +224,13 @@ void CountryInfoWindow::BuildLayout() {
     connect(b, &QPushButton::clicked, this, [this, i] { ButtonClicked(i); });
     command1_[i] = b;
   }
-  // The commit button stays out of sight and out of the Tab order; Alt+V
-  // presses it.
+  // The commit button stays out of sight, hidden from screen readers and out
+  // of the Tab order; Alt+V presses it.
   command1_[kButtonCommit]->move(Px(kOutOfSightTwips), Px(kOutOfSightTwips));
   command1_[kButtonCommit]->setFocusPolicy(Qt::NoFocus);
+  command1_[kButtonCommit]->hide();
+  connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_V), this), &QShortcut::activated,
+          command1_[kButtonCommit], &QPushButton::click);
   command1_[kButtonSave]->setEnabled(false);
   command1_[kButtonUndo]->setEnabled(false);
 
@@ -230,7 +243,11 @@ void CountryInfoWindow::BuildLayout() {
           [this](int line) { SetEntryText(QString::number(line + 1)); });
   connect(check1_, &QCheckBox::stateChanged, this, &CountryInfoWindow::CheckChanged);
   // The user's clicks move only between ticked and not ticked.
-  connect(check1_, &QCheckBox::clicked, this, [this] { check1_->setTristate(false); });
+  connect(check1_, &QCheckBox::clicked, this, [this] {
+    check1_->setTristate(false);
+    command1_[kButtonSave]->setEnabled(true);
+    command1_[kButtonUndo]->setEnabled(true);
+  });
 
   auto* enter = new QShortcut(QKeySequence(Qt::Key_Return), this);
   auto* enter2 = new QShortcut(QKeySequence(Qt::Key_Enter), this);
@@ -342,6 +359,8 @@ void CountryInfoWindow::UpdateFields(double entry) {
   SetBoxText(kBoxOffset, ShownField(w.at(r, kColOffset)));
   ShowDstFields(r);
   if (ClockWindow* clock = TheClock()) label2_->setText(clock->TimeText(r));
+  // A screen reader hears the caption and the time together.
+  label2_->setAccessibleName(tr("Time now: %1").arg(label2_->text()));
   for (int c = kColLocation; c <= kColHistory; ++c) SetBoxText(c, ShownField(w.at(r, c)));
   // A field too long for its box shows its beginning and stays locked; the
   // commit keeps it as the row holds it.
@@ -356,6 +375,7 @@ void CountryInfoWindow::UpdateFields(double entry) {
   hint_->setText(note.isEmpty() ? hintText_ : note);
   Shared().mapPicturePath = MapPicturePathFor(DataPath(QStringLiteral("Maps")), BoxText(kBoxMapName));
   label3_->setText(MapTitle(ShownField(BoxText(kBoxName)).left(kMaxTitleChars)));
+  image1_->setAccessibleName(label3_->text());
   SetUpPicture();
 }
 
@@ -371,7 +391,7 @@ void CountryInfoWindow::ShowDstFields(int r) {
   SetBoxText(kBoxDstStart, FormatMonthDayIn(w.dstStart[r], year));
   SetBoxText(kBoxDstEnd, FormatMonthDayIn(w.dstEnd[r], year));
   ClockWindow* clock = TheClock();
-  dstMsg_->setVisible(clock && clock->NameColour(r) == Shared().dstColour);
+  dstInForce_ = clock && clock->NameColour(r) == Shared().dstColour;
   EnableDstBoxes();
   // The boxes just filled count as shown, not as typed by the user.
   for (int i : {kBoxDstHours, kBoxDstStart, kBoxDstEnd}) shown_[i] = BoxText(i);
@@ -381,6 +401,15 @@ void CountryInfoWindow::CheckChanged() { EnableDstBoxes(); }
 
 void CountryInfoWindow::EnableDstBoxes() {
   const Qt::CheckState s = check1_->checkState();
+  // Without daylight saving the dates mean nothing: the row says so instead
+  // of showing them. The boxes keep their texts for the commit.
+  const bool none = s == Qt::Unchecked;
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{fromCaption_, toCaption_, text1_[kBoxDstStart], text1_[kBoxDstEnd]})
+    w->setVisible(!none);
+  dstMsg_->setText(none ? tr("No daylight saving time") : QStringLiteral("(daylight saving time in force)"));
+  SetTextColour(dstMsg_, none ? palette().color(QPalette::WindowText) : kDarkRed);
+  dstMsg_->setVisible(none || dstInForce_);
   if (s == Qt::PartiallyChecked) return;
   for (int i : {kBoxDstHours, kBoxDstStart, kBoxDstEnd}) text1_[i]->setEnabled(s == Qt::Checked);
 }
@@ -440,12 +469,50 @@ bool CountryInfoWindow::Commit() {
   const EntryBoxes boxes = TakeBoxes();
   const int n = ShownEntry(text2_);
   if (n < 1 || n > Shared().entryCount) return false;
+  const bool edits = HasUnsavedEdits();
   const auto error = CommitEntry(boxes, CurrentClock().Now().date().year(), Shared().working, n);
   if (error) {
     Prompts().Message(this, error->message);
     return false;
   }
+  committedEdits_ = edits;
   return true;
+}
+
+bool CountryInfoWindow::HasUnsavedEdits() const {
+  if (committedEdits_) return true;
+  const EntryBoxes boxes = TakeBoxes();
+  if (std::ranges::find(boxes.edited, true) != boxes.edited.end()) return true;
+  const int n = ShownEntry(text2_);
+  return n >= 1 && n < CountryTable::kRows &&
+         boxes.checkState != CheckStateForColumn(Shared().working.at(n, kColDstUsed));
+}
+
+bool CountryInfoWindow::SettleUnsavedEdits() {
+  if (!HasUnsavedEdits()) return true;
+  switch (Prompts().AskSaveChanges(
+      this, tr("Your changes to the country information are not saved. Save them before closing?"))) {
+    case Prompter::SaveAnswer::kSave:
+      return WriteTable();
+    case Prompter::SaveAnswer::kDiscard:
+      CopyEntries(Shared().table, Shared().working, Shared().entryCount);
+      committedEdits_ = false;
+      command1_[kButtonSave]->setEnabled(false);
+      command1_[kButtonUndo]->setEnabled(false);
+      UpdateFields(NumberInText(text2_->text()));
+      return true;
+    case Prompter::SaveAnswer::kCancel:
+      break;
+  }
+  return false;
+}
+
+void CountryInfoWindow::closeEvent(QCloseEvent* event) {
+  if (!SettleUnsavedEdits()) {
+    event->ignore();
+    return;
+  }
+  QWidget::closeEvent(event);
 }
 
 void CountryInfoWindow::Navigate(int index) {
@@ -477,13 +544,17 @@ void CountryInfoWindow::Navigate(int index) {
 void CountryInfoWindow::Save() {
   const QString question = QStringLiteral("Changes once saved cannot be discarded.") + QChar(13) + QChar(13) +
                            QStringLiteral("Are you sure want to proceed?");
+  if (WholeTableWriteRefusal().isEmpty() && !Prompts().AskYesNo(this, question)) return;
+  WriteTable();
+}
+
+bool CountryInfoWindow::WriteTable() {
   // After a partial read the working copy lacks the entries after the stop.
   if (const QString refused = WholeTableWriteRefusal(); !refused.isEmpty()) {
     Prompts().Message(this, refused);
-    return;
+    return false;
   }
-  if (!Prompts().AskYesNo(this, question)) return;
-  if (!Commit()) return;
+  if (!Commit()) return false;
   const int count = Shared().entryCount;
   const CountryTable& w = Shared().working;
   if (const auto failed = SaveCountryTable(w, count, CurrentClock().Now(),
@@ -494,11 +565,15 @@ void CountryInfoWindow::Save() {
       Prompts().Message(this, QStringLiteral("The country file could not be saved: %1. The file on disk is "
                                              "unchanged; your changes are still here.")
                                   .arg(failed->text));
-    return;
+    return false;
   }
   CopyEntries(w, Shared().table, count);
   command1_[kButtonSave]->setEnabled(false);
   command1_[kButtonUndo]->setEnabled(false);
+  committedEdits_ = false;
+  // What the boxes hold now is saved.
+  for (int i = 0; i < kBoxCount; ++i) shown_[i] = BoxText(i);
+  return true;
 }
 
 void CountryInfoWindow::Find() {
@@ -513,7 +588,9 @@ void CountryInfoWindow::Find() {
         return;
       }
     }
-    Prompts().Message(this, QStringLiteral("None found."));
+    Prompts().Inform(this, tr("No country or zone name contains \"%1\". Type a part of a name, such as "
+                              "Chile or united.")
+                               .arg(*answer));
   }
 }
 
@@ -573,6 +650,22 @@ bool CountryInfoWindow::eventFilter(QObject* watched, QEvent* event) {
       case QEvent::MouseButtonDblClick:
         Unlock(i);
         break;
+      case QEvent::ShortcutOverride:
+        // Enter on a locked box starts editing it rather than pressing ">".
+        if (IsLocked(i) && StartsEditing(i, *static_cast<QKeyEvent*>(event))) {
+          event->accept();
+          return true;
+        }
+        break;
+      case QEvent::KeyPress: {
+        // A key that edits starts editing, as a double click does; a typed
+        // character then goes into the box.
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if (!IsLocked(i) || !StartsEditing(i, key)) break;
+        Unlock(i);
+        if (key.key() == Qt::Key_F2 || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) return true;
+        break;
+      }
       case QEvent::FocusIn:
         // Back from the pop-up menu the edit goes on where it was.
         if (watched == text1_[i] && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
@@ -590,6 +683,22 @@ bool CountryInfoWindow::eventFilter(QObject* watched, QEvent* event) {
     break;
   }
   return QWidget::eventFilter(watched, event);
+}
+
+bool CountryInfoWindow::StartsEditing(int i, const QKeyEvent& key) const {
+  if (tooLong_[i]) return false;
+  if (key.matches(QKeySequence::Paste)) return true;
+  if ((key.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) != Qt::NoModifier) return false;
+  switch (key.key()) {
+    case Qt::Key_F2:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+      return true;
+    default:
+      return !key.text().isEmpty() && key.text().front().isPrint();
+  }
 }
 
 // The picture preview.
@@ -658,17 +767,20 @@ void CountryInfoWindow::CopyPicture() {
   clipboard->clear();
   const QString path = Shared().mapPicturePath;
   if (path.isEmpty() || !QFileInfo(path).isFile()) {
-    Prompts().Message(this, QStringLiteral("53 File not found"));
+    Prompts().Message(this, tr("The map picture %1 is missing. Put a JPEG picture of that name in the Maps "
+                               "folder (for the map picture name cl: cl-map.jpg).")
+                                .arg(path.isEmpty() ? tr("for this entry") : QDir::toNativeSeparators(path)));
     return;
   }
   QImageReader reader(path);
   const QImage picture = reader.read();
   if (picture.isNull()) {
-    Prompts().Message(this, QStringLiteral("481 Invalid picture"));
+    Prompts().Message(this, tr("The map picture %1 cannot be read. Save it again as a JPEG or PNG picture.")
+                                .arg(QDir::toNativeSeparators(path)));
     return;
   }
   clipboard->setImage(picture);
-  Prompts().Message(this, QStringLiteral("Image copied to clipboard."));
+  Prompts().Inform(this, tr("The map picture was copied to the clipboard."));
 }
 
 void CountryInfoWindow::OpenPicture() {
@@ -683,8 +795,8 @@ void CountryInfoWindow::LocateOnWorldMap() {
   // A coordinate needs a number and its hemisphere letter; without them the
   // mark would land on a made-up point.
   if (latText.size() < 2 || lonText.size() < 2) {
-    Prompts().Message(this, QStringLiteral("This entry has no latitude or longitude to locate on the "
-                                           "world map."));
+    Prompts().Message(this, tr("This entry has no latitude or longitude to locate on the world map. Type "
+                               "them such as 33.45S and 70.67W, then press the link again."));
     return;
   }
   const double lat = CoordinateFromText(latText, QLatin1Char('N'));

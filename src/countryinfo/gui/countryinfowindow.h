@@ -12,6 +12,7 @@ class QCheckBox;
 class QComboBox;
 class QFrame;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -30,6 +31,8 @@ inline constexpr double kFrame2HeightTwips = 5805;
 inline constexpr double kImageHomeLeftTwips = 90;
 inline constexpr double kImageHomeTopTwips = 180;
 inline constexpr double kScrollStepTwips = 200;
+// The property that marks a label as a link for screen readers.
+inline constexpr char kLinkProperty[] = "zorvaneLink";
 
 class CountryInfoWindow : public QWidget {
   Q_OBJECT
@@ -95,6 +98,12 @@ class CountryInfoWindow : public QWidget {
   QString KeepUnsavedEdits();
   void Navigate(int index);
   void Save();
+  // Whether the boxes or the working copy hold changes that the user made
+  // and did not save.
+  bool HasUnsavedEdits() const;
+  // Asks what to do with changes not saved before they would be lost: true
+  // when the window may close (saved, or thrown away), false to keep it.
+  bool SettleUnsavedEdits();
   void Find();
   void Undo();
   void CopyPicture();
@@ -103,15 +112,21 @@ class CountryInfoWindow : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildLayout();
   void BuildAccess();  // countryinfowindow_access.cpp
+  // Makes the labels marked as links links for screen readers; before any
+  // such label is made, since a label's reader interface is made with it.
+  static void InstallLinkAccess();  // countryinfowindow_access.cpp
   void FillList();
   void EntryTextChanged(const QString& text);
   void CheckChanged();
   void EnableDstBoxes();
   void ButtonClicked(int index);
+  bool WriteTable();  // commits and writes the file; false when it failed (the user was told)
+  bool StartsEditing(int i, const QKeyEvent& key) const;
   void FocusGained(int i);
   void FocusLost(int i);
   EntryBoxes TakeBoxes() const;
@@ -129,6 +144,11 @@ class CountryInfoWindow : public QWidget {
   QLabel* label3_ = nullptr;
   QLabel* label4_ = nullptr;
   QLabel* dstMsg_ = nullptr;
+  QLabel* fromCaption_ = nullptr;
+  QLabel* toCaption_ = nullptr;
+  bool dstInForce_ = false;
+  // Changes the user made were taken into the working copy and not saved.
+  bool committedEdits_ = false;
   QLabel* hint_ = nullptr;
   QFrame* shape1_ = nullptr;
   QComboBox* combo1_ = nullptr;

@@ -1,8 +1,14 @@
 // The country information window's keyboard and screen-reader access: every
 // field, button, list and scroll bar carries a name taken from its caption;
 // the "Locate on World Map" link takes the focus and Enter or Space follows
-// it; the picture area takes the focus and Shift+F10 or the Menu key opens
-// its pop-up menu (Copy, Open).
+// it; the picture area takes the focus, scrolls the picture with the arrow,
+// Page and Home/End keys, and Shift+F10 or the Menu key opens its pop-up
+// menu (Copy, Open). Tab goes through the controls as they are read: the
+// fields from top to bottom, the bottom row from left to right, then the
+// picture.
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -53,6 +59,52 @@ bool IsMenuKey(const QKeyEvent& key) {
   return key.key() == Qt::Key_Menu || (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
 }
 
+// The bar and the step a key moves the picture by; no bar for other keys.
+std::pair<QScrollBar*, QAbstractSlider::SliderAction> PictureStep(CountryInfoWindow* window, int key) {
+  QScrollBar* across = window->HScroll1();
+  QScrollBar* down = window->VScroll1();
+  switch (key) {
+    case Qt::Key_Left:
+      return {across, QAbstractSlider::SliderSingleStepSub};
+    case Qt::Key_Right:
+      return {across, QAbstractSlider::SliderSingleStepAdd};
+    case Qt::Key_Up:
+      return {down, QAbstractSlider::SliderSingleStepSub};
+    case Qt::Key_Down:
+      return {down, QAbstractSlider::SliderSingleStepAdd};
+    case Qt::Key_PageUp:
+      return {down, QAbstractSlider::SliderPageStepSub};
+    case Qt::Key_PageDown:
+      return {down, QAbstractSlider::SliderPageStepAdd};
+    case Qt::Key_Home:
+      return {down, QAbstractSlider::SliderToMinimum};
+    case Qt::Key_End:
+      return {down, QAbstractSlider::SliderToMaximum};
+    default:
+      return {nullptr, QAbstractSlider::SliderNoAction};
+  }
+}
+
+// "Locate on World Map" as a screen reader should hear it: a link that can
+// be pressed.
+class LinkAccessible : public QAccessibleWidget {
+ public:
+  explicit LinkAccessible(QWidget* label) : QAccessibleWidget(label, QAccessible::Link) {}
+  QStringList actionNames() const override {
+    return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+  }
+  void doAction(const QString& action) override {
+    if (action != pressAction()) return QAccessibleWidget::doAction(action);
+    if (auto* window = qobject_cast<CountryInfoWindow*>(widget()->window())) window->LocateOnWorldMap();
+  }
+};
+
+QAccessibleInterface* LinkFactory(const QString&, QObject* object) {
+  auto* label = qobject_cast<QLabel*>(object);
+  if (!label || !label->property(kLinkProperty).toBool()) return nullptr;
+  return new LinkAccessible(label);
+}
+
 bool IsActivateKey(const QKeyEvent& key) {
   return key.modifiers() == Qt::NoModifier &&
          (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter || key.key() == Qt::Key_Space);
@@ -72,6 +124,18 @@ class InfoKeys : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
+    QFrame* picture = window_->Frame2();
+    if (watched == picture && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+      // The frame drawn thicker, in the selection colour, while it has the
+      // focus.
+      const bool in = event->type() == QEvent::FocusIn;
+      QPalette p = picture->palette();
+      p.setColor(QPalette::WindowText, in ? window_->palette().color(QPalette::Highlight)
+                                          : window_->palette().color(QPalette::WindowText));
+      picture->setPalette(p);
+      picture->setLineWidth(in ? 2 : 1);
+      return false;
+    }
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) return false;
     const auto& key = *static_cast<QKeyEvent*>(event);
     if (watched == window_->Label4() && IsActivateKey(key)) {
@@ -81,11 +145,15 @@ class InfoKeys : public QObject {
       event->accept();
       return true;
     }
-    if (watched == window_->Frame2() && IsMenuKey(key) && event->type() == QEvent::KeyPress) {
-      window_->mnuFile()->popup(window_->Frame2()->mapToGlobal(QPoint(0, 0)));
+    if (watched != picture || event->type() != QEvent::KeyPress) return false;
+    if (IsMenuKey(key)) {
+      window_->mnuFile()->popup(picture->mapToGlobal(QPoint(0, 0)));
       return true;
     }
-    return false;
+    const auto [bar, step] = PictureStep(window_, key.modifiers() == Qt::NoModifier ? key.key() : 0);
+    if (!bar) return false;
+    bar->triggerAction(step);
+    return true;
   }
 
  private:
@@ -93,6 +161,11 @@ class InfoKeys : public QObject {
 };
 
 }  // namespace
+
+void CountryInfoWindow::InstallLinkAccess() {
+  static const bool installed = (QAccessible::installFactory(LinkFactory), true);
+  (void)installed;
+}
 
 void CountryInfoWindow::BuildAccess() {
   for (int i = 0; i < kBoxCount; ++i) text1_[i]->setAccessibleName(BoxName(i));
@@ -102,12 +175,27 @@ void CountryInfoWindow::BuildAccess() {
   for (QLabel* caption : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
     if (caption->text() == BoxCaption(kBoxName)) caption->setBuddy(combo1_);
   text2_->setAccessibleName(QStringLiteral("Entry number"));
-  label2_->setAccessibleName(QStringLiteral("Time now"));
   for (const ButtonName& b : kSignButtons) command1_[b.index]->setAccessibleName(QString::fromLatin1(b.name));
   vscroll1_->setAccessibleName(QStringLiteral("Scroll the map picture up and down"));
   hscroll1_->setAccessibleName(QStringLiteral("Scroll the map picture left and right"));
   frame2_->setAccessibleName(QStringLiteral("Map picture"));
+  history_->verticalScrollBar()->setAccessibleName(tr("Scroll the brief history up and down"));
+  history_->horizontalScrollBar()->setAccessibleName(tr("Scroll the brief history left and right"));
+  combo1_->view()->setAccessibleName(tr("Country or Zone names"));
+  label4_->setAccessibleName(label4_->text());
   new InfoKeys(this);
+
+  // Tab order: as the window is read.
+  QList<QWidget*> order{text1_[kBoxName], combo1_, text1_[kBoxOffset], check1_};
+  for (int box = kBoxDstHours; box <= kBoxMapName; ++box)
+    if (box != kBoxLanguages) order << text1_[box];
+  order << label4_ << text1_[kBoxLanguages] << history_;
+  for (int b : {kButtonFirst, kButtonPrevious}) order << command1_[b];
+  order << text2_;
+  for (int b : {kButtonNext, kButtonLast, kButtonFind, kButtonUndo, kButtonSave, kButtonClose})
+    order << command1_[b];
+  order << frame2_;
+  for (qsizetype k = 1; k < order.size(); ++k) setTabOrder(order[k - 1], order[k]);
 }
 
 }  // namespace zv

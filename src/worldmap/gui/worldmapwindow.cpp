@@ -550,7 +550,11 @@ void WorldMapWindow::FindCountry() {
       }
     }
   }
-  Prompts().Inform(this, FindCountryMessage(count, answer));
+  // Names found are news, not a fault.
+  if (count > 0)
+    Prompts().Inform(this, FindCountryMessage(count, answer));
+  else
+    Prompts().Message(this, FindCountryMessage(count, answer));
 }
 
 void WorldMapWindow::ClickMapLabel(int i) {

@@ -229,7 +229,8 @@ TEST_F(ClockWindowTest, Commands) {
   prompts_.AnswerInput(QStringLiteral("zz"));
   prompts_.AnswerInput(QStringLiteral("An"));
   window_->mnuFind()->trigger();
-  EXPECT_EQ(prompts_.messages, QStringList({"Type mismatch. Enter the again.", "None found."}));
+  EXPECT_EQ(prompts_.messages,
+            QStringList({"\"soon\" is not a time. Type a time such as 3:45 PM or 15:45.", "None found."}));
   prompts_.AnswerInput(std::nullopt);
   FocusGrid();
   QTest::keyClick(window_->Grid(), Qt::Key_F10, Qt::ShiftModifier);

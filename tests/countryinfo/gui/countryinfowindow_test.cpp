@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QAccessible>
 #include <QTest>
 #include <QtWidgets>
 
@@ -83,6 +84,8 @@ TEST_F(InfoTest, LooksWithAndWithoutAMapPicture) {
   EXPECT_EQ(w->Image1()->pos(), QPoint(-34, 12));
   w->SetEntryText("9");
   EXPECT_TRUE(test::MatchesReference(w, "tests/countryinfo/reference/uk-without-map.png"));
+  w->SetEntryText("1");  // no daylight saving
+  EXPECT_TRUE(test::MatchesReference(w, "tests/countryinfo/reference/no-dst.png"));
   EXPECT_EQ(w->x(), (QGuiApplication::primaryScreen()->geometry().width() - w->width()) / 2);
 }
 
@@ -174,7 +177,8 @@ TEST_F(InfoTest, FindFocusAndUndo) {
   w->Find();
   w->Find();
   EXPECT_EQ(w->Text2()->text() + prompts_.messages.join("") + prompts_.asked[1].prompt,
-            "5None found.Enter partial or full name of the country to locate");
+            "5i:No country or zone name contains \"nowhere\". Type a part of a name, such as Chile or "
+            "united.Enter partial or full name of the country to locate");
   QLineEdit* box = w->LineBox(kBoxCapital);
   QTest::mouseDClick(box, Qt::LeftButton);
   box->setText("Pasted, here");
@@ -205,7 +209,10 @@ TEST_F(InfoTest, LinkPictureMenuAndKeys) {
   EXPECT_NEAR(cross.center().x(), 218.66, 1.5);
   EXPECT_NEAR(cross.center().y(), 230.07, 1.5);
   QTest::mouseClick(w->Label4(), Qt::RightButton);  // marks nothing
-  w->SetBoxText(kBoxLatitude, "5S");                // two characters are a latitude
+  QAccessibleInterface* link = QAccessible::queryAccessibleInterface(w->Label4());
+  EXPECT_EQ(link->role(), QAccessible::Link);
+  link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  w->SetBoxText(kBoxLatitude, "5S");  // two characters are a latitude
   QString seen;
   for (auto [onLink, key] :
        {std::pair{true, "Return"}, {true, "Space"}, {false, "Menu"}, {false, "Shift+F10"}, {false, "F10"}}) {
@@ -215,7 +222,8 @@ TEST_F(InfoTest, LinkPictureMenuAndKeys) {
     seen += QString("%1 marks, menu %2; ").arg(map->HighestLabelIndex()).arg(w->mnuFile()->isVisible());
     w->mnuFile()->hide();
   }
-  EXPECT_EQ(seen, "2 marks, menu 0; 3 marks, menu 0; 3 marks, menu 1; 3 marks, menu 1; 3 marks, menu 0; ");
+  EXPECT_EQ(seen.toStdString(),
+            "3 marks, menu 0; 4 marks, menu 0; 4 marks, menu 1; 4 marks, menu 1; 4 marks, menu 0; ");
   QTest::mousePress(w->Image1(), Qt::RightButton);
   EXPECT_TRUE(w->mnuFile()->isVisible() && w->mnuFile()->actions() == QList({w->mnuCopy(), w->mnuOpen()}));
   w->mnuFile()->hide();
@@ -225,13 +233,101 @@ TEST_F(InfoTest, LinkPictureMenuAndKeys) {
   w->mnuCopy()->trigger();
   w->SetBoxText(kBoxLatitude, "");
   QTest::mouseClick(w->Label4(), Qt::LeftButton);
-  EXPECT_EQ(prompts_.messages.join("|"),
-            "Image copied to clipboard.|53 File not found|This entry has no latitude or "
-            "longitude to locate on the world map.");
+  EXPECT_TRUE(prompts_.messages.join("|").startsWith(
+      "i:The map picture was copied to the clipboard.|The map picture " + data_.Path("Maps/cl-map.jpg") +
+      " is missing. Put a JPEG picture of that name in the Maps folder (for the map picture name cl: "
+      "cl-map.jpg).|This entry has no latitude or longitude to locate on the world map. Type them such as"));
   QTest::keyClick(w->Text2(), Qt::Key_Enter);  // presses ">"
   EXPECT_EQ(w->Text2()->text(), "6");
+  prompts_.saveAnswers.push_back(Prompter::SaveAnswer::kDiscard);  // the latitude edited
   QTest::keyClick(w, Qt::Key_Escape);
   EXPECT_FALSE(w->isVisible());
+}
+
+// Closing with a change not saved, by the Close button, Esc or the close box,
+// asks: Save writes it and closes, Discard closes without, Cancel keeps the
+// window and the change. So does quitting from the clock window; a save that
+// fails keeps the window open.
+TEST_F(InfoTest, ClosingAsksForChangesNotSaved) {
+  using Answer = Prompter::SaveAnswer;
+  QString seen;
+  for (int way = 0; way < 3; ++way) {
+    for (Answer answer : {Answer::kSave, Answer::kDiscard, Answer::kCancel}) {
+      Info* w = Open("5");
+      w->LineBox(kBoxCapital)->setFocus();
+      QTest::keyClicks(w->LineBox(kBoxCapital), "X");
+      prompts_.saveAnswers.push_back(answer);
+      if (way == 0) Click(Info::kButtonClose);
+      if (way == 1) QTest::keyClick(w, Qt::Key_Escape);
+      if (way == 2) w->windowHandle()->close();
+      seen += QString("%1%2%3 ")
+                  .arg(prompts_.questions.size())
+                  .arg(w == CountryInfoIfLoaded() && w->isVisible())
+                  .arg(data_.Read("countries.txt") == before_);
+      data_.Write("countries.txt", before_);
+      if (answer == Answer::kCancel) prompts_.saveAnswers.push_back(Answer::kDiscard);
+      w->close();
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      prompts_.questions.clear();
+    }
+  }
+  EXPECT_EQ(seen.toStdString(), "100 101 111 100 101 111 100 101 111 ");
+  Info* w = Open("5");
+  w->SetBoxText(kBoxDstStart, "Marchish");
+  prompts_.saveAnswers = {Answer::kCancel, Answer::kSave};
+  EXPECT_FALSE(window_->close());
+  EXPECT_FALSE(w->close());
+  EXPECT_TRUE(w->isVisible() &&
+              prompts_.messages.last().startsWith("The daylight saving start date \"Marchish\""));
+}
+
+// Typing, F2 or Enter on a field starts editing it; other keys leave it
+// locked. Tab reaches every field and button in reading order, top to bottom
+// and left to right, and Save saves from the keyboard.
+TEST_F(InfoTest, KeyboardEditsAndSaves) {
+  Info* w = Open("5");
+  QLineEdit* capital = w->LineBox(kBoxCapital);
+  QString seen;
+  for (const char* key : {"Ctrl+C", "Down", "F2", "Return", "Backspace", "Q"}) {
+    w->Text2()->setFocus();
+    w->SetEntryText("5");
+    capital->setFocus();
+    QTest::keySequence(capital, QKeySequence(key));
+    seen += QString("%1%2%3 ").arg(w->IsLocked(kBoxCapital)).arg(w->Text2()->text(), capital->text());
+  }
+  EXPECT_EQ(seen.toStdString(), "15 15 05 05 05 05q ");
+  EXPECT_EQ(SaveUndo(), "11");
+  QWidget* at = w->LineBox(kBoxName);
+  at->setFocus();
+  QList<QWidget*> visited{at};
+  while (visited.size() < 40 && at != w->Command1(Info::kButtonClose)) {
+    QTest::keyClick(at, Qt::Key_Tab);
+    at = QApplication::focusWidget();
+    const QPoint a = visited.last()->mapTo(w, QPoint()), b = at->mapTo(w, QPoint());
+    EXPECT_TRUE(b.y() - a.y() > 10 || (std::abs(b.y() - a.y()) <= 10 && b.x() > a.x())) << visited.size();
+    visited << at;
+  }
+  for (QWidget* control : w->findChildren<QWidget*>())
+    if (control->isVisibleTo(w) && control->isEnabled() && control->focusPolicy() & Qt::TabFocus &&
+        control->mapTo(w, QPoint()).x() < w->Frame2()->x())
+      EXPECT_TRUE(visited.contains(control)) << control->metaObject()->className();
+  prompts_.AnswerYes(true);
+  QTest::keyClick(w->Command1(Info::kButtonSave), Qt::Key_Space);
+  EXPECT_TRUE(data_.Read("countries.txt").contains(",,q,33.45S"));
+}
+
+// With the focus, the picture scrolls 200 twips (13 1/3 pixels) a step:
+// arrows one step, Page keys five, Home and End to the top and bottom.
+TEST_F(InfoTest, PictureScrollsByKeys) {
+  Info* w = Open("5");
+  w->Frame2()->setFocus();
+  QString seen;
+  for (auto key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_Down, Qt::Key_Up, Qt::Key_Home, Qt::Key_PageDown,
+                   Qt::Key_End, Qt::Key_PageUp}) {
+    QTest::keyClick(w->Frame2(), key);
+    seen += QString("%1,%2 ").arg(w->Image1()->x()).arg(w->Image1()->y());
+  }
+  EXPECT_EQ(seen.toStdString(), "-87,-55 -74,-55 -74,-68 -74,-55 -74,12 -74,-55 -74,-121 -74,-55 ");
 }
 
 // Updating the daylight-saving dates from the clock window's File menu shows
