@@ -48,12 +48,6 @@ void ClockWindow::BuildMenus() {
   // not known.
   mnuExit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   mnuExit_->setShortcutContext(Qt::ApplicationShortcut);
-  QMenu* help = menuBar()->addMenu(tr("&Help"));
-  QAction* about = help->addAction(tr("&About Zorvane"), this, [this] {
-    Prompts().ShowAbout(this, tr("About Zorvane"), AboutText(DataFolder(), TzDatabaseVersion(ZoneinfoFolder())));
-  });
-  about->setObjectName(QStringLiteral("mnuAbout"));
-
   // Functions: never in the menu bar, only a pop-up over the grid.
   mnuFunc_ = new QMenu(QStringLiteral("Functions"), this);
   mnuLocate_ =
@@ -79,6 +73,13 @@ void ClockWindow::BuildMenus() {
     a->setData(static_cast<int>(choice));
     hourMenu_->addAction(a);
   }
+
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
+  QAction* about = help->addAction(tr("&About Zorvane"), this, [this] {
+    Prompts().ShowAbout(this, tr("About Zorvane"),
+                        AboutText(DataFolder(), TzDatabaseVersion(ZoneinfoFolder())));
+  });
+  about->setObjectName(QStringLiteral("mnuAbout"));
 }
 
 int ClockWindow::SelectedRow() const { return RoundHalfEven(NumberInText(Shared().selectedEntry)); }
