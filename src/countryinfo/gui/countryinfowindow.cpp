@@ -77,6 +77,8 @@ int ShownEntry(const QLineEdit* box) { return RoundHalfEven(NumberInText(box->te
 
 QLineEdit* CountryInfoWindow::LineBox(int i) const { return qobject_cast<QLineEdit*>(text1_.at(i)); }
 
+CountryInfoWindow::~CountryInfoWindow() { delete keys_; }
+
 CountryInfoWindow::CountryInfoWindow(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_DeleteOnClose);
   PresentWidgetWindowsAsWindows();  // announced as a window, not a generic container

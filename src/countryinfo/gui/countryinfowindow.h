@@ -52,6 +52,7 @@ class CountryInfoWindow : public QWidget {
   static constexpr int kButtonCount = 9;
 
   explicit CountryInfoWindow(QWidget* parent = nullptr);
+  ~CountryInfoWindow() override;
 
   // Writes a text into the entry number box, which shows that entry.
   void SetEntryText(const QString& text);
@@ -165,6 +166,11 @@ class CountryInfoWindow : public QWidget {
   // What each box showed when the entry was filled in, to tell an edited box
   // from one the user only looked at; and whether the field was too long
   // to show whole.
+  // Watches the link and the picture for keys and focus. Deleted before the
+  // controls, whose destruction would otherwise reach it on a window that is
+  // already half gone.
+  QObject* keys_ = nullptr;
+
   std::array<QString, kBoxCount> shown_{};
   std::array<bool, kBoxCount> tooLong_{};
   QString hintText_;

@@ -183,7 +183,7 @@ void CountryInfoWindow::BuildAccess() {
   history_->horizontalScrollBar()->setAccessibleName(tr("Scroll the brief history left and right"));
   combo1_->view()->setAccessibleName(tr("Country or Zone names"));
   label4_->setAccessibleName(label4_->text());
-  new InfoKeys(this);
+  keys_ = new InfoKeys(this);
 
   // Tab order: as the window is read.
   QList<QWidget*> order{text1_[kBoxName], combo1_, text1_[kBoxOffset], check1_};
