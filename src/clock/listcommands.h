@@ -23,9 +23,6 @@ std::optional<int> MinutesBetween(const QString& t0, const QString& t1);
 // that is no time stays as it is.
 QString ShiftTimeText(const QString& text, int minutes);
 
-// The description of a text that cannot be read as a time of day.
-inline const QString kTypeMismatch = QStringLiteral("Type mismatch");
-
 // The whole highlight file for these entry numbers, in the given order.
 QByteArray HighlightFileBytes(const std::vector<int>& entries);
 

@@ -4,6 +4,7 @@
 #include "app/gui/appicon.h"
 #include "app/gui/appwindows.h"
 #include "app/gui/sessionguard.h"
+#include "app/gui/uitranslation.h"
 #include "clock/gui/clockwindow.h"
 
 int main(int argc, char** argv) {
@@ -14,6 +15,9 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Zorvane"));
   QApplication::setDesktopFileName(QStringLiteral("org.zorvane.Zorvane"));
   QApplication::setWindowIcon(zv::AppIcon());
+  // The windows take their captions in the user's language (LANGUAGE, LC_ALL,
+  // LC_MESSAGES, LANG), in English where no translation is built in.
+  const zv::UiTranslation translation;
   zv::ClockWindow clock;
   zv::InstallSessionGuard(&clock);
   clock.StartUp();

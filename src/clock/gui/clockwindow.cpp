@@ -140,7 +140,7 @@ void ClockWindow::BuildPanel() {
   picture1_->setGeometry(TwipRect(1560, 1020, 3690, 2955));
   picture1_->setFont(FormFont());
 
-  frame1_ = new QGroupBox(QStringLiteral("Settings"), picture1_);
+  frame1_ = new QGroupBox(tr("Settings"), picture1_);
   frame1_->setGeometry(TwipRect(120, 120, 3435, 2655));
 
   auto caption = [this](const QString& text, double left, double top, double width, double height) {
@@ -157,11 +157,11 @@ void ClockWindow::BuildPanel() {
     }
     return l;
   };
-  caption(QStringLiteral("Local time"), 240, 360, 0, 0);
-  caption(QStringLiteral("Includes a daylight saving time of"), 240, 780, 1425, 390);
-  caption(QStringLiteral("hrs"), 2900, 900, 0, 0);
-  caption(QStringLiteral("Normal timezone relative to GMT"), 240, 1320, 1455, 390);
-  caption(QStringLiteral("hrs"), 2900, 1380, 0, 0);
+  caption(tr("Local time"), 240, 360, 0, 0);
+  caption(tr("Includes a daylight saving time of"), 240, 780, 1425, 390);
+  caption(tr("hrs"), 2900, 900, 0, 0);
+  caption(tr("Normal timezone relative to GMT"), 240, 1320, 1455, 390);
+  caption(tr("hrs"), 2900, 1380, 0, 0);
 
   text1_ = new QLineEdit(QStringLiteral("0:0 AM"), frame1_);
   text1_->setGeometry(TwipRect(1800, 300, 1000, 285));
@@ -170,13 +170,13 @@ void ClockWindow::BuildPanel() {
   text2_ = new QLineEdit(QStringLiteral("3.35"), frame1_);
   text2_->setGeometry(TwipRect(1800, 1320, 1000, 285));
 
-  command1_ = new QPushButton(QStringLiteral("&Close"), frame1_);
+  command1_ = new QPushButton(tr("&Close"), frame1_);
   command1_->setGeometry(TwipRect(600, 2100, 945, 345));
-  command2_ = new QPushButton(QStringLiteral("&Refresh"), frame1_);
+  command2_ = new QPushButton(tr("&Refresh"), frame1_);
   command2_->setGeometry(TwipRect(2040, 2100, 945, 345));
   // The default button lies outside its frame's visible area: never seen,
   // pressed by Enter and from code.
-  command3_ = new QPushButton(QStringLiteral("Calculate"), frame1_);
+  command3_ = new QPushButton(tr("Calculate"), frame1_);
   command3_->setGeometry(TwipRect(6300, -500, 350, 350));
   command3_->setFocusPolicy(Qt::NoFocus);
 
@@ -239,9 +239,9 @@ void ClockWindow::StartUp() {
   for (int c = 1; c <= kColumns; ++c) Loader((c - 1) * kRowsPerColumn + 1, c * kRowsPerColumn, c);
   picture1_->raise();  // the panel floats over the cells made after it
   // 7: the legend captions.
-  names_[kRowDstLegend]->setText(QStringLiteral("DST in"));
-  names_[kRowAmLegend]->setText(QStringLiteral("AM in"));
-  names_[kRowPmLegend]->setText(QStringLiteral("PM in"));
+  names_[kRowDstLegend]->setText(tr("DST in"));
+  names_[kRowAmLegend]->setText(tr("AM in"));
+  names_[kRowPmLegend]->setText(tr("PM in"));
   for (int r : {kRowDstLegend, kRowAmLegend, kRowPmLegend}) names_[r]->adjustSize();
   times_[kRowSpacer]->clear();
   // 8: the display colours.
@@ -273,20 +273,19 @@ void ClockWindow::OfferKeptEdits() {
   const QString tablePath = WritableDataPath(QStringLiteral("countries.txt"));
   if (!HasRecoveryCopy(tablePath)) return;
   const bool save = Prompts().AskYesNo(
-      this, QStringLiteral("Zorvane was ended with changes to the country table that had not been saved. "
-                           "They were kept in %1.")
+      this, tr("Zorvane was ended with changes to the country table that had not been saved. "
+               "They were kept in %1.")
                     .arg(QDir::toNativeSeparators(RecoveryPath(tablePath))) +
-                QChar(13) + QChar(13) + QStringLiteral("Save them to countries.txt now? No discards them."));
+                QChar(13) + QChar(13) + tr("Save them to countries.txt now? No discards them."));
   if (!save) {
     DiscardRecoveryCopy(tablePath);
     return;
   }
   if (const auto failed = RestoreRecoveryCopy(tablePath, Shared().entryCount, CurrentClock().Now())) {
-    Prompts().Message(this,
-                      failed->kind == SaveFailure::Kind::kField
-                          ? failed->text
-                          : QStringLiteral("The kept changes could not be saved: %1. They are still in %2.")
-                                .arg(failed->text, QDir::toNativeSeparators(RecoveryPath(tablePath))));
+    Prompts().Message(this, failed->kind == SaveFailure::Kind::kField
+                                ? failed->text
+                                : tr("The kept changes could not be saved: %1. They are still in %2.")
+                                      .arg(failed->text, QDir::toNativeSeparators(RecoveryPath(tablePath))));
     return;
   }
   ReadCountriesFile();
@@ -430,7 +429,7 @@ WriteResult ClockWindow::SaveZoneSettings() {
   const QString path = WritableDataPath(QStringLiteral("tzone.txt"));
   const WriteResult written = WriteFileWhole(path, ZoneFileBytes(text2_->text(), text3_->text()));
   if (written.ok()) return written;
-  return WriteResult::Failed(QStringLiteral("Your time zone settings could not be saved to %1: %2.")
+  return WriteResult::Failed(tr("Your time zone settings could not be saved to %1: %2.")
                                  .arg(QDir::toNativeSeparators(path), written.failure()));
 }
 

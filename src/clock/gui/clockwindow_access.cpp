@@ -4,6 +4,7 @@
 // for it, Enter opens its country information; the settings fields carry
 // the names of their captions.
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,7 +45,7 @@ class GridKeys : public QObject {
   GridKeys(ClockWindow* window, QWidget* grid) : QObject(grid), window_(window), grid_(grid) {
     frame_ = new SelectionFrame(grid);
     grid->setFocusPolicy(Qt::StrongFocus);
-    grid->setAccessibleName(QStringLiteral("Time list"));
+    grid->setAccessibleName(QCoreApplication::translate("zv::ClockWindow", "Time list"));
     grid->installEventFilter(this);
   }
 
@@ -196,9 +197,9 @@ class GridKeys : public QObject {
 
 void ClockWindow::BuildAccess() {
   new GridKeys(this, Grid());
-  text1_->setAccessibleName(QStringLiteral("Local time"));
-  text3_->setAccessibleName(QStringLiteral("Includes a daylight saving time of (hrs)"));
-  text2_->setAccessibleName(QStringLiteral("Normal timezone relative to GMT (hrs)"));
+  text1_->setAccessibleName(tr("Local time"));
+  text3_->setAccessibleName(tr("Includes a daylight saving time of (hrs)"));
+  text2_->setAccessibleName(tr("Normal timezone relative to GMT (hrs)"));
 }
 
 }  // namespace zv
