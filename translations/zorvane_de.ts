@@ -5,802 +5,813 @@
     <name>DataFiles</name>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>offset from GMT</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand zu GMT</translation>
     </message>
     <message>
         <source>daylight-saving hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit-Stunden</translation>
     </message>
     <message>
         <source>daylight saving used</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit verwendet</translation>
     </message>
     <message>
         <source>daylight-saving start date</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn der Sommerzeit</translation>
     </message>
     <message>
         <source>daylight-saving end date</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende der Sommerzeit</translation>
     </message>
     <message>
         <source>location</source>
-        <translation type="unfinished"></translation>
+        <translation>Lage</translation>
     </message>
     <message>
         <source>capital</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptstadt</translation>
     </message>
     <message>
         <source>latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge</translation>
     </message>
     <message>
         <source>languages</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachen</translation>
     </message>
     <message>
         <source>map picture name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Kartenbilds</translation>
     </message>
     <message>
         <source>brief history</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurze Geschichte</translation>
     </message>
     <message>
         <source>The file could not be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht gelesen werden: %1.</translation>
     </message>
     <message>
         <source>The file is larger than %1 MB; only its beginning was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist größer als %1 MB; nur ihr Anfang wurde gelesen.</translation>
     </message>
     <message>
         <source>Reading stopped in the three header lines: the file ends there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Lesen endete in den drei Kopfzeilen: Dort endet die Datei.</translation>
     </message>
     <message>
         <source>Reading stopped at entry %1%2, field %3 (%4): </source>
-        <translation type="unfinished"></translation>
+        <translation>Das Lesen endete bei Eintrag %1%2, Feld %3 (%4): </translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a date between # signs.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Datum zwischen #-Zeichen.</translation>
     </message>
     <message>
         <source>the file ends there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dort endet die Datei.</translation>
     </message>
     <message>
         <source>countries.txt could be read only in part. </source>
-        <translation type="unfinished"></translation>
+        <translation>countries.txt konnte nur teilweise gelesen werden. </translation>
     </message>
     <message>
         <source> The entries from there on are empty or incomplete. The file has not been changed; saving the table is refused until the file reads whole again.</source>
-        <translation type="unfinished"></translation>
+        <translation> Die Einträge ab dort sind leer oder unvollständig. Die Datei wurde nicht verändert; die Tabelle wird erst wieder gespeichert, wenn die Datei vollständig lesbar ist.</translation>
     </message>
     <message>
         <source>The changes not saved could not be kept in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die nicht gespeicherten Änderungen konnten nicht in %1 aufbewahrt werden: %2</translation>
     </message>
     <message>
         <source>The kept changes in %1 do not read whole, so they were not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aufbewahrten Änderungen in %1 sind nicht vollständig lesbar und wurden daher nicht gespeichert.</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Ordner</translation>
     </message>
     <message>
         <source>a named pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>eine benannte Pipe</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Gerät</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Socket</translation>
     </message>
     <message>
         <source>a special file</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Spezialdatei</translation>
     </message>
     <message>
         <source>it is a symbolic link to a file that does not exist, so nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist ein symbolischer Link auf eine nicht vorhandene Datei, daher wurde nichts geschrieben</translation>
     </message>
     <message>
         <source>the file is read-only (you may not change it), so it was left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist schreibgeschützt (Sie dürfen sie nicht ändern) und blieb daher unverändert</translation>
     </message>
     <message>
         <source>it is %1, not a regular file, so it was left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist %1, keine gewöhnliche Datei, und blieb daher unberührt</translation>
     </message>
     <message>
         <source>it is a symbolic link to %1, not to a regular file, so nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist ein symbolischer Link auf %1, nicht auf eine gewöhnliche Datei, daher wurde nichts geschrieben</translation>
     </message>
     <message>
         <source>it is a symbolic link in a folder that is not yours alone (another user could have put it there), so nothing was written through it</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist ein symbolischer Link in einem Ordner, der nicht Ihnen allein gehört (ein anderer Benutzer könnte ihn dort angelegt haben), daher wurde nichts über ihn geschrieben</translation>
     </message>
     <message>
         <source>it is a chain of too many symbolic links, so nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist eine Kette aus zu vielen symbolischen Links, daher wurde nichts geschrieben</translation>
     </message>
     <message>
         <source>its symbolic link cannot be read, so nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>ihr symbolischer Link ist nicht lesbar, daher wurde nichts geschrieben</translation>
     </message>
     <message>
         <source>the file is too large to add to</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist zu groß, um etwas anzufügen</translation>
     </message>
     <message>
         <source>it could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>sie konnte nicht gelesen werden</translation>
     </message>
     <message>
         <source>it is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist größer als %1 MB</translation>
     </message>
     <message>
         <source>reading stopped in its header</source>
-        <translation type="unfinished"></translation>
+        <translation>das Lesen endete im Kopf</translation>
     </message>
     <message>
         <source>reading stopped at entry %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das Lesen endete bei Eintrag %1</translation>
     </message>
     <message>
         <source>countries.txt was read only in part (%1), so saving the whole table would empty the entries after that point. Nothing was written. Mend the file and start Zorvane again.</source>
-        <translation type="unfinished"></translation>
+        <translation>countries.txt wurde nur teilweise gelesen (%1); die ganze Tabelle zu speichern würde die Einträge nach dieser Stelle leeren. Es wurde nichts geschrieben. Reparieren Sie die Datei und starten Sie Zorvane neu.</translation>
     </message>
 </context>
 <context>
     <name>DstUpdate</name>
     <message>
         <source>Entries not updated, no time zone known for their map picture name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht aktualisierte Einträge, für deren Kartenbildnamen keine Zeitzone bekannt ist: </translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>leer</translation>
     </message>
     <message>
         <source>Entries not updated, their time zone is missing from this computer&apos;s time-zone database: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht aktualisierte Einträge, deren Zeitzone in der Zeitzonendatenbank dieses Computers fehlt: </translation>
     </message>
     <message>
         <source> to </source>
-        <translation type="unfinished"></translation>
+        <translation> bis </translation>
     </message>
     <message>
         <source>%1: %2 has %3 daylight saving stretches; its dates keep the longest and leave out %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 hat %3 Sommerzeit-Abschnitte; die Daten behalten den längsten und lassen %4 aus.</translation>
     </message>
     <message>
         <source>The country file %1 does not exist, so no daylight saving dates were updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Länderdatei %1 existiert nicht, daher wurden keine Sommerzeitdaten aktualisiert.</translation>
     </message>
     <message>
         <source>The country file %1 could not be opened, so no daylight saving dates were updated. The file is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Länderdatei %1 konnte nicht geöffnet werden, daher wurden keine Sommerzeitdaten aktualisiert. Die Datei ist unverändert.</translation>
     </message>
     <message>
         <source>The country file %1 could be read only as far as entry %2 of %3. Writing it back would lose the entries after that, so no daylight saving dates were updated. The file is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Länderdatei %1 konnte nur bis Eintrag %2 von %3 gelesen werden. Sie zurückzuschreiben würde die folgenden Einträge verlieren, daher wurden keine Sommerzeitdaten aktualisiert. Die Datei ist unverändert.</translation>
     </message>
     <message>
         <source>The country file %1 could not be saved: %2. The file on disk is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Länderdatei %1 konnte nicht gespeichert werden: %2. Die Datei auf der Festplatte ist unverändert.</translation>
     </message>
     <message>
         <source>The daylight saving dates in use are those of %1. Update them for %2 from this computer&apos;s time-zone database?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die verwendeten Sommerzeitdaten sind die von %1. Sollen sie aus der Zeitzonendatenbank dieses Computers für %2 aktualisiert werden?</translation>
     </message>
     <message>
         <source>Daylight saving dates updated for %1 from this computer&apos;s time-zone database: </source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeitdaten für %1 aus der Zeitzonendatenbank dieses Computers aktualisiert: </translation>
     </message>
     <message>
         <source>no entry changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Eintrag geändert.</translation>
     </message>
     <message>
         <source>1 entry changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Eintrag geändert.</translation>
     </message>
     <message>
         <source>%1 entries changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Einträge geändert.</translation>
     </message>
 </context>
 <context>
     <name>zv::ClockWindow</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortszeit</translation>
     </message>
     <message>
         <source>Includes a daylight saving time of</source>
-        <translation type="unfinished"></translation>
+        <translation>Enthält eine Sommerzeit von</translation>
     </message>
     <message>
         <source>hrs</source>
-        <translation type="unfinished"></translation>
+        <translation>Std.</translation>
     </message>
     <message>
         <source>Normal timezone relative to GMT</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale Zeitzone relativ zu GMT</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu laden</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnen</translation>
     </message>
     <message>
         <source>DST in</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit in</translation>
     </message>
     <message>
         <source>AM in</source>
-        <translation type="unfinished"></translation>
+        <translation>Vormittag in</translation>
     </message>
     <message>
         <source>PM in</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachmittag in</translation>
     </message>
     <message>
         <source>Zorvane was ended with changes to the country table that had not been saved. They were kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorvane wurde mit nicht gespeicherten Änderungen an der Ländertabelle beendet. Sie wurden in %1 aufbewahrt.</translation>
     </message>
     <message>
         <source>Save them to countries.txt now? No discards them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt in countries.txt speichern? „Nein“ verwirft sie.</translation>
     </message>
     <message>
         <source>The kept changes could not be saved: %1. They are still in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aufbewahrten Änderungen konnten nicht gespeichert werden: %1. Sie liegen weiterhin in %2.</translation>
     </message>
     <message>
         <source>Your time zone settings could not be saved to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Zeitzoneneinstellungen konnten nicht in %1 gespeichert werden: %2.</translation>
     </message>
     <message>
         <source>Includes a daylight saving time of (hrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Enthält eine Sommerzeit von (Std.)</translation>
     </message>
     <message>
         <source>Normal timezone relative to GMT (hrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale Zeitzone relativ zu GMT (Std.)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>Sunlight Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Tageslichtkarte</translation>
     </message>
     <message>
         <source>Use This Computer&apos;s Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone dieses Computers verwenden</translation>
     </message>
     <message>
         <source>Update Daylight Saving Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeitdaten aktualisieren</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu laden</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktionen</translation>
     </message>
     <message>
         <source>Locate on World Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Weltkarte zeigen</translation>
     </message>
     <message>
         <source>Highlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Hervorheben</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>More info</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr Infos</translation>
     </message>
     <message>
         <source>Change to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern auf...</translation>
     </message>
     <message>
         <source>The highlight could not be saved to highlight.txt: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hervorhebung konnte nicht in highlight.txt gespeichert werden: %1.</translation>
     </message>
     <message>
         <source>The highlights could not be saved to highlight.txt: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hervorhebungen konnten nicht in highlight.txt gespeichert werden: %1.</translation>
     </message>
     <message>
         <source>None found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts gefunden.</translation>
     </message>
     <message>
         <source>Enter the new time for </source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Uhrzeit eingeben für </translation>
     </message>
     <message>
         <source>Type mismatch. Enter the again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typen unverträglich. Bitte erneut eingeben.</translation>
     </message>
     <message>
         <source>This computer&apos;s time zone is not known, so the settings were left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeitzone dieses Computers ist unbekannt, daher blieben die Einstellungen unverändert.</translation>
     </message>
     <message>
         <source>Time list</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitliste</translation>
     </message>
     <message>
         <source>Daylight saving time active in %1 countries/zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit gilt in %1 Ländern/Zonen</translation>
     </message>
     <message>
         <source>Enter partial or full name of the country to locate
 
 Found items will be displayed in bright GREEN color
 Press F5 to change to normal color</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Namen des gesuchten Landes ganz oder teilweise ein
+
+Gefundene Einträge erscheinen in hellem GRÜN
+F5 stellt die normale Farbe wieder her</translation>
     </message>
     <message>
         <source>This computer&apos;s time zone could not be read, so the settings take the offset of its clock: %1 hours from GMT, without daylight saving time. If that is wrong, correct it in File, Settings; the settings are saved for the next start only when changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeitzone dieses Computers konnte nicht gelesen werden, daher übernehmen die Einstellungen den Abstand seiner Uhr: %1 Stunden zu GMT, ohne Sommerzeit. Falls das falsch ist, korrigieren Sie es unter Datei, Einstellungen; die Einstellungen werden für den nächsten Start nur gespeichert, wenn sie geändert wurden.</translation>
     </message>
 </context>
 <context>
     <name>zv::CountryInfoWindow</name>
     <message>
         <source>Country Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Länderinformationen</translation>
     </message>
     <message>
         <source>To edit any field, double-click to unlock and enter the new text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Bearbeiten eines Feldes doppelklicken und den neuen Text eingeben.</translation>
     </message>
     <message>
         <source>Country or Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Land oder Zone</translation>
     </message>
     <message>
         <source>Time now:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt:</translation>
     </message>
     <message>
         <source>Time zone relative to GMT</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone relativ zu GMT</translation>
     </message>
     <message>
         <source>Uses daylight saving time of </source>
-        <translation type="unfinished"></translation>
+        <translation>Hat Sommerzeit von </translation>
     </message>
     <message>
         <source>hrs</source>
-        <translation type="unfinished"></translation>
+        <translation>Std.</translation>
     </message>
     <message>
         <source>from</source>
-        <translation type="unfinished"></translation>
+        <translation>vom</translation>
     </message>
     <message>
         <source>(daylight saving time in force)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Sommerzeit gilt)</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>bis</translation>
     </message>
     <message>
         <source>Further information</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Informationen</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Lage</translation>
     </message>
     <message>
         <source>Capital</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptstadt</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge</translation>
     </message>
     <message>
         <source>Locate on World Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf der Weltkarte zeigen</translation>
     </message>
     <message>
         <source>Languages</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachen</translation>
     </message>
     <message>
         <source>Brief History</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurze Geschichte</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Sichern</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>Si&amp;chern</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Changes once saved cannot be discarded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmal gespeicherte Änderungen lassen sich nicht verwerfen.</translation>
     </message>
     <message>
         <source>Are you sure want to proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie wirklich fortfahren?</translation>
     </message>
     <message>
         <source>The country file could not be saved: %1. The file on disk is unchanged; your changes are still here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Länderdatei konnte nicht gespeichert werden: %1. Die Datei auf der Festplatte ist unverändert; Ihre Änderungen sind noch hier.</translation>
     </message>
     <message>
         <source>Enter partial or full name of the country to locate</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Namen des gesuchten Landes ganz oder teilweise ein</translation>
     </message>
     <message>
         <source>None found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts gefunden.</translation>
     </message>
     <message>
         <source>53 File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>53 Datei nicht gefunden</translation>
     </message>
     <message>
         <source>481 Invalid picture</source>
-        <translation type="unfinished"></translation>
+        <translation>481 Ungültiges Bild</translation>
     </message>
     <message>
         <source>Image copied to clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild in die Zwischenablage kopiert.</translation>
     </message>
     <message>
         <source>This entry has no latitude or longitude to locate on the world map.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Eintrag hat keine Breite oder Länge, um ihn auf der Weltkarte zu zeigen.</translation>
     </message>
     <message>
         <source>Country or Zone list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste der Länder und Zonen</translation>
     </message>
     <message>
         <source>Entry number</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintragsnummer</translation>
     </message>
     <message>
         <source>Time now</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit jetzt</translation>
     </message>
     <message>
         <source>Scroll the map picture up and down</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenbild nach oben und unten rollen</translation>
     </message>
     <message>
         <source>Scroll the map picture left and right</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenbild nach links und rechts rollen</translation>
     </message>
     <message>
         <source>Map picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenbild</translation>
     </message>
     <message>
         <source>map picture name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Kartenbilds</translation>
     </message>
     <message>
         <source>daylight saving hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit-Stunden</translation>
     </message>
     <message>
         <source>daylight saving used</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit verwendet</translation>
     </message>
     <message>
         <source>No entry is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird kein Eintrag angezeigt.</translation>
     </message>
     <message>
         <source>The box &quot;%1&quot; holds no date (&quot;%2&quot;). Enter a date such as Mar 28. The entry was not taken and its dates are unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld „%1“ enthält kein Datum („%2“). Geben Sie ein Datum wie Mar 28 ein. Der Eintrag wurde nicht übernommen, seine Daten sind unverändert.</translation>
     </message>
     <message>
         <source>The box &quot;%1&quot; begins with a double quote, which the country file cannot keep at the start of a field. The entry was not taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld „%1“ beginnt mit einem doppelten Anführungszeichen, das die Länderdatei am Anfang eines Feldes nicht speichern kann. Der Eintrag wurde nicht übernommen.</translation>
     </message>
     <message>
         <source>Too long to edit here, kept as it is: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu lang zum Bearbeiten, bleibt unverändert: %1</translation>
     </message>
     <message>
         <source>Map of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte von %1</translation>
     </message>
     <message>
         <source>holds a comma</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält ein Komma</translation>
     </message>
     <message>
         <source>holds a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält einen Zeilenumbruch</translation>
     </message>
     <message>
         <source>begins with a space</source>
-        <translation type="unfinished"></translation>
+        <translation>beginnt mit einem Leerzeichen</translation>
     </message>
     <message>
         <source>begins with a double quote</source>
-        <translation type="unfinished"></translation>
+        <translation>beginnt mit einem doppelten Anführungszeichen</translation>
     </message>
     <message>
         <source>Daylight saving time of (hrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit von (Std.)</translation>
     </message>
     <message>
         <source>Daylight saving time from</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit vom</translation>
     </message>
     <message>
         <source>Daylight saving time to</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit bis</translation>
     </message>
     <message>
         <source>Map picture name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Kartenbilds</translation>
     </message>
     <message>
         <source>First entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster Eintrag</translation>
     </message>
     <message>
         <source>Previous entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Eintrag</translation>
     </message>
     <message>
         <source>Next entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Eintrag</translation>
     </message>
     <message>
         <source>Last entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Eintrag</translation>
     </message>
     <message>
         <source>The field &quot;%1&quot; of entry %2 (%3) %4, which the country file cannot keep. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld „%1“ von Eintrag %2 (%3) %4, was die Länderdatei nicht speichern kann. Es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>The field &quot;%1&quot; of entry %2 (%3) holds the character &quot;%4&quot; (U+%5), which the country file&apos;s character set cannot hold. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld „%1“ von Eintrag %2 (%3) enthält das Zeichen „%4“ (U+%5), das der Zeichensatz der Länderdatei nicht darstellen kann. Es wurde nichts gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>zv::WorldMapWindow</name>
     <message>
         <source>World Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Weltkarte</translation>
     </message>
     <message>
         <source>Plot Sunrise/Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Morgen/Abend zeigen</translation>
     </message>
     <message>
         <source>Show Day/Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag/Nacht zeigen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Find Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Land suchen</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge</translation>
     </message>
     <message>
         <source>Sunrise at</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgang um</translation>
     </message>
     <message>
         <source>Sunset at</source>
-        <translation type="unfinished"></translation>
+        <translation>Untergang um</translation>
     </message>
     <message>
         <source>Sun rise</source>
-        <translation type="unfinished"></translation>
+        <translation>Morgen</translation>
     </message>
     <message>
         <source>Sun set</source>
-        <translation type="unfinished"></translation>
+        <translation>Abend</translation>
     </message>
     <message>
         <source>Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Nacht</translation>
     </message>
     <message>
         <source>Latitude </source>
-        <translation type="unfinished"></translation>
+        <translation>Breite </translation>
     </message>
     <message>
         <source>Longitude </source>
-        <translation type="unfinished"></translation>
+        <translation>Länge </translation>
     </message>
     <message>
         <source>Sunrise at </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgang um </translation>
     </message>
     <message>
         <source>Sunset at </source>
-        <translation type="unfinished"></translation>
+        <translation>Untergang um </translation>
     </message>
     <message>
         <source>Enter the partial name of country to locate</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Teil des Namens des gesuchten Landes ein</translation>
     </message>
     <message>
         <source>The GMT time &quot;%1&quot; is not a time of day, so the day and night lines cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die GMT-Zeit „%1“ ist keine Uhrzeit, daher können die Tag-und-Nacht-Linien nicht gezeigt werden.</translation>
     </message>
     <message>
         <source>No sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Aufgang</translation>
     </message>
     <message>
         <source>No sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Untergang</translation>
     </message>
     <message>
         <source>Jan</source>
-        <translation type="unfinished"></translation>
+        <translation>Jan</translation>
     </message>
     <message>
         <source>Feb</source>
-        <translation type="unfinished"></translation>
+        <translation>Feb</translation>
     </message>
     <message>
         <source>Mar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mär</translation>
     </message>
     <message>
         <source>Apr</source>
-        <translation type="unfinished"></translation>
+        <translation>Apr</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>Mai</translation>
     </message>
     <message>
         <source>Jun</source>
-        <translation type="unfinished"></translation>
+        <translation>Jun</translation>
     </message>
     <message>
         <source>Jul</source>
-        <translation type="unfinished"></translation>
+        <translation>Jul</translation>
     </message>
     <message>
         <source>Aug</source>
-        <translation type="unfinished"></translation>
+        <translation>Aug</translation>
     </message>
     <message>
         <source>Sep</source>
-        <translation type="unfinished"></translation>
+        <translation>Sep</translation>
     </message>
     <message>
         <source>Oct</source>
-        <translation type="unfinished"></translation>
+        <translation>Okt</translation>
     </message>
     <message>
         <source>Nov</source>
-        <translation type="unfinished"></translation>
+        <translation>Nov</translation>
     </message>
     <message>
         <source>Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>Dez</translation>
     </message>
     <message>
         <source>Sun times for %1 %2 %3 GMT</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnenzeiten für %1. %2 %3 GMT</translation>
     </message>
     <message>
         <source>%1* not found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1* nicht gefunden</translation>
     </message>
     <message>
         <source>1 country found.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Land gefunden.</translation>
     </message>
     <message>
         <source>%1 countries found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Länder gefunden.</translation>
     </message>
     <message>
         <source>13. Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>13. Typen unverträglich</translation>
+    </message>
+    <message>
+        <source> (up all day)</source>
+        <translation> (Polartag)</translation>
+    </message>
+    <message>
+        <source> (down all day)</source>
+        <translation> (Polarnacht)</translation>
     </message>
 </context>
 </TS>

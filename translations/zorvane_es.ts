@@ -5,802 +5,813 @@
     <name>DataFiles</name>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre</translation>
     </message>
     <message>
         <source>offset from GMT</source>
-        <translation type="unfinished"></translation>
+        <translation>diferencia con GMT</translation>
     </message>
     <message>
         <source>daylight-saving hours</source>
-        <translation type="unfinished"></translation>
+        <translation>horas de horario de verano</translation>
     </message>
     <message>
         <source>daylight saving used</source>
-        <translation type="unfinished"></translation>
+        <translation>horario de verano usado</translation>
     </message>
     <message>
         <source>daylight-saving start date</source>
-        <translation type="unfinished"></translation>
+        <translation>inicio del horario de verano</translation>
     </message>
     <message>
         <source>daylight-saving end date</source>
-        <translation type="unfinished"></translation>
+        <translation>fin del horario de verano</translation>
     </message>
     <message>
         <source>location</source>
-        <translation type="unfinished"></translation>
+        <translation>ubicación</translation>
     </message>
     <message>
         <source>capital</source>
-        <translation type="unfinished"></translation>
+        <translation>capital</translation>
     </message>
     <message>
         <source>latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>latitud</translation>
     </message>
     <message>
         <source>longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>longitud</translation>
     </message>
     <message>
         <source>languages</source>
-        <translation type="unfinished"></translation>
+        <translation>idiomas</translation>
     </message>
     <message>
         <source>map picture name</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre de la imagen del mapa</translation>
     </message>
     <message>
         <source>brief history</source>
-        <translation type="unfinished"></translation>
+        <translation>breve historia</translation>
     </message>
     <message>
         <source>The file could not be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo: %1.</translation>
     </message>
     <message>
         <source>The file is larger than %1 MB; only its beginning was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo supera los %1 MB; solo se leyó su comienzo.</translation>
     </message>
     <message>
         <source>Reading stopped in the three header lines: the file ends there.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lectura se detuvo en las tres líneas de encabezado: el archivo termina ahí.</translation>
     </message>
     <message>
         <source>Reading stopped at entry %1%2, field %3 (%4): </source>
-        <translation type="unfinished"></translation>
+        <translation>La lectura se detuvo en la entrada %1%2, campo %3 (%4): </translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a date between # signs.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una fecha entre signos #.</translation>
     </message>
     <message>
         <source>the file ends there.</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo termina ahí.</translation>
     </message>
     <message>
         <source>countries.txt could be read only in part. </source>
-        <translation type="unfinished"></translation>
+        <translation>countries.txt solo pudo leerse en parte. </translation>
     </message>
     <message>
         <source> The entries from there on are empty or incomplete. The file has not been changed; saving the table is refused until the file reads whole again.</source>
-        <translation type="unfinished"></translation>
+        <translation> Las entradas a partir de ahí están vacías o incompletas. El archivo no se ha modificado; no se guardará la tabla hasta que el archivo vuelva a leerse entero.</translation>
     </message>
     <message>
         <source>The changes not saved could not be kept in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Los cambios sin guardar no pudieron conservarse en %1: %2</translation>
     </message>
     <message>
         <source>The kept changes in %1 do not read whole, so they were not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los cambios conservados en %1 no se leen enteros, así que no se guardaron.</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>una carpeta</translation>
     </message>
     <message>
         <source>a named pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>una tubería con nombre</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>un dispositivo</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>un socket</translation>
     </message>
     <message>
         <source>a special file</source>
-        <translation type="unfinished"></translation>
+        <translation>un archivo especial</translation>
     </message>
     <message>
         <source>it is a symbolic link to a file that does not exist, so nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>es un enlace simbólico a un archivo que no existe, así que no se escribió nada</translation>
     </message>
     <message>
         <source>the file is read-only (you may not change it), so it was left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo es de solo lectura (no tiene permiso para cambiarlo), así que se dejó como estaba</translation>
     </message>
     <message>
         <source>it is %1, not a regular file, so it was left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>es %1, no un archivo normal, así que no se tocó</translation>
     </message>
     <message>
         <source>it is a symbolic link to %1, not to a regular file, so nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>es un enlace simbólico a %1, no a un archivo normal, así que no se escribió nada</translation>
     </message>
     <message>
         <source>it is a symbolic link in a folder that is not yours alone (another user could have put it there), so nothing was written through it</source>
-        <translation type="unfinished"></translation>
+        <translation>es un enlace simbólico en una carpeta que no es solo suya (otro usuario podría haberlo puesto ahí), así que no se escribió nada a través de él</translation>
     </message>
     <message>
         <source>it is a chain of too many symbolic links, so nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>es una cadena de demasiados enlaces simbólicos, así que no se escribió nada</translation>
     </message>
     <message>
         <source>its symbolic link cannot be read, so nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>su enlace simbólico no se puede leer, así que no se escribió nada</translation>
     </message>
     <message>
         <source>the file is too large to add to</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo es demasiado grande para añadirle algo</translation>
     </message>
     <message>
         <source>it could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo leer</translation>
     </message>
     <message>
         <source>it is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>supera los %1 MB</translation>
     </message>
     <message>
         <source>reading stopped in its header</source>
-        <translation type="unfinished"></translation>
+        <translation>la lectura se detuvo en el encabezado</translation>
     </message>
     <message>
         <source>reading stopped at entry %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la lectura se detuvo en la entrada %1</translation>
     </message>
     <message>
         <source>countries.txt was read only in part (%1), so saving the whole table would empty the entries after that point. Nothing was written. Mend the file and start Zorvane again.</source>
-        <translation type="unfinished"></translation>
+        <translation>countries.txt solo se leyó en parte (%1), así que guardar toda la tabla vaciaría las entradas posteriores a ese punto. No se escribió nada. Repare el archivo y vuelva a iniciar Zorvane.</translation>
     </message>
 </context>
 <context>
     <name>DstUpdate</name>
     <message>
         <source>Entries not updated, no time zone known for their map picture name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas no actualizadas, sin zona horaria conocida para su nombre de imagen de mapa: </translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vacío</translation>
     </message>
     <message>
         <source>Entries not updated, their time zone is missing from this computer&apos;s time-zone database: </source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas no actualizadas, su zona horaria falta en la base de datos de zonas horarias de este equipo: </translation>
     </message>
     <message>
         <source> to </source>
-        <translation type="unfinished"></translation>
+        <translation> a </translation>
     </message>
     <message>
         <source>%1: %2 has %3 daylight saving stretches; its dates keep the longest and leave out %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 tiene %3 periodos de horario de verano; sus fechas conservan el más largo y omiten %4.</translation>
     </message>
     <message>
         <source>The country file %1 does not exist, so no daylight saving dates were updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de países %1 no existe, así que no se actualizó ninguna fecha de horario de verano.</translation>
     </message>
     <message>
         <source>The country file %1 could not be opened, so no daylight saving dates were updated. The file is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el archivo de países %1, así que no se actualizó ninguna fecha de horario de verano. El archivo no ha cambiado.</translation>
     </message>
     <message>
         <source>The country file %1 could be read only as far as entry %2 of %3. Writing it back would lose the entries after that, so no daylight saving dates were updated. The file is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de países %1 solo pudo leerse hasta la entrada %2 de %3. Volver a escribirlo perdería las entradas siguientes, así que no se actualizó ninguna fecha de horario de verano. El archivo no ha cambiado.</translation>
     </message>
     <message>
         <source>The country file %1 could not be saved: %2. The file on disk is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el archivo de países %1: %2. El archivo en disco no ha cambiado.</translation>
     </message>
     <message>
         <source>The daylight saving dates in use are those of %1. Update them for %2 from this computer&apos;s time-zone database?</source>
-        <translation type="unfinished"></translation>
+        <translation>Las fechas de horario de verano en uso son las de %1. ¿Actualizarlas para %2 desde la base de datos de zonas horarias de este equipo?</translation>
     </message>
     <message>
         <source>Daylight saving dates updated for %1 from this computer&apos;s time-zone database: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fechas de horario de verano actualizadas para %1 desde la base de datos de zonas horarias de este equipo: </translation>
     </message>
     <message>
         <source>no entry changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna entrada cambió.</translation>
     </message>
     <message>
         <source>1 entry changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrada cambió.</translation>
     </message>
     <message>
         <source>%1 entries changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entradas cambiaron.</translation>
     </message>
 </context>
 <context>
     <name>zv::ClockWindow</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora local</translation>
     </message>
     <message>
         <source>Includes a daylight saving time of</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluye un horario de verano de</translation>
     </message>
     <message>
         <source>hrs</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>Normal timezone relative to GMT</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia normal con GMT</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Actualizar</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular</translation>
     </message>
     <message>
         <source>DST in</source>
-        <translation type="unfinished"></translation>
+        <translation>Verano en</translation>
     </message>
     <message>
         <source>AM in</source>
-        <translation type="unfinished"></translation>
+        <translation>Mañana en</translation>
     </message>
     <message>
         <source>PM in</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarde en</translation>
     </message>
     <message>
         <source>Zorvane was ended with changes to the country table that had not been saved. They were kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorvane se cerró con cambios en la tabla de países sin guardar. Se conservaron en %1.</translation>
     </message>
     <message>
         <source>Save them to countries.txt now? No discards them.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardarlos ahora en countries.txt? «No» los descarta.</translation>
     </message>
     <message>
         <source>The kept changes could not be saved: %1. They are still in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los cambios conservados no pudieron guardarse: %1. Siguen en %2.</translation>
     </message>
     <message>
         <source>Your time zone settings could not be saved to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus ajustes de zona horaria no pudieron guardarse en %1: %2.</translation>
     </message>
     <message>
         <source>Includes a daylight saving time of (hrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluye un horario de verano de (h)</translation>
     </message>
     <message>
         <source>Normal timezone relative to GMT (hrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia normal con GMT (h)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>Sunlight Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa de luz solar</translation>
     </message>
     <message>
         <source>Use This Computer&apos;s Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar la zona de este equipo</translation>
     </message>
     <message>
         <source>Update Daylight Saving Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar fechas de horario de verano</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Funciones</translation>
     </message>
     <message>
         <source>Locate on World Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver en el mapamundi</translation>
     </message>
     <message>
         <source>Highlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Resaltar</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>More info</source>
-        <translation type="unfinished"></translation>
+        <translation>Más información</translation>
     </message>
     <message>
         <source>Change to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar a...</translation>
     </message>
     <message>
         <source>The highlight could not be saved to highlight.txt: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El resaltado no pudo guardarse en highlight.txt: %1.</translation>
     </message>
     <message>
         <source>The highlights could not be saved to highlight.txt: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los resaltados no pudieron guardarse en highlight.txt: %1.</translation>
     </message>
     <message>
         <source>None found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró nada.</translation>
     </message>
     <message>
         <source>Enter the new time for </source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la nueva hora para </translation>
     </message>
     <message>
         <source>Type mismatch. Enter the again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No coinciden los tipos. Vuelva a introducirla.</translation>
     </message>
     <message>
         <source>This computer&apos;s time zone is not known, so the settings were left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>La zona horaria de este equipo es desconocida, así que los ajustes quedaron como estaban.</translation>
     </message>
     <message>
         <source>Time list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de horas</translation>
     </message>
     <message>
         <source>Daylight saving time active in %1 countries/zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Horario de verano activo en %1 países/zonas</translation>
     </message>
     <message>
         <source>Enter partial or full name of the country to locate
 
 Found items will be displayed in bright GREEN color
 Press F5 to change to normal color</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca el nombre completo o parcial del país que busca
+
+Los elementos encontrados se mostrarán en VERDE brillante
+Pulse F5 para volver al color normal</translation>
     </message>
     <message>
         <source>This computer&apos;s time zone could not be read, so the settings take the offset of its clock: %1 hours from GMT, without daylight saving time. If that is wrong, correct it in File, Settings; the settings are saved for the next start only when changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la zona horaria de este equipo, así que los ajustes toman la diferencia de su reloj: %1 horas respecto a GMT, sin horario de verano. Si no es correcto, corríjalo en Archivo, Ajustes; los ajustes solo se guardan para el próximo inicio si se cambian.</translation>
     </message>
 </context>
 <context>
     <name>zv::CountryInfoWindow</name>
     <message>
         <source>Country Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información del país</translation>
     </message>
     <message>
         <source>To edit any field, double-click to unlock and enter the new text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para editar un campo, haga doble clic para desbloquearlo y escriba el texto.</translation>
     </message>
     <message>
         <source>Country or Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>País o zona</translation>
     </message>
     <message>
         <source>Time now:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora:</translation>
     </message>
     <message>
         <source>Time zone relative to GMT</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria respecto a GMT</translation>
     </message>
     <message>
         <source>Uses daylight saving time of </source>
-        <translation type="unfinished"></translation>
+        <translation>Horario de verano de </translation>
     </message>
     <message>
         <source>hrs</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>from</source>
-        <translation type="unfinished"></translation>
+        <translation>del</translation>
     </message>
     <message>
         <source>(daylight saving time in force)</source>
-        <translation type="unfinished"></translation>
+        <translation>(horario de verano vigente)</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>al</translation>
     </message>
     <message>
         <source>Further information</source>
-        <translation type="unfinished"></translation>
+        <translation>Más información</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación</translation>
     </message>
     <message>
         <source>Capital</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud</translation>
     </message>
     <message>
         <source>Locate on World Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Situar en el mapamundi</translation>
     </message>
     <message>
         <source>Languages</source>
-        <translation type="unfinished"></translation>
+        <translation>Idiomas</translation>
     </message>
     <message>
         <source>Brief History</source>
-        <translation type="unfinished"></translation>
+        <translation>Breve historia</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Anular</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Changes once saved cannot be discarded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una vez guardados, los cambios no se pueden descartar.</translation>
     </message>
     <message>
         <source>Are you sure want to proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea continuar?</translation>
     </message>
     <message>
         <source>The country file could not be saved: %1. The file on disk is unchanged; your changes are still here.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el archivo de países: %1. El archivo en disco no ha cambiado; sus cambios siguen aquí.</translation>
     </message>
     <message>
         <source>Enter partial or full name of the country to locate</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca el nombre completo o parcial del país que busca</translation>
     </message>
     <message>
         <source>None found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró nada.</translation>
     </message>
     <message>
         <source>53 File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>53 No se encontró el archivo</translation>
     </message>
     <message>
         <source>481 Invalid picture</source>
-        <translation type="unfinished"></translation>
+        <translation>481 Imagen no válida</translation>
     </message>
     <message>
         <source>Image copied to clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen copiada al portapapeles.</translation>
     </message>
     <message>
         <source>This entry has no latitude or longitude to locate on the world map.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta entrada no tiene latitud ni longitud para situarla en el mapamundi.</translation>
     </message>
     <message>
         <source>Country or Zone list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de países y zonas</translation>
     </message>
     <message>
         <source>Entry number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de entrada</translation>
     </message>
     <message>
         <source>Time now</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora actual</translation>
     </message>
     <message>
         <source>Scroll the map picture up and down</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazar la imagen del mapa arriba y abajo</translation>
     </message>
     <message>
         <source>Scroll the map picture left and right</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazar la imagen del mapa a izquierda y derecha</translation>
     </message>
     <message>
         <source>Map picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen del mapa</translation>
     </message>
     <message>
         <source>map picture name</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre de la imagen del mapa</translation>
     </message>
     <message>
         <source>daylight saving hours</source>
-        <translation type="unfinished"></translation>
+        <translation>horas de horario de verano</translation>
     </message>
     <message>
         <source>daylight saving used</source>
-        <translation type="unfinished"></translation>
+        <translation>horario de verano usado</translation>
     </message>
     <message>
         <source>No entry is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se muestra ninguna entrada.</translation>
     </message>
     <message>
         <source>The box &quot;%1&quot; holds no date (&quot;%2&quot;). Enter a date such as Mar 28. The entry was not taken and its dates are unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cuadro «%1» no contiene una fecha («%2»). Introduzca una fecha como Mar 28. La entrada no se aceptó y sus fechas no han cambiado.</translation>
     </message>
     <message>
         <source>The box &quot;%1&quot; begins with a double quote, which the country file cannot keep at the start of a field. The entry was not taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cuadro «%1» empieza con comillas dobles, que el archivo de países no puede guardar al principio de un campo. La entrada no se aceptó.</translation>
     </message>
     <message>
         <source>Too long to edit here, kept as it is: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiado largo para editarlo aquí, se mantiene: %1</translation>
     </message>
     <message>
         <source>Map of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa de %1</translation>
     </message>
     <message>
         <source>holds a comma</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene una coma</translation>
     </message>
     <message>
         <source>holds a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene un salto de línea</translation>
     </message>
     <message>
         <source>begins with a space</source>
-        <translation type="unfinished"></translation>
+        <translation>empieza con un espacio</translation>
     </message>
     <message>
         <source>begins with a double quote</source>
-        <translation type="unfinished"></translation>
+        <translation>empieza con comillas dobles</translation>
     </message>
     <message>
         <source>Daylight saving time of (hrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Horario de verano de (h)</translation>
     </message>
     <message>
         <source>Daylight saving time from</source>
-        <translation type="unfinished"></translation>
+        <translation>Horario de verano del</translation>
     </message>
     <message>
         <source>Daylight saving time to</source>
-        <translation type="unfinished"></translation>
+        <translation>Horario de verano al</translation>
     </message>
     <message>
         <source>Map picture name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la imagen del mapa</translation>
     </message>
     <message>
         <source>First entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera entrada</translation>
     </message>
     <message>
         <source>Previous entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada anterior</translation>
     </message>
     <message>
         <source>Next entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada siguiente</translation>
     </message>
     <message>
         <source>Last entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Última entrada</translation>
     </message>
     <message>
         <source>The field &quot;%1&quot; of entry %2 (%3) %4, which the country file cannot keep. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo «%1» de la entrada %2 (%3) %4, algo que el archivo de países no puede guardar. No se guardó nada.</translation>
     </message>
     <message>
         <source>The field &quot;%1&quot; of entry %2 (%3) holds the character &quot;%4&quot; (U+%5), which the country file&apos;s character set cannot hold. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo «%1» de la entrada %2 (%3) contiene el carácter «%4» (U+%5), que el juego de caracteres del archivo de países no admite. No se guardó nada.</translation>
     </message>
 </context>
 <context>
     <name>zv::WorldMapWindow</name>
     <message>
         <source>World Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapamundi</translation>
     </message>
     <message>
         <source>Plot Sunrise/Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida/puesta</translation>
     </message>
     <message>
         <source>Show Day/Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar día/noche</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Find Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar país</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud</translation>
     </message>
     <message>
         <source>Sunrise at</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida a las</translation>
     </message>
     <message>
         <source>Sunset at</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesta a las</translation>
     </message>
     <message>
         <source>Sun rise</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida</translation>
     </message>
     <message>
         <source>Sun set</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesta</translation>
     </message>
     <message>
         <source>Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Noche</translation>
     </message>
     <message>
         <source>Latitude </source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud </translation>
     </message>
     <message>
         <source>Longitude </source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud </translation>
     </message>
     <message>
         <source>Sunrise at </source>
-        <translation type="unfinished"></translation>
+        <translation>Salida a las </translation>
     </message>
     <message>
         <source>Sunset at </source>
-        <translation type="unfinished"></translation>
+        <translation>Puesta a las </translation>
     </message>
     <message>
         <source>Enter the partial name of country to locate</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca parte del nombre del país que busca</translation>
     </message>
     <message>
         <source>The GMT time &quot;%1&quot; is not a time of day, so the day and night lines cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>La hora GMT «%1» no es una hora del día, así que no se pueden mostrar las líneas del día y la noche.</translation>
     </message>
     <message>
         <source>No sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin salida</translation>
     </message>
     <message>
         <source>No sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin puesta</translation>
     </message>
     <message>
         <source>Jan</source>
-        <translation type="unfinished"></translation>
+        <translation>ene</translation>
     </message>
     <message>
         <source>Feb</source>
-        <translation type="unfinished"></translation>
+        <translation>feb</translation>
     </message>
     <message>
         <source>Mar</source>
-        <translation type="unfinished"></translation>
+        <translation>mar</translation>
     </message>
     <message>
         <source>Apr</source>
-        <translation type="unfinished"></translation>
+        <translation>abr</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>may</translation>
     </message>
     <message>
         <source>Jun</source>
-        <translation type="unfinished"></translation>
+        <translation>jun</translation>
     </message>
     <message>
         <source>Jul</source>
-        <translation type="unfinished"></translation>
+        <translation>jul</translation>
     </message>
     <message>
         <source>Aug</source>
-        <translation type="unfinished"></translation>
+        <translation>ago</translation>
     </message>
     <message>
         <source>Sep</source>
-        <translation type="unfinished"></translation>
+        <translation>sept</translation>
     </message>
     <message>
         <source>Oct</source>
-        <translation type="unfinished"></translation>
+        <translation>oct</translation>
     </message>
     <message>
         <source>Nov</source>
-        <translation type="unfinished"></translation>
+        <translation>nov</translation>
     </message>
     <message>
         <source>Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>dic</translation>
     </message>
     <message>
         <source>Sun times for %1 %2 %3 GMT</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol el %1 %2 %3 GMT</translation>
     </message>
     <message>
         <source>%1* not found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1* no encontrado</translation>
     </message>
     <message>
         <source>1 country found.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 país encontrado.</translation>
     </message>
     <message>
         <source>%1 countries found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 países encontrados.</translation>
     </message>
     <message>
         <source>13. Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>13. No coinciden los tipos</translation>
+    </message>
+    <message>
+        <source> (up all day)</source>
+        <translation> (día polar)</translation>
+    </message>
+    <message>
+        <source> (down all day)</source>
+        <translation> (noche polar)</translation>
     </message>
 </context>
 </TS>

@@ -5,802 +5,813 @@
     <name>DataFiles</name>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>nom</translation>
     </message>
     <message>
         <source>offset from GMT</source>
-        <translation type="unfinished"></translation>
+        <translation>décalage par rapport à GMT</translation>
     </message>
     <message>
         <source>daylight-saving hours</source>
-        <translation type="unfinished"></translation>
+        <translation>heures d&apos;été</translation>
     </message>
     <message>
         <source>daylight saving used</source>
-        <translation type="unfinished"></translation>
+        <translation>heure d&apos;été appliquée</translation>
     </message>
     <message>
         <source>daylight-saving start date</source>
-        <translation type="unfinished"></translation>
+        <translation>début de l&apos;heure d&apos;été</translation>
     </message>
     <message>
         <source>daylight-saving end date</source>
-        <translation type="unfinished"></translation>
+        <translation>fin de l&apos;heure d&apos;été</translation>
     </message>
     <message>
         <source>location</source>
-        <translation type="unfinished"></translation>
+        <translation>situation</translation>
     </message>
     <message>
         <source>capital</source>
-        <translation type="unfinished"></translation>
+        <translation>capitale</translation>
     </message>
     <message>
         <source>latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>latitude</translation>
     </message>
     <message>
         <source>longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>longitude</translation>
     </message>
     <message>
         <source>languages</source>
-        <translation type="unfinished"></translation>
+        <translation>langues</translation>
     </message>
     <message>
         <source>map picture name</source>
-        <translation type="unfinished"></translation>
+        <translation>nom de l&apos;image de carte</translation>
     </message>
     <message>
         <source>brief history</source>
-        <translation type="unfinished"></translation>
+        <translation>bref historique</translation>
     </message>
     <message>
         <source>The file could not be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;a pas pu être lu : %1.</translation>
     </message>
     <message>
         <source>The file is larger than %1 MB; only its beginning was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier dépasse %1 Mo ; seul son début a été lu.</translation>
     </message>
     <message>
         <source>Reading stopped in the three header lines: the file ends there.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lecture s&apos;est arrêtée dans les trois lignes d&apos;en-tête : le fichier s&apos;arrête là.</translation>
     </message>
     <message>
         <source>Reading stopped at entry %1%2, field %3 (%4): </source>
-        <translation type="unfinished"></translation>
+        <translation>La lecture s&apos;est arrêtée à l&apos;entrée %1%2, champ %3 (%4) : </translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a date between # signs.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas une date entre signes #.</translation>
     </message>
     <message>
         <source>the file ends there.</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier s&apos;arrête là.</translation>
     </message>
     <message>
         <source>countries.txt could be read only in part. </source>
-        <translation type="unfinished"></translation>
+        <translation>countries.txt n&apos;a pu être lu qu&apos;en partie. </translation>
     </message>
     <message>
         <source> The entries from there on are empty or incomplete. The file has not been changed; saving the table is refused until the file reads whole again.</source>
-        <translation type="unfinished"></translation>
+        <translation> Les entrées suivantes sont vides ou incomplètes. Le fichier n&apos;a pas été modifié ; l&apos;enregistrement du tableau est refusé tant que le fichier ne se lit pas en entier.</translation>
     </message>
     <message>
         <source>The changes not saved could not be kept in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications non enregistrées n&apos;ont pas pu être conservées dans %1 : %2</translation>
     </message>
     <message>
         <source>The kept changes in %1 do not read whole, so they were not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications conservées dans %1 ne se lisent pas en entier ; elles n&apos;ont donc pas été enregistrées.</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier</translation>
     </message>
     <message>
         <source>a named pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>un tube nommé</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>un périphérique</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>un socket</translation>
     </message>
     <message>
         <source>a special file</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier spécial</translation>
     </message>
     <message>
         <source>it is a symbolic link to a file that does not exist, so nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un lien symbolique vers un fichier qui n&apos;existe pas, rien n&apos;a donc été écrit</translation>
     </message>
     <message>
         <source>the file is read-only (you may not change it), so it was left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est en lecture seule (vous n&apos;avez pas le droit de le modifier), il a donc été laissé tel quel</translation>
     </message>
     <message>
         <source>it is %1, not a regular file, so it was left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est %1, pas un fichier ordinaire, il a donc été laissé tel quel</translation>
     </message>
     <message>
         <source>it is a symbolic link to %1, not to a regular file, so nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un lien symbolique vers %1, pas vers un fichier ordinaire, rien n&apos;a donc été écrit</translation>
     </message>
     <message>
         <source>it is a symbolic link in a folder that is not yours alone (another user could have put it there), so nothing was written through it</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un lien symbolique dans un dossier qui n&apos;est pas à vous seul (un autre utilisateur a pu l&apos;y placer), rien n&apos;a donc été écrit à travers lui</translation>
     </message>
     <message>
         <source>it is a chain of too many symbolic links, so nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est une chaîne de trop nombreux liens symboliques, rien n&apos;a donc été écrit</translation>
     </message>
     <message>
         <source>its symbolic link cannot be read, so nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>son lien symbolique est illisible, rien n&apos;a donc été écrit</translation>
     </message>
     <message>
         <source>the file is too large to add to</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est trop grand pour y ajouter quoi que ce soit</translation>
     </message>
     <message>
         <source>it could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a pas pu être lu</translation>
     </message>
     <message>
         <source>it is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>il dépasse %1 Mo</translation>
     </message>
     <message>
         <source>reading stopped in its header</source>
-        <translation type="unfinished"></translation>
+        <translation>la lecture s&apos;est arrêtée dans l&apos;en-tête</translation>
     </message>
     <message>
         <source>reading stopped at entry %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la lecture s&apos;est arrêtée à l&apos;entrée %1</translation>
     </message>
     <message>
         <source>countries.txt was read only in part (%1), so saving the whole table would empty the entries after that point. Nothing was written. Mend the file and start Zorvane again.</source>
-        <translation type="unfinished"></translation>
+        <translation>countries.txt n&apos;a été lu qu&apos;en partie (%1) ; enregistrer tout le tableau viderait les entrées situées après ce point. Rien n&apos;a été écrit. Réparez le fichier et relancez Zorvane.</translation>
     </message>
 </context>
 <context>
     <name>DstUpdate</name>
     <message>
         <source>Entries not updated, no time zone known for their map picture name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Entrées non mises à jour, aucun fuseau horaire connu pour leur nom d&apos;image de carte : </translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vide</translation>
     </message>
     <message>
         <source>Entries not updated, their time zone is missing from this computer&apos;s time-zone database: </source>
-        <translation type="unfinished"></translation>
+        <translation>Entrées non mises à jour, leur fuseau horaire manque dans la base des fuseaux horaires de cet ordinateur : </translation>
     </message>
     <message>
         <source> to </source>
-        <translation type="unfinished"></translation>
+        <translation> au </translation>
     </message>
     <message>
         <source>%1: %2 has %3 daylight saving stretches; its dates keep the longest and leave out %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 a %3 périodes d&apos;heure d&apos;été ; ses dates gardent la plus longue et omettent %4.</translation>
     </message>
     <message>
         <source>The country file %1 does not exist, so no daylight saving dates were updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des pays %1 n&apos;existe pas ; aucune date d&apos;heure d&apos;été n&apos;a donc été mise à jour.</translation>
     </message>
     <message>
         <source>The country file %1 could not be opened, so no daylight saving dates were updated. The file is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des pays %1 n&apos;a pas pu être ouvert ; aucune date d&apos;heure d&apos;été n&apos;a donc été mise à jour. Le fichier est inchangé.</translation>
     </message>
     <message>
         <source>The country file %1 could be read only as far as entry %2 of %3. Writing it back would lose the entries after that, so no daylight saving dates were updated. The file is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des pays %1 n&apos;a pu être lu que jusqu&apos;à l&apos;entrée %2 sur %3. Le réécrire perdrait les entrées suivantes ; aucune date d&apos;heure d&apos;été n&apos;a donc été mise à jour. Le fichier est inchangé.</translation>
     </message>
     <message>
         <source>The country file %1 could not be saved: %2. The file on disk is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des pays %1 n&apos;a pas pu être enregistré : %2. Le fichier sur le disque est inchangé.</translation>
     </message>
     <message>
         <source>The daylight saving dates in use are those of %1. Update them for %2 from this computer&apos;s time-zone database?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dates d&apos;heure d&apos;été utilisées sont celles de %1. Les mettre à jour pour %2 depuis la base des fuseaux horaires de cet ordinateur ?</translation>
     </message>
     <message>
         <source>Daylight saving dates updated for %1 from this computer&apos;s time-zone database: </source>
-        <translation type="unfinished"></translation>
+        <translation>Dates d&apos;heure d&apos;été mises à jour pour %1 depuis la base des fuseaux horaires de cet ordinateur : </translation>
     </message>
     <message>
         <source>no entry changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune entrée modifiée.</translation>
     </message>
     <message>
         <source>1 entry changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrée modifiée.</translation>
     </message>
     <message>
         <source>%1 entries changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entrées modifiées.</translation>
     </message>
 </context>
 <context>
     <name>zv::ClockWindow</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure locale</translation>
     </message>
     <message>
         <source>Includes a daylight saving time of</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclut une heure d&apos;été de</translation>
     </message>
     <message>
         <source>hrs</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>Normal timezone relative to GMT</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau normal par rapport à GMT</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Actualiser</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculer</translation>
     </message>
     <message>
         <source>DST in</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure d&apos;été</translation>
     </message>
     <message>
         <source>AM in</source>
-        <translation type="unfinished"></translation>
+        <translation>Matin dans</translation>
     </message>
     <message>
         <source>PM in</source>
-        <translation type="unfinished"></translation>
+        <translation>Après-midi</translation>
     </message>
     <message>
         <source>Zorvane was ended with changes to the country table that had not been saved. They were kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zorvane a été fermé avec des modifications du tableau des pays non enregistrées. Elles ont été conservées dans %1.</translation>
     </message>
     <message>
         <source>Save them to countries.txt now? No discards them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les enregistrer maintenant dans countries.txt ? « Non » les abandonne.</translation>
     </message>
     <message>
         <source>The kept changes could not be saved: %1. They are still in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications conservées n&apos;ont pas pu être enregistrées : %1. Elles sont toujours dans %2.</translation>
     </message>
     <message>
         <source>Your time zone settings could not be saved to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos réglages de fuseau horaire n&apos;ont pas pu être enregistrés dans %1 : %2.</translation>
     </message>
     <message>
         <source>Includes a daylight saving time of (hrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclut une heure d&apos;été de (h)</translation>
     </message>
     <message>
         <source>Normal timezone relative to GMT (hrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau normal par rapport à GMT (h)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>Sunlight Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte du soleil</translation>
     </message>
     <message>
         <source>Use This Computer&apos;s Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser le fuseau de cet ordinateur</translation>
     </message>
     <message>
         <source>Update Daylight Saving Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à jour les dates d&apos;heure d&apos;été</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualiser</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctions</translation>
     </message>
     <message>
         <source>Locate on World Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Situer sur la carte</translation>
     </message>
     <message>
         <source>Highlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Surligner</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>More info</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus d&apos;infos</translation>
     </message>
     <message>
         <source>Change to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer en...</translation>
     </message>
     <message>
         <source>The highlight could not be saved to highlight.txt: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le surlignage n&apos;a pas pu être enregistré dans highlight.txt : %1.</translation>
     </message>
     <message>
         <source>The highlights could not be saved to highlight.txt: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les surlignages n&apos;ont pas pu être enregistrés dans highlight.txt : %1.</translation>
     </message>
     <message>
         <source>None found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun résultat.</translation>
     </message>
     <message>
         <source>Enter the new time for </source>
-        <translation type="unfinished"></translation>
+        <translation>Entrez la nouvelle heure pour </translation>
     </message>
     <message>
         <source>Type mismatch. Enter the again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Type incompatible. Entrez-la à nouveau.</translation>
     </message>
     <message>
         <source>This computer&apos;s time zone is not known, so the settings were left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fuseau horaire de cet ordinateur est inconnu ; les réglages sont donc restés tels quels.</translation>
     </message>
     <message>
         <source>Time list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des heures</translation>
     </message>
     <message>
         <source>Daylight saving time active in %1 countries/zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure d&apos;été en vigueur dans %1 pays/zones</translation>
     </message>
     <message>
         <source>Enter partial or full name of the country to locate
 
 Found items will be displayed in bright GREEN color
 Press F5 to change to normal color</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrez tout ou partie du nom du pays à situer
+
+Les éléments trouvés apparaîtront en VERT vif
+Appuyez sur F5 pour revenir à la couleur normale</translation>
     </message>
     <message>
         <source>This computer&apos;s time zone could not be read, so the settings take the offset of its clock: %1 hours from GMT, without daylight saving time. If that is wrong, correct it in File, Settings; the settings are saved for the next start only when changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fuseau horaire de cet ordinateur n&apos;a pas pu être lu ; les réglages reprennent donc le décalage de son horloge : %1 heures par rapport à GMT, sans heure d&apos;été. Si c&apos;est faux, corrigez-le dans Fichier, Réglages ; les réglages ne sont enregistrés pour le prochain démarrage que s&apos;ils ont été modifiés.</translation>
     </message>
 </context>
 <context>
     <name>zv::CountryInfoWindow</name>
     <message>
         <source>Country Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur le pays</translation>
     </message>
     <message>
         <source>To edit any field, double-click to unlock and enter the new text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-cliquez sur un champ pour le déverrouiller, puis saisissez le texte.</translation>
     </message>
     <message>
         <source>Country or Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays ou zone</translation>
     </message>
     <message>
         <source>Time now:</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure :</translation>
     </message>
     <message>
         <source>Time zone relative to GMT</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau par rapport à GMT</translation>
     </message>
     <message>
         <source>Uses daylight saving time of </source>
-        <translation type="unfinished"></translation>
+        <translation>Heure d&apos;été de </translation>
     </message>
     <message>
         <source>hrs</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>from</source>
-        <translation type="unfinished"></translation>
+        <translation>du</translation>
     </message>
     <message>
         <source>(daylight saving time in force)</source>
-        <translation type="unfinished"></translation>
+        <translation>(heure d&apos;été en vigueur)</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>au</translation>
     </message>
     <message>
         <source>Further information</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres informations</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Situation</translation>
     </message>
     <message>
         <source>Capital</source>
-        <translation type="unfinished"></translation>
+        <translation>Capitale</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude</translation>
     </message>
     <message>
         <source>Locate on World Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Situer sur la carte du monde</translation>
     </message>
     <message>
         <source>Languages</source>
-        <translation type="unfinished"></translation>
+        <translation>Langues</translation>
     </message>
     <message>
         <source>Brief History</source>
-        <translation type="unfinished"></translation>
+        <translation>Bref historique</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauver</translation>
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sauver</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trouver</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Changes once saved cannot be discarded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une fois enregistrées, les modifications ne peuvent plus être annulées.</translation>
     </message>
     <message>
         <source>Are you sure want to proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment continuer ?</translation>
     </message>
     <message>
         <source>The country file could not be saved: %1. The file on disk is unchanged; your changes are still here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des pays n&apos;a pas pu être enregistré : %1. Le fichier sur le disque est inchangé ; vos modifications sont toujours là.</translation>
     </message>
     <message>
         <source>Enter partial or full name of the country to locate</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrez tout ou partie du nom du pays à situer</translation>
     </message>
     <message>
         <source>None found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun résultat.</translation>
     </message>
     <message>
         <source>53 File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>53 Fichier introuvable</translation>
     </message>
     <message>
         <source>481 Invalid picture</source>
-        <translation type="unfinished"></translation>
+        <translation>481 Image non valide</translation>
     </message>
     <message>
         <source>Image copied to clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Image copiée dans le presse-papiers.</translation>
     </message>
     <message>
         <source>This entry has no latitude or longitude to locate on the world map.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette entrée n&apos;a ni latitude ni longitude pour la situer sur la carte du monde.</translation>
     </message>
     <message>
         <source>Country or Zone list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des pays et zones</translation>
     </message>
     <message>
         <source>Entry number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro d&apos;entrée</translation>
     </message>
     <message>
         <source>Time now</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure actuelle</translation>
     </message>
     <message>
         <source>Scroll the map picture up and down</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire défiler l&apos;image de carte verticalement</translation>
     </message>
     <message>
         <source>Scroll the map picture left and right</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire défiler l&apos;image de carte horizontalement</translation>
     </message>
     <message>
         <source>Map picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image de carte</translation>
     </message>
     <message>
         <source>map picture name</source>
-        <translation type="unfinished"></translation>
+        <translation>nom de l&apos;image de carte</translation>
     </message>
     <message>
         <source>daylight saving hours</source>
-        <translation type="unfinished"></translation>
+        <translation>heures d&apos;été</translation>
     </message>
     <message>
         <source>daylight saving used</source>
-        <translation type="unfinished"></translation>
+        <translation>heure d&apos;été appliquée</translation>
     </message>
     <message>
         <source>No entry is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune entrée n&apos;est affichée.</translation>
     </message>
     <message>
         <source>The box &quot;%1&quot; holds no date (&quot;%2&quot;). Enter a date such as Mar 28. The entry was not taken and its dates are unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>La case « %1 » ne contient pas de date (« %2 »). Entrez une date telle que Mar 28. L&apos;entrée n&apos;a pas été prise et ses dates sont inchangées.</translation>
     </message>
     <message>
         <source>The box &quot;%1&quot; begins with a double quote, which the country file cannot keep at the start of a field. The entry was not taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>La case « %1 » commence par un guillemet droit, que le fichier des pays ne peut pas garder en début de champ. L&apos;entrée n&apos;a pas été prise.</translation>
     </message>
     <message>
         <source>Too long to edit here, kept as it is: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop long pour être modifié ici, gardé tel quel : %1</translation>
     </message>
     <message>
         <source>Map of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte : %1</translation>
     </message>
     <message>
         <source>holds a comma</source>
-        <translation type="unfinished"></translation>
+        <translation>contient une virgule</translation>
     </message>
     <message>
         <source>holds a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>contient un saut de ligne</translation>
     </message>
     <message>
         <source>begins with a space</source>
-        <translation type="unfinished"></translation>
+        <translation>commence par une espace</translation>
     </message>
     <message>
         <source>begins with a double quote</source>
-        <translation type="unfinished"></translation>
+        <translation>commence par un guillemet droit</translation>
     </message>
     <message>
         <source>Daylight saving time of (hrs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure d&apos;été de (h)</translation>
     </message>
     <message>
         <source>Daylight saving time from</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure d&apos;été du</translation>
     </message>
     <message>
         <source>Daylight saving time to</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure d&apos;été au</translation>
     </message>
     <message>
         <source>Map picture name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l&apos;image de carte</translation>
     </message>
     <message>
         <source>First entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Première entrée</translation>
     </message>
     <message>
         <source>Previous entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée précédente</translation>
     </message>
     <message>
         <source>Next entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée suivante</translation>
     </message>
     <message>
         <source>Last entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière entrée</translation>
     </message>
     <message>
         <source>The field &quot;%1&quot; of entry %2 (%3) %4, which the country file cannot keep. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ « %1 » de l&apos;entrée %2 (%3) %4, ce que le fichier des pays ne peut pas garder. Rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>The field &quot;%1&quot; of entry %2 (%3) holds the character &quot;%4&quot; (U+%5), which the country file&apos;s character set cannot hold. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ « %1 » de l&apos;entrée %2 (%3) contient le caractère « %4 » (U+%5), que le jeu de caractères du fichier des pays ne peut pas contenir. Rien n&apos;a été enregistré.</translation>
     </message>
 </context>
 <context>
     <name>zv::WorldMapWindow</name>
     <message>
         <source>World Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte du monde</translation>
     </message>
     <message>
         <source>Plot Sunrise/Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Lever/coucher</translation>
     </message>
     <message>
         <source>Show Day/Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher jour/nuit</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Find Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher un pays</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude</translation>
     </message>
     <message>
         <source>Sunrise at</source>
-        <translation type="unfinished"></translation>
+        <translation>Lever à</translation>
     </message>
     <message>
         <source>Sunset at</source>
-        <translation type="unfinished"></translation>
+        <translation>Coucher à</translation>
     </message>
     <message>
         <source>Sun rise</source>
-        <translation type="unfinished"></translation>
+        <translation>Lever</translation>
     </message>
     <message>
         <source>Sun set</source>
-        <translation type="unfinished"></translation>
+        <translation>Coucher</translation>
     </message>
     <message>
         <source>Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuit</translation>
     </message>
     <message>
         <source>Latitude </source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude </translation>
     </message>
     <message>
         <source>Longitude </source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude </translation>
     </message>
     <message>
         <source>Sunrise at </source>
-        <translation type="unfinished"></translation>
+        <translation>Lever à </translation>
     </message>
     <message>
         <source>Sunset at </source>
-        <translation type="unfinished"></translation>
+        <translation>Coucher à </translation>
     </message>
     <message>
         <source>Enter the partial name of country to locate</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrez une partie du nom du pays à situer</translation>
     </message>
     <message>
         <source>The GMT time &quot;%1&quot; is not a time of day, so the day and night lines cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;heure GMT « %1 » n&apos;est pas une heure du jour ; les lignes du jour et de la nuit ne peuvent donc pas être affichées.</translation>
     </message>
     <message>
         <source>No sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans lever</translation>
     </message>
     <message>
         <source>No sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans coucher</translation>
     </message>
     <message>
         <source>Jan</source>
-        <translation type="unfinished"></translation>
+        <translation>janv.</translation>
     </message>
     <message>
         <source>Feb</source>
-        <translation type="unfinished"></translation>
+        <translation>févr.</translation>
     </message>
     <message>
         <source>Mar</source>
-        <translation type="unfinished"></translation>
+        <translation>mars</translation>
     </message>
     <message>
         <source>Apr</source>
-        <translation type="unfinished"></translation>
+        <translation>avr.</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>mai</translation>
     </message>
     <message>
         <source>Jun</source>
-        <translation type="unfinished"></translation>
+        <translation>juin</translation>
     </message>
     <message>
         <source>Jul</source>
-        <translation type="unfinished"></translation>
+        <translation>juil.</translation>
     </message>
     <message>
         <source>Aug</source>
-        <translation type="unfinished"></translation>
+        <translation>août</translation>
     </message>
     <message>
         <source>Sep</source>
-        <translation type="unfinished"></translation>
+        <translation>sept.</translation>
     </message>
     <message>
         <source>Oct</source>
-        <translation type="unfinished"></translation>
+        <translation>oct.</translation>
     </message>
     <message>
         <source>Nov</source>
-        <translation type="unfinished"></translation>
+        <translation>nov.</translation>
     </message>
     <message>
         <source>Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>déc.</translation>
     </message>
     <message>
         <source>Sun times for %1 %2 %3 GMT</source>
-        <translation type="unfinished"></translation>
+        <translation>Soleil le %1 %2 %3 GMT</translation>
     </message>
     <message>
         <source>%1* not found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1* introuvable</translation>
     </message>
     <message>
         <source>1 country found.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 pays trouvé.</translation>
     </message>
     <message>
         <source>%1 countries found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pays trouvés.</translation>
     </message>
     <message>
         <source>13. Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>13. Type incompatible</translation>
+    </message>
+    <message>
+        <source> (up all day)</source>
+        <translation> (jour polaire)</translation>
+    </message>
+    <message>
+        <source> (down all day)</source>
+        <translation> (nuit polaire)</translation>
     </message>
 </context>
 </TS>

@@ -52,9 +52,9 @@ QString EventCaption(const SunEvent& event, const char* at, const char* none) {
     case SunEvent::Kind::Occurs:
       return Translated(at) + SunTimeText(event.Minutes()) + QStringLiteral(" GMT");
     case SunEvent::Kind::UpAllDay:
-      return Translated(none) + Translated(" (up all day)");
+      return Translated(none) + Translated(QT_TRANSLATE_NOOP("zv::WorldMapWindow", " (up all day)"));
     case SunEvent::Kind::DownAllDay:
-      return Translated(none) + Translated(" (down all day)");
+      return Translated(none) + Translated(QT_TRANSLATE_NOOP("zv::WorldMapWindow", " (down all day)"));
   }
   return {};
 }

@@ -1,22 +1,52 @@
 // The program among the desktop's: the session guard (SIGTERM, SIGINT,
 // SIGHUP, or quitting by another path, write tzone.txt as the close box
-// does), and the clock window under a dark desktop palette, which keeps its
-// designed colours readable.
+// does), the clock window under a dark desktop palette, which keeps its
+// designed colours readable, and the windows in the user's language, where
+// every translated caption must fit the designed place of the English one.
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QLineEdit>
-#include <QTest>
+#include <QtWidgets>
 #include <csignal>
 
 #include "app/gui/appicon.h"
 #include "app/gui/sessionguard.h"
+#include "app/gui/uitranslation.h"
+#include "countryinfo/gui/countryinfowindow.h"
 #include "support/clockfixture.h"
 #include "support/referencepicture.h"
+#include "worldmap/gui/worldmapwindow.h"
 
 namespace zv {
 namespace {
+
+// Checks each caption of a window: its text no wider (or, wrapped, taller)
+// than the room its label or button leaves it, inside its parent and clear
+// of its siblings' texts. Hidden controls, those placed out of sight and the
+// cells of the time list (data) aside.
+void ExpectCaptionsFit(QWidget* window, const QWidget* list) {
+  std::map<QWidget*, std::vector<QRect>> drawn;
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    QWidget* parent = w->parentWidget();
+    QString text = w->property("text").toString().remove('&');
+    auto* label = qobject_cast<QLabel*>(w);
+    if (!w->isVisibleTo(window) || !parent->rect().contains(w->geometry().center()) || parent == list ||
+        text.isEmpty() || !(label || w->inherits("QAbstractButton")))
+      continue;
+    QStyleOptionButton o;
+    o.initFrom(w);
+    const QRect room =
+        label ? w->contentsRect() : w->style()->subElementRect(QStyle::SE_PushButtonContents, &o, w);
+    const QSize need = label && label->wordWrap()
+                           ? w->fontMetrics().boundingRect(room, Qt::TextWordWrap, text).size()
+                           : QSize(w->fontMetrics().horizontalAdvance(text), 1);
+    const QRect at(w->pos() + room.topLeft(), need);
+    bool fits = room.contains(QRect(room.topLeft(), need)) && parent->rect().contains(at);
+    for (const QRect& other : drawn[parent]) fits = fits && !other.intersects(at);
+    drawn[parent].push_back(at);
+    EXPECT_TRUE(fits) << text.toStdString();
+  }
+}
 
 class DesktopTest : public test::ClockWindowTest {
  protected:
@@ -57,6 +87,22 @@ TEST(AppIconTest, APictureForEverySize) {
   QStringList widths;
   for (const QSize& s : AppIcon().availableSizes()) widths << QString::number(AppIcon().pixmap(s).width());
   EXPECT_EQ(widths.join(' '), "16 22 24 32 48 64 128 256");
+}
+
+// Each window with its longest captions: the settings panel open and the
+// map's figures for a place in the polar night (80 degrees north in
+// December).
+TEST_F(DesktopTest, EveryCaptionFitsInEveryLanguage) {
+  for (const char* language : {"de", "fr", "es"}) {
+    const UiTranslation translation{QLocale(language)};
+    ASSERT_TRUE(translation.installed());
+    StartClock(test::CountriesBytes(test::EntryTable()));
+    window_->mnuSettings()->trigger();
+    WorldMap()->ShowSLightInfo(80, 0);
+    for (QWidget* w : std::initializer_list<QWidget*>{window_.get(), CountryInfo(), WorldMap()})
+      ExpectCaptionsFit(w, window_->NameCell(1)->parentWidget());
+    TearDown();
+  }
 }
 
 }  // namespace
