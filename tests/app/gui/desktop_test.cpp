@@ -94,9 +94,9 @@ TEST(AppIconTest, APictureForEverySize) {
 // December).
 TEST_F(DesktopTest, EveryCaptionFitsInEveryLanguage) {
   for (const char* language : {"de", "fr", "es"}) {
-    const UiTranslation translation{QLocale(language)};
-    ASSERT_TRUE(translation.installed());
+    UiTranslation translation{QLocale(language)};
     StartClock(test::CountriesBytes(test::EntryTable()));
+    ASSERT_NE(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");  // Qt's own and ours
     window_->mnuSettings()->trigger();
     WorldMap()->ShowSLightInfo(80, 0);
     for (QWidget* w : std::initializer_list<QWidget*>{window_.get(), CountryInfo(), WorldMap()})
