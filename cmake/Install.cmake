@@ -62,5 +62,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # fonts and the zone data are read at run time.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, tzdata")
+# Qt's own translations: the standard buttons of message boxes in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_GENERATOR DEB)
 include(CPack)

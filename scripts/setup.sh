@@ -5,7 +5,11 @@
 #                   package need (the default)
 set -euo pipefail
 mode="${1:-test}"
-run_packages=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev fonts-liberation tzdata locales)
+# qt6-tools-dev gives CMake the Qt6LinguistTools package and qt6-l10n-tools
+# its lupdate and lrelease (the translations are built with the program);
+# qt6-translations-l10n holds Qt's own translations (the buttons of boxes).
+run_packages=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools
+  qt6-translations-l10n libgl1-mesa-dev fonts-liberation tzdata locales)
 test_packages=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth x11-utils xdotool imagemagick
   libx11-dev dpkg-dev file desktop-file-utils appstream groff-base)
 case "$mode" in

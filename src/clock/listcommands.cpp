@@ -1,5 +1,7 @@
 #include "clock/listcommands.h"
 
+#include <QCoreApplication>
+
 #include "clock/gridcalc.h"
 #include "data/highlightfile.h"
 #include "data/timeofday.h"
@@ -7,7 +9,8 @@
 namespace zv {
 
 QString FindPrompt() {
-  return QStringLiteral(
+  return QCoreApplication::translate(
+      "zv::ClockWindow",
       "Enter partial or full name of the country to locate\n\nFound items will be displayed in bright GREEN "
       "color\nPress F5 to change to normal color");
 }
@@ -33,8 +36,8 @@ std::optional<QString> NameTip(int row, const QString& fullName, const QString& 
                                const QString& dstCountText, const QString& dateThere) {
   if (row == kRowAmLegend || row == kRowPmLegend) return std::nullopt;
   if (row == kRowDstLegend)
-    return QStringLiteral("Daylight saving time active in ") + dstCountText +
-           QStringLiteral(" countries/zones");
+    return QCoreApplication::translate("zv::ClockWindow", "Daylight saving time active in %1 countries/zones")
+        .arg(dstCountText);
   return fullName + QStringLiteral("  ") + timeText + QStringLiteral("  ") + dateThere;
 }
 

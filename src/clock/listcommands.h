@@ -19,9 +19,6 @@ bool NameContains(const QString& name, const QString& answer);
 // (negative when t1 is earlier); nothing when either is no time.
 std::optional<int> MinutesBetween(const QString& t0, const QString& t1);
 
-// The description of a text that cannot be read as a time of day.
-inline const QString kTypeMismatch = QStringLiteral("Type mismatch");
-
 // The whole highlight file for these entry numbers, in the given order.
 QByteArray HighlightFileBytes(const std::vector<int>& entries);
 

@@ -36,29 +36,29 @@ QString ForFile(QString text) {
 QString BoxCaption(int box) {
   switch (box) {
     case kBoxName:
-      return QStringLiteral("Country or Zone");
+      return QCoreApplication::translate("zv::CountryInfoWindow", "Country or Zone");
     case kBoxOffset:
-      return QStringLiteral("Time zone relative to GMT");
+      return QCoreApplication::translate("zv::CountryInfoWindow", "Time zone relative to GMT");
     case kBoxDstHours:
-      return QStringLiteral("hrs");
+      return QCoreApplication::translate("zv::CountryInfoWindow", "hrs");
     case kBoxDstStart:
-      return QStringLiteral("from");
+      return QCoreApplication::translate("zv::CountryInfoWindow", "from");
     case kBoxDstEnd:
-      return QStringLiteral("to");
+      return QCoreApplication::translate("zv::CountryInfoWindow", "to");
     case kBoxLocation:
-      return QStringLiteral("Location");
+      return QCoreApplication::translate("zv::CountryInfoWindow", "Location");
     case kBoxCapital:
-      return QStringLiteral("Capital");
+      return QCoreApplication::translate("zv::CountryInfoWindow", "Capital");
     case kBoxLatitude:
-      return QStringLiteral("Latitude");
+      return QCoreApplication::translate("zv::CountryInfoWindow", "Latitude");
     case kBoxLongitude:
-      return QStringLiteral("Longitude");
+      return QCoreApplication::translate("zv::CountryInfoWindow", "Longitude");
     case kBoxLanguages:
-      return QStringLiteral("Languages");
+      return QCoreApplication::translate("zv::CountryInfoWindow", "Languages");
     case kBoxMapName:
-      return QStringLiteral("map picture name");
+      return QCoreApplication::translate("zv::CountryInfoWindow", "map picture name");
     case kBoxHistory:
-      return QStringLiteral("Brief History");
+      return QCoreApplication::translate("zv::CountryInfoWindow", "Brief History");
     default:
       return QString();
   }
@@ -84,9 +84,9 @@ QString ColumnCaption(int column) {
     case kColOffset:
       return BoxCaption(kBoxOffset);
     case kColDstHours:
-      return QStringLiteral("daylight saving hours");
+      return QCoreApplication::translate("zv::CountryInfoWindow", "daylight saving hours");
     case kColDstUsed:
-      return QStringLiteral("daylight saving used");
+      return QCoreApplication::translate("zv::CountryInfoWindow", "daylight saving used");
     case kColLocation:
     case kColCapital:
     case kColLatitude:
@@ -115,7 +115,8 @@ int CheckStateForColumn(const QString& column4) {
 
 std::optional<CommitError> CommitEntry(const EntryBoxes& boxes, int currentYear, CountryTable& table,
                                        int row) {
-  if (row < 1 || row >= CountryTable::kRows) return CommitError{-1, QStringLiteral("No entry is shown.")};
+  if (row < 1 || row >= CountryTable::kRows)
+    return CommitError{-1, QCoreApplication::translate("zv::CountryInfoWindow", "No entry is shown.")};
   const auto& b = boxes.text;
 
   QString cols[CountryTable::kCols];
@@ -181,7 +182,8 @@ QString TooLongNote(const std::array<qsizetype, kBoxCount>& lengths) {
   for (int box = 0; box < kBoxCount; ++box)
     if (lengths[box] > kMaxBoxChars) fields << BoxCaption(box);
   if (fields.isEmpty()) return QString();
-  return QStringLiteral("Too long to edit here, kept as it is: %1").arg(fields.join(QStringLiteral(", ")));
+  return QCoreApplication::translate("zv::CountryInfoWindow", "Too long to edit here, kept as it is: %1")
+      .arg(fields.join(QStringLiteral(", ")));
 }
 
 EntryChoice ChooseEntry(const QString& boxText, int entryCount) {
@@ -198,8 +200,8 @@ EntryChoice ChooseEntry(const QString& boxText, int entryCount) {
 
 QString MapTitle(const QString& name) {
   const qsizetype bracket = name.indexOf(u'(');
-  if (bracket < 0 || bracket == 0) return QStringLiteral("Map of ") + name;
-  return QStringLiteral("Map of ") + name.left(bracket - 1);
+  const QString shown = bracket < 0 || bracket == 0 ? name : name.left(bracket - 1);
+  return QCoreApplication::translate("zv::CountryInfoWindow", "Map of %1").arg(shown);
 }
 
 QString MapPicturePathFor(const QString& mapsFolder, const QString& mapName) {
@@ -214,18 +216,25 @@ std::optional<UnsavableField> FirstUnsavableField(const CountryTable& table, int
   for (int n = 1; n <= last; ++n) {
     for (int c = kColName; c <= kColHistory; ++c) {
       const QString& t = table.at(n, c);
-      if (t.contains(u',')) return UnsavableField{n, c, QStringLiteral("holds a comma")};
+      if (t.contains(u','))
+        return UnsavableField{n, c, QCoreApplication::translate("zv::CountryInfoWindow", "holds a comma")};
       if (t.contains(u'\r') || t.contains(u'\n'))
-        return UnsavableField{n, c, QStringLiteral("holds a line break")};
-      if (!t.isEmpty() && IsBlank(t[0])) return UnsavableField{n, c, QStringLiteral("begins with a space")};
-      if (t.startsWith(u'"')) return UnsavableField{n, c, QStringLiteral("begins with a double quote")};
+        return UnsavableField{n, c,
+                              QCoreApplication::translate("zv::CountryInfoWindow", "holds a line break")};
+      if (!t.isEmpty() && IsBlank(t[0]))
+        return UnsavableField{n, c,
+                              QCoreApplication::translate("zv::CountryInfoWindow", "begins with a space")};
+      if (t.startsWith(u'"'))
+        return UnsavableField{
+            n, c, QCoreApplication::translate("zv::CountryInfoWindow", "begins with a double quote")};
     }
   }
   return std::nullopt;
 }
 
 QString UnsavableMessage(const UnsavableField& field, const CountryTable& table) {
-  return QStringLiteral(
+  return QCoreApplication::translate(
+             "zv::CountryInfoWindow",
              "The field \"%1\" of entry %2 (%3) %4, which the country file cannot keep. "
              "Nothing was saved.")
       .arg(ColumnCaption(field.column))
@@ -240,7 +249,8 @@ QString UnwritableMessage(int row, int column, QChar character, const CountryTab
 QString UnwritableMessage(int row, int column, char32_t character, const CountryTable& table) {
   // Half of a character (a lone surrogate) has nothing to show.
   const QString shown = QChar::isSurrogate(character) ? QString() : QString::fromUcs4(&character, 1);
-  return QStringLiteral(
+  return QCoreApplication::translate(
+             "zv::CountryInfoWindow",
              "The field \"%1\" of entry %2 (%3) holds the character \"%4\" (U+%5), which the "
              "country file's character set cannot hold. Nothing was saved.")
       .arg(ColumnCaption(column))

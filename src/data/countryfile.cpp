@@ -1,5 +1,6 @@
 #include "data/countryfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include "data/datafileio.h"
@@ -150,42 +151,47 @@ bool ReadInPart(const ReadResult& result) {
 }
 
 QString PartialReadMessage(const ReadResult& result, const CountryTable& table) {
-  static const char* const kFieldNames[kRecordFields] = {"name",
-                                                         "offset from GMT",
-                                                         "daylight-saving hours",
-                                                         "daylight saving used",
-                                                         "daylight-saving start date",
-                                                         "daylight-saving end date",
-                                                         "location",
-                                                         "capital",
-                                                         "latitude",
-                                                         "longitude",
-                                                         "languages",
-                                                         "map picture name",
-                                                         "brief history"};
+  static const char* const kFieldNames[kRecordFields] = {
+      QT_TRANSLATE_NOOP("DataFiles", "name"),
+      QT_TRANSLATE_NOOP("DataFiles", "offset from GMT"),
+      QT_TRANSLATE_NOOP("DataFiles", "daylight-saving hours"),
+      QT_TRANSLATE_NOOP("DataFiles", "daylight saving used"),
+      QT_TRANSLATE_NOOP("DataFiles", "daylight-saving start date"),
+      QT_TRANSLATE_NOOP("DataFiles", "daylight-saving end date"),
+      QT_TRANSLATE_NOOP("DataFiles", "location"),
+      QT_TRANSLATE_NOOP("DataFiles", "capital"),
+      QT_TRANSLATE_NOOP("DataFiles", "latitude"),
+      QT_TRANSLATE_NOOP("DataFiles", "longitude"),
+      QT_TRANSLATE_NOOP("DataFiles", "languages"),
+      QT_TRANSLATE_NOOP("DataFiles", "map picture name"),
+      QT_TRANSLATE_NOOP("DataFiles", "brief history")};
   QString where;
   if (result.stop == ReadStop::kCannotOpen) {
-    where = QStringLiteral("The file could not be read: %1.").arg(result.found);
+    where = QCoreApplication::translate("DataFiles", "The file could not be read: %1.").arg(result.found);
   } else if (result.stop == ReadStop::kTooLarge) {
-    where = QStringLiteral("The file is larger than %1 MB; only its beginning was read.")
+    where = QCoreApplication::translate("DataFiles",
+                                        "The file is larger than %1 MB; only its beginning was read.")
                 .arg(kMaxCountryFileBytes / (1024 * 1024));
   } else if (result.stopEntry == 0) {
-    where = QStringLiteral("Reading stopped in the three header lines: the file ends there.");
+    where = QCoreApplication::translate("DataFiles",
+                                        "Reading stopped in the three header lines: the file ends there.");
   } else {
     const int f = std::clamp(result.stopField, 1, kRecordFields);
     QString name = result.stopEntry < CountryTable::kRows ? table.at(result.stopEntry, kColName) : QString();
-    where = QStringLiteral("Reading stopped at entry %1%2, field %3 (%4): ")
+    where = QCoreApplication::translate("DataFiles", "Reading stopped at entry %1%2, field %3 (%4): ")
                 .arg(result.stopEntry)
                 .arg(f > 1 && !name.isEmpty() ? QStringLiteral(" (\"%1\")").arg(name.left(40)) : QString())
                 .arg(f)
-                .arg(QString::fromLatin1(kFieldNames[f - 1]));
+                .arg(QCoreApplication::translate("DataFiles", kFieldNames[f - 1]));
     if (result.stop == ReadStop::kNoDate)
-      where += QStringLiteral("\"%1\" is not a date between # signs.").arg(result.found.left(40));
+      where += QCoreApplication::translate("DataFiles", "\"%1\" is not a date between # signs.")
+                   .arg(result.found.left(40));
     else
-      where += QStringLiteral("the file ends there.");
+      where += QCoreApplication::translate("DataFiles", "the file ends there.");
   }
-  return QStringLiteral("countries.txt could be read only in part. ") + where +
-         QStringLiteral(
+  return QCoreApplication::translate("DataFiles", "countries.txt could be read only in part. ") + where +
+         QCoreApplication::translate(
+             "DataFiles",
              " The entries from there on are empty or incomplete. The file has not been changed; "
              "saving the table is refused until the file reads whole again.");
 }

@@ -1,5 +1,6 @@
 #include "data/countrysave.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -32,7 +33,7 @@ QString KeepRecoveryCopy(const CountryTable& table, int entryCount, const QDateT
   if (failed && failed->kind == SaveFailure::Kind::kField)
     failed = SaveCountryTable(table, entryCount, now, RecoveryPath(tablePath), TextEncoding::kUtf8);
   if (!failed) return QString();
-  return QStringLiteral("The changes not saved could not be kept in %1: %2")
+  return QCoreApplication::translate("DataFiles", "The changes not saved could not be kept in %1: %2")
       .arg(ShownPath(RecoveryPath(tablePath)), failed->text);
 }
 
@@ -44,7 +45,8 @@ std::optional<SaveFailure> RestoreRecoveryCopy(const QString& tablePath, int ent
   const ReadResult read = ReadCountriesFile(RecoveryPath(tablePath), kept, entryCount);
   if (!read.complete)
     return SaveFailure{SaveFailure::Kind::kField,
-                       QStringLiteral("The kept changes in %1 do not read whole, so they were not saved.")
+                       QCoreApplication::translate(
+                           "DataFiles", "The kept changes in %1 do not read whole, so they were not saved.")
                            .arg(ShownPath(RecoveryPath(tablePath)))};
   if (auto failed = SaveCountryTable(kept, entryCount, now, tablePath)) return failed;
   DiscardRecoveryCopy(tablePath);

@@ -22,11 +22,11 @@ namespace {
 QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 QString KindOf(mode_t mode) {
-  if (S_ISDIR(mode)) return QStringLiteral("a folder");
-  if (S_ISFIFO(mode)) return QStringLiteral("a named pipe");
-  if (S_ISCHR(mode) || S_ISBLK(mode)) return QStringLiteral("a device");
-  if (S_ISSOCK(mode)) return QStringLiteral("a socket");
-  return QStringLiteral("a special file");
+  if (S_ISDIR(mode)) return QCoreApplication::translate("DataFiles", "a folder");
+  if (S_ISFIFO(mode)) return QCoreApplication::translate("DataFiles", "a named pipe");
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return QCoreApplication::translate("DataFiles", "a device");
+  if (S_ISSOCK(mode)) return QCoreApplication::translate("DataFiles", "a socket");
+  return QCoreApplication::translate("DataFiles", "a special file");
 }
 
 QByteArray HashOf(const QByteArray& bytes) {
@@ -141,20 +141,25 @@ WriteCheck CheckWrite(const QString& path) {
     struct stat st {};
     if (::lstat(name.constData(), &st) != 0) {
       if (links == 0) return {QString(), name};  // missing: the write says why, if it fails
-      return {QStringLiteral("it is a symbolic link to a file that does not exist, so nothing was written"),
+      return {QCoreApplication::translate(
+                  "DataFiles", "it is a symbolic link to a file that does not exist, so nothing was written"),
               {}};
     }
     if (S_ISREG(st.st_mode)) {
       // Root may write any file; a file nobody may write is still not the user's to replace.
       if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(name.constData(), W_OK) != 0)
-        return {QStringLiteral("the file is read-only (you may not change it), so it was left as it is"), {}};
+        return {QCoreApplication::translate(
+                    "DataFiles", "the file is read-only (you may not change it), so it was left as it is"),
+                {}};
       return {QString(), name};
     }
     if (!S_ISLNK(st.st_mode)) {
       if (links == 0)
-        return {QStringLiteral("it is %1, not a regular file, so it was left alone").arg(KindOf(st.st_mode)),
+        return {QCoreApplication::translate("DataFiles", "it is %1, not a regular file, so it was left alone")
+                    .arg(KindOf(st.st_mode)),
                 {}};
-      return {QStringLiteral("it is a symbolic link to %1, not to a regular file, so nothing was written")
+      return {QCoreApplication::translate(
+                  "DataFiles", "it is a symbolic link to %1, not to a regular file, so nothing was written")
                   .arg(KindOf(st.st_mode)),
               {}};
     }
@@ -163,16 +168,21 @@ WriteCheck CheckWrite(const QString& path) {
     struct stat dir {};
     if (::stat(folder.constData(), &dir) != 0 || dir.st_uid != ::geteuid() ||
         (dir.st_mode & (S_IWGRP | S_IWOTH)))
-      return {QStringLiteral(
+      return {QCoreApplication::translate(
+                  "DataFiles",
                   "it is a symbolic link in a folder that is not yours alone (another user could have put it "
                   "there), so nothing was written through it"),
               {}};
     if (links >= kMaxLinks)
-      return {QStringLiteral("it is a chain of too many symbolic links, so nothing was written"), {}};
+      return {QCoreApplication::translate("DataFiles",
+                                          "it is a chain of too many symbolic links, so nothing was written"),
+              {}};
     QByteArray target(4096, '\0');
     const ssize_t n = ::readlink(name.constData(), target.data(), static_cast<size_t>(target.size()));
     if (n < 0 || n >= target.size())
-      return {QStringLiteral("its symbolic link cannot be read, so nothing was written"), {}};
+      return {QCoreApplication::translate("DataFiles",
+                                          "its symbolic link cannot be read, so nothing was written"),
+              {}};
     target.truncate(n);
     name = target.startsWith('/') ? target : folder + '/' + target;
   }

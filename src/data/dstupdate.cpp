@@ -1,5 +1,6 @@
 #include "data/dstupdate.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
@@ -101,16 +102,18 @@ QString ChangeLine(const CountryTable& table, const EntryChange& change) {
 
 QString NotUpdatedText(const CountryTable& table, const std::vector<int>& entries) {
   if (entries.empty()) return QString();
-  return QStringLiteral("Entries not updated, no time zone known for their map picture name: ") +
+  return QCoreApplication::translate("DstUpdate",
+                                     "Entries not updated, no time zone known for their map picture name: ") +
          EntryList(table, entries, [&table](int n) {
            const QString map = table.at(n, kColMapName);
-           return map.isEmpty() ? QStringLiteral("empty") : map;
+           return map.isEmpty() ? QCoreApplication::translate("DstUpdate", "empty") : map;
          });
 }
 
 QString MissingZonesText(const CountryTable& table, const std::vector<int>& entries) {
   if (entries.empty()) return QString();
-  return QStringLiteral(
+  return QCoreApplication::translate(
+             "DstUpdate",
              "Entries not updated, their time zone is missing from this computer's time-zone "
              "database: ") +
          EntryList(table, entries, [&table](int n) {
@@ -123,8 +126,11 @@ QStringList SplitYearLines(const CountryTable& table, const DstTableUpdate& upda
   for (const SplitYear& s : update.split) {
     QStringList days;
     for (const auto& [first, last] : s.leftOut)
-      days << (first == last ? DayText(first) : DayText(first) + QStringLiteral(" to ") + DayText(last));
-    lines << QStringLiteral(
+      days << (first == last
+                   ? DayText(first)
+                   : DayText(first) + QCoreApplication::translate("DstUpdate", " to ") + DayText(last));
+    lines << QCoreApplication::translate(
+                 "DstUpdate",
                  "%1: %2 has %3 daylight saving stretches; its dates keep the longest and leave "
                  "out %4.")
                  .arg(table.at(s.entry, kColName))
@@ -154,20 +160,23 @@ DstFileUpdate UpdateDstFile(const QString& readPath, const QString& writePath, i
   const QString shown = ShownPath(path);
   if (!QFileInfo::exists(path)) {
     out.error =
-        QStringLiteral("The country file %1 does not exist, so no daylight saving dates were updated.")
+        QCoreApplication::translate(
+            "DstUpdate", "The country file %1 does not exist, so no daylight saving dates were updated.")
             .arg(shown);
     return out;
   }
   const ReadResult read = ReadCountriesFile(path, out.table, entryCount);
   if (!read.opened) {
-    out.error = QStringLiteral(
+    out.error = QCoreApplication::translate(
+                    "DstUpdate",
                     "The country file %1 could not be opened, so no daylight saving dates were "
                     "updated. The file is unchanged.")
                     .arg(shown);
     return out;
   }
   if (!read.complete) {
-    out.error = QStringLiteral(
+    out.error = QCoreApplication::translate(
+                    "DstUpdate",
                     "The country file %1 could be read only as far as entry %2 of %3. Writing it "
                     "back would lose the entries after that, so no daylight saving dates were "
                     "updated. The file is unchanged.")
@@ -182,14 +191,16 @@ DstFileUpdate UpdateDstFile(const QString& readPath, const QString& writePath, i
     out.error =
         failed->kind == SaveFailure::Kind::kField
             ? failed->text
-            : QStringLiteral("The country file %1 could not be saved: %2. The file on disk is unchanged.")
+            : QCoreApplication::translate(
+                  "DstUpdate", "The country file %1 could not be saved: %2. The file on disk is unchanged.")
                   .arg(ShownPath(writePath), failed->text);
   }
   return out;
 }
 
 QString DstOfferText(int yearInUse, int year) {
-  return QStringLiteral(
+  return QCoreApplication::translate(
+             "DstUpdate",
              "The daylight saving dates in use are those of %1. Update them for %2 from this "
              "computer's time-zone database?")
       .arg(yearInUse)
@@ -199,14 +210,15 @@ QString DstOfferText(int yearInUse, int year) {
 QString DstUpdatedText(const DstFileUpdate& result, int year) {
   const auto changed = result.update.changes.size();
   QString text =
-      QStringLiteral("Daylight saving dates updated for %1 from this computer's time-zone database: ")
+      QCoreApplication::translate(
+          "DstUpdate", "Daylight saving dates updated for %1 from this computer's time-zone database: ")
           .arg(year);
   if (changed == 0)
-    text += QStringLiteral("no entry changed.");
+    text += QCoreApplication::translate("DstUpdate", "no entry changed.");
   else if (changed == 1)
-    text += QStringLiteral("1 entry changed.");
+    text += QCoreApplication::translate("DstUpdate", "1 entry changed.");
   else
-    text += QStringLiteral("%1 entries changed.").arg(changed);
+    text += QCoreApplication::translate("DstUpdate", "%1 entries changed.").arg(changed);
   for (const QString& note : UpdateNotes(result.table, result.update, year))
     text += QStringLiteral("\n\n") + note;
   return text;

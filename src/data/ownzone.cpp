@@ -1,5 +1,6 @@
 #include "data/ownzone.h"
 
+#include <QCoreApplication>
 #include <QTimeZone>
 
 #include "data/numtext.h"
@@ -41,7 +42,8 @@ ZoneTexts StartUpZoneTexts(const std::optional<ZoneTexts>& saved, const QDateTim
 }
 
 QString UnknownZoneText(const ZoneTexts& guess) {
-  return QStringLiteral(
+  return QCoreApplication::translate(
+             "zv::ClockWindow",
              "This computer's time zone could not be read, so the settings take the offset of its clock: "
              "%1 hours from GMT, without daylight saving time. If that is wrong, correct it in File, "
              "Settings; the settings are saved for the next start only when changed.")

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
@@ -46,7 +47,8 @@ WriteResult WriteFileWhole(const QString& path, const QByteArray& bytes, WriteMo
   if (mode == WriteMode::kAppend) {
     const DataFileRead old = ReadDataFileNamed(finalName, kMaxAppendedFileBytes);
     if (old.state == DataFileRead::kError) return WriteResult::Failed(old.error);
-    if (old.cut) return WriteResult::Failed(QStringLiteral("the file is too large to add to"));
+    if (old.cut)
+      return WriteResult::Failed(QCoreApplication::translate("DataFiles", "the file is too large to add to"));
     all = old.bytes;
   }
   all += bytes;

@@ -1,5 +1,7 @@
 #include "data/tableread.h"
 
+#include <QCoreApplication>
+
 #include "data/countryfile.h"
 #include "data/module1.h"
 
@@ -13,12 +15,14 @@ QString WholeTableWriteRefusal() {
   if (!CountryTableReadInPart()) return QString();
   const ReadResult& r = Shared().countriesRead;
   const QString where =
-      r.stop == ReadStop::kCannotOpen ? QStringLiteral("it could not be read")
-      : r.stop == ReadStop::kTooLarge
-          ? QStringLiteral("it is larger than %1 MB").arg(kMaxCountryFileBytes / (1024 * 1024))
-      : r.stopEntry == 0 ? QStringLiteral("reading stopped in its header")
-                         : QStringLiteral("reading stopped at entry %1").arg(r.stopEntry);
-  return QStringLiteral(
+      r.stop == ReadStop::kCannotOpen ? QCoreApplication::translate("DataFiles", "it could not be read")
+      : r.stop == ReadStop::kTooLarge ? QCoreApplication::translate("DataFiles", "it is larger than %1 MB")
+                                            .arg(kMaxCountryFileBytes / (1024 * 1024))
+      : r.stopEntry == 0
+          ? QCoreApplication::translate("DataFiles", "reading stopped in its header")
+          : QCoreApplication::translate("DataFiles", "reading stopped at entry %1").arg(r.stopEntry);
+  return QCoreApplication::translate(
+             "DataFiles",
              "countries.txt was read only in part (%1), so saving the whole table would empty the entries "
              "after "
              "that point. Nothing was written. Mend the file and start Zorvane again.")

@@ -1,5 +1,6 @@
 #include "solar/numberfns.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 #include "data/numtext.h"
@@ -43,14 +44,17 @@ QString SunTimeText(int minutes) {
 
 namespace {
 
+// The world map shows these captions; they are translated in its context.
+QString Translated(const char* text) { return QCoreApplication::translate("zv::WorldMapWindow", text); }
+
 QString EventCaption(const SunEvent& event, const char* at, const char* none) {
   switch (event.kind) {
     case SunEvent::Kind::Occurs:
-      return QLatin1String(at) + SunTimeText(event.Minutes()) + QStringLiteral(" GMT");
+      return Translated(at) + SunTimeText(event.Minutes()) + QStringLiteral(" GMT");
     case SunEvent::Kind::UpAllDay:
-      return QLatin1String(none) + QStringLiteral(" (up all day)");
+      return Translated(none) + Translated(QT_TRANSLATE_NOOP("zv::WorldMapWindow", " (up all day)"));
     case SunEvent::Kind::DownAllDay:
-      return QLatin1String(none) + QStringLiteral(" (down all day)");
+      return Translated(none) + Translated(QT_TRANSLATE_NOOP("zv::WorldMapWindow", " (down all day)"));
   }
   return {};
 }
@@ -59,24 +63,35 @@ QString EventCaption(const SunEvent& event, const char* at, const char* none) {
 
 QString LatitudeCaption(double latitude) {
   double copy = latitude;
-  return QStringLiteral("Latitude ") + FormatFixed(copy, 1, 2);
+  return QCoreApplication::translate("zv::WorldMapWindow", "Latitude ") + FormatFixed(copy, 1, 2);
 }
 
 QString LongitudeCaption(double longitude) {
   double copy = longitude;
-  return QStringLiteral("Longitude ") + FormatFixed(copy, 1, 2);
+  return QCoreApplication::translate("zv::WorldMapWindow", "Longitude ") + FormatFixed(copy, 1, 2);
 }
 
-QString SunriseCaption(const SunEvent& sunrise) { return EventCaption(sunrise, "Sunrise at ", "No sunrise"); }
+QString SunriseCaption(const SunEvent& sunrise) {
+  return EventCaption(sunrise, QT_TRANSLATE_NOOP("zv::WorldMapWindow", "Sunrise at "),
+                      QT_TRANSLATE_NOOP("zv::WorldMapWindow", "No sunrise"));
+}
 
-QString SunsetCaption(const SunEvent& sunset) { return EventCaption(sunset, "Sunset at ", "No sunset"); }
+QString SunsetCaption(const SunEvent& sunset) {
+  return EventCaption(sunset, QT_TRANSLATE_NOOP("zv::WorldMapWindow", "Sunset at "),
+                      QT_TRANSLATE_NOOP("zv::WorldMapWindow", "No sunset"));
+}
 
 QString SunDateCaption(QDate date) {
-  static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-  return QStringLiteral("Sun times for %1 %2 %3 GMT")
+  static const char* const kMonths[] = {
+      QT_TRANSLATE_NOOP("zv::WorldMapWindow", "Jan"), QT_TRANSLATE_NOOP("zv::WorldMapWindow", "Feb"),
+      QT_TRANSLATE_NOOP("zv::WorldMapWindow", "Mar"), QT_TRANSLATE_NOOP("zv::WorldMapWindow", "Apr"),
+      QT_TRANSLATE_NOOP("zv::WorldMapWindow", "May"), QT_TRANSLATE_NOOP("zv::WorldMapWindow", "Jun"),
+      QT_TRANSLATE_NOOP("zv::WorldMapWindow", "Jul"), QT_TRANSLATE_NOOP("zv::WorldMapWindow", "Aug"),
+      QT_TRANSLATE_NOOP("zv::WorldMapWindow", "Sep"), QT_TRANSLATE_NOOP("zv::WorldMapWindow", "Oct"),
+      QT_TRANSLATE_NOOP("zv::WorldMapWindow", "Nov"), QT_TRANSLATE_NOOP("zv::WorldMapWindow", "Dec")};
+  return QCoreApplication::translate("zv::WorldMapWindow", "Sun times for %1 %2 %3 GMT")
       .arg(date.day())
-      .arg(QLatin1String(kMonths[date.month() - 1]))
+      .arg(QCoreApplication::translate("zv::WorldMapWindow", kMonths[date.month() - 1]))
       .arg(date.year());
 }
 

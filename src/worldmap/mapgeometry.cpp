@@ -1,5 +1,6 @@
 #include "worldmap/mapgeometry.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 #include "data/numtext.h"
@@ -39,9 +40,10 @@ QString LabelTextForName(const QString& name) {
 }
 
 QString FindCountryMessage(int count, const QString& answer) {
-  if (count == 0) return answer.toUpper() + QStringLiteral("* not found");
-  if (count == 1) return QStringLiteral("1 country found.");
-  return QString::number(count) + QStringLiteral(" countries found.");
+  if (count == 0)
+    return QCoreApplication::translate("zv::WorldMapWindow", "%1* not found").arg(answer.toUpper());
+  if (count == 1) return QCoreApplication::translate("zv::WorldMapWindow", "1 country found.");
+  return QCoreApplication::translate("zv::WorldMapWindow", "%1 countries found.").arg(count);
 }
 
 }  // namespace zv

@@ -1,5 +1,6 @@
 #include "worldmap/sunline.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 #include "data/module1.h"
@@ -51,7 +52,9 @@ std::optional<int> TakeGmtMinutes() {
   return minutes;
 }
 
-QString SunLineTypeMismatch() { return QStringLiteral("13. Type mismatch"); }
+QString SunLineTypeMismatch() {
+  return QCoreApplication::translate("zv::WorldMapWindow", "13. Type mismatch");
+}
 
 SunLineResult RunSunLinePasses(QDate date, SunLineState& state, const SunLineHitFn& onHit,
                                const SunLineRowFn& onRow) {

@@ -6,6 +6,7 @@
 #include "app/gui/appwindows.h"
 #include "app/gui/sessionguard.h"
 #include "app/gui/singleinstance.h"
+#include "app/gui/uitranslation.h"
 #include "clock/gui/clockwindow.h"
 #include "common/gui/widgetutils.h"
 #include "data/seams.h"
@@ -24,6 +25,9 @@ int main(int argc, char** argv) {
                               zv::DataFolder());
   if (!instance.IsFirst()) return 0;
   zv::RememberWindowPlaces(true);
+  // The windows take their captions in the user's language (LANGUAGE, LC_ALL,
+  // LC_MESSAGES, LANG), in English where no translation is built in.
+  const zv::UiTranslation translation;
   zv::ClockWindow clock;
   instance.OnComeForward([&clock] { zv::BringForward(&clock); });
   zv::InstallSessionGuard(&clock);

@@ -113,7 +113,7 @@ void ClockWindow::BuildPanel() {
   picture1_->setGeometry(TwipRect(1560, 1020, 3690, 2955));
   picture1_->setFont(FormFont());
 
-  frame1_ = new QGroupBox(QStringLiteral("Settings"), picture1_);
+  frame1_ = new QGroupBox(tr("Settings"), picture1_);
   frame1_->setGeometry(TwipRect(120, 120, 3435, 2655));
 
   auto caption = [this](const QString& text, double left, double top, double width, double height) {
@@ -144,13 +144,13 @@ void ClockWindow::BuildPanel() {
   text2_ = new QLineEdit(QStringLiteral("3.35"), frame1_);
   text2_->setGeometry(TwipRect(1800, 1320, 1000, 285));
 
-  command1_ = new QPushButton(QStringLiteral("&Close"), frame1_);
+  command1_ = new QPushButton(tr("&Close"), frame1_);
   command1_->setGeometry(TwipRect(600, 2220, 945, 345));
-  command2_ = new QPushButton(QStringLiteral("&Refresh"), frame1_);
+  command2_ = new QPushButton(tr("&Refresh"), frame1_);
   command2_->setGeometry(TwipRect(2040, 2220, 945, 345));
   // The default button lies outside its frame's visible area: never seen,
   // pressed by Enter and from code.
-  command3_ = new QPushButton(QStringLiteral("Calculate"), frame1_);
+  command3_ = new QPushButton(tr("Calculate"), frame1_);
   command3_->setGeometry(TwipRect(6300, -500, 350, 350));
   command3_->setFocusPolicy(Qt::NoFocus);
   command3_->hide();  // pressed from code only; hidden, so not offered to a screen reader
@@ -215,9 +215,9 @@ void ClockWindow::StartUp() {
   for (int c = 1; c <= kColumns; ++c) Loader((c - 1) * kRowsPerColumn + 1, c * kRowsPerColumn, c);
   gridBuilt_ = true;
   // 7: the legend captions.
-  grid_->SetCaption(kRowDstLegend, QStringLiteral("DST in"));
-  grid_->SetCaption(kRowAmLegend, QStringLiteral("AM in"));
-  grid_->SetCaption(kRowPmLegend, QStringLiteral("PM in"));
+  grid_->SetCaption(kRowDstLegend, tr("DST in"));
+  grid_->SetCaption(kRowAmLegend, tr("AM in"));
+  grid_->SetCaption(kRowPmLegend, tr("PM in"));
   // 8: the display colours.
   Module1& m = Shared();
   m.amColour = kAmColour;
@@ -248,20 +248,19 @@ void ClockWindow::OfferKeptEdits() {
   const QString tablePath = WritableDataPath(QStringLiteral("countries.txt"));
   if (!HasRecoveryCopy(tablePath)) return;
   const bool save = Prompts().AskYesNo(
-      this, QStringLiteral("Zorvane was ended with changes to the country table that had not been saved. "
-                           "They were kept in %1.")
+      this, tr("Zorvane was ended with changes to the country table that had not been saved. "
+               "They were kept in %1.")
                     .arg(ShownPath(RecoveryPath(tablePath))) +
-                QChar(13) + QChar(13) + QStringLiteral("Save them to countries.txt now? No discards them."));
+                QChar(13) + QChar(13) + tr("Save them to countries.txt now? No discards them."));
   if (!save) {
     DiscardRecoveryCopy(tablePath);
     return;
   }
   if (const auto failed = RestoreRecoveryCopy(tablePath, Shared().entryCount, CurrentClock().Now())) {
-    Prompts().Message(this,
-                      failed->kind == SaveFailure::Kind::kField
-                          ? failed->text
-                          : QStringLiteral("The kept changes could not be saved: %1. They are still in %2.")
-                                .arg(failed->text, ShownPath(RecoveryPath(tablePath))));
+    Prompts().Message(this, failed->kind == SaveFailure::Kind::kField
+                                ? failed->text
+                                : tr("The kept changes could not be saved: %1. They are still in %2.")
+                                      .arg(failed->text, ShownPath(RecoveryPath(tablePath))));
     return;
   }
   ReadCountriesFile();
@@ -411,8 +410,8 @@ WriteResult ClockWindow::SaveZoneSettings() {
   const QString path = WritableDataPath(QStringLiteral("tzone.txt"));
   const WriteResult written = SaveZoneFile(path, text2_->text(), text3_->text(), zoneRead_);
   if (written.ok()) return written;
-  return WriteResult::Failed(QStringLiteral("Your time zone settings could not be saved to %1: %2.")
-                                 .arg(ShownPath(path), written.failure()));
+  return WriteResult::Failed(
+      tr("Your time zone settings could not be saved to %1: %2.").arg(ShownPath(path), written.failure()));
 }
 
 void ClockWindow::closeEvent(QCloseEvent* event) {

@@ -4,6 +4,7 @@
 // for it, Enter opens its country information; the settings fields carry
 // the names of their captions.
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,7 +27,7 @@ class GridKeys : public QObject {
  public:
   GridKeys(ClockWindow* window, ClockGrid* grid) : QObject(grid), window_(window), grid_(grid) {
     grid->setFocusPolicy(Qt::StrongFocus);
-    grid->setAccessibleName(QStringLiteral("Time list"));
+    grid->setAccessibleName(QCoreApplication::translate("zv::ClockWindow", "Time list"));
     grid->installEventFilter(this);
   }
 

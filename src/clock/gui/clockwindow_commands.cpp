@@ -31,32 +31,29 @@
 namespace zv {
 
 void ClockWindow::BuildMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  mnuSunClock_ = file->addAction(QStringLiteral("Sunlight Map"), this, &ClockWindow::SunlightMap);
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  mnuSunClock_ = file->addAction(tr("Sunlight Map"), this, &ClockWindow::SunlightMap);
   mnuSunClock_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  mnuSettings_ = file->addAction(QStringLiteral("Settings"), picture1_, &QWidget::show);
-  mnuUseZone_ =
-      file->addAction(QStringLiteral("Use This Computer's Zone"), this, &ClockWindow::UseComputerZone);
-  mnuUpdateDst_ =
-      file->addAction(QStringLiteral("Update Daylight Saving Dates"), this, &ClockWindow::UpdateDstDates);
-  mnuRefresh_ = file->addAction(QStringLiteral("Refresh"), command2_, &QPushButton::click);
+  mnuSettings_ = file->addAction(tr("Settings"), picture1_, &QWidget::show);
+  mnuUseZone_ = file->addAction(tr("Use This Computer's Zone"), this, &ClockWindow::UseComputerZone);
+  mnuUpdateDst_ = file->addAction(tr("Update Daylight Saving Dates"), this, &ClockWindow::UpdateDstDates);
+  mnuRefresh_ = file->addAction(tr("Refresh"), command2_, &QPushButton::click);
   mnuRefresh_->setShortcut(QKeySequence(Qt::Key_F5));
   file->addSeparator();
-  mnuExit_ = file->addAction(QStringLiteral("Exit"), this, &QWidget::close);
+  mnuExit_ = file->addAction(tr("Exit"), this, &QWidget::close);
   // Ctrl+Q from any of the program's windows ends it as Exit does. Named
   // outright: QKeySequence::Quit is empty where the desktop's key scheme is
   // not known.
   mnuExit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   mnuExit_->setShortcutContext(Qt::ApplicationShortcut);
   // Functions: never in the menu bar, only a pop-up over the grid.
-  mnuFunc_ = new QMenu(QStringLiteral("Functions"), this);
-  mnuLocate_ =
-      mnuFunc_->addAction(QStringLiteral("Locate on World Map"), this, &ClockWindow::LocateOnWorldMap);
-  mnuHiliteItem_ = mnuFunc_->addAction(QStringLiteral("Highlight"), this, &ClockWindow::HighlightItem);
-  mnuNormalize_ = mnuFunc_->addAction(QStringLiteral("Clear"), this, &ClockWindow::ClearItem);
-  mnuFind_ = mnuFunc_->addAction(QStringLiteral("Find"), this, &ClockWindow::FindItems);
-  mnuEditItem_ = mnuFunc_->addAction(QStringLiteral("More info"), this, &ClockWindow::MoreInfo);
-  mnuChange_ = mnuFunc_->addAction(QStringLiteral("Change to..."), this, &ClockWindow::ChangeTo);
+  mnuFunc_ = new QMenu(tr("Functions"), this);
+  mnuLocate_ = mnuFunc_->addAction(tr("Locate on World Map"), this, &ClockWindow::LocateOnWorldMap);
+  mnuHiliteItem_ = mnuFunc_->addAction(tr("Highlight"), this, &ClockWindow::HighlightItem);
+  mnuNormalize_ = mnuFunc_->addAction(tr("Clear"), this, &ClockWindow::ClearItem);
+  mnuFind_ = mnuFunc_->addAction(tr("Find"), this, &ClockWindow::FindItems);
+  mnuEditItem_ = mnuFunc_->addAction(tr("More info"), this, &ClockWindow::MoreInfo);
+  mnuChange_ = mnuFunc_->addAction(tr("Change to..."), this, &ClockWindow::ChangeTo);
   mnuHiliteItem_->setVisible(false);
   mnuNormalize_->setVisible(false);
 
@@ -122,9 +119,8 @@ void ClockWindow::HighlightItem() {
   if (!written.ok()) {
     // Not remembered, so not shown as highlighted either.
     SetNameColour(row, before);
-    Prompts().Message(
-        this,
-        QStringLiteral("The highlight could not be saved to highlight.txt: %1.").arg(written.failure()));
+    Prompts().Message(this,
+                      tr("The highlight could not be saved to highlight.txt: %1.").arg(written.failure()));
   }
 }
 
@@ -136,9 +132,8 @@ void ClockWindow::ClearItem() {
   const WriteResult written =
       WriteFileWhole(WritableDataPath(QStringLiteral("highlight.txt")), HighlightFileBytes(keep));
   if (!written.ok())
-    Prompts().Message(
-        this,
-        QStringLiteral("The highlights could not be saved to highlight.txt: %1.").arg(written.failure()));
+    Prompts().Message(this,
+                      tr("The highlights could not be saved to highlight.txt: %1.").arg(written.failure()));
   command3_->click();
 }
 
@@ -155,7 +150,7 @@ void ClockWindow::FindItems() {
       }
     }
     if (count > 0) return;
-    Prompts().Message(this, QStringLiteral("None found."));
+    Prompts().Message(this, tr("None found."));
   }
 }
 
@@ -186,8 +181,7 @@ void ClockWindow::ChangeTo() {
   const QString name = Shared().table.at(std::clamp(row, 0, CountryTable::kRows - 1), kColName);
   for (;;) {
     const QString t0 = TimeText(row);
-    const auto answer = Prompts().Input(this, QStringLiteral("Change to..."),
-                                        QStringLiteral("Enter the new time for ") + name, t0);
+    const auto answer = Prompts().Input(this, tr("Change to..."), tr("Enter the new time for ") + name, t0);
     if (!answer || answer->isEmpty()) return;
     const auto d = MinutesBetween(t0, *answer);
     if (!d) {

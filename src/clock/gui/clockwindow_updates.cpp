@@ -22,9 +22,8 @@ namespace zv {
 void ClockWindow::UseComputerZone() {
   const auto zone = ComputerZoneTexts(SystemZone(), CurrentClock().Now());
   if (!zone) {
-    Prompts().Message(this,
-                      QStringLiteral("This computer's time zone is not known, so the settings were left "
-                                     "as they are."));
+    Prompts().Message(this, tr("This computer's time zone is not known, so the settings were left "
+                               "as they are."));
     return;
   }
   text2_->setText(zone->offset);

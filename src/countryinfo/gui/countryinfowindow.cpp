@@ -82,7 +82,7 @@ CountryInfoWindow::~CountryInfoWindow() { delete keys_; }
 CountryInfoWindow::CountryInfoWindow(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_DeleteOnClose);
   PresentWidgetWindowsAsWindows();  // announced as a window, not a generic container
-  setWindowTitle(QStringLiteral("Country Information"));
+  setWindowTitle(tr("Country Information"));
   setFont(FormFont());
   setPalette(FormPalette());
   InstallLinkAccess();
@@ -113,11 +113,11 @@ void CountryInfoWindow::BuildLayout() {
   SetTextColour(hint_, kDarkRed);
   hintText_ = hint_->text();
 
-  QLabel* nameCaption = MakeLabel(this, QStringLiteral("Country or Zone"), 120, 420, 1340);
+  QLabel* nameCaption = MakeLabel(this, tr("Country or Zone"), 120, 420, 1340);
   text1_[kBoxName] = MakeBox(this, 1500, 390, 3960);
   nameCaption->setBuddy(text1_[kBoxName]);
 
-  MakeLabel(this, QStringLiteral("Time now:"), 120, 900, 1340);
+  MakeLabel(this, tr("Time now:"), 120, 900, 1340);
   shape1_ = new QFrame(this);
   shape1_->setGeometry(TwipRect(1500, 780, 1560, 465));
   shape1_->setFrameShape(QFrame::Box);
@@ -141,37 +141,37 @@ void CountryInfoWindow::BuildLayout() {
   combo1_->setEditable(false);
   combo1_->setGeometry(TwipRect(3180, 840, 2280, 315));
 
-  MakeLabel(this, QStringLiteral("Time zone relative to GMT"), 120, 1440, 2220)
+  MakeLabel(this, tr("Time zone relative to GMT"), 120, 1440, 2220)
       ->setBuddy(text1_[kBoxOffset] = MakeBox(this, 2400, 1410, 900));
 
-  check1_ = new QCheckBox(QStringLiteral("Uses daylight saving time of "), this);
+  check1_ = new QCheckBox(tr("Uses daylight saving time of "), this);
   check1_->setGeometry(TwipRect(120, 1890, 2460, 255));
   text1_[kBoxDstHours] = MakeBox(this, 2600, 1860, 500);
-  MakeLabel(this, QStringLiteral("hrs"), 3150, 1890, 330)->setBuddy(text1_[kBoxDstHours]);
-  fromCaption_ = MakeLabel(this, QStringLiteral("from"), 3540, 1890, 440);
+  MakeLabel(this, tr("hrs"), 3150, 1890, 330)->setBuddy(text1_[kBoxDstHours]);
+  fromCaption_ = MakeLabel(this, tr("from"), 3540, 1890, 440);
   fromCaption_->setBuddy(text1_[kBoxDstStart] = MakeBox(this, 4020, 1860, 1000));
 
-  dstMsg_ = MakeLabel(this, QStringLiteral("(daylight saving time in force)"), 120, 2280, 3300);
+  dstMsg_ = MakeLabel(this, tr("(daylight saving time in force)"), 120, 2280, 3300);
   SetTextColour(dstMsg_, kDarkRed);
   dstMsg_->hide();
-  toCaption_ = MakeLabel(this, QStringLiteral("to"), 3540, 2280, 440);
+  toCaption_ = MakeLabel(this, tr("to"), 3540, 2280, 440);
   toCaption_->setBuddy(text1_[kBoxDstEnd] = MakeBox(this, 4020, 2250, 1000));
 
-  frame1_ = new QGroupBox(QStringLiteral("Further information"), this);
+  frame1_ = new QGroupBox(tr("Further information"), this);
   frame1_->setGeometry(TwipRect(60, 2610, 5460, 3015));
-  MakeLabel(frame1_, QStringLiteral("Location"), 120, 270, 1560)
+  MakeLabel(frame1_, tr("Location"), 120, 270, 1560)
       ->setBuddy(text1_[kBoxLocation] = MakeBox(frame1_, 120, 510, 1560));
-  MakeLabel(frame1_, QStringLiteral("Capital"), 1740, 270, 1320)
+  MakeLabel(frame1_, tr("Capital"), 1740, 270, 1320)
       ->setBuddy(text1_[kBoxCapital] = MakeBox(frame1_, 1740, 510, 1320));
-  MakeLabel(frame1_, QStringLiteral("Latitude"), 3120, 270, 900)
+  MakeLabel(frame1_, tr("Latitude"), 3120, 270, 900)
       ->setBuddy(text1_[kBoxLatitude] = MakeBox(frame1_, 3120, 510, 900));
-  MakeLabel(frame1_, QStringLiteral("Longitude"), 4080, 270, 900)
+  MakeLabel(frame1_, tr("Longitude"), 4080, 270, 900)
       ->setBuddy(text1_[kBoxLongitude] = MakeBox(frame1_, 4080, 510, 780));
   text1_[kBoxMapName] = MakeBox(frame1_, 4900, 510, 440);
 
   label4_ = MakeLabel(frame1_, QString(), 3120, 870, 2000);
   label4_->setProperty(kLinkProperty, true);
-  label4_->setText(QStringLiteral("Locate on World Map"));
+  label4_->setText(tr("Locate on World Map"));
   {
     QFont f = FormFont();
     f.setUnderline(true);
@@ -182,9 +182,9 @@ void CountryInfoWindow::BuildLayout() {
     label4_->installEventFilter(this);
   }
 
-  MakeLabel(frame1_, QStringLiteral("Languages"), 120, 900, 1560)
+  MakeLabel(frame1_, tr("Languages"), 120, 900, 1560)
       ->setBuddy(text1_[kBoxLanguages] = MakeBox(frame1_, 120, 1140, 5220));
-  QLabel* historyCaption = MakeLabel(frame1_, QStringLiteral("Brief History"), 120, 1530, 1560);
+  QLabel* historyCaption = MakeLabel(frame1_, tr("Brief History"), 120, 1530, 1560);
   history_ = new QPlainTextEdit(frame1_);
   historyCaption->setBuddy(history_);
   // Tab leaves the box, as from every other field.
@@ -214,13 +214,13 @@ void CountryInfoWindow::BuildLayout() {
                                             {"<", 600, 450},
                                             {">", 1710, 450},
                                             {">>", 2190, 450},
-                                            {"Close", 4890, 630},
-                                            {"Save", 4160, 700},
-                                            {"Sa&ve", kOutOfSightTwips, 700},
-                                            {"&Find", 2700, 700},
-                                            {"Undo", 3430, 700}};
+                                            {QT_TR_NOOP("Close"), 4890, 630},
+                                            {QT_TR_NOOP("Save"), 4160, 700},
+                                            {QT_TR_NOOP("Sa&ve"), kOutOfSightTwips, 700},
+                                            {QT_TR_NOOP("&Find"), 2700, 700},
+                                            {QT_TR_NOOP("Undo"), 3430, 700}};
   for (int i = 0; i < kButtonCount; ++i) {
-    auto* b = new QPushButton(QString::fromLatin1(places[i].caption), this);
+    auto* b = new QPushButton(tr(places[i].caption), this);
     b->setGeometry(TwipRect(places[i].left, 5790, places[i].width, 375));
     b->setAutoDefault(false);
     connect(b, &QPushButton::clicked, this, [this, i] { ButtonClicked(i); });
@@ -289,9 +289,9 @@ void CountryInfoWindow::BuildLayout() {
     connect(bar, &QScrollBar::sliderMoved, this, [this, bar](int v) { Scrolled(bar, v); });
   }
 
-  mnuFile_ = new QMenu(QStringLiteral("File"), this);
-  mnuCopy_ = mnuFile_->addAction(QStringLiteral("Copy"));
-  mnuOpen_ = mnuFile_->addAction(QStringLiteral("Open"));
+  mnuFile_ = new QMenu(tr("File"), this);
+  mnuCopy_ = mnuFile_->addAction(tr("Copy"));
+  mnuOpen_ = mnuFile_->addAction(tr("Open"));
   connect(mnuCopy_, &QAction::triggered, this, &CountryInfoWindow::CopyPicture);
   connect(mnuOpen_, &QAction::triggered, this, &CountryInfoWindow::OpenPicture);
 }
@@ -544,8 +544,8 @@ void CountryInfoWindow::Navigate(int index) {
 }
 
 void CountryInfoWindow::Save() {
-  const QString question = QStringLiteral("Changes once saved cannot be discarded.") + QChar(13) + QChar(13) +
-                           QStringLiteral("Are you sure want to proceed?");
+  const QString question = tr("Changes once saved cannot be discarded.") + QChar(13) + QChar(13) +
+                           tr("Are you sure want to proceed?");
   if (WholeTableWriteRefusal().isEmpty() && !Prompts().AskYesNo(this, question)) return;
   WriteTable();
 }
@@ -564,8 +564,8 @@ bool CountryInfoWindow::WriteTable() {
     if (failed->kind == SaveFailure::Kind::kField)
       Prompts().Message(this, failed->text);
     else
-      Prompts().Message(this, QStringLiteral("The country file could not be saved: %1. The file on disk is "
-                                             "unchanged; your changes are still here.")
+      Prompts().Message(this, tr("The country file could not be saved: %1. The file on disk is "
+                                 "unchanged; your changes are still here.")
                                   .arg(failed->text));
     return false;
   }
@@ -580,8 +580,8 @@ bool CountryInfoWindow::WriteTable() {
 
 void CountryInfoWindow::Find() {
   for (;;) {
-    const auto answer = Prompts().Input(
-        this, kAppTitle, QStringLiteral("Enter partial or full name of the country to locate"), QString());
+    const auto answer = Prompts().Input(this, kAppTitle,
+                                        tr("Enter partial or full name of the country to locate"), QString());
     if (!answer || answer->isEmpty()) return;
     const QString wanted = answer->toUpper();
     for (int n = 1; n <= Shared().entryCount && n < CountryTable::kRows; ++n) {

@@ -11,6 +11,7 @@
 #include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -33,13 +34,13 @@ namespace {
 QString BoxName(int box) {
   switch (box) {
     case kBoxDstHours:
-      return QStringLiteral("Daylight saving time of (hrs)");
+      return QCoreApplication::translate("zv::CountryInfoWindow", "Daylight saving time of (hrs)");
     case kBoxDstStart:
-      return QStringLiteral("Daylight saving time from");
+      return QCoreApplication::translate("zv::CountryInfoWindow", "Daylight saving time from");
     case kBoxDstEnd:
-      return QStringLiteral("Daylight saving time to");
+      return QCoreApplication::translate("zv::CountryInfoWindow", "Daylight saving time to");
     case kBoxMapName:
-      return QStringLiteral("Map picture name");
+      return QCoreApplication::translate("zv::CountryInfoWindow", "Map picture name");
     default:
       return BoxCaption(box);
   }
@@ -50,10 +51,11 @@ struct ButtonName {
   int index;
   const char* name;
 };
-constexpr ButtonName kSignButtons[] = {{CountryInfoWindow::kButtonFirst, "First entry"},
-                                       {CountryInfoWindow::kButtonPrevious, "Previous entry"},
-                                       {CountryInfoWindow::kButtonNext, "Next entry"},
-                                       {CountryInfoWindow::kButtonLast, "Last entry"}};
+constexpr ButtonName kSignButtons[] = {
+    {CountryInfoWindow::kButtonFirst, QT_TRANSLATE_NOOP("zv::CountryInfoWindow", "First entry")},
+    {CountryInfoWindow::kButtonPrevious, QT_TRANSLATE_NOOP("zv::CountryInfoWindow", "Previous entry")},
+    {CountryInfoWindow::kButtonNext, QT_TRANSLATE_NOOP("zv::CountryInfoWindow", "Next entry")},
+    {CountryInfoWindow::kButtonLast, QT_TRANSLATE_NOOP("zv::CountryInfoWindow", "Last entry")}};
 
 bool IsMenuKey(const QKeyEvent& key) {
   return key.key() == Qt::Key_Menu || (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
@@ -169,16 +171,16 @@ void CountryInfoWindow::InstallLinkAccess() {
 
 void CountryInfoWindow::BuildAccess() {
   for (int i = 0; i < kBoxCount; ++i) text1_[i]->setAccessibleName(BoxName(i));
-  combo1_->setAccessibleName(QStringLiteral("Country or Zone list"));
+  combo1_->setAccessibleName(tr("Country or Zone list"));
   // A screen reader on Linux says a drop-down list's chosen line as its name
   // and takes the caption from the label that names it.
   for (QLabel* caption : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
     if (caption->text() == BoxCaption(kBoxName)) caption->setBuddy(combo1_);
-  text2_->setAccessibleName(QStringLiteral("Entry number"));
-  for (const ButtonName& b : kSignButtons) command1_[b.index]->setAccessibleName(QString::fromLatin1(b.name));
-  vscroll1_->setAccessibleName(QStringLiteral("Scroll the map picture up and down"));
-  hscroll1_->setAccessibleName(QStringLiteral("Scroll the map picture left and right"));
-  frame2_->setAccessibleName(QStringLiteral("Map picture"));
+  text2_->setAccessibleName(tr("Entry number"));
+  for (const ButtonName& b : kSignButtons) command1_[b.index]->setAccessibleName(tr(b.name));
+  vscroll1_->setAccessibleName(tr("Scroll the map picture up and down"));
+  hscroll1_->setAccessibleName(tr("Scroll the map picture left and right"));
+  frame2_->setAccessibleName(tr("Map picture"));
   history_->verticalScrollBar()->setAccessibleName(tr("Scroll the brief history up and down"));
   history_->horizontalScrollBar()->setAccessibleName(tr("Scroll the brief history left and right"));
   combo1_->view()->setAccessibleName(tr("Country or Zone names"));

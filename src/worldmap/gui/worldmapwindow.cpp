@@ -146,7 +146,7 @@ void PlateLabel::paintEvent(QPaintEvent* event) {
 
 WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(QStringLiteral("World Map"));
+  setWindowTitle(tr("World Map"));
   setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   setFixedSize(TwipSize(kClientTwipsW, kClientTwipsH));
@@ -164,11 +164,11 @@ WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
     b->setGeometry(twipRect);
     command_[i] = b;
   };
-  button(kButtonSunriseSunset, QStringLiteral("Plot Sunrise/Sunset"), TwipRect(45, 4050, 1635, 350));
-  button(kButtonDayNight, QStringLiteral("Show Day/Night"), TwipRect(1710, 4050, 1500, 350));
-  button(kButtonClose, QStringLiteral("Close"), TwipRect(45, 4410, 780, 350));
-  button(kButtonFind, QStringLiteral("Find Country"), TwipRect(855, 4410, 1410, 350));
-  button(kButtonClear, QStringLiteral("Clear"), TwipRect(2295, 4410, 915, 350));
+  button(kButtonSunriseSunset, tr("Plot Sunrise/Sunset"), TwipRect(45, 4050, 1635, 350));
+  button(kButtonDayNight, tr("Show Day/Night"), TwipRect(1710, 4050, 1500, 350));
+  button(kButtonClose, tr("Close"), TwipRect(45, 4410, 780, 350));
+  button(kButtonFind, tr("Find Country"), TwipRect(855, 4410, 1410, 350));
+  button(kButtonClear, tr("Clear"), TwipRect(2295, 4410, 915, 350));
 
   text1_ = new QLineEdit(this);
   text1_->setObjectName(QStringLiteral("Text1"));
@@ -185,10 +185,10 @@ WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
     label1_[i] = l;
   };
   info(kLabelGmt, QStringLiteral("GMT"), 90, 3690);
-  info(kLabelLatitude, QStringLiteral("Latitude"), 45, 4860);
-  info(kLabelLongitude, QStringLiteral("Longitude"), 2505, 4860);
-  info(kLabelSunrise, QStringLiteral("Sunrise at"), 4905, 4860);
-  info(kLabelSunset, QStringLiteral("Sunset at"), 7830, 4860);
+  info(kLabelLatitude, tr("Latitude"), 45, 4860);
+  info(kLabelLongitude, tr("Longitude"), 2505, 4860);
+  info(kLabelSunrise, tr("Sunrise at"), 4905, 4860);
+  info(kLabelSunset, tr("Sunset at"), 7830, 4860);
 
   shape4_ = new ShapeWidget(ShapeWidget::Kind::Filled, palette().color(QPalette::Button), this);
   shape4_->setGeometry(TwipRect(7785, 4500, 2985, 285));
@@ -201,8 +201,8 @@ WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
     if (need > l->width()) l->resize(std::min(need, Px(lineLeft - left)), l->height());
     label2_[i] = l;
   };
-  legend(kLegendSunrise, QStringLiteral("Sun rise"), 7875, 570, 8505);
-  legend(kLegendSunset, QStringLiteral("Sun set"), 9405, 540, 10035);
+  legend(kLegendSunrise, tr("Sun rise"), 7875, 570, 8505);
+  legend(kLegendSunset, tr("Sun set"), 9405, 540, 10035);
   line1_[kLegendSunrise] = new ShapeWidget(ShapeWidget::Kind::HorizontalLine, kRed, this);
   line1_[kLegendSunrise]->setGeometry(TwipRect(8505, 4680 - 30, 630, 60));
   line1_[kLegendSunset] = new ShapeWidget(ShapeWidget::Kind::HorizontalLine, kBlue, this);
@@ -225,7 +225,7 @@ WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
   sunDate_->setFont(fixed);
   SetTextColour(sunDate_, kCaptionColour);
   sunDate_->setAutoFillBackground(true);
-  nightBox_ = new QCheckBox(QStringLiteral("Night"), this);
+  nightBox_ = new QCheckBox(tr("Night"), this);
   nightBox_->setObjectName(QStringLiteral("NightBox"));
   nightBox_->setAutoFillBackground(true);
   nightBox_->adjustSize();
@@ -509,10 +509,10 @@ void WorldMapWindow::ReportPoint(QPointF position) {
   // The point is the middle of the screen pixel pressed, which the map
   // picture shows whole.
   const QPointF centre = position + QPointF(0.5, 0.5) / devicePixelRatioF();
-  label1_[kLabelLatitude]->setText(QStringLiteral("Latitude "));
-  label1_[kLabelLongitude]->setText(QStringLiteral("Longitude "));
-  label1_[kLabelSunrise]->setText(QStringLiteral("Sunrise at "));
-  label1_[kLabelSunset]->setText(QStringLiteral("Sunset at "));
+  label1_[kLabelLatitude]->setText(tr("Latitude "));
+  label1_[kLabelLongitude]->setText(tr("Longitude "));
+  label1_[kLabelSunrise]->setText(tr("Sunrise at "));
+  label1_[kLabelSunset]->setText(tr("Sunset at "));
   shape3_->move(at);
   shape3_->show();
   const LatLon p = PointToLatLon(centre.x() * kTwipsPerPixel, centre.y() * kTwipsPerPixel);
@@ -531,9 +531,8 @@ void WorldMapWindow::ClearMap() {
 
 void WorldMapWindow::FindCountry() {
   if (running_) return;
-  const std::optional<QString> reply =
-      Prompts().Input(this, kAppTitle, QStringLiteral("Enter the partial name of country to locate"),
-                      Shared().lastSearchText);
+  const std::optional<QString> reply = Prompts().Input(
+      this, kAppTitle, tr("Enter the partial name of country to locate"), Shared().lastSearchText);
   const QString answer = reply.value_or(QString());
   Shared().lastSearchText = answer;
   if (answer.isEmpty()) return;
@@ -679,8 +678,8 @@ void WorldMapWindow::ShowDayNight() {
   ShowProgress(false);
   if (end == RunEnd::Failed) {
     busy.reset();  // the normal pointer over the message
-    Prompts().Message(this, QStringLiteral("The GMT time \"%1\" is not a time of day, so the "
-                                           "day and night lines cannot be shown.")
+    Prompts().Message(this, tr("The GMT time \"%1\" is not a time of day, so the "
+                               "day and night lines cannot be shown.")
                                 .arg(gmtBefore));
   }
 }

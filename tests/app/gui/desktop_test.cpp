@@ -2,7 +2,8 @@
 // SIGHUP, or quitting by another path, write tzone.txt as the close box
 // does), the clock window under a dark desktop palette, which keeps its
 // designed colours readable, one running copy per data folder, Ctrl+Q and
-// About, and windows kept on the screen.
+// About, windows kept on the screen, and the windows in the user's language,
+// where every translated caption must fit the designed place of the English one.
 
 #include <gtest/gtest.h>
 
@@ -12,19 +13,50 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtWidgets>
 #include <csignal>
 
 #include "app/gui/appicon.h"
 #include "app/gui/appwindows.h"
 #include "app/gui/sessionguard.h"
 #include "app/gui/singleinstance.h"
+#include "app/gui/uitranslation.h"
 #include "common/gui/widgetutils.h"
 #include "countryinfo/gui/countryinfowindow.h"
 #include "support/clockfixture.h"
 #include "support/referencepicture.h"
+#include "worldmap/gui/worldmapwindow.h"
 
 namespace zv {
 namespace {
+
+// Checks each caption of a window: its text no wider (or, wrapped, taller)
+// than the room its label or button leaves it, inside its parent and clear
+// of its siblings' texts. Hidden controls, those placed out of sight and the
+// names of the time list (data, cut as designed) aside.
+void ExpectCaptionsFit(QWidget* window) {
+  std::map<QWidget*, std::vector<QRect>> drawn;
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    QWidget* parent = w->parentWidget();
+    QString text = w->property("text").toString().remove('&');
+    auto* label = qobject_cast<QLabel*>(w);
+    if (!w->isVisibleTo(window) || !parent->rect().contains(w->geometry().center()) ||
+        w->property("row").isValid() || text.isEmpty() || !(label || w->inherits("QAbstractButton")))
+      continue;
+    QStyleOptionButton o;
+    o.initFrom(w);
+    const QRect room =
+        label ? w->contentsRect() : w->style()->subElementRect(QStyle::SE_PushButtonContents, &o, w);
+    const QSize need = label && label->wordWrap()
+                           ? w->fontMetrics().boundingRect(room, Qt::TextWordWrap, text).size()
+                           : QSize(w->fontMetrics().horizontalAdvance(text), 1);
+    const QRect at(w->pos() + room.topLeft(), need);
+    bool fits = room.contains(QRect(room.topLeft(), need)) && parent->rect().contains(at);
+    for (const QRect& other : drawn[parent]) fits = fits && !other.intersects(at);
+    drawn[parent].push_back(at);
+    EXPECT_TRUE(fits) << text.toStdString();
+  }
+}
 
 class DesktopTest : public test::ClockWindowTest {
  protected:
@@ -128,6 +160,24 @@ TEST(AppIconTest, APictureForEverySize) {
     EXPECT_EQ(AppIcon().pixmap(s).toImage().convertToFormat(drawn.format()), drawn) << s.width();
   }
   EXPECT_EQ(widths.join(' '), "16 22 24 32 48 64 128 256");
+}
+
+// Each window with its longest captions: the settings panel open and the
+// map's figures for a place in the polar night (80 degrees north in
+// December).
+TEST_F(DesktopTest, EveryCaptionFitsInEveryLanguage) {
+  for (const char* language : {"de", "fr", "es"}) {
+    UiTranslation translation{QLocale(language)};
+    StartClock(test::CountriesBytes(test::EntryTable()));
+    // Our words and Qt's own (the buttons of boxes) are both in the language.
+    ASSERT_NE(WorldMap()->windowTitle(), "World Map");
+    ASSERT_NE(qApp->translate("QPlatformTheme", "&Yes"), "&Yes");
+    window_->mnuSettings()->trigger();
+    WorldMap()->ShowSLightInfo(80, 0);
+    for (QWidget* w : std::initializer_list<QWidget*>{window_.get(), CountryInfo(), WorldMap()})
+      ExpectCaptionsFit(w);
+    TearDown();
+  }
 }
 
 }  // namespace

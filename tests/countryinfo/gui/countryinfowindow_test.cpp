@@ -42,7 +42,7 @@ class InfoTest : public test::ClockWindowTest {
     before_.replace("Entry 9,1,0,0,#12:00:00 AM#,#12:00:00 AM#,,,10N,20E,,,",
                     "United Kingdom,0,1,1,#3/20/2026#,#10/31/2026#,,,51.5N,0.13W,,gb,");
     before_.replace("Entry 50,", "Entry 1,");
-    before_.replace("Entry 60,", "Entr\xe9e 60,");  // a Windows-1252 file, which cannot hold every character
+    before_.replace("Entry 60,", "Entr\xe9" "e 60,");  // a Windows-1252 file, which cannot hold every character
     StartClock(before_);
   }
   Info* Open(const char* entry) {
@@ -307,10 +307,12 @@ TEST_F(InfoTest, KeyboardEditsAndSaves) {
     EXPECT_TRUE(b.y() - a.y() > 10 || (std::abs(b.y() - a.y()) <= 10 && b.x() > a.x())) << visited.size();
     visited << at;
   }
-  for (QWidget* control : w->findChildren<QWidget*>())
+  for (QWidget* control : w->findChildren<QWidget*>()) {
     if (control->isVisibleTo(w) && control->isEnabled() && control->focusPolicy() & Qt::TabFocus &&
-        control->mapTo(w, QPoint()).x() < w->Frame2()->x())
+        control->mapTo(w, QPoint()).x() < w->Frame2()->x()) {
       EXPECT_TRUE(visited.contains(control)) << control->metaObject()->className();
+    }
+  }
   prompts_.AnswerYes(true);
   QTest::keyClick(w->Command1(Info::kButtonSave), Qt::Key_Space);
   EXPECT_TRUE(data_.Read("countries.txt").contains(",,q,33.45S"));
