@@ -500,6 +500,11 @@ F5 stellt die normale Farbe wieder her</translation>
         <source>found</source>
         <translation>gefunden</translation>
     </message>
+    <message>
+        <source>dddd d MMMM</source>
+        <comment>weekday and date in the clock&apos;s tips</comment>
+        <translation>dddd, d. MMMM</translation>
+    </message>
 </context>
 <context>
     <name>zv::CountryInfoWindow</name>

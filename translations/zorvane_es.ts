@@ -500,6 +500,11 @@ Pulse F5 para volver al color normal</translation>
         <source>found</source>
         <translation>encontrado</translation>
     </message>
+    <message>
+        <source>dddd d MMMM</source>
+        <comment>weekday and date in the clock&apos;s tips</comment>
+        <translation>dddd d &apos;de&apos; MMMM</translation>
+    </message>
 </context>
 <context>
     <name>zv::CountryInfoWindow</name>

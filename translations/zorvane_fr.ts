@@ -500,6 +500,11 @@ Appuyez sur F5 pour revenir à la couleur normale</translation>
         <source>found</source>
         <translation>trouvé</translation>
     </message>
+    <message>
+        <source>dddd d MMMM</source>
+        <comment>weekday and date in the clock&apos;s tips</comment>
+        <translation>dddd d MMMM</translation>
+    </message>
 </context>
 <context>
     <name>zv::CountryInfoWindow</name>

@@ -223,7 +223,9 @@ void ClockWindow::PressBackground(Qt::MouseButton button) {
 
 QString ClockWindow::DateThere(int row) const {
   const QDate date = gridDate_.addDays(grid_->At(row).dayOffset);
-  return QLocale::c().toString(date, QStringLiteral("dddd d MMMM"));
+  // The weekday and month in the desktop's language; the translator orders
+  // them as that language writes a date.
+  return QLocale::system().toString(date, tr("dddd d MMMM", "weekday and date in the clock's tips"));
 }
 
 QString ClockWindow::TipText(int row) const {
