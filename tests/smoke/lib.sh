@@ -14,7 +14,9 @@ pid=
 # Root writes anywhere: what a user may not do is tried as the user nobody.
 as_user=()
 [ "$(id -u)" != 0 ] || as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-trap 'chmod -R u+w "$work"; rm -rf "$work"; [ -z "$pid" ] || kill $pid' EXIT
+# The program and an X server a script started ($xpid) end with it, or a
+# failure would leave them holding the test's output open.
+trap 'chmod -R u+w "$work"; rm -rf "$work"; kill $pid ${xpid:-} 2>/dev/null || true' EXIT
 fail() {
   echo "FAIL: $*"
   cat "$work/log"
@@ -25,9 +27,11 @@ snap() { (cd "$1" && find . ! -name tzone.txt -printf '%p %y %s %m\n' -type f -e
 # The bytes of tzone.txt for offset $1 and daylight-saving hours $2: each
 # number between spaces, the second at the 15th character, CR LF.
 zone() { printf '%-14s%s\r\n' " $1 " " $2 "; }
-# window <close|sigterm|destroy|display> <exit status> <command...>: runs the
-# program until its window shows, ends it that way (display: kills the X
-# server $xpid) and waits for it to end by itself with that status.
+# window <close|sigterm|destroy|display|second> <exit status> <command...>:
+# runs the program until its window shows, ends it that way (display: kills
+# the X server $xpid; second: a second start first, which must end at once
+# with status 0 and open no window, then the close box)
+# and waits for it to end by itself with that status.
 window() {
   local how=$1 want=$2 rc=0 win
   shift 2
@@ -40,6 +44,10 @@ window() {
     sigterm) kill $pid ;;
     destroy) xdotool windowclose "$win" ;;
     display) kill "$xpid" ;;
+    second)
+      timeout 10 "$@" >"$work/log2" 2>&1 || fail "second start: status $? $(cat "$work/log2")"
+      [ "$(xdotool search --onlyvisible --name '^Zorvane$' | wc -l)" = 1 ] || fail "second start: a second window"
+      "$closer" "$win" ;;
   esac
   timeout 10 tail --pid=$pid -f /dev/null || fail "$how: the program did not end"
   wait $pid || rc=$?
