@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 
 #include "data/countryfile.h"
-#include "data/module1.h"
+#include "data/sharedstate.h"
 
 namespace zv {
 

@@ -9,7 +9,7 @@
 #include "app/gui/uitranslation.h"
 #include "clock/gui/clockwindow.h"
 #include "common/gui/widgetutils.h"
-#include "data/seams.h"
+#include "data/outsideworld.h"
 
 int main(int argc, char** argv) {
   // --help, --version and the like print and end here, without a display;

@@ -21,10 +21,10 @@
 #include "countryinfo/gui/countryinfowindow.h"
 #include "data/datafileio.h"
 #include "data/highlightfile.h"
-#include "data/module1.h"
 #include "data/numtext.h"
+#include "data/outsideworld.h"
 #include "data/savefile.h"
-#include "data/seams.h"
+#include "data/sharedstate.h"
 #include "worldmap/gui/worldmapwindow.h"
 #include "worldmap/mapgeometry.h"
 
@@ -32,30 +32,32 @@ namespace zv {
 
 void ClockWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu(tr("&File"));
-  mnuSunClock_ = file->addAction(tr("Sunlight Map"), this, &ClockWindow::SunlightMap);
-  mnuSunClock_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  mnuSettings_ = file->addAction(tr("Settings"), picture1_, &QWidget::show);
-  mnuUseZone_ = file->addAction(tr("Use This Computer's Zone"), this, &ClockWindow::UseComputerZone);
-  mnuUpdateDst_ = file->addAction(tr("Update Daylight Saving Dates"), this, &ClockWindow::UpdateDstDates);
-  mnuRefresh_ = file->addAction(tr("Refresh"), command2_, &QPushButton::click);
-  mnuRefresh_->setShortcut(QKeySequence(Qt::Key_F5));
+  sunlightMapAction_ = file->addAction(tr("Sunlight Map"), this, &ClockWindow::SunlightMap);
+  sunlightMapAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  settingsAction_ = file->addAction(tr("Settings"), settingsPanel_, &QWidget::show);
+  useComputerZoneAction_ =
+      file->addAction(tr("Use This Computer's Zone"), this, &ClockWindow::UseComputerZone);
+  updateDstDatesAction_ =
+      file->addAction(tr("Update Daylight Saving Dates"), this, &ClockWindow::UpdateDstDates);
+  refreshAction_ = file->addAction(tr("Refresh"), refreshButton_, &QPushButton::click);
+  refreshAction_->setShortcut(QKeySequence(Qt::Key_F5));
   file->addSeparator();
-  mnuExit_ = file->addAction(tr("Exit"), this, &QWidget::close);
+  exitAction_ = file->addAction(tr("Exit"), this, &QWidget::close);
   // Ctrl+Q from any of the program's windows ends it as Exit does. Named
   // outright: QKeySequence::Quit is empty where the desktop's key scheme is
   // not known.
-  mnuExit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-  mnuExit_->setShortcutContext(Qt::ApplicationShortcut);
+  exitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  exitAction_->setShortcutContext(Qt::ApplicationShortcut);
   // Functions: never in the menu bar, only a pop-up over the grid.
-  mnuFunc_ = new QMenu(tr("Functions"), this);
-  mnuLocate_ = mnuFunc_->addAction(tr("Locate on World Map"), this, &ClockWindow::LocateOnWorldMap);
-  mnuHiliteItem_ = mnuFunc_->addAction(tr("Highlight"), this, &ClockWindow::HighlightItem);
-  mnuNormalize_ = mnuFunc_->addAction(tr("Clear"), this, &ClockWindow::ClearItem);
-  mnuFind_ = mnuFunc_->addAction(tr("Find"), this, &ClockWindow::FindItems);
-  mnuEditItem_ = mnuFunc_->addAction(tr("More info"), this, &ClockWindow::MoreInfo);
-  mnuChange_ = mnuFunc_->addAction(tr("Change to..."), this, &ClockWindow::ChangeTo);
-  mnuHiliteItem_->setVisible(false);
-  mnuNormalize_->setVisible(false);
+  entryMenu_ = new QMenu(tr("Functions"), this);
+  locateAction_ = entryMenu_->addAction(tr("Locate on World Map"), this, &ClockWindow::LocateOnWorldMap);
+  highlightAction_ = entryMenu_->addAction(tr("Highlight"), this, &ClockWindow::HighlightItem);
+  clearHighlightAction_ = entryMenu_->addAction(tr("Clear"), this, &ClockWindow::ClearItem);
+  findAction_ = entryMenu_->addAction(tr("Find"), this, &ClockWindow::FindItems);
+  moreInfoAction_ = entryMenu_->addAction(tr("More info"), this, &ClockWindow::MoreInfo);
+  changeToAction_ = entryMenu_->addAction(tr("Change to..."), this, &ClockWindow::ChangeTo);
+  highlightAction_->setVisible(false);
+  clearHighlightAction_->setVisible(false);
 
   // View: 12 or 24 hours.
   QMenu* view = menuBar()->addMenu(tr("&View"));
@@ -76,7 +78,7 @@ void ClockWindow::BuildMenus() {
     Prompts().ShowAbout(this, tr("About Zorvane"),
                         AboutText(DataFolder(), TzDatabaseVersion(ZoneinfoFolder())));
   });
-  about->setObjectName(QStringLiteral("mnuAbout"));
+  about->setObjectName(QStringLiteral("AboutAction"));
 }
 
 int ClockWindow::SelectedRow() const { return RoundHalfEven(NumberInText(Shared().selectedEntry)); }
@@ -100,7 +102,7 @@ void ClockWindow::LocateOnWorldMap() {
     lon = CoordinateFromText(w.at(row, kColLongitude), QLatin1Char('E'));
   }
   map->MarkCountry(row);
-  map->ShowSLightInfo(lat, lon);
+  map->ShowPointInfo(lat, lon);
 }
 
 void ClockWindow::HighlightItem() {
@@ -134,7 +136,7 @@ void ClockWindow::ClearItem() {
   if (!written.ok())
     Prompts().Message(this,
                       tr("The highlights could not be saved to highlight.txt: %1.").arg(written.failure()));
-  command3_->click();
+  calculateButton_->click();
 }
 
 void ClockWindow::FindItems() {
@@ -198,12 +200,12 @@ void ClockWindow::ChangeTo() {
 
 void ClockWindow::PressName(int row, Qt::MouseButton button) {
   Shared().selectedEntry = QString::number(row);
-  mnuChange_->setVisible(true);
+  changeToAction_->setVisible(true);
   const bool highlighted = NameColour(row) == Shared().highlightColour;
-  mnuHiliteItem_->setVisible(!highlighted);
-  mnuNormalize_->setVisible(highlighted);
+  highlightAction_->setVisible(!highlighted);
+  clearHighlightAction_->setVisible(highlighted);
   if (button == Qt::RightButton) {
-    mnuFunc_->popup(QCursor::pos());
+    entryMenu_->popup(QCursor::pos());
   } else if (button == Qt::LeftButton) {
     CountryInfoWindow* info = CountryInfo();
     info->SetEntryText(QString::number(row));
@@ -215,10 +217,10 @@ void ClockWindow::PressName(int row, Qt::MouseButton button) {
 
 void ClockWindow::PressBackground(Qt::MouseButton button) {
   if (button != Qt::RightButton) return;
-  mnuChange_->setVisible(false);
-  mnuHiliteItem_->setVisible(false);
-  mnuNormalize_->setVisible(false);
-  mnuFunc_->popup(QCursor::pos());
+  changeToAction_->setVisible(false);
+  highlightAction_->setVisible(false);
+  clearHighlightAction_->setVisible(false);
+  entryMenu_->popup(QCursor::pos());
 }
 
 QString ClockWindow::DateThere(int row) const {
