@@ -53,7 +53,7 @@ TEST(DataFiles, SaveFaultsKeepTheOldFile) {
   const QString path = d.Path("tzone.txt");
   for (const WriteMode mode : {WriteMode::kReplace, WriteMode::kAppend}) {
     d.Write("tzone.txt", kOld);
-    std::system(qPrintable("chmod 604 " + path));
+    ASSERT_EQ(std::system(qPrintable("chmod 604 " + path)), 0);
     test::FailWritesAfter(3);
     EXPECT_EQ(WriteFileWhole(path, kNew, mode).failure(), "No space left on device");
     test::FailWritesAfter(-1);
@@ -100,10 +100,12 @@ TEST(DataFiles, ASaveKeepsAChangeMadeOnDiskSinceTheRead) {
 
 TEST(DataFiles, OnlyOurExactStaleSavePatternIsRemoved) {
   test::DataFolder d;
-  std::system(qPrintable(
-      "cd " + d.Root() + " && touch tzone.txt.zorvane-save-AbC123 countries.txt.zorvane-save-x9Y8z7 " +
-      "tzone.txt.zorvane-save-AbC-12 tzone.txt.zorvane-save-AbC\xC3\xA9 tzone.txt.AbC1234 " +
-      "notes.txt.zorvane-save-AbC123"));
+  ASSERT_EQ(
+      std::system(qPrintable(
+          "cd " + d.Root() + " && touch tzone.txt.zorvane-save-AbC123 countries.txt.zorvane-save-x9Y8z7 " +
+          "tzone.txt.zorvane-save-AbC-12 tzone.txt.zorvane-save-AbC\xC3\xA9 tzone.txt.AbC1234 " +
+          "notes.txt.zorvane-save-AbC123")),
+      0);
   EXPECT_EQ(RemoveStaleSaveFiles(d.Root(), {"countries.txt", "tzone.txt"}), 2);
   EXPECT_EQ(QDir(d.Root()).count(), 2 + 4);
 }
