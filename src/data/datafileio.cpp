@@ -107,6 +107,8 @@ void NoteReadIntoState(const QString& path, const DataFileRead& read) {
   SetNote(path, read.state == DataFileRead::kError ? std::nullopt : std::optional<FileStamp>(read.stamp));
 }
 
+void NoteAbsent(const QString& path) { SetNote(path, FileStamp{}); }
+
 void NoteWritten(const QString& path, const QByteArray& bytes) {
   SetNote(path, FileStamp{true, bytes.size(), bytes.size(), HashOf(bytes)});
 }

@@ -47,6 +47,10 @@ void NoteReadIntoState(const QString& path, const DataFileRead& read);
 // replace it, in the user's words, to follow "could not be saved ...: ".
 QString ChangedSinceRead(const QString& path);
 
+// Notes that no file is at path: the program read its data from elsewhere
+// (the shipped table), so a file that appears there was made by another copy.
+void NoteAbsent(const QString& path);
+
 // Notes that the file at path now holds bytes, written by the program.
 void NoteWritten(const QString& path, const QByteArray& bytes);
 

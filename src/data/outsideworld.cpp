@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <map>
 
+#include "data/datafileio.h"
 #include "data/datafolders.h"
 
 namespace zv {
@@ -72,7 +73,15 @@ void SetDataFolder(const QString& folder) { g_dataFolder = folder; }
 
 QString DataFolder() { return Folders().user; }
 
-QString DataPath(const QString& fileName) { return ReadPathIn(Folders(), fileName); }
+QString DataPath(const QString& fileName) {
+  const DataFolders folders = Folders();
+  const QString path = ReadPathIn(folders, fileName);
+  // Read from the shipped folder, the user has no copy yet: one that appears
+  // before the first save was made by another copy of the program, and the
+  // save must keep it.
+  if (const QString own = QDir(folders.user).filePath(fileName); path != own) NoteAbsent(own);
+  return path;
+}
 
 QString WritableDataPath(const QString& fileName) {
   const QString folder = DataFolder();

@@ -98,6 +98,24 @@ TEST(DataFiles, ASaveKeepsAChangeMadeOnDiskSinceTheRead) {
   EXPECT_EQ(d.Read("tzone.txt"), kOld);
 }
 
+// Read from the shipped folder, the user having no copy: a copy of the user's
+// own that another copy of the program made before the first save is kept.
+TEST(DataFiles, AFirstSaveKeepsTheCopyAnotherCopyMade) {
+  test::DataFolder home, system;
+  SetDataFolder("");
+  for (const test::DataFolder* d : {&home, &system}) QDir().mkpath(d->Path("zorvane"));
+  system.Write("zorvane/countries.txt", kOld);
+  qputenv("XDG_DATA_HOME", home.Root().toUtf8());
+  qputenv("XDG_DATA_DIRS", system.Root().toUtf8());
+  CountryTable t;
+  ReadCountriesFile(DataPath("countries.txt"), t, kEntryCount);
+  home.Write("zorvane/countries.txt", kNew);
+  EXPECT_FALSE(WriteFileWhole(WritableDataPath("countries.txt"), kOld + kOld).ok());
+  EXPECT_EQ(home.Read("zorvane/countries.txt"), kNew);
+  qunsetenv("XDG_DATA_HOME");
+  qunsetenv("XDG_DATA_DIRS");
+}
+
 TEST(DataFiles, OnlyOurExactStaleSavePatternIsRemoved) {
   test::DataFolder d;
   ASSERT_EQ(
