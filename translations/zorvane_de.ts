@@ -717,14 +717,6 @@ F5 stellt die normale Farbe wieder her</translation>
         <translation>Letzter Eintrag</translation>
     </message>
     <message>
-        <source>The field &quot;%1&quot; of entry %2 (%3) %4, which the country file cannot keep. Nothing was saved.</source>
-        <translation>Das Feld „%1“ von Eintrag %2 (%3) %4, was die Länderdatei nicht speichern kann. Es wurde nichts gespeichert.</translation>
-    </message>
-    <message>
-        <source>The field &quot;%1&quot; of entry %2 (%3) holds the character &quot;%4&quot; (U+%5), which the country file&apos;s character set cannot hold. Nothing was saved.</source>
-        <translation>Das Feld „%1“ von Eintrag %2 (%3) enthält das Zeichen „%4“ (U+%5), das der Zeichensatz der Länderdatei nicht darstellen kann. Es wurde nichts gespeichert.</translation>
-    </message>
-    <message>
         <source>To edit a field, double-click it, press F2 on it or start typing.</source>
         <translation>Zum Bearbeiten ein Feld doppelklicken, F2 drücken oder lostippen.</translation>
     </message>
@@ -775,6 +767,14 @@ F5 stellt die normale Farbe wieder her</translation>
     <message>
         <source>Country or Zone names</source>
         <translation>Namen der Länder und Zonen</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; of entry %2 (%3) %4, which the country file cannot keep. Nothing was saved: change the field and save again.</source>
+        <translation>Das Feld „%1“ von Eintrag %2 (%3) %4, was die Länderdatei nicht speichern kann. Es wurde nichts gespeichert: Ändern Sie das Feld und speichern Sie erneut.</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; of entry %2 (%3) holds the character &quot;%4&quot; (U+%5), which the country file&apos;s character set cannot hold. Nothing was saved: replace the character with one the file can hold, such as a plain letter, and save again.</source>
+        <translation>Das Feld „%1“ von Eintrag %2 (%3) enthält das Zeichen „%4“ (U+%5), das der Zeichensatz der Länderdatei nicht darstellen kann. Es wurde nichts gespeichert: Ersetzen Sie das Zeichen durch eines, das die Datei darstellen kann, etwa einen einfachen Buchstaben, und speichern Sie erneut.</translation>
     </message>
 </context>
 <context>

@@ -717,14 +717,6 @@ Pulse F5 para volver al color normal</translation>
         <translation>Última entrada</translation>
     </message>
     <message>
-        <source>The field &quot;%1&quot; of entry %2 (%3) %4, which the country file cannot keep. Nothing was saved.</source>
-        <translation>El campo «%1» de la entrada %2 (%3) %4, algo que el archivo de países no puede guardar. No se guardó nada.</translation>
-    </message>
-    <message>
-        <source>The field &quot;%1&quot; of entry %2 (%3) holds the character &quot;%4&quot; (U+%5), which the country file&apos;s character set cannot hold. Nothing was saved.</source>
-        <translation>El campo «%1» de la entrada %2 (%3) contiene el carácter «%4» (U+%5), que el juego de caracteres del archivo de países no admite. No se guardó nada.</translation>
-    </message>
-    <message>
         <source>To edit a field, double-click it, press F2 on it or start typing.</source>
         <translation>Para editar un campo: doble clic, F2 o empiece a escribir.</translation>
     </message>
@@ -775,6 +767,14 @@ Pulse F5 para volver al color normal</translation>
     <message>
         <source>Country or Zone names</source>
         <translation>Nombres de países y zonas</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; of entry %2 (%3) %4, which the country file cannot keep. Nothing was saved: change the field and save again.</source>
+        <translation>El campo «%1» de la entrada %2 (%3) %4, algo que el archivo de países no puede guardar. No se guardó nada: cambie el campo y guarde de nuevo.</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; of entry %2 (%3) holds the character &quot;%4&quot; (U+%5), which the country file&apos;s character set cannot hold. Nothing was saved: replace the character with one the file can hold, such as a plain letter, and save again.</source>
+        <translation>El campo «%1» de la entrada %2 (%3) contiene el carácter «%4» (U+%5), que el juego de caracteres del archivo de países no admite. No se guardó nada: sustituya el carácter por uno que el archivo admita, como una letra simple, y guarde de nuevo.</translation>
     </message>
 </context>
 <context>

@@ -717,14 +717,6 @@ Appuyez sur F5 pour revenir à la couleur normale</translation>
         <translation>Dernière entrée</translation>
     </message>
     <message>
-        <source>The field &quot;%1&quot; of entry %2 (%3) %4, which the country file cannot keep. Nothing was saved.</source>
-        <translation>Le champ « %1 » de l&apos;entrée %2 (%3) %4, ce que le fichier des pays ne peut pas garder. Rien n&apos;a été enregistré.</translation>
-    </message>
-    <message>
-        <source>The field &quot;%1&quot; of entry %2 (%3) holds the character &quot;%4&quot; (U+%5), which the country file&apos;s character set cannot hold. Nothing was saved.</source>
-        <translation>Le champ « %1 » de l&apos;entrée %2 (%3) contient le caractère « %4 » (U+%5), que le jeu de caractères du fichier des pays ne peut pas contenir. Rien n&apos;a été enregistré.</translation>
-    </message>
-    <message>
         <source>To edit a field, double-click it, press F2 on it or start typing.</source>
         <translation>Pour modifier un champ : double-clic, F2 ou frappe directe.</translation>
     </message>
@@ -775,6 +767,14 @@ Appuyez sur F5 pour revenir à la couleur normale</translation>
     <message>
         <source>Country or Zone names</source>
         <translation>Noms des pays et zones</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; of entry %2 (%3) %4, which the country file cannot keep. Nothing was saved: change the field and save again.</source>
+        <translation>Le champ « %1 » de l&apos;entrée %2 (%3) %4, ce que le fichier des pays ne peut pas garder. Rien n&apos;a été enregistré : modifiez le champ et enregistrez de nouveau.</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; of entry %2 (%3) holds the character &quot;%4&quot; (U+%5), which the country file&apos;s character set cannot hold. Nothing was saved: replace the character with one the file can hold, such as a plain letter, and save again.</source>
+        <translation>Le champ « %1 » de l&apos;entrée %2 (%3) contient le caractère « %4 » (U+%5), que le jeu de caractères du fichier des pays ne peut pas contenir. Rien n&apos;a été enregistré : remplacez le caractère par un caractère que le fichier peut contenir, comme une lettre simple, et enregistrez de nouveau.</translation>
     </message>
 </context>
 <context>

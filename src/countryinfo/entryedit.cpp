@@ -236,7 +236,7 @@ QString UnsavableMessage(const UnsavableField& field, const CountryTable& table)
   return QCoreApplication::translate(
              "zv::CountryInfoWindow",
              "The field \"%1\" of entry %2 (%3) %4, which the country file cannot keep. "
-             "Nothing was saved.")
+             "Nothing was saved: change the field and save again.")
       .arg(ColumnCaption(field.column))
       .arg(field.row)
       .arg(table.at(field.row, kColName), field.reason);
@@ -252,7 +252,8 @@ QString UnwritableMessage(int row, int column, char32_t character, const Country
   return QCoreApplication::translate(
              "zv::CountryInfoWindow",
              "The field \"%1\" of entry %2 (%3) holds the character \"%4\" (U+%5), which the "
-             "country file's character set cannot hold. Nothing was saved.")
+             "country file's character set cannot hold. Nothing was saved: replace the character "
+             "with one the file can hold, such as a plain letter, and save again.")
       .arg(ColumnCaption(column))
       .arg(row)
       .arg(table.at(row, kColName), shown,

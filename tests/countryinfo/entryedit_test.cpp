@@ -80,15 +80,15 @@ TEST(FirstUnsavableField, FindsTheFirstFieldThatWouldNotReadBack) {
   }
   EXPECT_EQ(found,
             "The field \"Capital\" of entry 7 (Entry 7) begins with a double quote, which the country file "
-            "cannot keep. Nothing was saved.\n"
+            "cannot keep. Nothing was saved: change the field and save again.\n"
             "The field \"Country or Zone\" of entry 1 (a,b) holds a comma, which the country file cannot "
-            "keep. Nothing was saved.\n"
+            "keep. Nothing was saved: change the field and save again.\n"
             "The field \"Brief History\" of entry 230 () holds a line break, which the country file cannot "
-            "keep. Nothing was saved.\n"
+            "keep. Nothing was saved: change the field and save again.\n"
             "The field \"Brief History\" of entry 3 (Entry 3) holds a line break, which the country file "
-            "cannot keep. Nothing was saved.\n"
+            "cannot keep. Nothing was saved: change the field and save again.\n"
             "The field \"Languages\" of entry 4 (Entry 4) begins with a space, which the country file cannot "
-            "keep. Nothing was saved.\n");
+            "keep. Nothing was saved: change the field and save again.\n");
 }
 
 }  // namespace

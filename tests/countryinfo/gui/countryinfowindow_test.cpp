@@ -156,7 +156,8 @@ TEST_F(InfoTest, EditIsSavedOrTheFailureTold) {
   EXPECT_TRUE(prompts_.messages.join("|").startsWith(
       QString::fromUtf8(
           "The field \"Capital\" of entry 5 (Chile (CL)) holds the character \"\u0141\" (U+0141), "
-          "which the country file's character set cannot hold. Nothing was saved.|") +
+          "which the country file's character set cannot hold. Nothing was saved: replace the character "
+          "with one the file can hold, such as a plain letter, and save again.|") +
       failed));
   Click(Info::kButtonSave, true);
   EXPECT_EQ(prompts_.questions.back(),
