@@ -120,6 +120,8 @@ class ClockWindow : public QMainWindow {
   // (remembered between runs).
   void SetHourClock(HourClock choice);
   HourClock HourClockChoice() const { return hourChoice_; }
+  // Whether times show 24 hours, by the choice or else the desktop.
+  bool TwentyFourHours() const;
   QActionGroup* HourClockMenu() const { return hourMenu_; }
   // The selected entry as a row number (0 when empty).
   int SelectedRow() const;
@@ -136,7 +138,6 @@ class ClockWindow : public QMainWindow {
   void RunCalculation(int shiftMinutes);
   // The minute tick, armed for the start of the next minute.
   void ArmMinuteTick();
-  bool TwentyFourHours() const;
   // A time of the own-time panel in the clock's hours.
   QString OwnTimeText(int minutes) const;
 

@@ -35,6 +35,7 @@
 #include "countryinfo/gui/countryinfowindow.h"
 #include "data/outsideworld.h"
 #include "data/sharedstate.h"
+#include "data/timeofday.h"
 #include "solar/numberfns.h"
 #include "solar/suncalc.h"
 #include "worldmap/mapgeometry.h"
@@ -263,7 +264,11 @@ WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
   auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(esc, &QShortcut::activated, buttons_[kButtonClose], &QPushButton::click);
 
-  gmtBox_->setText(Shared().gmtTimeText);
+  // The GMT time in the form the clock shows it: 24 hours where it shows them.
+  const std::optional<int> gmtSeconds = ParseTimeOfDay(Shared().gmtTimeText);
+  const ClockWindow* clock = TheClock();
+  gmtBox_->setText(gmtSeconds && clock && clock->TwentyFourHours() ? Format24(*gmtSeconds / 60)
+                                                                   : Shared().gmtTimeText);
   SunDate();
   SetUpAccess();
 

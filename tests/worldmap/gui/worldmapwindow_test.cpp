@@ -105,6 +105,9 @@ TEST_F(WorldMapTest, AsTheUserDrivesIt) {
   map_->PlotSunriseSunset();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(map_.isNull());
+  // A clock of 24 hours: the GMT box opens with the time in that form.
+  window_->SetHourClock(HourClock::kTwentyFour);
+  EXPECT_EQ(WorldMap()->GmtBox()->text(), "6:00");
 }
 
 }  // namespace
