@@ -389,10 +389,14 @@ void WorldMapWindow::DrawDot(QPointF atTwips, const QColor& colour) {
 
 void WorldMapWindow::AddDrawn(const QRect& area) {
   constexpr int bandHeight = kMapPxH / kDrawnBands;
+  constexpr int columnWidth = kMapPxW / kDrawnColumns;
   const QRect onMap = area & kMapRect;
   if (onMap.isEmpty()) return;
-  for (int band = onMap.top() / bandHeight; band <= onMap.bottom() / bandHeight; ++band)
-    drawn_[band] |= onMap & QRect(0, band * bandHeight, kMapPxW, bandHeight);
+  for (int band = onMap.top() / bandHeight; band <= onMap.bottom() / bandHeight; ++band) {
+    for (int column = onMap.left() / columnWidth; column <= onMap.right() / columnWidth; ++column)
+      drawn_[band * kDrawnColumns + column] |=
+          onMap & QRect(column * columnWidth, band * bandHeight, columnWidth, bandHeight);
+  }
 }
 
 QRegion WorldMapWindow::TakeDrawn() {
@@ -665,18 +669,20 @@ WorldMapWindow::RunEnd WorldMapWindow::RunPasses(int progressDivisor,
     // pending events processed next paint it and serve the user's input, so
     // the lines grow as fast as the screen can show them.
     if (!pacer.FrameDue()) return !closing_;
-    // The busy pointer and the progress bar come with the first frame after
-    // the run's first row: a run that ends within a frame shows only its
-    // result, and is spared changing the pointer and painting the bar twice.
-    if (++frames == 2) {
-      busy.emplace(this);
-      ShowProgress(true);
+    // The first frame, at the run's first row, only serves the input waiting.
+    // The busy pointer and the progress bar come with the next: a run that
+    // ends within a frame changes no pointer and paints once, its result.
+    if (++frames >= 2) {
+      if (frames == 2) {
+        busy.emplace(this);
+        ShowProgress(true);
+      }
+      const QRect barBefore = shape2_->geometry();
+      SetProgress(kProgressFrameTwips * rows / progressDivisor);
+      const QRegion changed = QRegion(barBefore) + shape2_->geometry() + TakeDrawn();
+      EndStrokes();
+      update(changed);
     }
-    const QRect barBefore = shape2_->geometry();
-    SetProgress(kProgressFrameTwips * rows / progressDivisor);
-    const QRegion changed = QRegion(barBefore) + shape2_->geometry() + TakeDrawn();
-    EndStrokes();
-    update(changed);
     QCoreApplication::processEvents();
     return !self.isNull() && !closing_;
   };

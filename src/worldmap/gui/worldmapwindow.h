@@ -201,11 +201,13 @@ class WorldMapWindow : public QWidget {
   std::optional<QPointF> shownPoint_;  // latitude, longitude of the point shown
   qreal surfaceRatio_ = 0;             // device pixel ratio of map_ and drawing_
   // The logical pixels drawn on since the last repaint, as one bounding
-  // rectangle in each horizontal band of the map: a stroke repaints only the
-  // bands it crosses, and the controls over the map's lower left are not
-  // repainted for strokes that pass above or beside them.
+  // rectangle in each cell of a grid over the map (bands across, columns
+  // down): a stroke repaints only the cells it crosses, so a thin line is
+  // repainted with little around it, and the controls over the map's lower
+  // left are not repainted for strokes that pass above or beside them.
   static constexpr int kDrawnBands = 8;
-  std::array<QRect, kDrawnBands> drawn_{};
+  static constexpr int kDrawnColumns = 8;
+  std::array<QRect, kDrawnBands * kDrawnColumns> drawn_{};
   void AddDrawn(const QRect& area);
   QRegion TakeDrawn();
   bool running_ = false;
