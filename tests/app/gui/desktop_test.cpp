@@ -124,10 +124,11 @@ TEST(AppIconTest, APictureForEverySize) {
   QStringList widths;
   for (const QIcon& icon : {AppIcon(), WindowIcon()}) {
     for (const QSize& s : icon.availableSizes()) {
-      const QImage drawn = QImage(QStringLiteral(":/icons/zorvane-%1.png").arg(s.width()))
-                               .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+      const auto format = QImage::Format_ARGB32_Premultiplied;
+      const QImage drawn =
+          QImage(QStringLiteral(":/icons/zorvane-%1.png").arg(s.width())).convertToFormat(format);
       widths << QString::number(icon.pixmap(s).width());
-      EXPECT_EQ(icon.pixmap(s).toImage().convertToFormat(drawn.format()), drawn) << s.width();
+      EXPECT_EQ(icon.pixmap(s).toImage().convertToFormat(format), drawn) << s.width();
     }
   }
   EXPECT_EQ(widths.mid(0, 8).join(' '), "16 22 24 32 48 64 128 256");
