@@ -13,7 +13,7 @@
 #include "benchapp.h"
 #include "clock/gui/clockgrid.h"
 #include "clock/gui/clockwindow.h"
-#include "data/seams.h"
+#include "data/outsideworld.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <QTemporaryDir>
 
 #include "benchapp.h"
-#include "data/module1.h"
-#include "data/seams.h"
+#include "data/outsideworld.h"
+#include "data/sharedstate.h"
 #include "solar/suncalc.h"
 #include "solar/vectorstate.h"
 #include "worldmap/gui/worldmapwindow.h"
@@ -152,7 +152,7 @@ void BM_PlotRun(benchmark::State& state) {
   zv::WorldMapWindow map;
   map.show();
   QApplication::processEvents();
-  map.Text1()->setText(QString::fromLatin1(kSearchTime));
+  map.GmtBox()->setText(QString::fromLatin1(kSearchTime));
   for (auto _ : state) {
     map.PlotSunriseSunset();
     QApplication::processEvents();

@@ -13,7 +13,7 @@
 #include "app/version.h"
 #include "data/bytenames.h"
 #include "data/dstupdate.h"
-#include "data/seams.h"
+#include "data/outsideworld.h"
 
 namespace zv {
 

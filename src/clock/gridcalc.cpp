@@ -4,7 +4,7 @@
 
 #include "data/dstupdate.h"
 #include "data/numtext.h"
-#include "data/seams.h"
+#include "data/outsideworld.h"
 #include "data/timeofday.h"
 #include "data/yearrule.h"
 #include "data/zonenames.h"

@@ -35,9 +35,9 @@ bool DstInForce(const CountryTable& table, int n, const QDate& today);
 bool DstInForceAt(const CountryTable& table, int n, const QDateTime& gmt);
 
 struct GridInputs {
-  QString localTime;    // Text1
-  QString offset;       // Text2
-  QString dstHours;     // Text3
+  QString localTime;    // the own-time panel's local time
+  QString offset;       // its standard offset from GMT, in hours
+  QString dstHours;     // its daylight-saving hours
   QString previousGmt;  // the GMT time text before this calculation
   const CountryTable* table = nullptr;
   int entryCount = 0;
@@ -50,7 +50,7 @@ struct GridInputs {
 };
 
 struct GridResult {
-  QString gmtText;  // the new GMT time text (the previous one when Text1 holds no time)
+  QString gmtText;  // the new GMT time text (the previous one when the local time is not a time)
   // Indexed by row 1 .. 228; index 0 unused. Rows the calculation does not
   // touch (225, and the legend names) keep an empty text and the name colour.
   std::array<QString, kGridRows + 1> timeText{};

@@ -12,7 +12,7 @@
 
 namespace zv {
 
-// Indexes of the twelve boxes Text1(0) .. Text1(11).
+// Indexes of the country information window's twelve boxes.
 enum Box : int {
   kBoxName = 0,
   kBoxOffset = 1,

@@ -6,8 +6,8 @@
 #include "countryinfo/entryedit.h"
 #include "data/bytenames.h"
 #include "data/countryfile.h"
-#include "data/module1.h"
 #include "data/savefile.h"
+#include "data/sharedstate.h"
 
 namespace zv {
 

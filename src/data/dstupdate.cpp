@@ -10,7 +10,7 @@
 #include "data/countryfile.h"
 #include "data/countrysave.h"
 #include "data/numtext.h"
-#include "data/seams.h"
+#include "data/outsideworld.h"
 #include "data/zonenames.h"
 
 namespace zv {

@@ -12,7 +12,7 @@
 #include <cstring>
 
 #include "data/datafileio.h"
-#include "data/seams.h"
+#include "data/outsideworld.h"
 
 namespace zv {
 

@@ -1,7 +1,7 @@
 #include "data/tableread.h"
 
 #include "data/countryfile.h"
-#include "data/module1.h"
+#include "data/sharedstate.h"
 
 namespace zv {
 

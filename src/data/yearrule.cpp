@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "data/numtext.h"
-#include "data/seams.h"
+#include "data/outsideworld.h"
 
 namespace zv {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "data/module1.h"
+#include "data/sharedstate.h"
 #include "data/timeofday.h"
 #include "solar/suncalc.h"
 #include "solar/vectorstate.h"

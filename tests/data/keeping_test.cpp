@@ -18,8 +18,8 @@
 #include "data/countrysave.h"
 #include "data/datafolders.h"
 #include "data/highlightfile.h"
-#include "data/module1.h"
 #include "data/savefile.h"
+#include "data/sharedstate.h"
 #include "support/testsupport.h"
 
 namespace zv {

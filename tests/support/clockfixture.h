@@ -9,14 +9,14 @@
 #include "app/gui/appwindows.h"
 #include "clock/gui/clockgrid.h"
 #include "clock/gui/clockwindow.h"
-#include "data/module1.h"
+#include "data/sharedstate.h"
 #include "support/scriptedprompter.h"
 #include "support/testsupport.h"
 
 namespace zv::test {
 
 // A fixed time, a fresh data folder and a scripted prompter; TearDown closes
-// every window and puts the seams back.
+// every window and puts the clock and the file writer back.
 class WindowTest : public ::testing::Test {
  protected:
   explicit WindowTest(QDateTime now) : clock_(std::move(now)) {
@@ -61,7 +61,7 @@ class ClockWindowTest : public WindowTest {
   // and closes the Functions menu that the press opened.
   void Select(int row) const {
     PressName(row, Qt::RightButton);
-    window_->mnuFunc()->hide();
+    window_->EntryMenu()->hide();
   }
 
   std::unique_ptr<ClockWindow> window_;

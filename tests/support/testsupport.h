@@ -12,7 +12,7 @@
 #include "clock/gridcalc.h"
 #include "data/countryfile.h"
 #include "data/numtext.h"
-#include "data/seams.h"
+#include "data/outsideworld.h"
 
 namespace zv::test {
 

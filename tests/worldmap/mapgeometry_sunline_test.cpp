@@ -2,7 +2,7 @@
 // light of the night shade.
 #include <gtest/gtest.h>
 
-#include "data/module1.h"
+#include "data/sharedstate.h"
 #include "solar/suncalc.h"
 #include "worldmap/mapgeometry.h"
 #include "worldmap/nightshade.h"

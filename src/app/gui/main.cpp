@@ -8,7 +8,7 @@
 #include "app/gui/singleinstance.h"
 #include "clock/gui/clockwindow.h"
 #include "common/gui/widgetutils.h"
-#include "data/seams.h"
+#include "data/outsideworld.h"
 
 int main(int argc, char** argv) {
   // --help, --version and the like print and end here, without a display;

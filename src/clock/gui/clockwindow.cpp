@@ -37,10 +37,10 @@
 #include "data/countrysave.h"
 #include "data/dstupdate.h"
 #include "data/highlightfile.h"
-#include "data/module1.h"
+#include "data/outsideworld.h"
 #include "data/ownzone.h"
 #include "data/savefile.h"
-#include "data/seams.h"
+#include "data/sharedstate.h"
 #include "data/tableread.h"
 #include "data/timeofday.h"
 #include "data/tzonefile.h"
@@ -85,10 +85,10 @@ ClockWindow::ClockWindow(QWidget* parent) : QMainWindow(parent) {
   BuildMenus();
   BuildAccess();
 
-  timer1_ = new QTimer(this);
-  timer1_->setSingleShot(true);
-  timer1_->setTimerType(Qt::PreciseTimer);
-  connect(timer1_, &QTimer::timeout, this, [this] {
+  minuteTimer_ = new QTimer(this);
+  minuteTimer_->setSingleShot(true);
+  minuteTimer_->setTimerType(Qt::PreciseTimer);
+  connect(minuteTimer_, &QTimer::timeout, this, [this] {
     // The minute's calculation takes well under a millisecond: no busy
     // pointer, whose cursor the desktop would load from its theme each time.
     minuteTick_ = true;
@@ -106,18 +106,18 @@ Rgb ClockWindow::NameTemplateColour() {
 }
 
 void ClockWindow::BuildPanel() {
-  picture1_ = new QWidget(grid_);
-  picture1_->setAutoFillBackground(true);
-  picture1_->setPalette(FormPalette());
-  picture1_->setBackgroundRole(QPalette::Button);
-  picture1_->setGeometry(TwipRect(1560, 1020, 3690, 2955));
-  picture1_->setFont(FormFont());
+  settingsPanel_ = new QWidget(grid_);
+  settingsPanel_->setAutoFillBackground(true);
+  settingsPanel_->setPalette(FormPalette());
+  settingsPanel_->setBackgroundRole(QPalette::Button);
+  settingsPanel_->setGeometry(TwipRect(1560, 1020, 3690, 2955));
+  settingsPanel_->setFont(FormFont());
 
-  frame1_ = new QGroupBox(QStringLiteral("Settings"), picture1_);
-  frame1_->setGeometry(TwipRect(120, 120, 3435, 2655));
+  settingsFrame_ = new QGroupBox(QStringLiteral("Settings"), settingsPanel_);
+  settingsFrame_->setGeometry(TwipRect(120, 120, 3435, 2655));
 
   auto caption = [this](const QString& text, double left, double top, double width, double height) {
-    auto* l = new QLabel(text, frame1_);
+    auto* l = new QLabel(text, settingsFrame_);
     SetTextColour(l, kCaptionColour);
     // On the button-face panel a label would otherwise draw in ButtonText.
     l->setForegroundRole(QPalette::WindowText);
@@ -137,42 +137,42 @@ void ClockWindow::BuildPanel() {
   caption(tr("hours"), 2900, 1380, 0, 0);
   caption(tr("Close this panel to see every time; File > Settings brings it back."), 240, 1760, 3100, 420);
 
-  text1_ = new QLineEdit(QStringLiteral("0:0 AM"), frame1_);
-  text1_->setGeometry(TwipRect(1800, 300, 1000, 285));
-  text3_ = new QLineEdit(QStringLiteral("0"), frame1_);
-  text3_->setGeometry(TwipRect(1800, 780, 1000, 285));
-  text2_ = new QLineEdit(QStringLiteral("3.35"), frame1_);
-  text2_->setGeometry(TwipRect(1800, 1320, 1000, 285));
+  localTimeBox_ = new QLineEdit(QStringLiteral("0:0 AM"), settingsFrame_);
+  localTimeBox_->setGeometry(TwipRect(1800, 300, 1000, 285));
+  dstHoursBox_ = new QLineEdit(QStringLiteral("0"), settingsFrame_);
+  dstHoursBox_->setGeometry(TwipRect(1800, 780, 1000, 285));
+  standardOffsetBox_ = new QLineEdit(QStringLiteral("3.35"), settingsFrame_);
+  standardOffsetBox_->setGeometry(TwipRect(1800, 1320, 1000, 285));
 
-  command1_ = new QPushButton(QStringLiteral("&Close"), frame1_);
-  command1_->setGeometry(TwipRect(600, 2220, 945, 345));
-  command2_ = new QPushButton(QStringLiteral("&Refresh"), frame1_);
-  command2_->setGeometry(TwipRect(2040, 2220, 945, 345));
+  closePanelButton_ = new QPushButton(QStringLiteral("&Close"), settingsFrame_);
+  closePanelButton_->setGeometry(TwipRect(600, 2220, 945, 345));
+  refreshButton_ = new QPushButton(QStringLiteral("&Refresh"), settingsFrame_);
+  refreshButton_->setGeometry(TwipRect(2040, 2220, 945, 345));
   // The default button lies outside its frame's visible area: never seen,
   // pressed by Enter and from code.
-  command3_ = new QPushButton(QStringLiteral("Calculate"), frame1_);
-  command3_->setGeometry(TwipRect(6300, -500, 350, 350));
-  command3_->setFocusPolicy(Qt::NoFocus);
-  command3_->hide();  // pressed from code only; hidden, so not offered to a screen reader
+  calculateButton_ = new QPushButton(QStringLiteral("Calculate"), settingsFrame_);
+  calculateButton_->setGeometry(TwipRect(6300, -500, 350, 350));
+  calculateButton_->setFocusPolicy(Qt::NoFocus);
+  calculateButton_->hide();  // pressed from code only; hidden, so not offered to a screen reader
 
-  setTabOrder(text2_, command2_);
-  setTabOrder(command2_, text1_);
-  setTabOrder(text1_, text3_);
-  setTabOrder(text3_, command1_);
+  setTabOrder(standardOffsetBox_, refreshButton_);
+  setTabOrder(refreshButton_, localTimeBox_);
+  setTabOrder(localTimeBox_, dstHoursBox_);
+  setTabOrder(dstHoursBox_, closePanelButton_);
 
-  connect(text1_, &QLineEdit::textChanged, command3_, &QPushButton::click);
-  connect(text2_, &QLineEdit::textChanged, command3_, &QPushButton::click);
-  connect(command3_, &QPushButton::clicked, this, &ClockWindow::Calculate);
-  connect(command2_, &QPushButton::clicked, this, &ClockWindow::Refresh);
-  connect(command1_, &QPushButton::clicked, picture1_, &QWidget::hide);
+  connect(localTimeBox_, &QLineEdit::textChanged, calculateButton_, &QPushButton::click);
+  connect(standardOffsetBox_, &QLineEdit::textChanged, calculateButton_, &QPushButton::click);
+  connect(calculateButton_, &QPushButton::clicked, this, &ClockWindow::Calculate);
+  connect(refreshButton_, &QPushButton::clicked, this, &ClockWindow::Refresh);
+  connect(closePanelButton_, &QPushButton::clicked, settingsPanel_, &QWidget::hide);
 
   for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
     auto* enter = new QShortcut(QKeySequence(key), this);
-    connect(enter, &QShortcut::activated, this, [this] { PressFocusedButtonOr(this, command3_); });
+    connect(enter, &QShortcut::activated, this, [this] { PressFocusedButtonOr(this, calculateButton_); });
   }
   auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(esc, &QShortcut::activated, this, [this] {
-    if (picture1_->isVisible()) command1_->click();
+    if (settingsPanel_->isVisible()) closePanelButton_->click();
   });
 }
 
@@ -190,7 +190,7 @@ void ClockWindow::StartUp() {
   // The panel comes up only on a first run, when no zone has been saved yet,
   // so that the user sees where to state it; otherwise File, Settings shows it.
   const QFileInfo zoneFile(zonePath);
-  picture1_->setVisible(!zoneFile.exists());
+  settingsPanel_->setVisible(!zoneFile.exists());
   // The computer's zone fills the fields on a first run, and replaces saved
   // settings that were the computer's when they were saved.
   zoneCheckedAt_ = CurrentClock().Now();
@@ -201,8 +201,8 @@ void ClockWindow::StartUp() {
     zoneGuess_ = zone;
     QTimer::singleShot(0, this, [this, zone] { Prompts().Message(this, UnknownZoneText(zone)); });
   }
-  text2_->setText(zone.offset);
-  text3_->setText(zone.dstHours);
+  standardOffsetBox_->setText(zone.offset);
+  dstHoursBox_->setText(zone.dstHours);
   // 5: the country table. A file read only in part is told once, when the
   // window is up; the file is not changed.
   ReadCountriesFile();
@@ -212,14 +212,14 @@ void ClockWindow::StartUp() {
     QTimer::singleShot(0, this, [this, message] { Prompts().Message(this, message); });
   }
   // 6: the grid, column by column.
-  for (int c = 1; c <= kColumns; ++c) Loader((c - 1) * kRowsPerColumn + 1, c * kRowsPerColumn, c);
+  for (int c = 1; c <= kColumns; ++c) BuildColumn((c - 1) * kRowsPerColumn + 1, c * kRowsPerColumn, c);
   gridBuilt_ = true;
   // 7: the legend captions.
   grid_->SetCaption(kRowDstLegend, QStringLiteral("DST in"));
   grid_->SetCaption(kRowAmLegend, QStringLiteral("AM in"));
   grid_->SetCaption(kRowPmLegend, QStringLiteral("PM in"));
   // 8: the display colours.
-  Module1& m = Shared();
+  SharedState& m = Shared();
   m.amColour = kAmColour;
   m.pmColour = kPmColour;
   m.dstColour = kDstColour;
@@ -233,7 +233,7 @@ void ClockWindow::StartUp() {
   }
   // 10: the computer's time, which runs the first calculation.
   const QTime now = CurrentClock().Now().time();
-  text1_->setText(OwnTimeText(now.hour() * 60 + now.minute()));
+  localTimeBox_->setText(OwnTimeText(now.hour() * 60 + now.minute()));
   // 11: the column separators, down to row 36 of column 1 plus 750 twips.
   grid_->ShowSeparators(kTemplateTop + 36 * kRowStep + 750);
   // 12: the working copy of the table, which the world map's commands read.
@@ -272,7 +272,7 @@ void ClockWindow::ReadCountriesFile() {
       zv::ReadCountriesFile(DataPath(QStringLiteral("countries.txt")), Shared().table, Shared().entryCount));
 }
 
-void ClockWindow::Loader(int first, int last, int column) {
+void ClockWindow::BuildColumn(int first, int last, int column) {
   const Rgb nameColour = NameTemplateColour();
   for (int r = first; r <= last && r <= kGridRows; ++r) {
     // Row k of every column lies 0.85 of a cell height below row k - 1.
@@ -314,8 +314,8 @@ void ClockWindow::SetHourClock(HourClock choice) {
   for (QAction* a : hourMenu_->actions()) a->setChecked(a->data().toInt() == static_cast<int>(choice));
   // The own time in the new form; the grid follows.
   const int before = calculations_;
-  if (const auto own = ParseTimeOfDay(text1_->text())) text1_->setText(OwnTimeText(*own / 60));
-  if (calculations_ == before) command3_->click();
+  if (const auto own = ParseTimeOfDay(localTimeBox_->text())) localTimeBox_->setText(OwnTimeText(*own / 60));
+  if (calculations_ == before) calculateButton_->click();
 }
 
 void ClockWindow::Calculate() {
@@ -327,11 +327,11 @@ void ClockWindow::Calculate() {
 void ClockWindow::RunCalculation(int shiftMinutes) {
   std::optional<BusyPointer> busy;
   if (!minuteTick_) busy.emplace();
-  Module1& m = Shared();
+  SharedState& m = Shared();
   GridInputs in;
-  in.localTime = text1_->text();
-  in.offset = text2_->text();
-  in.dstHours = text3_->text();
+  in.localTime = localTimeBox_->text();
+  in.offset = standardOffsetBox_->text();
+  in.dstHours = dstHoursBox_->text();
   in.previousGmt = m.gmtTimeText;
   in.table = &m.table;
   in.entryCount = m.entryCount;
@@ -353,7 +353,7 @@ void ClockWindow::RunCalculation(int shiftMinutes) {
 
 void ClockWindow::ApplyColours(const GridResult& result) {
   // Only cells whose text or colour changed are painted again.
-  const Module1& m = Shared();
+  const SharedState& m = Shared();
   const int last = std::min(m.entryCount, kGridRows);
   for (int n = 1; n <= last; ++n) {
     grid_->SetNameColour(n, result.nameColour[n]);
@@ -371,7 +371,7 @@ void ClockWindow::ArmMinuteTick() {
   if (closing_) return;
   const QTime now = CurrentClock().Now().time();
   const int intoMinute = now.second() * 1000 + now.msec();
-  timer1_->start(kMinuteMs - intoMinute);
+  minuteTimer_->start(kMinuteMs - intoMinute);
 }
 
 void ClockWindow::Refresh() {
@@ -383,22 +383,22 @@ void ClockWindow::Refresh() {
   const bool zoneMoved = !zoneCheckedAt_.isValid() ||
                          zone.offsetFromUtc(zoneCheckedAt_) != zone.offsetFromUtc(at) ||
                          zoneCheckedAt_.toUTC().date().year() != at.toUTC().date().year();
-  if (const auto follow = zoneMoved
-                              ? FollowComputerZone(text2_->text(), text3_->text(), zone, zoneCheckedAt_, at)
-                              : std::nullopt) {
-    text2_->setText(follow->offset);
-    text3_->setText(follow->dstHours);
+  if (const auto follow = zoneMoved ? FollowComputerZone(standardOffsetBox_->text(), dstHoursBox_->text(),
+                                                         zone, zoneCheckedAt_, at)
+                                    : std::nullopt) {
+    standardOffsetBox_->setText(follow->offset);
+    dstHoursBox_->setText(follow->dstHours);
   }
   // The first tick of a new year offers that year's daylight-saving dates.
   if (!CountryTableReadInPart() && DstOfferDue(Shared().table, Shared().entryCount, zoneCheckedAt_, at))
     QTimer::singleShot(0, this, &ClockWindow::OfferDstUpdate);
   zoneCheckedAt_ = at;
   const QTime now = at.time();
-  // A new time in Text1 calculates already, with the settings above; the
+  // A new time in the local time box calculates already, with the settings above; the
   // same time again does not, so the button does it.
   const int before = calculations_;
-  text1_->setText(OwnTimeText(now.hour() * 60 + now.minute()));
-  if (calculations_ == before) command3_->click();
+  localTimeBox_->setText(OwnTimeText(now.hour() * 60 + now.minute()));
+  if (calculations_ == before) calculateButton_->click();
   ArmMinuteTick();
 }
 
@@ -406,10 +406,10 @@ WriteResult ClockWindow::SaveZoneSettings() {
   if (zoneSaved_) return WriteResult::Written();
   zoneSaved_ = true;
   // A guess is not the user's choice: the file keeps what it held.
-  if (zoneGuess_ && MatchesComputer(text2_->text(), text3_->text(), *zoneGuess_))
+  if (zoneGuess_ && MatchesComputer(standardOffsetBox_->text(), dstHoursBox_->text(), *zoneGuess_))
     return WriteResult::Written();
   const QString path = WritableDataPath(QStringLiteral("tzone.txt"));
-  const WriteResult written = SaveZoneFile(path, text2_->text(), text3_->text(), zoneRead_);
+  const WriteResult written = SaveZoneFile(path, standardOffsetBox_->text(), dstHoursBox_->text(), zoneRead_);
   if (written.ok()) return written;
   return WriteResult::Failed(QStringLiteral("Your time zone settings could not be saved to %1: %2.")
                                  .arg(ShownPath(path), written.failure()));
@@ -427,7 +427,7 @@ void ClockWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   closing_ = true;
-  timer1_->stop();
+  minuteTimer_->stop();
   if (const WriteResult saved = SaveZoneSettings(); !saved.ok()) Prompts().Message(this, saved.failure());
   CloseOtherWindows();
   event->accept();

@@ -46,7 +46,7 @@ class ClockWindow : public QMainWindow {
   // and succeed. A failure carries the whole message for the user.
   WriteResult SaveZoneSettings();
   // Builds one column of the grid: rows first .. last in column 1 .. 6.
-  void Loader(int first, int last, int column);
+  void BuildColumn(int first, int last, int column);
 
   // The grid's cells, rows 1 .. 228: where a name lies in the grid (empty
   // before the grid is built), its caption, time and colour.
@@ -57,38 +57,38 @@ class ClockWindow : public QMainWindow {
   void SetNameColour(int row, const Rgb& colour);
 
   // The own-time panel and its controls.
-  QWidget* Picture1() const { return picture1_; }
-  QLineEdit* Text1() const { return text1_; }
-  QLineEdit* Text2() const { return text2_; }
-  QLineEdit* Text3() const { return text3_; }
-  QPushButton* Command1() const { return command1_; }
-  QPushButton* Command2() const { return command2_; }
-  QPushButton* Command3() const { return command3_; }
-  QTimer* Timer1() const { return timer1_; }
+  QWidget* SettingsPanel() const { return settingsPanel_; }
+  QLineEdit* LocalTimeBox() const { return localTimeBox_; }
+  QLineEdit* StandardOffsetBox() const { return standardOffsetBox_; }
+  QLineEdit* DstHoursBox() const { return dstHoursBox_; }
+  QPushButton* ClosePanelButton() const { return closePanelButton_; }
+  QPushButton* RefreshButton() const { return refreshButton_; }
+  QPushButton* CalculateButton() const { return calculateButton_; }
+  QTimer* MinuteTimer() const { return minuteTimer_; }
   ClockGrid* Grid() const { return grid_; }
 
-  // The calculation (what Command3 does).
+  // The calculation (what the hidden Calculate button does).
   void Calculate();
-  // Puts the computer's time into Text1 and calculates (Refresh, the timer).
+  // Puts the computer's time into the local time box and calculates (Refresh, the timer).
   void Refresh();
 
   // Text colour of the name template.
   static Rgb NameTemplateColour();
 
-  // The File menu's items and the Functions pop-up menu (mnuFunc).
-  QAction* mnuSunClock() const { return mnuSunClock_; }
-  QAction* mnuSettings() const { return mnuSettings_; }
-  QAction* mnuRefresh() const { return mnuRefresh_; }
-  QAction* mnuUseZone() const { return mnuUseZone_; }
-  QAction* mnuUpdateDst() const { return mnuUpdateDst_; }
-  QAction* mnuExit() const { return mnuExit_; }
-  QMenu* mnuFunc() const { return mnuFunc_; }
-  QAction* mnuLocate() const { return mnuLocate_; }
-  QAction* mnuHiliteItem() const { return mnuHiliteItem_; }
-  QAction* mnuNormalize() const { return mnuNormalize_; }
-  QAction* mnuFind() const { return mnuFind_; }
-  QAction* mnuEditItem() const { return mnuEditItem_; }
-  QAction* mnuChange() const { return mnuChange_; }
+  // The File menu's items and the Functions pop-up menu over the grid.
+  QAction* SunlightMapAction() const { return sunlightMapAction_; }
+  QAction* SettingsAction() const { return settingsAction_; }
+  QAction* RefreshAction() const { return refreshAction_; }
+  QAction* UseComputerZoneAction() const { return useComputerZoneAction_; }
+  QAction* UpdateDstDatesAction() const { return updateDstDatesAction_; }
+  QAction* ExitAction() const { return exitAction_; }
+  QMenu* EntryMenu() const { return entryMenu_; }
+  QAction* LocateAction() const { return locateAction_; }
+  QAction* HighlightAction() const { return highlightAction_; }
+  QAction* ClearHighlightAction() const { return clearHighlightAction_; }
+  QAction* FindAction() const { return findAction_; }
+  QAction* MoreInfoAction() const { return moreInfoAction_; }
+  QAction* ChangeToAction() const { return changeToAction_; }
 
   // The list commands, on the selected entry (Shared().selectedEntry).
   void SunlightMap();
@@ -148,15 +148,15 @@ class ClockWindow : public QMainWindow {
       false;  // Refresh runs from the minute tick  // minutes "Change to..." moved the shown times
   HourClock hourChoice_ = HourClock::kDesktop;
   QActionGroup* hourMenu_ = nullptr;
-  QWidget* picture1_ = nullptr;
-  QGroupBox* frame1_ = nullptr;
-  QLineEdit* text1_ = nullptr;
-  QLineEdit* text2_ = nullptr;
-  QLineEdit* text3_ = nullptr;
-  QPushButton* command1_ = nullptr;
-  QPushButton* command2_ = nullptr;
-  QPushButton* command3_ = nullptr;
-  QTimer* timer1_ = nullptr;
+  QWidget* settingsPanel_ = nullptr;
+  QGroupBox* settingsFrame_ = nullptr;
+  QLineEdit* localTimeBox_ = nullptr;
+  QLineEdit* standardOffsetBox_ = nullptr;
+  QLineEdit* dstHoursBox_ = nullptr;
+  QPushButton* closePanelButton_ = nullptr;
+  QPushButton* refreshButton_ = nullptr;
+  QPushButton* calculateButton_ = nullptr;
+  QTimer* minuteTimer_ = nullptr;
   bool closing_ = false;
   QDateTime zoneCheckedAt_;  // when the own-zone fields were last compared with the computer's
   bool zoneSaved_ = false;
@@ -165,19 +165,19 @@ class ClockWindow : public QMainWindow {
   // read; not saved while the fields hold them.
   std::optional<ZoneTexts> zoneGuess_;
   std::optional<ZoneTexts> zoneRead_;  // the settings tzone.txt held at start-up
-  QAction* mnuSunClock_ = nullptr;
-  QAction* mnuSettings_ = nullptr;
-  QAction* mnuRefresh_ = nullptr;
-  QAction* mnuUseZone_ = nullptr;
-  QAction* mnuUpdateDst_ = nullptr;
-  QAction* mnuExit_ = nullptr;
-  QMenu* mnuFunc_ = nullptr;
-  QAction* mnuLocate_ = nullptr;
-  QAction* mnuHiliteItem_ = nullptr;
-  QAction* mnuNormalize_ = nullptr;
-  QAction* mnuFind_ = nullptr;
-  QAction* mnuEditItem_ = nullptr;
-  QAction* mnuChange_ = nullptr;
+  QAction* sunlightMapAction_ = nullptr;
+  QAction* settingsAction_ = nullptr;
+  QAction* refreshAction_ = nullptr;
+  QAction* useComputerZoneAction_ = nullptr;
+  QAction* updateDstDatesAction_ = nullptr;
+  QAction* exitAction_ = nullptr;
+  QMenu* entryMenu_ = nullptr;
+  QAction* locateAction_ = nullptr;
+  QAction* highlightAction_ = nullptr;
+  QAction* clearHighlightAction_ = nullptr;
+  QAction* findAction_ = nullptr;
+  QAction* moreInfoAction_ = nullptr;
+  QAction* changeToAction_ = nullptr;
 };
 
 }  // namespace zv

@@ -112,7 +112,7 @@ class GridKeys : public QObject {
         key.key() == Qt::Key_Menu || (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
     if (menuKey) {
       Select(row);
-      window_->mnuFunc()->popup(grid_->mapToGlobal(window_->NameRect(row).bottomLeft()));
+      window_->EntryMenu()->popup(grid_->mapToGlobal(window_->NameRect(row).bottomLeft()));
       return true;
     }
     if (!plain) return false;
@@ -172,9 +172,9 @@ class GridKeys : public QObject {
 
 void ClockWindow::BuildAccess() {
   new GridKeys(this, Grid());
-  text1_->setAccessibleName(tr("Local time"));
-  text3_->setAccessibleName(tr("Of which daylight saving (hours)"));
-  text2_->setAccessibleName(tr("Standard offset from GMT (hours)"));
+  localTimeBox_->setAccessibleName(tr("Local time"));
+  dstHoursBox_->setAccessibleName(tr("Of which daylight saving (hours)"));
+  standardOffsetBox_->setAccessibleName(tr("Standard offset from GMT (hours)"));
 }
 
 }  // namespace zv

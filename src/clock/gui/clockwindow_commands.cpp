@@ -21,10 +21,10 @@
 #include "countryinfo/gui/countryinfowindow.h"
 #include "data/datafileio.h"
 #include "data/highlightfile.h"
-#include "data/module1.h"
 #include "data/numtext.h"
+#include "data/outsideworld.h"
 #include "data/savefile.h"
-#include "data/seams.h"
+#include "data/sharedstate.h"
 #include "worldmap/gui/worldmapwindow.h"
 #include "worldmap/mapgeometry.h"
 
@@ -32,33 +32,33 @@ namespace zv {
 
 void ClockWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  mnuSunClock_ = file->addAction(QStringLiteral("Sunlight Map"), this, &ClockWindow::SunlightMap);
-  mnuSunClock_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  mnuSettings_ = file->addAction(QStringLiteral("Settings"), picture1_, &QWidget::show);
-  mnuUseZone_ =
+  sunlightMapAction_ = file->addAction(QStringLiteral("Sunlight Map"), this, &ClockWindow::SunlightMap);
+  sunlightMapAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  settingsAction_ = file->addAction(QStringLiteral("Settings"), settingsPanel_, &QWidget::show);
+  useComputerZoneAction_ =
       file->addAction(QStringLiteral("Use This Computer's Zone"), this, &ClockWindow::UseComputerZone);
-  mnuUpdateDst_ =
+  updateDstDatesAction_ =
       file->addAction(QStringLiteral("Update Daylight Saving Dates"), this, &ClockWindow::UpdateDstDates);
-  mnuRefresh_ = file->addAction(QStringLiteral("Refresh"), command2_, &QPushButton::click);
-  mnuRefresh_->setShortcut(QKeySequence(Qt::Key_F5));
+  refreshAction_ = file->addAction(QStringLiteral("Refresh"), refreshButton_, &QPushButton::click);
+  refreshAction_->setShortcut(QKeySequence(Qt::Key_F5));
   file->addSeparator();
-  mnuExit_ = file->addAction(QStringLiteral("Exit"), this, &QWidget::close);
+  exitAction_ = file->addAction(QStringLiteral("Exit"), this, &QWidget::close);
   // Ctrl+Q from any of the program's windows ends it as Exit does. Named
   // outright: QKeySequence::Quit is empty where the desktop's key scheme is
   // not known.
-  mnuExit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-  mnuExit_->setShortcutContext(Qt::ApplicationShortcut);
+  exitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  exitAction_->setShortcutContext(Qt::ApplicationShortcut);
   // Functions: never in the menu bar, only a pop-up over the grid.
-  mnuFunc_ = new QMenu(QStringLiteral("Functions"), this);
-  mnuLocate_ =
-      mnuFunc_->addAction(QStringLiteral("Locate on World Map"), this, &ClockWindow::LocateOnWorldMap);
-  mnuHiliteItem_ = mnuFunc_->addAction(QStringLiteral("Highlight"), this, &ClockWindow::HighlightItem);
-  mnuNormalize_ = mnuFunc_->addAction(QStringLiteral("Clear"), this, &ClockWindow::ClearItem);
-  mnuFind_ = mnuFunc_->addAction(QStringLiteral("Find"), this, &ClockWindow::FindItems);
-  mnuEditItem_ = mnuFunc_->addAction(QStringLiteral("More info"), this, &ClockWindow::MoreInfo);
-  mnuChange_ = mnuFunc_->addAction(QStringLiteral("Change to..."), this, &ClockWindow::ChangeTo);
-  mnuHiliteItem_->setVisible(false);
-  mnuNormalize_->setVisible(false);
+  entryMenu_ = new QMenu(QStringLiteral("Functions"), this);
+  locateAction_ =
+      entryMenu_->addAction(QStringLiteral("Locate on World Map"), this, &ClockWindow::LocateOnWorldMap);
+  highlightAction_ = entryMenu_->addAction(QStringLiteral("Highlight"), this, &ClockWindow::HighlightItem);
+  clearHighlightAction_ = entryMenu_->addAction(QStringLiteral("Clear"), this, &ClockWindow::ClearItem);
+  findAction_ = entryMenu_->addAction(QStringLiteral("Find"), this, &ClockWindow::FindItems);
+  moreInfoAction_ = entryMenu_->addAction(QStringLiteral("More info"), this, &ClockWindow::MoreInfo);
+  changeToAction_ = entryMenu_->addAction(QStringLiteral("Change to..."), this, &ClockWindow::ChangeTo);
+  highlightAction_->setVisible(false);
+  clearHighlightAction_->setVisible(false);
 
   // View: 12 or 24 hours.
   QMenu* view = menuBar()->addMenu(tr("&View"));
@@ -79,7 +79,7 @@ void ClockWindow::BuildMenus() {
     Prompts().ShowAbout(this, tr("About Zorvane"),
                         AboutText(DataFolder(), TzDatabaseVersion(ZoneinfoFolder())));
   });
-  about->setObjectName(QStringLiteral("mnuAbout"));
+  about->setObjectName(QStringLiteral("AboutAction"));
 }
 
 int ClockWindow::SelectedRow() const { return RoundHalfEven(NumberInText(Shared().selectedEntry)); }
@@ -103,7 +103,7 @@ void ClockWindow::LocateOnWorldMap() {
     lon = CoordinateFromText(w.at(row, kColLongitude), QLatin1Char('E'));
   }
   map->MarkCountry(row);
-  map->ShowSLightInfo(lat, lon);
+  map->ShowPointInfo(lat, lon);
 }
 
 void ClockWindow::HighlightItem() {
@@ -139,7 +139,7 @@ void ClockWindow::ClearItem() {
     Prompts().Message(
         this,
         QStringLiteral("The highlights could not be saved to highlight.txt: %1.").arg(written.failure()));
-  command3_->click();
+  calculateButton_->click();
 }
 
 void ClockWindow::FindItems() {
@@ -204,12 +204,12 @@ void ClockWindow::ChangeTo() {
 
 void ClockWindow::PressName(int row, Qt::MouseButton button) {
   Shared().selectedEntry = QString::number(row);
-  mnuChange_->setVisible(true);
+  changeToAction_->setVisible(true);
   const bool highlighted = NameColour(row) == Shared().highlightColour;
-  mnuHiliteItem_->setVisible(!highlighted);
-  mnuNormalize_->setVisible(highlighted);
+  highlightAction_->setVisible(!highlighted);
+  clearHighlightAction_->setVisible(highlighted);
   if (button == Qt::RightButton) {
-    mnuFunc_->popup(QCursor::pos());
+    entryMenu_->popup(QCursor::pos());
   } else if (button == Qt::LeftButton) {
     CountryInfoWindow* info = CountryInfo();
     info->SetEntryText(QString::number(row));
@@ -221,10 +221,10 @@ void ClockWindow::PressName(int row, Qt::MouseButton button) {
 
 void ClockWindow::PressBackground(Qt::MouseButton button) {
   if (button != Qt::RightButton) return;
-  mnuChange_->setVisible(false);
-  mnuHiliteItem_->setVisible(false);
-  mnuNormalize_->setVisible(false);
-  mnuFunc_->popup(QCursor::pos());
+  changeToAction_->setVisible(false);
+  highlightAction_->setVisible(false);
+  clearHighlightAction_->setVisible(false);
+  entryMenu_->popup(QCursor::pos());
 }
 
 QString ClockWindow::DateThere(int row) const {

@@ -11,10 +11,10 @@
 #include "clock/gui/clockwindow.h"
 #include "countryinfo/gui/countryinfowindow.h"
 #include "data/dstupdate.h"
-#include "data/module1.h"
 #include "data/numtext.h"
+#include "data/outsideworld.h"
 #include "data/ownzone.h"
-#include "data/seams.h"
+#include "data/sharedstate.h"
 #include "data/tableread.h"
 
 namespace zv {
@@ -27,15 +27,15 @@ void ClockWindow::UseComputerZone() {
                                      "as they are."));
     return;
   }
-  text2_->setText(zone->offset);
-  text3_->setText(zone->dstHours);
-  command3_->click();
+  standardOffsetBox_->setText(zone->offset);
+  dstHoursBox_->setText(zone->dstHours);
+  calculateButton_->click();
 }
 
 void ClockWindow::UpdateDstDates() {
   const QDateTime now = CurrentClock().Now();
   const int year = now.date().year();
-  Module1& m = Shared();
+  SharedState& m = Shared();
   const DstFileUpdate result =
       UpdateDstFile(DataPath(QStringLiteral("countries.txt")),
                     WritableDataPath(QStringLiteral("countries.txt")), m.entryCount, year, now);
@@ -47,13 +47,13 @@ void ClockWindow::UpdateDstDates() {
   // the new columns and keeps its other edits.
   CopyEntries(result.table, m.table, m.entryCount);
   CountryInfoWindow* info = CountryInfoIfLoaded();
-  const int shown = info ? RoundHalfEven(NumberInText(info->Text2()->text())) : 0;
+  const int shown = info ? RoundHalfEven(NumberInText(info->EntryNumberBox()->text())) : 0;
   bool shownChanged = false;
   for (const EntryChange& c : result.update.changes) {
     SetColumns(m.working, c.entry, c.after);
     shownChanged = shownChanged || c.entry == shown;
   }
-  command3_->click();
+  calculateButton_->click();
   // The shown entry takes its new dates; what the user is typing in its other
   // boxes stays.
   if (shownChanged) info->ShowDstFields(shown);

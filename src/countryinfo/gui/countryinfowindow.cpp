@@ -40,10 +40,10 @@
 #include "common/gui/windowrole.h"
 #include "data/countryfile.h"
 #include "data/countrysave.h"
-#include "data/module1.h"
 #include "data/numtext.h"
+#include "data/outsideworld.h"
 #include "data/savefile.h"
-#include "data/seams.h"
+#include "data/sharedstate.h"
 #include "data/tableread.h"
 #include "worldmap/gui/worldmapwindow.h"
 #include "worldmap/mapgeometry.h"
@@ -75,7 +75,7 @@ int ShownEntry(const QLineEdit* box) { return RoundHalfEven(NumberInText(box->te
 
 }  // namespace
 
-QLineEdit* CountryInfoWindow::LineBox(int i) const { return qobject_cast<QLineEdit*>(text1_.at(i)); }
+QLineEdit* CountryInfoWindow::LineBox(int i) const { return qobject_cast<QLineEdit*>(fieldBoxes_.at(i)); }
 
 CountryInfoWindow::~CountryInfoWindow() { delete keys_; }
 
@@ -93,7 +93,7 @@ CountryInfoWindow::CountryInfoWindow(QWidget* parent) : QWidget(parent) {
   FixWindowSize(this, TwipSize(kInfoWideTwips, kInfoHeightTwips));
   PlaceWindow(this, size(), QStringLiteral("countryinfo"));
 
-  combo1_->clear();
+  nameList_->clear();
   if (ClockWindow* clock = TheClock())
     clock->ReadCountriesFile();
   else
@@ -114,88 +114,88 @@ void CountryInfoWindow::BuildLayout() {
   hintText_ = hint_->text();
 
   QLabel* nameCaption = MakeLabel(this, QStringLiteral("Country or Zone"), 120, 420, 1340);
-  text1_[kBoxName] = MakeBox(this, 1500, 390, 3960);
-  nameCaption->setBuddy(text1_[kBoxName]);
+  fieldBoxes_[kBoxName] = MakeBox(this, 1500, 390, 3960);
+  nameCaption->setBuddy(fieldBoxes_[kBoxName]);
 
   MakeLabel(this, QStringLiteral("Time now:"), 120, 900, 1340);
-  shape1_ = new QFrame(this);
-  shape1_->setGeometry(TwipRect(1500, 780, 1560, 465));
-  shape1_->setFrameShape(QFrame::Box);
-  shape1_->setLineWidth(1);
-  label2_ = new QLabel(QStringLiteral("00:00 AM"), shape1_);
-  label2_->setGeometry(TwipRect(30, 30, 1500, 405));
-  label2_->setAlignment(Qt::AlignCenter);
-  label2_->setAutoFillBackground(true);
+  timeNowFrame_ = new QFrame(this);
+  timeNowFrame_->setGeometry(TwipRect(1500, 780, 1560, 465));
+  timeNowFrame_->setFrameShape(QFrame::Box);
+  timeNowFrame_->setLineWidth(1);
+  timeNowLabel_ = new QLabel(QStringLiteral("00:00 AM"), timeNowFrame_);
+  timeNowLabel_->setGeometry(TwipRect(30, 30, 1500, 405));
+  timeNowLabel_->setAlignment(Qt::AlignCenter);
+  timeNowLabel_->setAutoFillBackground(true);
   {
-    QPalette p = label2_->palette();
+    QPalette p = timeNowLabel_->palette();
     p.setColor(QPalette::Window, Qt::black);
     p.setColor(QPalette::WindowText, QColor(0, 255, 0));
-    label2_->setPalette(p);
+    timeNowLabel_->setPalette(p);
     QFont f = DesignFont(kFormFontFamily, 12);
     f.setBold(true);
-    label2_->setFont(f);
+    timeNowLabel_->setFont(f);
   }
   // The list of names beside the time display; the name box above stays
   // free for editing.
-  combo1_ = new QComboBox(this);
-  combo1_->setEditable(false);
-  combo1_->setGeometry(TwipRect(3180, 840, 2280, 315));
+  nameList_ = new QComboBox(this);
+  nameList_->setEditable(false);
+  nameList_->setGeometry(TwipRect(3180, 840, 2280, 315));
 
   MakeLabel(this, QStringLiteral("Time zone relative to GMT"), 120, 1440, 2220)
-      ->setBuddy(text1_[kBoxOffset] = MakeBox(this, 2400, 1410, 900));
+      ->setBuddy(fieldBoxes_[kBoxOffset] = MakeBox(this, 2400, 1410, 900));
 
-  check1_ = new QCheckBox(QStringLiteral("Uses daylight saving time of "), this);
-  check1_->setGeometry(TwipRect(120, 1890, 2460, 255));
-  text1_[kBoxDstHours] = MakeBox(this, 2600, 1860, 500);
-  MakeLabel(this, QStringLiteral("hrs"), 3150, 1890, 330)->setBuddy(text1_[kBoxDstHours]);
+  dstCheckBox_ = new QCheckBox(QStringLiteral("Uses daylight saving time of "), this);
+  dstCheckBox_->setGeometry(TwipRect(120, 1890, 2460, 255));
+  fieldBoxes_[kBoxDstHours] = MakeBox(this, 2600, 1860, 500);
+  MakeLabel(this, QStringLiteral("hrs"), 3150, 1890, 330)->setBuddy(fieldBoxes_[kBoxDstHours]);
   fromCaption_ = MakeLabel(this, QStringLiteral("from"), 3540, 1890, 440);
-  fromCaption_->setBuddy(text1_[kBoxDstStart] = MakeBox(this, 4020, 1860, 1000));
+  fromCaption_->setBuddy(fieldBoxes_[kBoxDstStart] = MakeBox(this, 4020, 1860, 1000));
 
-  dstMsg_ = MakeLabel(this, QStringLiteral("(daylight saving time in force)"), 120, 2280, 3300);
-  SetTextColour(dstMsg_, kDarkRed);
-  dstMsg_->hide();
+  dstNotice_ = MakeLabel(this, QStringLiteral("(daylight saving time in force)"), 120, 2280, 3300);
+  SetTextColour(dstNotice_, kDarkRed);
+  dstNotice_->hide();
   toCaption_ = MakeLabel(this, QStringLiteral("to"), 3540, 2280, 440);
-  toCaption_->setBuddy(text1_[kBoxDstEnd] = MakeBox(this, 4020, 2250, 1000));
+  toCaption_->setBuddy(fieldBoxes_[kBoxDstEnd] = MakeBox(this, 4020, 2250, 1000));
 
-  frame1_ = new QGroupBox(QStringLiteral("Further information"), this);
-  frame1_->setGeometry(TwipRect(60, 2610, 5460, 3015));
-  MakeLabel(frame1_, QStringLiteral("Location"), 120, 270, 1560)
-      ->setBuddy(text1_[kBoxLocation] = MakeBox(frame1_, 120, 510, 1560));
-  MakeLabel(frame1_, QStringLiteral("Capital"), 1740, 270, 1320)
-      ->setBuddy(text1_[kBoxCapital] = MakeBox(frame1_, 1740, 510, 1320));
-  MakeLabel(frame1_, QStringLiteral("Latitude"), 3120, 270, 900)
-      ->setBuddy(text1_[kBoxLatitude] = MakeBox(frame1_, 3120, 510, 900));
-  MakeLabel(frame1_, QStringLiteral("Longitude"), 4080, 270, 900)
-      ->setBuddy(text1_[kBoxLongitude] = MakeBox(frame1_, 4080, 510, 780));
-  text1_[kBoxMapName] = MakeBox(frame1_, 4900, 510, 440);
+  furtherInfoFrame_ = new QGroupBox(QStringLiteral("Further information"), this);
+  furtherInfoFrame_->setGeometry(TwipRect(60, 2610, 5460, 3015));
+  MakeLabel(furtherInfoFrame_, QStringLiteral("Location"), 120, 270, 1560)
+      ->setBuddy(fieldBoxes_[kBoxLocation] = MakeBox(furtherInfoFrame_, 120, 510, 1560));
+  MakeLabel(furtherInfoFrame_, QStringLiteral("Capital"), 1740, 270, 1320)
+      ->setBuddy(fieldBoxes_[kBoxCapital] = MakeBox(furtherInfoFrame_, 1740, 510, 1320));
+  MakeLabel(furtherInfoFrame_, QStringLiteral("Latitude"), 3120, 270, 900)
+      ->setBuddy(fieldBoxes_[kBoxLatitude] = MakeBox(furtherInfoFrame_, 3120, 510, 900));
+  MakeLabel(furtherInfoFrame_, QStringLiteral("Longitude"), 4080, 270, 900)
+      ->setBuddy(fieldBoxes_[kBoxLongitude] = MakeBox(furtherInfoFrame_, 4080, 510, 780));
+  fieldBoxes_[kBoxMapName] = MakeBox(furtherInfoFrame_, 4900, 510, 440);
 
-  label4_ = MakeLabel(frame1_, QString(), 3120, 870, 2000);
-  label4_->setProperty(kLinkProperty, true);
-  label4_->setText(QStringLiteral("Locate on World Map"));
+  locateLink_ = MakeLabel(furtherInfoFrame_, QString(), 3120, 870, 2000);
+  locateLink_->setProperty(kLinkProperty, true);
+  locateLink_->setText(QStringLiteral("Locate on World Map"));
   {
     QFont f = FormFont();
     f.setUnderline(true);
-    label4_->setFont(f);
-    SetTextColour(label4_, QColor(0, 0, 255));
-    label4_->setCursor(Qt::PointingHandCursor);
-    label4_->adjustSize();
-    label4_->installEventFilter(this);
+    locateLink_->setFont(f);
+    SetTextColour(locateLink_, QColor(0, 0, 255));
+    locateLink_->setCursor(Qt::PointingHandCursor);
+    locateLink_->adjustSize();
+    locateLink_->installEventFilter(this);
   }
 
-  MakeLabel(frame1_, QStringLiteral("Languages"), 120, 900, 1560)
-      ->setBuddy(text1_[kBoxLanguages] = MakeBox(frame1_, 120, 1140, 5220));
-  QLabel* historyCaption = MakeLabel(frame1_, QStringLiteral("Brief History"), 120, 1530, 1560);
-  history_ = new QPlainTextEdit(frame1_);
+  MakeLabel(furtherInfoFrame_, QStringLiteral("Languages"), 120, 900, 1560)
+      ->setBuddy(fieldBoxes_[kBoxLanguages] = MakeBox(furtherInfoFrame_, 120, 1140, 5220));
+  QLabel* historyCaption = MakeLabel(furtherInfoFrame_, QStringLiteral("Brief History"), 120, 1530, 1560);
+  history_ = new QPlainTextEdit(furtherInfoFrame_);
   historyCaption->setBuddy(history_);
   // Tab leaves the box, as from every other field.
   history_->setTabChangesFocus(true);
   history_->setGeometry(TwipRect(120, 1770, 5220, 1140));
   history_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   history_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  text1_[kBoxHistory] = history_;
+  fieldBoxes_[kBoxHistory] = history_;
 
   for (int i = 0; i < kBoxCount; ++i) {
-    text1_[i]->installEventFilter(this);
+    fieldBoxes_[i]->installEventFilter(this);
     if (auto* e = LineBox(i)) {
       e->setReadOnly(true);
     } else {
@@ -224,62 +224,62 @@ void CountryInfoWindow::BuildLayout() {
     b->setGeometry(TwipRect(places[i].left, 5790, places[i].width, 375));
     b->setAutoDefault(false);
     connect(b, &QPushButton::clicked, this, [this, i] { ButtonClicked(i); });
-    command1_[i] = b;
+    buttons_[i] = b;
   }
   // The commit button stays out of sight, hidden from screen readers and out
   // of the Tab order; Alt+V presses it.
-  command1_[kButtonCommit]->move(Px(kOutOfSightTwips), Px(kOutOfSightTwips));
-  command1_[kButtonCommit]->setFocusPolicy(Qt::NoFocus);
-  command1_[kButtonCommit]->hide();
+  buttons_[kButtonCommit]->move(Px(kOutOfSightTwips), Px(kOutOfSightTwips));
+  buttons_[kButtonCommit]->setFocusPolicy(Qt::NoFocus);
+  buttons_[kButtonCommit]->hide();
   connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_V), this), &QShortcut::activated,
-          command1_[kButtonCommit], &QPushButton::click);
-  command1_[kButtonSave]->setEnabled(false);
-  command1_[kButtonUndo]->setEnabled(false);
+          buttons_[kButtonCommit], &QPushButton::click);
+  buttons_[kButtonSave]->setEnabled(false);
+  buttons_[kButtonUndo]->setEnabled(false);
 
-  text2_ = new QLineEdit(this);
-  text2_->setGeometry(TwipRect(1080, 5820, 600, 315));
-  text2_->setAlignment(Qt::AlignCenter);
-  connect(text2_, &QLineEdit::textChanged, this, &CountryInfoWindow::EntryTextChanged);
+  entryNumberBox_ = new QLineEdit(this);
+  entryNumberBox_->setGeometry(TwipRect(1080, 5820, 600, 315));
+  entryNumberBox_->setAlignment(Qt::AlignCenter);
+  connect(entryNumberBox_, &QLineEdit::textChanged, this, &CountryInfoWindow::EntryTextChanged);
 
-  connect(combo1_, &QComboBox::activated, this,
+  connect(nameList_, &QComboBox::activated, this,
           [this](int line) { SetEntryText(QString::number(line + 1)); });
-  connect(check1_, &QCheckBox::stateChanged, this, &CountryInfoWindow::CheckChanged);
+  connect(dstCheckBox_, &QCheckBox::stateChanged, this, &CountryInfoWindow::CheckChanged);
   // The user's clicks move only between ticked and not ticked.
-  connect(check1_, &QCheckBox::clicked, this, [this] {
-    check1_->setTristate(false);
-    command1_[kButtonSave]->setEnabled(true);
-    command1_[kButtonUndo]->setEnabled(true);
+  connect(dstCheckBox_, &QCheckBox::clicked, this, [this] {
+    dstCheckBox_->setTristate(false);
+    buttons_[kButtonSave]->setEnabled(true);
+    buttons_[kButtonUndo]->setEnabled(true);
   });
 
   auto* enter = new QShortcut(QKeySequence(Qt::Key_Return), this);
-  auto* enter2 = new QShortcut(QKeySequence(Qt::Key_Enter), this);
+  auto* keypadEnter = new QShortcut(QKeySequence(Qt::Key_Enter), this);
   auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  for (QShortcut* s : {enter, enter2}) {
+  for (QShortcut* s : {enter, keypadEnter}) {
     s->setContext(Qt::WindowShortcut);
-    connect(s, &QShortcut::activated, this, [this] { PressFocusedButtonOr(this, command1_[kButtonNext]); });
+    connect(s, &QShortcut::activated, this, [this] { PressFocusedButtonOr(this, buttons_[kButtonNext]); });
   }
-  connect(esc, &QShortcut::activated, command1_[kButtonClose], &QPushButton::click);
+  connect(esc, &QShortcut::activated, buttons_[kButtonClose], &QPushButton::click);
 
   // The picture area on the right.
-  label3_ = new QLabel(this);
-  label3_->setGeometry(TwipRect(5580, 60, 5355, 285));
+  mapTitleLabel_ = new QLabel(this);
+  mapTitleLabel_->setGeometry(TwipRect(5580, 60, 5355, 285));
   {
     QFont f = DesignFont("Arial", 9.75);
     f.setBold(true);
-    label3_->setFont(f);
-    SetTextColour(label3_, QColor(0, 0, 192));
+    mapTitleLabel_->setFont(f);
+    SetTextColour(mapTitleLabel_, QColor(0, 0, 192));
   }
-  frame2_ = new QFrame(this);
-  frame2_->setGeometry(TwipRect(5580, 360, kFrame2WidthTwips, kFrame2HeightTwips));
-  frame2_->setFrameShape(QFrame::Box);
-  image1_ = new QLabel(frame2_);
-  image1_->move(TwipPoint(kImageHomeLeftTwips, kImageHomeTopTwips));
-  image1_->installEventFilter(this);
-  vscroll1_ = new QScrollBar(Qt::Vertical, this);
-  vscroll1_->setGeometry(TwipRect(5580 + kFrame2WidthTwips, 360, 255, kFrame2HeightTwips));
-  hscroll1_ = new QScrollBar(Qt::Horizontal, this);
-  hscroll1_->setGeometry(TwipRect(5580, 360 + kFrame2HeightTwips, kFrame2WidthTwips, 255));
-  for (QScrollBar* bar : {vscroll1_, hscroll1_}) {
+  pictureFrame_ = new QFrame(this);
+  pictureFrame_->setGeometry(TwipRect(5580, 360, kPictureFrameWidthTwips, kPictureFrameHeightTwips));
+  pictureFrame_->setFrameShape(QFrame::Box);
+  mapImage_ = new QLabel(pictureFrame_);
+  mapImage_->move(TwipPoint(kImageHomeLeftTwips, kImageHomeTopTwips));
+  mapImage_->installEventFilter(this);
+  verticalBar_ = new QScrollBar(Qt::Vertical, this);
+  verticalBar_->setGeometry(TwipRect(5580 + kPictureFrameWidthTwips, 360, 255, kPictureFrameHeightTwips));
+  horizontalBar_ = new QScrollBar(Qt::Horizontal, this);
+  horizontalBar_->setGeometry(TwipRect(5580, 360 + kPictureFrameHeightTwips, kPictureFrameWidthTwips, 255));
+  for (QScrollBar* bar : {verticalBar_, horizontalBar_}) {
     bar->setMinimum(0);
     bar->setMaximum(0);
     bar->setSingleStep(1);
@@ -289,19 +289,19 @@ void CountryInfoWindow::BuildLayout() {
     connect(bar, &QScrollBar::sliderMoved, this, [this, bar](int v) { Scrolled(bar, v); });
   }
 
-  mnuFile_ = new QMenu(QStringLiteral("File"), this);
-  mnuCopy_ = mnuFile_->addAction(QStringLiteral("Copy"));
-  mnuOpen_ = mnuFile_->addAction(QStringLiteral("Open"));
-  connect(mnuCopy_, &QAction::triggered, this, &CountryInfoWindow::CopyPicture);
-  connect(mnuOpen_, &QAction::triggered, this, &CountryInfoWindow::OpenPicture);
+  pictureMenu_ = new QMenu(QStringLiteral("File"), this);
+  copyPictureAction_ = pictureMenu_->addAction(QStringLiteral("Copy"));
+  openPictureAction_ = pictureMenu_->addAction(QStringLiteral("Open"));
+  connect(copyPictureAction_, &QAction::triggered, this, &CountryInfoWindow::CopyPicture);
+  connect(openPictureAction_, &QAction::triggered, this, &CountryInfoWindow::OpenPicture);
 }
 
 void CountryInfoWindow::FillList() {
   for (int n = 1; n <= Shared().entryCount && n < CountryTable::kRows; ++n)
-    combo1_->addItem(ShownField(Shared().working.at(n, kColName)));
+    nameList_->addItem(ShownField(Shared().working.at(n, kColName)));
 }
 
-void CountryInfoWindow::SetEntryText(const QString& text) { text2_->setText(text); }
+void CountryInfoWindow::SetEntryText(const QString& text) { entryNumberBox_->setText(text); }
 
 void CountryInfoWindow::EntryTextChanged(const QString& text) {
   const EntryChoice choice = ChooseEntry(text, Shared().entryCount);
@@ -315,15 +315,15 @@ void CountryInfoWindow::EntryTextChanged(const QString& text) {
   // number back, which shows the earlier of two entries with the same name.
   const QString name = BoxText(kBoxName);
   int line = -1;
-  for (int k = 0; k < combo1_->count(); ++k) {
-    if (combo1_->itemText(k).compare(name, Qt::CaseInsensitive) == 0) {
+  for (int k = 0; k < nameList_->count(); ++k) {
+    if (nameList_->itemText(k).compare(name, Qt::CaseInsensitive) == 0) {
       line = k;
       break;
     }
   }
   {
-    const QSignalBlocker block(combo1_);
-    combo1_->setCurrentIndex(line);  // no line: the list shows no selection
+    const QSignalBlocker block(nameList_);
+    nameList_->setCurrentIndex(line);  // no line: the list shows no selection
   }
   if (line >= 0) SetEntryText(QString::number(line + 1));
 }
@@ -360,9 +360,9 @@ void CountryInfoWindow::UpdateFields(double entry) {
   SetBoxText(kBoxName, ShownField(w.at(r, kColName)));
   SetBoxText(kBoxOffset, ShownField(w.at(r, kColOffset)));
   ShowDstFields(r);
-  if (ClockWindow* clock = TheClock()) label2_->setText(clock->TimeText(r));
+  if (ClockWindow* clock = TheClock()) timeNowLabel_->setText(clock->TimeText(r));
   // A screen reader hears the caption and the time together.
-  label2_->setAccessibleName(tr("Time now: %1").arg(label2_->text()));
+  timeNowLabel_->setAccessibleName(tr("Time now: %1").arg(timeNowLabel_->text()));
   for (int c = kColLocation; c <= kColHistory; ++c) SetBoxText(c, ShownField(w.at(r, c)));
   // A field too long for its box shows its beginning and stays locked; the
   // commit keeps it as the row holds it.
@@ -376,8 +376,8 @@ void CountryInfoWindow::UpdateFields(double entry) {
   const QString note = TooLongNote(lengths);
   hint_->setText(note.isEmpty() ? hintText_ : note);
   Shared().mapPicturePath = MapPicturePathFor(DataPath(QStringLiteral("Maps")), BoxText(kBoxMapName));
-  label3_->setText(MapTitle(ShownField(BoxText(kBoxName)).left(kMaxTitleChars)));
-  image1_->setAccessibleName(label3_->text());
+  mapTitleLabel_->setText(MapTitle(ShownField(BoxText(kBoxName)).left(kMaxTitleChars)));
+  mapImage_->setAccessibleName(mapTitleLabel_->text());
   SetUpPicture();
 }
 
@@ -385,8 +385,8 @@ void CountryInfoWindow::ShowDstFields(int r) {
   if (r < 0 || r >= CountryTable::kRows) return;
   const CountryTable& w = Shared().working;
   const int state = CheckStateForColumn(w.at(r, kColDstUsed));
-  check1_->setTristate(state == 2);
-  check1_->setCheckState(state == 1 ? Qt::Checked : state == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+  dstCheckBox_->setTristate(state == 2);
+  dstCheckBox_->setCheckState(state == 1 ? Qt::Checked : state == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
   SetBoxText(kBoxDstHours, ShownField(w.at(r, kColDstHours)));
   // As the commit will take them: into the current year.
   const int year = CurrentClock().Now().date().year();
@@ -402,18 +402,19 @@ void CountryInfoWindow::ShowDstFields(int r) {
 void CountryInfoWindow::CheckChanged() { EnableDstBoxes(); }
 
 void CountryInfoWindow::EnableDstBoxes() {
-  const Qt::CheckState s = check1_->checkState();
+  const Qt::CheckState s = dstCheckBox_->checkState();
   // Without daylight saving the dates mean nothing: the row says so instead
   // of showing them. The boxes keep their texts for the commit.
   const bool none = s == Qt::Unchecked;
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{fromCaption_, toCaption_, text1_[kBoxDstStart], text1_[kBoxDstEnd]})
+  for (QWidget* w : std::initializer_list<QWidget*>{fromCaption_, toCaption_, fieldBoxes_[kBoxDstStart],
+                                                    fieldBoxes_[kBoxDstEnd]})
     w->setVisible(!none);
-  dstMsg_->setText(none ? tr("No daylight saving time") : QStringLiteral("(daylight saving time in force)"));
-  SetTextColour(dstMsg_, none ? palette().color(QPalette::WindowText) : kDarkRed);
-  dstMsg_->setVisible(none || dstInForce_);
+  dstNotice_->setText(none ? tr("No daylight saving time")
+                           : QStringLiteral("(daylight saving time in force)"));
+  SetTextColour(dstNotice_, none ? palette().color(QPalette::WindowText) : kDarkRed);
+  dstNotice_->setVisible(none || dstInForce_);
   if (s == Qt::PartiallyChecked) return;
-  for (int i : {kBoxDstHours, kBoxDstStart, kBoxDstEnd}) text1_[i]->setEnabled(s == Qt::Checked);
+  for (int i : {kBoxDstHours, kBoxDstStart, kBoxDstEnd}) fieldBoxes_[i]->setEnabled(s == Qt::Checked);
 }
 
 void CountryInfoWindow::ButtonClicked(int index) {
@@ -450,15 +451,15 @@ EntryBoxes CountryInfoWindow::TakeBoxes() const {
     boxes.text[i] = BoxText(i);
     boxes.edited[i] = !tooLong_[i] && boxes.text[i] != shown_[i];
   }
-  const Qt::CheckState s = check1_->checkState();
+  const Qt::CheckState s = dstCheckBox_->checkState();
   boxes.checkState = s == Qt::Checked ? 1 : s == Qt::PartiallyChecked ? 2 : 0;
   return boxes;
 }
 
 QString CountryInfoWindow::KeepUnsavedEdits() {
-  if (!command1_[kButtonSave]->isEnabled() || CountryTableReadInPart()) return QString();
+  if (!buttons_[kButtonSave]->isEnabled() || CountryTableReadInPart()) return QString();
   CountryTable kept = Shared().working;
-  const int n = ShownEntry(text2_);
+  const int n = ShownEntry(entryNumberBox_);
   // A box that cannot be taken (no date) leaves the entry as last committed.
   if (n >= 1 && n <= Shared().entryCount)
     (void)CommitEntry(TakeBoxes(), CurrentClock().Now().date().year(), kept, n);
@@ -469,7 +470,7 @@ QString CountryInfoWindow::KeepUnsavedEdits() {
 
 bool CountryInfoWindow::Commit() {
   const EntryBoxes boxes = TakeBoxes();
-  const int n = ShownEntry(text2_);
+  const int n = ShownEntry(entryNumberBox_);
   if (n < 1 || n > Shared().entryCount) return false;
   const bool edits = HasUnsavedEdits();
   const auto error = CommitEntry(boxes, CurrentClock().Now().date().year(), Shared().working, n);
@@ -485,7 +486,7 @@ bool CountryInfoWindow::HasUnsavedEdits() const {
   if (committedEdits_) return true;
   const EntryBoxes boxes = TakeBoxes();
   if (std::ranges::find(boxes.edited, true) != boxes.edited.end()) return true;
-  const int n = ShownEntry(text2_);
+  const int n = ShownEntry(entryNumberBox_);
   return n >= 1 && n < CountryTable::kRows &&
          boxes.checkState != CheckStateForColumn(Shared().working.at(n, kColDstUsed));
 }
@@ -499,9 +500,9 @@ bool CountryInfoWindow::SettleUnsavedEdits() {
     case Prompter::SaveAnswer::kDiscard:
       CopyEntries(Shared().table, Shared().working, Shared().entryCount);
       committedEdits_ = false;
-      command1_[kButtonSave]->setEnabled(false);
-      command1_[kButtonUndo]->setEnabled(false);
-      UpdateFields(NumberInText(text2_->text()));
+      buttons_[kButtonSave]->setEnabled(false);
+      buttons_[kButtonUndo]->setEnabled(false);
+      UpdateFields(NumberInText(entryNumberBox_->text()));
       return true;
     case Prompter::SaveAnswer::kCancel:
       break;
@@ -522,7 +523,7 @@ void CountryInfoWindow::Navigate(int index) {
   // right.
   if (!Commit()) return;
   const int count = Shared().entryCount;
-  const double now = NumberInText(text2_->text());
+  const double now = NumberInText(entryNumberBox_->text());
   double next = 1;
   switch (index) {
     case kButtonFirst:
@@ -570,8 +571,8 @@ bool CountryInfoWindow::WriteTable() {
     return false;
   }
   CopyEntries(w, Shared().table, count);
-  command1_[kButtonSave]->setEnabled(false);
-  command1_[kButtonUndo]->setEnabled(false);
+  buttons_[kButtonSave]->setEnabled(false);
+  buttons_[kButtonUndo]->setEnabled(false);
   committedEdits_ = false;
   // What the boxes hold now is saved.
   for (int i = 0; i < kBoxCount; ++i) shown_[i] = BoxText(i);
@@ -597,8 +598,8 @@ void CountryInfoWindow::Find() {
 }
 
 void CountryInfoWindow::Undo() {
-  UpdateFields(NumberInText(text2_->text()));
-  command1_[kButtonUndo]->setEnabled(false);
+  UpdateFields(NumberInText(entryNumberBox_->text()));
+  buttons_[kButtonUndo]->setEnabled(false);
 }
 
 void CountryInfoWindow::Unlock(int i) {
@@ -607,8 +608,8 @@ void CountryInfoWindow::Unlock(int i) {
     history_->setReadOnly(false);
   else
     LineBox(i)->setReadOnly(false);
-  command1_[kButtonSave]->setEnabled(true);
-  command1_[kButtonUndo]->setEnabled(true);
+  buttons_[kButtonSave]->setEnabled(true);
+  buttons_[kButtonUndo]->setEnabled(true);
 }
 
 void CountryInfoWindow::FocusGained(int i) {
@@ -633,20 +634,20 @@ void CountryInfoWindow::FocusLost(int i) {
 }
 
 bool CountryInfoWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == image1_ && event->type() == QEvent::MouseButtonPress) {
+  if (watched == mapImage_ && event->type() == QEvent::MouseButtonPress) {
     auto* me = static_cast<QMouseEvent*>(event);
-    if (me->button() == Qt::RightButton) mnuFile_->popup(me->globalPosition().toPoint());
+    if (me->button() == Qt::RightButton) pictureMenu_->popup(me->globalPosition().toPoint());
     return true;
   }
-  if (watched == label4_ && event->type() == QEvent::MouseButtonRelease) {
+  if (watched == locateLink_ && event->type() == QEvent::MouseButtonRelease) {
     // A click: the button let go over the link, as over a button.
     auto* me = static_cast<QMouseEvent*>(event);
-    if (me->button() == Qt::LeftButton && label4_->rect().contains(me->position().toPoint()))
+    if (me->button() == Qt::LeftButton && locateLink_->rect().contains(me->position().toPoint()))
       LocateOnWorldMap();
     return true;
   }
   for (int i = 0; i < kBoxCount; ++i) {
-    const bool isBox = watched == text1_[i] || (i == kBoxHistory && watched == history_->viewport());
+    const bool isBox = watched == fieldBoxes_[i] || (i == kBoxHistory && watched == history_->viewport());
     if (!isBox) continue;
     switch (event->type()) {
       case QEvent::MouseButtonDblClick:
@@ -670,13 +671,13 @@ bool CountryInfoWindow::eventFilter(QObject* watched, QEvent* event) {
       }
       case QEvent::FocusIn:
         // Back from the pop-up menu the edit goes on where it was.
-        if (watched == text1_[i] && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        if (watched == fieldBoxes_[i] && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
           FocusGained(i);
         break;
       case QEvent::FocusOut:
         // A pop-up menu (the box's own Cut/Copy/Paste menu) does not end
         // the edit: the box stays open for typing after Paste.
-        if (watched == text1_[i] && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        if (watched == fieldBoxes_[i] && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
           FocusLost(i);
         break;
       default:
@@ -710,16 +711,16 @@ void CountryInfoWindow::SetUpPicture() {
   QImage picture;
   if (!path.isEmpty() && QFileInfo(path).isFile()) picture.load(path);
   if (!picture.isNull()) {
-    image1_->setPixmap(QPixmap::fromImage(picture));
-    image1_->resize(picture.size());
+    mapImage_->setPixmap(QPixmap::fromImage(picture));
+    mapImage_->resize(picture.size());
     setFixedWidth(Px(kInfoWideTwips));
   } else {
-    image1_->clear();
-    image1_->resize(0, 0);
+    mapImage_->clear();
+    mapImage_->resize(0, 0);
     setFixedWidth(Px(kInfoNarrowTwips));
   }
   CentreHorizontally();
-  for (QScrollBar* bar : {hscroll1_, vscroll1_}) {
+  for (QScrollBar* bar : {horizontalBar_, verticalBar_}) {
     bar->setValue(0);
     bar->setEnabled(false);
   }
@@ -738,8 +739,8 @@ void CountryInfoWindow::SetUpPicture() {
     bar->setPageStep(5 * bar->singleStep());
     bar->setValue(RoundHalfEven(max / 2.0));
   };
-  if (h > kFrame2HeightTwips) setUp(vscroll1_, h, kFrame2HeightTwips);
-  if (w > kFrame2WidthTwips) setUp(hscroll1_, w, kFrame2WidthTwips);
+  if (h > kPictureFrameHeightTwips) setUp(verticalBar_, h, kPictureFrameHeightTwips);
+  if (w > kPictureFrameWidthTwips) setUp(horizontalBar_, w, kPictureFrameWidthTwips);
 }
 
 void CountryInfoWindow::CentreHorizontally() {
@@ -750,7 +751,7 @@ void CountryInfoWindow::CentreHorizontally() {
 }
 
 void CountryInfoWindow::Scrolled(QScrollBar* bar, int value) {
-  if (bar == hscroll1_) {
+  if (bar == horizontalBar_) {
     hNow_ = value;
     imageLeft_ -= (hNow_ - hPrev_) * kScrollStepTwips;
     hPrev_ = value;
@@ -762,7 +763,7 @@ void CountryInfoWindow::Scrolled(QScrollBar* bar, int value) {
   PlaceImage();
 }
 
-void CountryInfoWindow::PlaceImage() { image1_->move(TwipPoint(imageLeft_, imageTop_)); }
+void CountryInfoWindow::PlaceImage() { mapImage_->move(TwipPoint(imageLeft_, imageTop_)); }
 
 void CountryInfoWindow::CopyPicture() {
   QClipboard* clipboard = QGuiApplication::clipboard();
@@ -803,7 +804,7 @@ void CountryInfoWindow::LocateOnWorldMap() {
   }
   const double lat = CoordinateFromText(latText, QLatin1Char('N'));
   const double lon = CoordinateFromText(lonText, QLatin1Char('E'));
-  const int n = ShownEntry(text2_);
+  const int n = ShownEntry(entryNumberBox_);
   const QString name =
       n >= 1 && n < CountryTable::kRows ? Shared().working.at(n, kColName) : BoxText(kBoxName);
   // The world map is a window of its own, not owned by this one: when this
@@ -814,7 +815,7 @@ void CountryInfoWindow::LocateOnWorldMap() {
   map->raise();
   map->activateWindow();
   map->MarkPoint(lat, lon, name);
-  map->ShowSLightInfo(lat, lon);
+  map->ShowPointInfo(lat, lon);
 }
 
 }  // namespace zv

@@ -1,5 +1,5 @@
 #pragma once
-// The country information window (Form2): one entry of the working copy at a
+// The country information window: one entry of the working copy at a
 // time, its editing, finding and saving, and the preview of its map picture.
 
 #include <QWidget>
@@ -26,8 +26,8 @@ namespace zv {
 inline constexpr double kInfoWideTwips = 11415;
 inline constexpr double kInfoNarrowTwips = 5600;
 inline constexpr double kInfoHeightTwips = 6480;
-inline constexpr double kFrame2WidthTwips = 5355;
-inline constexpr double kFrame2HeightTwips = 5805;
+inline constexpr double kPictureFrameWidthTwips = 5355;
+inline constexpr double kPictureFrameHeightTwips = 5805;
 inline constexpr double kImageHomeLeftTwips = 90;
 inline constexpr double kImageHomeTopTwips = 180;
 inline constexpr double kScrollStepTwips = 200;
@@ -37,7 +37,7 @@ inline constexpr char kLinkProperty[] = "zorvaneLink";
 class CountryInfoWindow : public QWidget {
   Q_OBJECT
  public:
-  // The Command1 buttons along the bottom edge, by their designed index.
+  // The buttons along the bottom edge, by their designed index.
   enum Button : int {
     kButtonFirst = 0,     // "<<"
     kButtonPrevious = 1,  // "<"
@@ -56,7 +56,7 @@ class CountryInfoWindow : public QWidget {
 
   // Writes a text into the entry number box, which shows that entry.
   void SetEntryText(const QString& text);
-  QLineEdit* Text2() const { return text2_; }
+  QLineEdit* EntryNumberBox() const { return entryNumberBox_; }
 
   // Fills every field from working-copy row `entry` (taken to the nearest
   // whole number, a half to the even neighbour) and sets up the preview.
@@ -67,29 +67,29 @@ class CountryInfoWindow : public QWidget {
   void ShowDstFields(int r);
 
   // The twelve boxes: 0 .. 10 are line boxes, 11 the brief history.
-  QWidget* Text1(int i) const { return text1_.at(i); }
+  QWidget* FieldBox(int i) const { return fieldBoxes_.at(i); }
   QLineEdit* LineBox(int i) const;
   QPlainTextEdit* HistoryBox() const { return history_; }
   QString BoxText(int i) const;
   void SetBoxText(int i, const QString& text);
   bool IsLocked(int i) const;
 
-  QCheckBox* Check1() const { return check1_; }
-  QLabel* Label2() const { return label2_; }
-  QLabel* Label3() const { return label3_; }
-  QLabel* Label4() const { return label4_; }
-  QLabel* DSTMEsg() const { return dstMsg_; }
+  QCheckBox* DstCheckBox() const { return dstCheckBox_; }
+  QLabel* TimeNowLabel() const { return timeNowLabel_; }
+  QLabel* MapTitleLabel() const { return mapTitleLabel_; }
+  QLabel* LocateLink() const { return locateLink_; }
+  QLabel* DstNotice() const { return dstNotice_; }
   QLabel* Hint() const { return hint_; }
-  QComboBox* Combo1() const { return combo1_; }
-  QGroupBox* Frame1() const { return frame1_; }
-  QFrame* Frame2() const { return frame2_; }
-  QLabel* Image1() const { return image1_; }
-  QScrollBar* VScroll1() const { return vscroll1_; }
-  QScrollBar* HScroll1() const { return hscroll1_; }
-  QPushButton* Command1(int i) const { return command1_.at(i); }
-  QMenu* mnuFile() const { return mnuFile_; }
-  QAction* mnuCopy() const { return mnuCopy_; }
-  QAction* mnuOpen() const { return mnuOpen_; }
+  QComboBox* NameList() const { return nameList_; }
+  QGroupBox* FurtherInfoFrame() const { return furtherInfoFrame_; }
+  QFrame* PictureFrame() const { return pictureFrame_; }
+  QLabel* MapImage() const { return mapImage_; }
+  QScrollBar* VerticalBar() const { return verticalBar_; }
+  QScrollBar* HorizontalBar() const { return horizontalBar_; }
+  QPushButton* ButtonAt(int i) const { return buttons_.at(i); }
+  QMenu* PictureMenu() const { return pictureMenu_; }
+  QAction* CopyPictureAction() const { return copyPictureAction_; }
+  QAction* OpenPictureAction() const { return openPictureAction_; }
 
   // The commands, as their buttons and menu items run them.
   bool Commit();  // false when a box could not be taken (the user was told)
@@ -137,31 +137,31 @@ class CountryInfoWindow : public QWidget {
   void Scrolled(QScrollBar* bar, int value);
   void PlaceImage();
 
-  std::array<QWidget*, kBoxCount> text1_{};
+  std::array<QWidget*, kBoxCount> fieldBoxes_{};
   QPlainTextEdit* history_ = nullptr;
-  QLineEdit* text2_ = nullptr;
-  QCheckBox* check1_ = nullptr;
-  QLabel* label2_ = nullptr;
-  QLabel* label3_ = nullptr;
-  QLabel* label4_ = nullptr;
-  QLabel* dstMsg_ = nullptr;
+  QLineEdit* entryNumberBox_ = nullptr;
+  QCheckBox* dstCheckBox_ = nullptr;
+  QLabel* timeNowLabel_ = nullptr;
+  QLabel* mapTitleLabel_ = nullptr;
+  QLabel* locateLink_ = nullptr;
+  QLabel* dstNotice_ = nullptr;
   QLabel* fromCaption_ = nullptr;
   QLabel* toCaption_ = nullptr;
   bool dstInForce_ = false;
   // Changes the user made were taken into the working copy and not saved.
   bool committedEdits_ = false;
   QLabel* hint_ = nullptr;
-  QFrame* shape1_ = nullptr;
-  QComboBox* combo1_ = nullptr;
-  QGroupBox* frame1_ = nullptr;
-  QFrame* frame2_ = nullptr;
-  QLabel* image1_ = nullptr;
-  QScrollBar* vscroll1_ = nullptr;
-  QScrollBar* hscroll1_ = nullptr;
-  std::array<QPushButton*, kButtonCount> command1_{};
-  QMenu* mnuFile_ = nullptr;
-  QAction* mnuCopy_ = nullptr;
-  QAction* mnuOpen_ = nullptr;
+  QFrame* timeNowFrame_ = nullptr;
+  QComboBox* nameList_ = nullptr;
+  QGroupBox* furtherInfoFrame_ = nullptr;
+  QFrame* pictureFrame_ = nullptr;
+  QLabel* mapImage_ = nullptr;
+  QScrollBar* verticalBar_ = nullptr;
+  QScrollBar* horizontalBar_ = nullptr;
+  std::array<QPushButton*, kButtonCount> buttons_{};
+  QMenu* pictureMenu_ = nullptr;
+  QAction* copyPictureAction_ = nullptr;
+  QAction* openPictureAction_ = nullptr;
 
   // What each box showed when the entry was filled in, to tell an edited box
   // from one the user only looked at; and whether the field was too long

@@ -45,7 +45,7 @@ QString BoxName(int box) {
   }
 }
 
-// Buttons whose captions are signs, by index of Command1.
+// Buttons whose captions are signs, by their index.
 struct ButtonName {
   int index;
   const char* name;
@@ -61,8 +61,8 @@ bool IsMenuKey(const QKeyEvent& key) {
 
 // The bar and the step a key moves the picture by; no bar for other keys.
 std::pair<QScrollBar*, QAbstractSlider::SliderAction> PictureStep(CountryInfoWindow* window, int key) {
-  QScrollBar* across = window->HScroll1();
-  QScrollBar* down = window->VScroll1();
+  QScrollBar* across = window->HorizontalBar();
+  QScrollBar* down = window->VerticalBar();
   switch (key) {
     case Qt::Key_Left:
       return {across, QAbstractSlider::SliderSingleStepSub};
@@ -114,17 +114,17 @@ bool IsActivateKey(const QKeyEvent& key) {
 class InfoKeys : public QObject {
  public:
   explicit InfoKeys(CountryInfoWindow* window) : QObject(window), window_(window) {
-    QLabel* link = window->Label4();
+    QLabel* link = window->LocateLink();
     link->setFocusPolicy(Qt::StrongFocus);
     link->installEventFilter(this);
-    QFrame* picture = window->Frame2();
+    QFrame* picture = window->PictureFrame();
     picture->setFocusPolicy(Qt::StrongFocus);
     picture->installEventFilter(this);
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    QFrame* picture = window_->Frame2();
+    QFrame* picture = window_->PictureFrame();
     if (watched == picture && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
       // The frame drawn thicker, in the selection colour, while it has the
       // focus.
@@ -138,7 +138,7 @@ class InfoKeys : public QObject {
     }
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) return false;
     const auto& key = *static_cast<QKeyEvent*>(event);
-    if (watched == window_->Label4() && IsActivateKey(key)) {
+    if (watched == window_->LocateLink() && IsActivateKey(key)) {
       // Enter here follows the link rather than pressing the window's
       // Enter button.
       if (event->type() == QEvent::KeyPress) window_->LocateOnWorldMap();
@@ -147,7 +147,7 @@ class InfoKeys : public QObject {
     }
     if (watched != picture || event->type() != QEvent::KeyPress) return false;
     if (IsMenuKey(key)) {
-      window_->mnuFile()->popup(picture->mapToGlobal(QPoint(0, 0)));
+      window_->PictureMenu()->popup(picture->mapToGlobal(QPoint(0, 0)));
       return true;
     }
     const auto [bar, step] = PictureStep(window_, key.modifiers() == Qt::NoModifier ? key.key() : 0);
@@ -168,33 +168,33 @@ void CountryInfoWindow::InstallLinkAccess() {
 }
 
 void CountryInfoWindow::BuildAccess() {
-  for (int i = 0; i < kBoxCount; ++i) text1_[i]->setAccessibleName(BoxName(i));
-  combo1_->setAccessibleName(QStringLiteral("Country or Zone list"));
+  for (int i = 0; i < kBoxCount; ++i) fieldBoxes_[i]->setAccessibleName(BoxName(i));
+  nameList_->setAccessibleName(QStringLiteral("Country or Zone list"));
   // A screen reader on Linux says a drop-down list's chosen line as its name
   // and takes the caption from the label that names it.
   for (QLabel* caption : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
-    if (caption->text() == BoxCaption(kBoxName)) caption->setBuddy(combo1_);
-  text2_->setAccessibleName(QStringLiteral("Entry number"));
-  for (const ButtonName& b : kSignButtons) command1_[b.index]->setAccessibleName(QString::fromLatin1(b.name));
-  vscroll1_->setAccessibleName(QStringLiteral("Scroll the map picture up and down"));
-  hscroll1_->setAccessibleName(QStringLiteral("Scroll the map picture left and right"));
-  frame2_->setAccessibleName(QStringLiteral("Map picture"));
+    if (caption->text() == BoxCaption(kBoxName)) caption->setBuddy(nameList_);
+  entryNumberBox_->setAccessibleName(QStringLiteral("Entry number"));
+  for (const ButtonName& b : kSignButtons) buttons_[b.index]->setAccessibleName(QString::fromLatin1(b.name));
+  verticalBar_->setAccessibleName(QStringLiteral("Scroll the map picture up and down"));
+  horizontalBar_->setAccessibleName(QStringLiteral("Scroll the map picture left and right"));
+  pictureFrame_->setAccessibleName(QStringLiteral("Map picture"));
   history_->verticalScrollBar()->setAccessibleName(tr("Scroll the brief history up and down"));
   history_->horizontalScrollBar()->setAccessibleName(tr("Scroll the brief history left and right"));
-  combo1_->view()->setAccessibleName(tr("Country or Zone names"));
-  label4_->setAccessibleName(label4_->text());
+  nameList_->view()->setAccessibleName(tr("Country or Zone names"));
+  locateLink_->setAccessibleName(locateLink_->text());
   keys_ = new InfoKeys(this);
 
   // Tab order: as the window is read.
-  QList<QWidget*> order{text1_[kBoxName], combo1_, text1_[kBoxOffset], check1_};
+  QList<QWidget*> order{fieldBoxes_[kBoxName], nameList_, fieldBoxes_[kBoxOffset], dstCheckBox_};
   for (int box = kBoxDstHours; box <= kBoxMapName; ++box)
-    if (box != kBoxLanguages) order << text1_[box];
-  order << label4_ << text1_[kBoxLanguages] << history_;
-  for (int b : {kButtonFirst, kButtonPrevious}) order << command1_[b];
-  order << text2_;
+    if (box != kBoxLanguages) order << fieldBoxes_[box];
+  order << locateLink_ << fieldBoxes_[kBoxLanguages] << history_;
+  for (int b : {kButtonFirst, kButtonPrevious}) order << buttons_[b];
+  order << entryNumberBox_;
   for (int b : {kButtonNext, kButtonLast, kButtonFind, kButtonUndo, kButtonSave, kButtonClose})
-    order << command1_[b];
-  order << frame2_;
+    order << buttons_[b];
+  order << pictureFrame_;
   for (qsizetype k = 1; k < order.size(); ++k) setTabOrder(order[k - 1], order[k]);
 }
 

@@ -34,8 +34,8 @@
 #include "common/gui/twips.h"
 #include "common/gui/widgetutils.h"
 #include "countryinfo/gui/countryinfowindow.h"
-#include "data/module1.h"
-#include "data/seams.h"
+#include "data/outsideworld.h"
+#include "data/sharedstate.h"
 #include "solar/numberfns.h"
 #include "solar/suncalc.h"
 #include "worldmap/mapgeometry.h"
@@ -165,40 +165,44 @@ WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
 
   MatchSurfaceToScreen();
 
-  auto button = [this](int i, const QString& text, QRect twipRect) {
+  auto button = [this](int i, const QString& name, const QString& text, QRect twipRect) {
     auto* b = new QPushButton(text, this);
-    b->setObjectName(QStringLiteral("Command%1").arg(i));
+    b->setObjectName(name);
     b->setGeometry(twipRect);
-    command_[i] = b;
+    buttons_[i] = b;
   };
-  button(kButtonSunriseSunset, QStringLiteral("Plot Sunrise/Sunset"), TwipRect(45, 4050, 1635, 350));
-  button(kButtonDayNight, QStringLiteral("Show Day/Night"), TwipRect(1710, 4050, 1500, 350));
-  button(kButtonClose, QStringLiteral("Close"), TwipRect(45, 4410, 780, 350));
-  button(kButtonFind, QStringLiteral("Find Country"), TwipRect(855, 4410, 1410, 350));
-  button(kButtonClear, QStringLiteral("Clear"), TwipRect(2295, 4410, 915, 350));
+  button(kButtonSunriseSunset, QStringLiteral("SunriseSunsetButton"), QStringLiteral("Plot Sunrise/Sunset"),
+         TwipRect(45, 4050, 1635, 350));
+  button(kButtonDayNight, QStringLiteral("DayNightButton"), QStringLiteral("Show Day/Night"),
+         TwipRect(1710, 4050, 1500, 350));
+  button(kButtonClose, QStringLiteral("CloseButton"), QStringLiteral("Close"), TwipRect(45, 4410, 780, 350));
+  button(kButtonFind, QStringLiteral("FindButton"), QStringLiteral("Find Country"),
+         TwipRect(855, 4410, 1410, 350));
+  button(kButtonClear, QStringLiteral("ClearButton"), QStringLiteral("Clear"),
+         TwipRect(2295, 4410, 915, 350));
 
-  text1_ = new QLineEdit(this);
-  text1_->setObjectName(QStringLiteral("Text1"));
-  text1_->setGeometry(TwipRect(540, 3645, 1140, 330));
+  gmtBox_ = new QLineEdit(this);
+  gmtBox_->setObjectName(QStringLiteral("GmtBox"));
+  gmtBox_->setGeometry(TwipRect(540, 3645, 1140, 330));
 
   const QFont fixed = DesignFont("Courier New", 9);
-  auto info = [&](int i, const QString& caption, double left, double top) {
+  auto info = [&](int i, const QString& name, const QString& caption, double left, double top) {
     auto* l = new QLabel(caption, this);
-    l->setObjectName(QStringLiteral("Label1_%1").arg(i));
+    l->setObjectName(name);
     l->setFont(fixed);
     SetTextColour(l, kCaptionColour);
     l->move(TwipPoint(left, top));
     l->adjustSize();
-    label1_[i] = l;
+    infoLabels_[i] = l;
   };
-  info(kLabelGmt, QStringLiteral("GMT"), 90, 3690);
-  info(kLabelLatitude, QStringLiteral("Latitude"), 45, 4860);
-  info(kLabelLongitude, QStringLiteral("Longitude"), 2505, 4860);
-  info(kLabelSunrise, QStringLiteral("Sunrise at"), 4905, 4860);
-  info(kLabelSunset, QStringLiteral("Sunset at"), 7830, 4860);
+  info(kLabelGmt, QStringLiteral("GmtLabel"), QStringLiteral("GMT"), 90, 3690);
+  info(kLabelLatitude, QStringLiteral("LatitudeLabel"), QStringLiteral("Latitude"), 45, 4860);
+  info(kLabelLongitude, QStringLiteral("LongitudeLabel"), QStringLiteral("Longitude"), 2505, 4860);
+  info(kLabelSunrise, QStringLiteral("SunriseLabel"), QStringLiteral("Sunrise at"), 4905, 4860);
+  info(kLabelSunset, QStringLiteral("SunsetLabel"), QStringLiteral("Sunset at"), 7830, 4860);
 
-  shape4_ = new ShapeWidget(ShapeWidget::Kind::Filled, palette().color(QPalette::Button), this);
-  shape4_->setGeometry(TwipRect(7785, 4500, 2985, 285));
+  legendPlate_ = new ShapeWidget(ShapeWidget::Kind::Filled, palette().color(QPalette::Button), this);
+  legendPlate_->setGeometry(TwipRect(7785, 4500, 2985, 285));
   // Each caption may grow into the gap before its line when the form font
   // draws it wider than its designed width, rather than lose its last letter.
   auto legend = [&](int i, const QString& caption, double left, double width, double lineLeft) {
@@ -206,24 +210,24 @@ WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
     l->setGeometry(TwipRect(left, 4545, width, 195));
     const int need = l->fontMetrics().horizontalAdvance(caption);
     if (need > l->width()) l->resize(std::min(need, Px(lineLeft - left)), l->height());
-    label2_[i] = l;
+    legendCaptions_[i] = l;
   };
   legend(kLegendSunrise, QStringLiteral("Sun rise"), 7875, 570, 8505);
   legend(kLegendSunset, QStringLiteral("Sun set"), 9405, 540, 10035);
-  line1_[kLegendSunrise] = new ShapeWidget(ShapeWidget::Kind::HorizontalLine, kRed, this);
-  line1_[kLegendSunrise]->setGeometry(TwipRect(8505, 4680 - 30, 630, 60));
-  line1_[kLegendSunset] = new ShapeWidget(ShapeWidget::Kind::HorizontalLine, kBlue, this);
-  line1_[kLegendSunset]->setGeometry(TwipRect(10035, 4680 - 30, 630, 60));
+  legendLines_[kLegendSunrise] = new ShapeWidget(ShapeWidget::Kind::HorizontalLine, kRed, this);
+  legendLines_[kLegendSunrise]->setGeometry(TwipRect(8505, 4680 - 30, 630, 60));
+  legendLines_[kLegendSunset] = new ShapeWidget(ShapeWidget::Kind::HorizontalLine, kBlue, this);
+  legendLines_[kLegendSunset]->setGeometry(TwipRect(10035, 4680 - 30, 630, 60));
 
-  shape1_ = new ShapeWidget(ShapeWidget::Kind::Outline, Qt::black, this);
-  shape1_->setGeometry(TwipRect(3555, 4500, kProgressFrameTwips, 240));
-  shape1_->hide();
-  shape2_ = new ShapeWidget(ShapeWidget::Kind::Filled, kFillBlue, this);
-  shape2_->setGeometry(TwipRect(3555, 4500, 15, 240));
-  shape2_->hide();
-  shape3_ = new ShapeWidget(ShapeWidget::Kind::Filled, kRed, this);
-  shape3_->setGeometry(TwipRect(0, 405, 45, 45));
-  shape3_->hide();  // until the first press on the map
+  progressFrame_ = new ShapeWidget(ShapeWidget::Kind::Outline, Qt::black, this);
+  progressFrame_->setGeometry(TwipRect(3555, 4500, kProgressFrameTwips, 240));
+  progressFrame_->hide();
+  progressBar_ = new ShapeWidget(ShapeWidget::Kind::Filled, kFillBlue, this);
+  progressBar_->setGeometry(TwipRect(3555, 4500, 15, 240));
+  progressBar_->hide();
+  pointMarker_ = new ShapeWidget(ShapeWidget::Kind::Filled, kRed, this);
+  pointMarker_->setGeometry(TwipRect(0, 405, 45, 45));
+  pointMarker_->hide();  // until the first press on the map
 
   // The date the sun figures are for, on a plate of the window's colour over
   // the sea above the legend, its right edge on the legend's.
@@ -248,27 +252,27 @@ WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
   connect(minuteTimer_, &QTimer::timeout, this, &WorldMapWindow::FollowClock);
   minuteTimer_->start();
 
-  template_ = new PlateLabel(QStringLiteral("GMT"), this);
-  template_->setObjectName(QStringLiteral("lblGMT_0"));
+  mapLabelTemplate_ = new PlateLabel(QStringLiteral("GMT"), this);
+  mapLabelTemplate_->setObjectName(QStringLiteral("MapLabel0"));
   QFont labelFont = FormFont();
   labelFont.setBold(true);
-  template_->setFont(labelFont);
-  SetTextColour(template_, QColor(255, 255, 0));
-  template_->setAutoFillBackground(false);
-  template_->setAttribute(Qt::WA_TranslucentBackground);
-  template_->setCursor(HandCursor());
-  template_->setGeometry(TwipRect(0, 50, 420, 195));
-  template_->installEventFilter(this);
+  mapLabelTemplate_->setFont(labelFont);
+  SetTextColour(mapLabelTemplate_, QColor(255, 255, 0));
+  mapLabelTemplate_->setAutoFillBackground(false);
+  mapLabelTemplate_->setAttribute(Qt::WA_TranslucentBackground);
+  mapLabelTemplate_->setCursor(HandCursor());
+  mapLabelTemplate_->setGeometry(TwipRect(0, 50, 420, 195));
+  mapLabelTemplate_->installEventFilter(this);
 
-  connect(command_[kButtonDayNight], &QPushButton::clicked, this, &WorldMapWindow::ShowDayNight);
-  connect(command_[kButtonClear], &QPushButton::clicked, this, &WorldMapWindow::ClearMap);
-  connect(command_[kButtonClose], &QPushButton::clicked, this, &QWidget::close);
-  connect(command_[kButtonSunriseSunset], &QPushButton::clicked, this, &WorldMapWindow::PlotSunriseSunset);
-  connect(command_[kButtonFind], &QPushButton::clicked, this, &WorldMapWindow::FindCountry);
+  connect(buttons_[kButtonDayNight], &QPushButton::clicked, this, &WorldMapWindow::ShowDayNight);
+  connect(buttons_[kButtonClear], &QPushButton::clicked, this, &WorldMapWindow::ClearMap);
+  connect(buttons_[kButtonClose], &QPushButton::clicked, this, &QWidget::close);
+  connect(buttons_[kButtonSunriseSunset], &QPushButton::clicked, this, &WorldMapWindow::PlotSunriseSunset);
+  connect(buttons_[kButtonFind], &QPushButton::clicked, this, &WorldMapWindow::FindCountry);
   auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(esc, &QShortcut::activated, command_[kButtonClose], &QPushButton::click);
+  connect(esc, &QShortcut::activated, buttons_[kButtonClose], &QPushButton::click);
 
-  text1_->setText(Shared().gmtTimeText);
+  gmtBox_->setText(Shared().gmtTimeText);
   SunDate();
   SetUpAccess();
 
@@ -279,32 +283,32 @@ WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
 
 WorldMapWindow::~WorldMapWindow() = default;
 
-QLabel* WorldMapWindow::Label1(int i) const {
-  auto it = label1_.find(i);
-  return it == label1_.end() ? nullptr : it->second;
+QLabel* WorldMapWindow::InfoLabelAt(int i) const {
+  auto it = infoLabels_.find(i);
+  return it == infoLabels_.end() ? nullptr : it->second;
 }
 
-QLabel* WorldMapWindow::lblGMT(int i) const {
-  if (i == 0) return template_;
-  auto it = labels_.find(i);
-  return it == labels_.end() ? nullptr : it->second;
+QLabel* WorldMapWindow::MapLabel(int i) const {
+  if (i == 0) return mapLabelTemplate_;
+  auto it = mapLabels_.find(i);
+  return it == mapLabels_.end() ? nullptr : it->second;
 }
 
 QColor WorldMapWindow::PenColour() const { return palette().color(QPalette::ButtonText); }
 
 QLabel* WorldMapWindow::NewMapLabel() {
   const int index = HighestLabelIndex() + 1;
-  auto* l = new PlateLabel(template_->text(), this);
-  l->setObjectName(QStringLiteral("lblGMT_%1").arg(index));
-  l->setFont(template_->font());
-  l->setPalette(template_->palette());
+  auto* l = new PlateLabel(mapLabelTemplate_->text(), this);
+  l->setObjectName(QStringLiteral("MapLabel%1").arg(index));
+  l->setFont(mapLabelTemplate_->font());
+  l->setPalette(mapLabelTemplate_->palette());
   l->setAutoFillBackground(false);
   l->setAttribute(Qt::WA_TranslucentBackground);
-  l->setCursor(template_->cursor());
-  l->setGeometry(template_->geometry());
+  l->setCursor(mapLabelTemplate_->cursor());
+  l->setGeometry(mapLabelTemplate_->geometry());
   l->installEventFilter(this);
   l->hide();
-  labels_[index] = l;
+  mapLabels_[index] = l;
   return l;
 }
 
@@ -488,22 +492,22 @@ void WorldMapWindow::RenderNightShade() {
 
 void WorldMapWindow::FollowClock() {
   // After midnight GMT the point shown gets the sun times of the new day.
-  if (SunDate() != shownDate_ && shownPoint_) ShowSLightInfo(shownPoint_->x(), shownPoint_->y());
+  if (SunDate() != shownDate_ && shownPoint_) ShowPointInfo(shownPoint_->x(), shownPoint_->y());
   if (!shade_.isNull()) {
     RenderNightShade();
     update(kMapRect);
   }
 }
 
-void WorldMapWindow::ShowSLightInfo(double latitude, double longitude) {
+void WorldMapWindow::ShowPointInfo(double latitude, double longitude) {
   shownDate_ = SunDate();
   shownPoint_ = QPointF(latitude, longitude);
   const SunTimes times = ComputeSunTimes(latitude, longitude, shownDate_);
-  label1_[kLabelLatitude]->setText(LatitudeCaption(latitude));
-  label1_[kLabelLongitude]->setText(LongitudeCaption(longitude));
-  label1_[kLabelSunrise]->setText(SunriseCaption(times.sunrise));
-  label1_[kLabelSunset]->setText(SunsetCaption(times.sunset));
-  for (int i : {kLabelLatitude, kLabelLongitude, kLabelSunrise, kLabelSunset}) label1_[i]->adjustSize();
+  infoLabels_[kLabelLatitude]->setText(LatitudeCaption(latitude));
+  infoLabels_[kLabelLongitude]->setText(LongitudeCaption(longitude));
+  infoLabels_[kLabelSunrise]->setText(SunriseCaption(times.sunrise));
+  infoLabels_[kLabelSunset]->setText(SunsetCaption(times.sunset));
+  for (int i : {kLabelLatitude, kLabelLongitude, kLabelSunrise, kLabelSunset}) infoLabels_[i]->adjustSize();
 }
 
 bool WorldMapWindow::IsMapPress(QPoint at) const {
@@ -512,23 +516,23 @@ bool WorldMapWindow::IsMapPress(QPoint at) const {
   // them, or on a control, belongs to it rather than to the map below. The
   // point marker and the map labels are left out: the marker sits on the map,
   // and the labels keep their presses themselves.
-  const QWidget* controls[] = {command_[kButtonDayNight],
-                               command_[kButtonClear],
-                               command_[kButtonClose],
-                               command_[kButtonSunriseSunset],
-                               command_[kButtonFind],
-                               text1_,
-                               label2_[kLegendSunrise],
-                               label2_[kLegendSunset],
-                               line1_[kLegendSunrise],
-                               line1_[kLegendSunset],
-                               shape1_,
-                               shape2_,
-                               shape4_,
+  const QWidget* controls[] = {buttons_[kButtonDayNight],
+                               buttons_[kButtonClear],
+                               buttons_[kButtonClose],
+                               buttons_[kButtonSunriseSunset],
+                               buttons_[kButtonFind],
+                               gmtBox_,
+                               legendCaptions_[kLegendSunrise],
+                               legendCaptions_[kLegendSunset],
+                               legendLines_[kLegendSunrise],
+                               legendLines_[kLegendSunset],
+                               progressFrame_,
+                               progressBar_,
+                               legendPlate_,
                                sunDate_};
   for (const QWidget* w : controls)
     if (w->isVisible() && w->geometry().contains(at)) return false;
-  for (const auto& [index, label] : label1_)
+  for (const auto& [index, label] : infoLabels_)
     if (label->isVisible() && label->geometry().contains(at)) return false;
   return true;
 }
@@ -545,14 +549,14 @@ void WorldMapWindow::ReportPoint(QPointF position) {
   // The point is the middle of the screen pixel pressed, which the map
   // picture shows whole.
   const QPointF centre = position + QPointF(0.5, 0.5) / devicePixelRatioF();
-  label1_[kLabelLatitude]->setText(QStringLiteral("Latitude "));
-  label1_[kLabelLongitude]->setText(QStringLiteral("Longitude "));
-  label1_[kLabelSunrise]->setText(QStringLiteral("Sunrise at "));
-  label1_[kLabelSunset]->setText(QStringLiteral("Sunset at "));
-  shape3_->move(at);
-  shape3_->show();
+  infoLabels_[kLabelLatitude]->setText(QStringLiteral("Latitude "));
+  infoLabels_[kLabelLongitude]->setText(QStringLiteral("Longitude "));
+  infoLabels_[kLabelSunrise]->setText(QStringLiteral("Sunrise at "));
+  infoLabels_[kLabelSunset]->setText(QStringLiteral("Sunset at "));
+  pointMarker_->move(at);
+  pointMarker_->show();
   const LatLon p = PointToLatLon(centre.x() * kTwipsPerPixel, centre.y() * kTwipsPerPixel);
-  ShowSLightInfo(p.lat, p.lon);
+  ShowPointInfo(p.lat, p.lon);
 }
 
 void WorldMapWindow::ClearMap() {
@@ -561,8 +565,8 @@ void WorldMapWindow::ClearMap() {
   drawing_.fill(Qt::transparent);
   TakeDrawn();
   update(kMapRect);
-  for (auto& [index, label] : labels_) delete label;
-  labels_.clear();
+  for (auto& [index, label] : mapLabels_) delete label;
+  mapLabels_.clear();
 }
 
 void WorldMapWindow::FindCountry() {
@@ -594,7 +598,7 @@ void WorldMapWindow::FindCountry() {
 }
 
 void WorldMapWindow::ClickMapLabel(int i) {
-  QLabel* label = lblGMT(i);
+  QLabel* label = MapLabel(i);
   if (!label) return;
   const QString caption = label->text();
   if (caption.left(3) == QLatin1String("GMT")) return;
@@ -627,11 +631,11 @@ bool WorldMapWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* me = static_cast<QMouseEvent*>(event);
     auto* label = qobject_cast<QLabel*>(watched);
     if (label && me->button() == Qt::LeftButton && label->rect().contains(me->position().toPoint())) {
-      if (label == template_) {
+      if (label == mapLabelTemplate_) {
         ClickMapLabel(0);
         return true;
       }
-      for (const auto& [index, l] : labels_) {
+      for (const auto& [index, l] : mapLabels_) {
         if (l == label) {
           ClickMapLabel(index);
           return true;
@@ -648,15 +652,17 @@ void WorldMapWindow::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
 }
 
-void WorldMapWindow::SetProgress(double widthTwips) { shape2_->resize(Px(widthTwips), shape2_->height()); }
+void WorldMapWindow::SetProgress(double widthTwips) {
+  progressBar_->resize(Px(widthTwips), progressBar_->height());
+}
 
 void WorldMapWindow::ShowProgress(bool visible) {
-  shape1_->setVisible(visible);
-  shape2_->setVisible(visible);
+  progressFrame_->setVisible(visible);
+  progressBar_->setVisible(visible);
 }
 
 void WorldMapWindow::RepaintMapLabels() {
-  for (auto& [index, label] : labels_) {
+  for (auto& [index, label] : mapLabels_) {
     label->raise();
     label->update();
   }
@@ -680,9 +686,9 @@ WorldMapWindow::RunEnd WorldMapWindow::RunPasses(int progressDivisor,
         busy.emplace(this);
         ShowProgress(true);
       }
-      const QRect barBefore = shape2_->geometry();
+      const QRect barBefore = progressBar_->geometry();
       SetProgress(kProgressFrameTwips * rows / progressDivisor);
-      const QRegion changed = QRegion(barBefore) + shape2_->geometry() + TakeDrawn();
+      const QRegion changed = QRegion(barBefore) + progressBar_->geometry() + TakeDrawn();
       EndStrokes();
       update(changed);
     }
@@ -736,9 +742,9 @@ void WorldMapWindow::PlotSunriseSunset() {
   running_ = true;
   QLabel* tag = NewMapLabel();
   QPointer<QLabel> tagGuard(tag);
-  Shared().gmtTimeText = text1_->text();
-  const QString boxText = text1_->text();
-  shape2_->SetColour(kRed);
+  Shared().gmtTimeText = gmtBox_->text();
+  const QString boxText = gmtBox_->text();
+  progressBar_->SetColour(kRed);
   // Each hit joins the one of the row before when it continues that line;
   // the time is written above the northern end of the sunrise line.
   QPointF previous;

@@ -1,5 +1,5 @@
 #pragma once
-// The world map window (Form22): the world map picture with its marks, the
+// The world map window: the world map picture with its marks, the
 // point information, the day/night strokes, the sunrise/sunset plot and the
 // live night shade.
 
@@ -60,7 +60,7 @@ class PlateLabel : public QLabel {
 class WorldMapWindow : public QWidget {
   Q_OBJECT
  public:
-  // The designed indices of the Command1 .. Command5 buttons.
+  // The designed indices of the five buttons.
   enum Button : int {
     kButtonDayNight = 1,
     kButtonClear = 2,
@@ -68,7 +68,7 @@ class WorldMapWindow : public QWidget {
     kButtonSunriseSunset = 4,
     kButtonFind = 5,
   };
-  // The designed indices of the Label1 group: GMT and the four captions of
+  // The designed indices of the information labels: GMT and the four captions of
   // the point shown.
   enum InfoLabel : int {
     kLabelGmt = 0,
@@ -77,7 +77,7 @@ class WorldMapWindow : public QWidget {
     kLabelLongitude = 4,
     kLabelLatitude = 5,
   };
-  // The two legend captions (Label2) and their lines (Line1).
+  // The two legend captions and their lines.
   enum Legend : int { kLegendSunrise = 0, kLegendSunset = 1 };
 
   explicit WorldMapWindow(QWidget* parent = nullptr);
@@ -88,30 +88,30 @@ class WorldMapWindow : public QWidget {
   // The cross and the new name label for a point.
   void MarkPoint(double lat, double lon, const QString& entryName);
   // Shows the coordinates and GMT sun times of a point in the four labels.
-  void ShowSLightInfo(double latitude, double longitude);
+  void ShowPointInfo(double latitude, double longitude);
 
   // The commands, as their buttons run them.
-  void ShowDayNight();       // Command1
-  void ClearMap();           // Command2
-  void PlotSunriseSunset();  // Command4
-  void FindCountry();        // Command5
+  void ShowDayNight();
+  void ClearMap();
+  void PlotSunriseSunset();
+  void FindCountry();
 
-  QPushButton* Command1() const { return command_[kButtonDayNight]; }
-  QPushButton* Command2() const { return command_[kButtonClear]; }
-  QPushButton* Command3() const { return command_[kButtonClose]; }
-  QPushButton* Command4() const { return command_[kButtonSunriseSunset]; }
-  QPushButton* Command5() const { return command_[kButtonFind]; }
-  QLineEdit* Text1() const { return text1_; }
-  QLabel* Label1(int i) const;  // an InfoLabel: 0, 2, 3, 4, 5
-  QLabel* Label2(int i) const { return label2_.at(i); }
-  ShapeWidget* Shape1() const { return shape1_; }
-  ShapeWidget* Shape2() const { return shape2_; }
-  ShapeWidget* Shape3() const { return shape3_; }
-  ShapeWidget* Shape4() const { return shape4_; }
-  ShapeWidget* Line1(int i) const { return line1_.at(i); }
-  QLabel* lblGMT(int i) const;  // nullptr for an index not in use
+  QPushButton* DayNightButton() const { return buttons_[kButtonDayNight]; }
+  QPushButton* ClearButton() const { return buttons_[kButtonClear]; }
+  QPushButton* CloseButton() const { return buttons_[kButtonClose]; }
+  QPushButton* SunriseSunsetButton() const { return buttons_[kButtonSunriseSunset]; }
+  QPushButton* FindButton() const { return buttons_[kButtonFind]; }
+  QLineEdit* GmtBox() const { return gmtBox_; }
+  QLabel* InfoLabelAt(int i) const;  // an InfoLabel: 0, 2, 3, 4, 5
+  QLabel* LegendCaption(int i) const { return legendCaptions_.at(i); }
+  ShapeWidget* ProgressFrame() const { return progressFrame_; }
+  ShapeWidget* ProgressBar() const { return progressBar_; }
+  ShapeWidget* PointMarker() const { return pointMarker_; }
+  ShapeWidget* LegendPlate() const { return legendPlate_; }
+  ShapeWidget* LegendLine(int i) const { return legendLines_.at(i); }
+  QLabel* MapLabel(int i) const;  // nullptr for an index not in use
   QCheckBox* NightBox() const { return nightBox_; }
-  int HighestLabelIndex() const { return labels_.empty() ? 0 : labels_.rbegin()->first; }
+  int HighestLabelIndex() const { return mapLabels_.empty() ? 0 : mapLabels_.rbegin()->first; }
   // The drawing surface and the map picture, both at the screen's pixel
   // density: 720 x 320 pixels at ratio 1, 1440 x 640 at ratio 2.
   const QImage& Drawing() const { return drawing_; }
@@ -178,17 +178,17 @@ class WorldMapWindow : public QWidget {
   RunEnd RunPasses(int progressDivisor, const std::function<void(const SunLineHit&)>& onHit, QString& failure,
                    std::optional<BusyPointer>& busy);
 
-  std::array<QPushButton*, kButtonFind + 1> command_{};  // 1 .. 5
-  QLineEdit* text1_ = nullptr;
-  std::map<int, QLabel*> label1_;
-  std::array<QLabel*, 2> label2_{};
-  ShapeWidget* shape1_ = nullptr;
-  ShapeWidget* shape2_ = nullptr;
-  ShapeWidget* shape3_ = nullptr;
-  ShapeWidget* shape4_ = nullptr;
-  std::array<ShapeWidget*, 2> line1_{};
-  std::map<int, QLabel*> labels_;  // lblGMT 1 .. highest; 0 is template_
-  QLabel* template_ = nullptr;
+  std::array<QPushButton*, kButtonFind + 1> buttons_{};  // 1 .. 5
+  QLineEdit* gmtBox_ = nullptr;
+  std::map<int, QLabel*> infoLabels_;
+  std::array<QLabel*, 2> legendCaptions_{};
+  ShapeWidget* progressFrame_ = nullptr;
+  ShapeWidget* progressBar_ = nullptr;
+  ShapeWidget* pointMarker_ = nullptr;
+  ShapeWidget* legendPlate_ = nullptr;
+  std::array<ShapeWidget*, 2> legendLines_{};
+  std::map<int, QLabel*> mapLabels_;  // the name labels 1 .. highest; 0 is the template
+  QLabel* mapLabelTemplate_ = nullptr;
   MapSurface* mapSurface_ = nullptr;
   QImage map_;
   QImage drawing_;

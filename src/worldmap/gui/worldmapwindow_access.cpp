@@ -171,24 +171,24 @@ void WorldMapWindow::SetUpAccess() {
 
   mapSurface_ = new MapSurface(this);
   mapSurface_->lower();
-  label1_[kLabelGmt]->setBuddy(text1_);
-  shape1_->setAccessibleName(tr("Progress"));
-  shape2_->setAccessibleName(tr("Progress done"));
-  shape3_->setAccessibleName(tr("Point shown"));
-  shape4_->setAccessibleName(tr("Legend"));
-  line1_[kLegendSunrise]->setAccessibleName(tr("Red line"));
-  line1_[kLegendSunset]->setAccessibleName(tr("Blue line"));
+  infoLabels_[kLabelGmt]->setBuddy(gmtBox_);
+  progressFrame_->setAccessibleName(tr("Progress"));
+  progressBar_->setAccessibleName(tr("Progress done"));
+  pointMarker_->setAccessibleName(tr("Point shown"));
+  legendPlate_->setAccessibleName(tr("Legend"));
+  legendLines_[kLegendSunrise]->setAccessibleName(tr("Red line"));
+  legendLines_[kLegendSunset]->setAccessibleName(tr("Blue line"));
 
   // From the top: the map and its name labels, the GMT box and the Night
   // box beside it, then the two rows of buttons.
   QWidget* const order[] = {mapSurface_,
-                            text1_,
+                            gmtBox_,
                             nightBox_,
-                            command_[kButtonSunriseSunset],
-                            command_[kButtonDayNight],
-                            command_[kButtonClose],
-                            command_[kButtonFind],
-                            command_[kButtonClear]};
+                            buttons_[kButtonSunriseSunset],
+                            buttons_[kButtonDayNight],
+                            buttons_[kButtonClose],
+                            buttons_[kButtonFind],
+                            buttons_[kButtonClear]};
   for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -202,7 +202,7 @@ void WorldMapWindow::FocusMapAt(QPoint at) {
 void WorldMapWindow::MakeFocusable(QLabel* label) {
   QWidget* before = mapSurface_;
   // The label itself is not focusable yet.
-  for (const auto& [index, l] : labels_)
+  for (const auto& [index, l] : mapLabels_)
     if (l->focusPolicy() != Qt::NoFocus) before = l;
   label->setFocusPolicy(Qt::TabFocus);
   setTabOrder(before, label);
@@ -210,7 +210,7 @@ void WorldMapWindow::MakeFocusable(QLabel* label) {
 
 bool WorldMapWindow::MapLabelKey(QLabel* label, const QKeyEvent& key) {
   if (!IsActivateKey(key)) return false;
-  for (const auto& [index, l] : labels_) {
+  for (const auto& [index, l] : mapLabels_) {
     if (l == label) {
       ClickMapLabel(index);
       return true;

@@ -37,12 +37,12 @@ TEST_F(DesktopTest, SignalsAndQuittingSaveTheZone) {
   for (int sig : {SIGTERM, SIGINT, SIGHUP, 0}) {
     StartClock(test::CountriesBytes(test::EntryTable()));
     window_->show();
-    window_->Text2()->setText("-4.5");
+    window_->StandardOffsetBox()->setText("-4.5");
     InstallSessionGuard(window_.get());
     ASSERT_TRUE(sig ? std::raise(sig) == 0 : QMetaObject::invokeMethod(qApp, "aboutToQuit"));
     // A signal closes the clock window.
     EXPECT_TRUE(QTest::qWaitFor([&] { return window_->isVisible() == !sig; }));
-    window_->Text2()->setText("9");  // written once, as they were then
+    window_->StandardOffsetBox()->setText("9");  // written once, as they were then
     window_->close();
     EXPECT_EQ(data_.Read("tzone.txt"), "-4.5           0 \r\n");
     TearDown();
@@ -56,7 +56,7 @@ TEST_F(DesktopTest, DarkPalette) {
   dark.setColor(QPalette::Base, QColor(35, 35, 35));
   QApplication::setPalette(dark);
   StartClock(test::CountriesBytes(test::EntryTable()));
-  window_->mnuSettings()->trigger();
+  window_->SettingsAction()->trigger();
   EXPECT_TRUE(test::MatchesReference(window_.get(), "tests/clock/reference/dark-desktop-clock.png"));
 }
 
@@ -66,7 +66,7 @@ TEST_F(DesktopTest, QuitKeyAndAbout) {
   StartClock(test::CountriesBytes(test::EntryTable()));
   data_.Write("tzdata.zi", "# version 2031z\n");
   qputenv("TZDIR", data_.Root().toUtf8());
-  window_->findChild<QAction*>("mnuAbout")->trigger();
+  window_->findChild<QAction*>("AboutAction")->trigger();
   qunsetenv("TZDIR");
   EXPECT_TRUE(prompts_.messages.join("").contains(":\n" + data_.Root() + "\n\n"));
   EXPECT_TRUE(prompts_.messages.join("").endsWith(" 2031z."));

@@ -25,7 +25,7 @@ class EndingTest : public test::ClockWindowTest {
 TEST_F(EndingTest, ASignalUnderARealBoxEndsCleanly) {
   StartClock(test::CountriesBytes(test::EntryTable()));
   window_->show();
-  window_->Text2()->setText("-4.5");
+  window_->StandardOffsetBox()->setText("-4.5");
   InstallSessionGuard(window_.get());
   CountryInfoWindow* info = CountryInfo();
   info->show();
@@ -33,7 +33,7 @@ TEST_F(EndingTest, ASignalUnderARealBoxEndsCleanly) {
   info->LineBox(kBoxCapital)->setText("Q");
   SetPrompter(nullptr);
   QTimer::singleShot(200, [] { std::raise(SIGTERM); });
-  info->Command1(CountryInfoWindow::kButtonSave)->click();
+  info->ButtonAt(CountryInfoWindow::kButtonSave)->click();
   for (int i = 0; i < 100 && window_->isVisible(); ++i) QTest::qWait(20);
   EXPECT_FALSE(window_->isVisible());
   EXPECT_EQ(data_.Read("tzone.txt"), "-4.5           0 \r\n");

@@ -22,7 +22,7 @@
 #include "clock/gui/clockgrid.h"
 #include "countryinfo/entryedit.h"
 #include "countryinfo/gui/countryinfowindow.h"
-#include "data/module1.h"
+#include "data/sharedstate.h"
 #include "support/clockfixture.h"
 #include "support/referencepicture.h"
 #include "worldmap/gui/worldmapwindow.h"
@@ -71,7 +71,8 @@ class ClockWindowTest : public test::ClockWindowTest {
     window_->Grid()->setFocus();
   }
   QString Zone() const {
-    return window_->Text2()->text() + " " + window_->Text3()->text() + " " + Shared().gmtTimeText;
+    return window_->StandardOffsetBox()->text() + " " + window_->DstHoursBox()->text() + " " +
+           Shared().gmtTimeText;
   }
 };
 
@@ -108,10 +109,10 @@ TEST_F(ClockWindowTest, MinuteAcrossMidnight) {
   };
   EXPECT_EQ(times(), "11:59 PM|7:59 PM|1|2|222");
   clock_.Set(QDateTime(QDate(2026, 3, 29), QTime(0, 0, 30)));
-  ASSERT_TRUE(QMetaObject::invokeMethod(window_->Timer1(), "timeout"));
+  ASSERT_TRUE(QMetaObject::invokeMethod(window_->MinuteTimer(), "timeout"));
   EXPECT_EQ(times(), "1:00 AM|8:00 PM|2|223|1");
   prompts_.AnswerInput(QStringLiteral("an"));
-  window_->mnuFind()->trigger();
+  window_->FindAction()->trigger();
   FocusGrid();
   // The framed entry as a screen reader hears it, as of this minute.
   QAccessibleInterface* list = QAccessible::queryAccessibleInterface(window_->Grid());
@@ -129,9 +130,9 @@ TEST_F(ClockWindowTest, MinuteAcrossMidnight) {
 TEST_F(ClockWindowTest, Keyboard) {
   Start();
   FocusGrid();
-  window_->Text1()->setText("1:00 AM");
+  window_->LocalTimeBox()->setText("1:00 AM");
   QTest::keyClick(window_->Grid(), Qt::Key_F5);  // the grid lets F5 through
-  EXPECT_EQ(window_->Text1()->text(), "9:00 PM");
+  EXPECT_EQ(window_->LocalTimeBox()->text(), "9:00 PM");
   // clang-format off
   const struct { const char* start; Qt::Key key; const char* selected; } moves[] = {
       {"", Qt::Key_Down, "2"}, {"2", Qt::Key_Right, "40"}, {"40", Qt::Key_Left, "2"},
@@ -144,14 +145,14 @@ TEST_F(ClockWindowTest, Keyboard) {
     EXPECT_EQ(Shared().selectedEntry, m.selected);
     EXPECT_EQ(window_->Grid()->FrameRow(), QString(m.selected).toInt());
   }
-  window_->mnuSettings()->trigger();
+  window_->SettingsAction()->trigger();
   QTest::keyClick(window_->Grid(), Qt::Key_Tab);  // leaves the grid
   EXPECT_FALSE(window_->Grid()->hasFocus());
-  window_->Text3()->setFocus();
-  window_->Text3()->setText("1");
-  QTest::keyClick(window_->Text3(), Qt::Key_Up);
+  window_->DstHoursBox()->setFocus();
+  window_->DstHoursBox()->setText("1");
+  QTest::keyClick(window_->DstHoursBox(), Qt::Key_Up);
   EXPECT_EQ(Shared().selectedEntry + window_->TimeText(224), "2289:00 PM");
-  QTest::keyClick(window_->Text3(), Qt::Key_Return);  // the daylight-saving hours count from Enter on
+  QTest::keyClick(window_->DstHoursBox(), Qt::Key_Return);  // the daylight-saving hours count from Enter on
   EXPECT_EQ(window_->TimeText(224), "8:00 PM");
   QTest::mouseMove(window_->Grid(), window_->NameRect(3).center());  // the hand over a name
   EXPECT_EQ(window_->Grid()->cursor().shape(), Qt::BitmapCursor);
@@ -163,7 +164,7 @@ TEST_F(ClockWindowTest, TwentyFourHourClockChosenAndRemembered) {
   Start();
   window_->HourClockMenu()->actions().at(2)->trigger();
   Start();
-  EXPECT_EQ(window_->Text1()->text() + " " + window_->TimeText(2) + " " + window_->TimeText(224),
+  EXPECT_EQ(window_->LocalTimeBox()->text() + " " + window_->TimeText(2) + " " + window_->TimeText(224),
             "21:00 6:00 21:00");
   EXPECT_TRUE(window_->Grid()->At(2).timeColour == Shared().amColour &&
               window_->Grid()->At(224).timeColour == Shared().pmColour);
@@ -183,7 +184,7 @@ TEST_F(ClockWindowTest, TheComputersZoneAndDaylightSavingDates) {
   Start({});
   EXPECT_EQ(Zone(), "1 0 12:59 AM");
   clock_.Set(QDateTime(QDate(2026, 3, 29), QTime(3, 1), SystemZone()));
-  ASSERT_TRUE(QMetaObject::invokeMethod(window_->Timer1(), "timeout"));
+  ASSERT_TRUE(QMetaObject::invokeMethod(window_->MinuteTimer(), "timeout"));
   EXPECT_EQ(Zone(), "1 1 1:01 AM");
   clock_.Set(QDateTime(QDate(2027, 7, 1), QTime(12, 0)));
   prompts_.AnswerYes(false);
@@ -191,7 +192,7 @@ TEST_F(ClockWindowTest, TheComputersZoneAndDaylightSavingDates) {
   EXPECT_EQ(prompts_.questions, QStringList("The daylight saving dates in use are those of 2026. Update them "
                                             "for 2027 from this computer's time-zone database?"));
   CountryInfo()->SetEntryText("219");  // Vatican City, the last entry it changes
-  window_->mnuUpdateDst()->trigger();
+  window_->UpdateDstDatesAction()->trigger();
   EXPECT_EQ(window_->TimeText(209) + CountryInfo()->BoxText(kBoxDstStart), "1:00 PMMar 27");
   clock_.Set(QDateTime(QDate(2026, 7, 1), QTime(12, 0)));
   Start(" 0             0 \r\n", test::ShippedCountriesBytes());
@@ -201,7 +202,7 @@ TEST_F(ClockWindowTest, TheComputersZoneAndDaylightSavingDates) {
        {QDateTime(QDate(2026, 12, 31), QTime(23, 59)), QDateTime(QDate(2027, 1, 1), QTime(0, 0)),
         QDateTime(QDate(2027, 1, 1), QTime(0, 1))}) {
     clock_.Set(at);
-    ASSERT_TRUE(QMetaObject::invokeMethod(window_->Timer1(), "timeout"));
+    ASSERT_TRUE(QMetaObject::invokeMethod(window_->MinuteTimer(), "timeout"));
     QCoreApplication::processEvents();
   }
   EXPECT_EQ(prompts_.questions.size(), 2);
@@ -221,45 +222,45 @@ TEST_F(ClockWindowTest, Commands) {
   Select(2);
   prompts_.AnswerInput(QStringLiteral("soon"));
   prompts_.AnswerInput(QStringLiteral("11:00 AM"));
-  window_->mnuChange()->trigger();
+  window_->ChangeToAction()->trigger();
   EXPECT_EQ(window_->TimeText(2) + window_->TimeText(224) + window_->TimeText(227), "11:00 AM2:00 AM223");
   EXPECT_EQ(window_->Grid()->At(224).timeColour, Shared().amColour);
   EXPECT_EQ(window_->TipText(4) + "|" + window_->TipText(224),
             "Canada (Eastern)  9:00 PM  Sunday 6 December|Entry 224  2:00 AM  Monday 7 December");
   prompts_.AnswerInput(QStringLiteral("zz"));
   prompts_.AnswerInput(QStringLiteral("An"));
-  window_->mnuFind()->trigger();
+  window_->FindAction()->trigger();
   EXPECT_EQ(prompts_.messages,
             QStringList({"\"soon\" is not a time. Type a time such as 3:45 PM or 15:45.", "None found."}));
   prompts_.AnswerInput(std::nullopt);
   FocusGrid();
   QTest::keyClick(window_->Grid(), Qt::Key_F10, Qt::ShiftModifier);
-  for (int i = 0; i < 5; ++i) QTest::keyClick(window_->mnuFunc(), Qt::Key_Down);
-  QTest::keyClick(window_->mnuFunc(), Qt::Key_Return);
+  for (int i = 0; i < 5; ++i) QTest::keyClick(window_->EntryMenu(), Qt::Key_Down);
+  QTest::keyClick(window_->EntryMenu(), Qt::Key_Return);
   EXPECT_EQ(prompts_.asked.at(4).prompt, "Enter the new time for Japan");
-  window_->mnuLocate()->trigger();
-  EXPECT_EQ(WorldMapIfLoaded()->lblGMT(1)->text(), "Japan");
+  window_->LocateAction()->trigger();
+  EXPECT_EQ(WorldMapIfLoaded()->MapLabel(1)->text(), "Japan");
   FocusGrid();
   QTest::keyClick(window_->Grid(), Qt::Key_Return);
   CountryInfoWindow* info = CountryInfoIfLoaded();
   // Modal to the clock alone: the world map still takes input.
   EXPECT_TRUE(QApplication::activeModalWidget() == info && info->windowModality() == Qt::WindowModal);
-  info->Command1(4)->click();
+  info->ButtonAt(4)->click();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   data_.Write("highlight.txt", " 224 \r\n 2 \r\n 40 \r\n");
   window_->Calculate();
   Select(2);
-  EXPECT_TRUE(window_->mnuNormalize()->isVisible() && !window_->mnuHiliteItem()->isVisible());
+  EXPECT_TRUE(window_->ClearHighlightAction()->isVisible() && !window_->HighlightAction()->isVisible());
   QTest::mousePress(window_->Grid(), Qt::RightButton, {}, QPoint(780, 490));
-  window_->mnuFunc()->hide();
-  EXPECT_FALSE(window_->mnuNormalize()->isVisible() || window_->mnuHiliteItem()->isVisible() ||
-               window_->mnuChange()->isVisible());
+  window_->EntryMenu()->hide();
+  EXPECT_FALSE(window_->ClearHighlightAction()->isVisible() || window_->HighlightAction()->isVisible() ||
+               window_->ChangeToAction()->isVisible());
   prompts_.AnswerInput(QStringLiteral("japan"));
-  window_->mnuFind()->trigger();
+  window_->FindAction()->trigger();
   Select(12);
-  window_->mnuHiliteItem()->trigger();
+  window_->HighlightAction()->trigger();
   EXPECT_EQ(data_.Read("highlight.txt"), " 224 \r\n 2 \r\n 40 \r\n 12 \r\n");
-  window_->mnuNormalize()->trigger();
+  window_->ClearHighlightAction()->trigger();
   EXPECT_EQ(data_.Read("highlight.txt"), " 40 \r\n 224 \r\n");
   const Rgb red = window_->NameColour(40), plain = window_->NameColour(6);
   EXPECT_TRUE(window_->NameColour(12) == plain && window_->NameColour(2) == plain &&

@@ -13,7 +13,7 @@
 #include <QtWidgets>
 
 #include "app/gui/appwindows.h"
-#include "data/module1.h"
+#include "data/sharedstate.h"
 #include "support/childprocess.h"
 #include "support/clockfixture.h"
 #include "support/referencepicture.h"
@@ -54,13 +54,13 @@ class InfoTest : public test::ClockWindowTest {
   }
   void Click(int button, std::optional<bool> yes = {}) {
     if (yes) prompts_.AnswerYes(*yes);
-    CountryInfo()->Command1(button)->click();
+    CountryInfo()->ButtonAt(button)->click();
   }
   // Whether Save and Undo are enabled, as 1 and 0.
   QString SaveUndo() {
     return QString("%1%2")
-        .arg(CountryInfo()->Command1(Info::kButtonSave)->isEnabled())
-        .arg(CountryInfo()->Command1(Info::kButtonUndo)->isEnabled());
+        .arg(CountryInfo()->ButtonAt(Info::kButtonSave)->isEnabled())
+        .arg(CountryInfo()->ButtonAt(Info::kButtonUndo)->isEnabled());
   }
   QByteArray before_;
 };
@@ -79,9 +79,9 @@ void Focus(QWidget* box, QEvent::Type type, Qt::FocusReason reason) {
 TEST_F(InfoTest, LooksWithAndWithoutAMapPicture) {
   Info* w = Open("5");
   EXPECT_TRUE(test::MatchesReference(w, "tests/countryinfo/reference/chile-with-map.png"));
-  w->HScroll1()->setValue(3);
-  w->VScroll1()->setValue(0);
-  EXPECT_EQ(w->Image1()->pos(), QPoint(-34, 12));
+  w->HorizontalBar()->setValue(3);
+  w->VerticalBar()->setValue(0);
+  EXPECT_EQ(w->MapImage()->pos(), QPoint(-34, 12));
   w->SetEntryText("9");
   EXPECT_TRUE(test::MatchesReference(w, "tests/countryinfo/reference/uk-without-map.png"));
   w->SetEntryText("1");  // no daylight saving
@@ -98,10 +98,12 @@ TEST_F(InfoTest, EntryNumberListAndButtons) {
   QString shown;
   for (const char* typed : {"0", "300", "2.5", "3.5", "224.4", "50"}) {
     w->SetEntryText(typed);
-    shown += QString("%1 %2 %3, ").arg(w->Text2()->text(), w->Combo1()->currentText()).arg(prompts_.beeps);
+    shown += QString("%1 %2 %3, ")
+                 .arg(w->EntryNumberBox()->text(), w->NameList()->currentText())
+                 .arg(prompts_.beeps);
   }
   EXPECT_EQ(shown, "1 Entry 1 1, 224 Entry 224 2, 2 Entry 2 2, 4 Entry 4 2, 224 Entry 224 3, 1 Entry 1 3, ");
-  w->Combo1()->activated(8);
+  w->NameList()->activated(8);
   EXPECT_EQ(w->BoxText(kBoxName), "United Kingdom");
   shown.clear();
   for (auto [from, button] : {std::pair{5, Info::kButtonFirst},
@@ -113,14 +115,14 @@ TEST_F(InfoTest, EntryNumberListAndButtons) {
     w->SetEntryText(QString::number(from));
     w->SetBoxText(kBoxCapital, "edited");
     Click(button);
-    shown += w->Text2()->text() + " " + Shared().working.at(from, kColCapital) + ", ";
+    shown += w->EntryNumberBox()->text() + " " + Shared().working.at(from, kColCapital) + ", ";
   }
   EXPECT_EQ(shown, "1 edited, 4 edited, 1 edited, 7 edited, 224 edited, 224 edited, ");
-  w->Check1()->click();  // entry 224, not ticked before
-  EXPECT_TRUE(w->Text1(kBoxDstEnd)->isEnabled());
+  w->DstCheckBox()->click();  // entry 224, not ticked before
+  EXPECT_TRUE(w->FieldBox(kBoxDstEnd)->isEnabled());
   w->SetBoxText(kBoxDstStart, "Marchish");
   Click(Info::kButtonNext);
-  EXPECT_EQ(w->Text2()->text() + QString::number(prompts_.messages.size()), "2241");
+  EXPECT_EQ(w->EntryNumberBox()->text() + QString::number(prompts_.messages.size()), "2241");
 }
 
 // A character the file cannot hold, a full disk and a folder the user cannot
@@ -176,7 +178,7 @@ TEST_F(InfoTest, FindFocusAndUndo) {
   Click(Info::kButtonFind);
   w->Find();
   w->Find();
-  EXPECT_EQ(w->Text2()->text() + prompts_.messages.join("") + prompts_.asked[1].prompt,
+  EXPECT_EQ(w->EntryNumberBox()->text() + prompts_.messages.join("") + prompts_.asked[1].prompt,
             "5i:No country or zone name contains \"nowhere\". Type a part of a name, such as Chile or "
             "united.Enter partial or full name of the country to locate");
   QLineEdit* box = w->LineBox(kBoxCapital);
@@ -203,42 +205,43 @@ TEST_F(InfoTest, FindFocusAndUndo) {
 // is marked and the user is told.
 TEST_F(InfoTest, LinkPictureMenuAndKeys) {
   Info* w = Open("5");
-  QTest::mouseClick(w->Label4(), Qt::LeftButton);
+  QTest::mouseClick(w->LocateLink(), Qt::LeftButton);
   WorldMapWindow* map = WorldMapIfLoaded();
   const QRectF cross = QRegion(QBitmap::fromImage(map->Drawing().createAlphaMask())).boundingRect();
   EXPECT_NEAR(cross.center().x(), 218.66, 1.5);
   EXPECT_NEAR(cross.center().y(), 230.07, 1.5);
-  QTest::mouseClick(w->Label4(), Qt::RightButton);  // marks nothing
-  QAccessibleInterface* link = QAccessible::queryAccessibleInterface(w->Label4());
+  QTest::mouseClick(w->LocateLink(), Qt::RightButton);  // marks nothing
+  QAccessibleInterface* link = QAccessible::queryAccessibleInterface(w->LocateLink());
   EXPECT_EQ(link->role(), QAccessible::Link);
   link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   w->SetBoxText(kBoxLatitude, "5S");  // two characters are a latitude
   QString seen;
   for (auto [onLink, key] :
        {std::pair{true, "Return"}, {true, "Space"}, {false, "Menu"}, {false, "Shift+F10"}, {false, "F10"}}) {
-    QWidget* target = onLink ? w->Label4() : w->Frame2();
+    QWidget* target = onLink ? w->LocateLink() : w->PictureFrame();
     target->setFocus();
     QTest::keySequence(target, QKeySequence(key));
-    seen += QString("%1 marks, menu %2; ").arg(map->HighestLabelIndex()).arg(w->mnuFile()->isVisible());
-    w->mnuFile()->hide();
+    seen += QString("%1 marks, menu %2; ").arg(map->HighestLabelIndex()).arg(w->PictureMenu()->isVisible());
+    w->PictureMenu()->hide();
   }
   EXPECT_EQ(seen.toStdString(),
             "3 marks, menu 0; 4 marks, menu 0; 4 marks, menu 1; 4 marks, menu 1; 4 marks, menu 0; ");
-  QTest::mousePress(w->Image1(), Qt::RightButton);
-  EXPECT_TRUE(w->mnuFile()->isVisible() && w->mnuFile()->actions() == QList({w->mnuCopy(), w->mnuOpen()}));
-  w->mnuFile()->hide();
-  w->mnuCopy()->trigger();
+  QTest::mousePress(w->MapImage(), Qt::RightButton);
+  EXPECT_TRUE(w->PictureMenu()->isVisible() &&
+              w->PictureMenu()->actions() == QList({w->CopyPictureAction(), w->OpenPictureAction()}));
+  w->PictureMenu()->hide();
+  w->CopyPictureAction()->trigger();
   EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(500, 500));
   QFile::remove(data_.Path("Maps/cl-map.jpg"));
-  w->mnuCopy()->trigger();
+  w->CopyPictureAction()->trigger();
   w->SetBoxText(kBoxLatitude, "");
-  QTest::mouseClick(w->Label4(), Qt::LeftButton);
+  QTest::mouseClick(w->LocateLink(), Qt::LeftButton);
   EXPECT_TRUE(prompts_.messages.join("|").startsWith(
       "i:The map picture was copied to the clipboard.|The map picture " + data_.Path("Maps/cl-map.jpg") +
       " is missing. Put a JPEG picture of that name in the Maps folder (for the map picture name cl: "
       "cl-map.jpg).|This entry has no latitude or longitude to locate on the world map. Type them such as"));
-  QTest::keyClick(w->Text2(), Qt::Key_Enter);  // presses ">"
-  EXPECT_EQ(w->Text2()->text(), "6");
+  QTest::keyClick(w->EntryNumberBox(), Qt::Key_Enter);  // presses ">"
+  EXPECT_EQ(w->EntryNumberBox()->text(), "6");
   prompts_.saveAnswers.push_back(Prompter::SaveAnswer::kDiscard);  // the latitude edited
   QTest::keyClick(w, Qt::Key_Escape);
   EXPECT_FALSE(w->isVisible());
@@ -289,18 +292,19 @@ TEST_F(InfoTest, KeyboardEditsAndSaves) {
   QLineEdit* capital = w->LineBox(kBoxCapital);
   QString seen;
   for (const char* key : {"Ctrl+C", "Down", "F2", "Return", "Backspace", "Q"}) {
-    w->Text2()->setFocus();
+    w->EntryNumberBox()->setFocus();
     w->SetEntryText("5");
     capital->setFocus();
     QTest::keySequence(capital, QKeySequence(key));
-    seen += QString("%1%2%3 ").arg(w->IsLocked(kBoxCapital)).arg(w->Text2()->text(), capital->text());
+    seen +=
+        QString("%1%2%3 ").arg(w->IsLocked(kBoxCapital)).arg(w->EntryNumberBox()->text(), capital->text());
   }
   EXPECT_EQ(seen.toStdString(), "15 15 05 05 05 05q ");
   EXPECT_EQ(SaveUndo(), "11");
   QWidget* at = w->LineBox(kBoxName);
   at->setFocus();
   QList<QWidget*> visited{at};
-  while (visited.size() < 40 && at != w->Command1(Info::kButtonClose)) {
+  while (visited.size() < 40 && at != w->ButtonAt(Info::kButtonClose)) {
     QTest::keyClick(at, Qt::Key_Tab);
     at = QApplication::focusWidget();
     const QPoint a = visited.last()->mapTo(w, QPoint()), b = at->mapTo(w, QPoint());
@@ -309,10 +313,10 @@ TEST_F(InfoTest, KeyboardEditsAndSaves) {
   }
   for (QWidget* control : w->findChildren<QWidget*>())
     if (control->isVisibleTo(w) && control->isEnabled() && control->focusPolicy() & Qt::TabFocus &&
-        control->mapTo(w, QPoint()).x() < w->Frame2()->x())
+        control->mapTo(w, QPoint()).x() < w->PictureFrame()->x())
       EXPECT_TRUE(visited.contains(control)) << control->metaObject()->className();
   prompts_.AnswerYes(true);
-  QTest::keyClick(w->Command1(Info::kButtonSave), Qt::Key_Space);
+  QTest::keyClick(w->ButtonAt(Info::kButtonSave), Qt::Key_Space);
   EXPECT_TRUE(data_.Read("countries.txt").contains(",,q,33.45S"));
 }
 
@@ -320,12 +324,12 @@ TEST_F(InfoTest, KeyboardEditsAndSaves) {
 // arrows one step, Page keys five, Home and End to the top and bottom.
 TEST_F(InfoTest, PictureScrollsByKeys) {
   Info* w = Open("5");
-  w->Frame2()->setFocus();
+  w->PictureFrame()->setFocus();
   QString seen;
   for (auto key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_Down, Qt::Key_Up, Qt::Key_Home, Qt::Key_PageDown,
                    Qt::Key_End, Qt::Key_PageUp}) {
-    QTest::keyClick(w->Frame2(), key);
-    seen += QString("%1,%2 ").arg(w->Image1()->x()).arg(w->Image1()->y());
+    QTest::keyClick(w->PictureFrame(), key);
+    seen += QString("%1,%2 ").arg(w->MapImage()->x()).arg(w->MapImage()->y());
   }
   EXPECT_EQ(seen.toStdString(), "-87,-55 -74,-55 -74,-68 -74,-55 -74,12 -74,-55 -74,-121 -74,-55 ");
 }
@@ -337,7 +341,7 @@ TEST_F(InfoTest, DstUpdateKeepsUnsavedEdits) {
   Info* w = Open("9");
   QTest::mouseDClick(w->LineBox(kBoxCapital), Qt::LeftButton);
   w->SetBoxText(kBoxCapital, "London");
-  window_->mnuUpdateDst()->trigger();
+  window_->UpdateDstDatesAction()->trigger();
   EXPECT_EQ(w->BoxText(kBoxCapital) + w->BoxText(kBoxDstStart) + w->BoxText(kBoxDstEnd),
             "LondonMar 28Oct 25");
 }

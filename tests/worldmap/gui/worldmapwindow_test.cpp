@@ -39,14 +39,15 @@ TEST_F(WorldMapTest, AsTheUserDrivesIt) {
         QTest::mouseClick(map_->windowHandle(), Qt::LeftButton, {}, QPoint(at.x(), at.y()));
       }
       cross = QPoint(at.x(), at.y());
-      const QPointF read = PicturePoint(map_->Label1(kLabelLatitude)->text().section(' ', -1).toDouble(),
-                                        map_->Label1(kLabelLongitude)->text().section(' ', -1).toDouble());
+      const QPointF read =
+          PicturePoint(map_->InfoLabelAt(kLabelLatitude)->text().section(' ', -1).toDouble(),
+                       map_->InfoLabelAt(kLabelLongitude)->text().section(' ', -1).toDouble());
       EXPECT_LE(std::max(std::abs(read.x() - at.x()), std::abs(read.y() - at.y())), 1.0) << name << keyboard;
     }
   }
   // The legend is no part of the map.
   QTest::mouseClick(map_->windowHandle(), Qt::LeftButton, {}, QPoint(600, 310));
-  EXPECT_EQ(map_->Label1(kLabelLongitude)->text(), "Longitude 80.25");
+  EXPECT_EQ(map_->InfoLabelAt(kLabelLongitude)->text(), "Longitude 80.25");
   // Find Country marks each name once; a press on a name label opens it.
   const std::tuple<const char*, const char*> answers[] = {
       {"xyz", "XYZ* not found"}, {"sydney", "i:1 country found."}, {"ruri", "i:2 countries found."}};
@@ -61,13 +62,13 @@ TEST_F(WorldMapTest, AsTheUserDrivesIt) {
   key(Qt::Key_Tab);
   key(Qt::Key_Tab);
   key(Qt::Key_Return);
-  EXPECT_EQ(CountryInfo()->Text2()->text(), "6");
+  EXPECT_EQ(CountryInfo()->EntryNumberBox()->text(), "6");
   // A screen reader presses a label as a link; it finds two windows, and a
   // name on every control it can reach.
-  QAccessible::queryAccessibleInterface(map_->lblGMT(1))
+  QAccessible::queryAccessibleInterface(map_->MapLabel(1))
       ->actionInterface()
       ->doAction(QAccessibleActionInterface::pressAction());
-  EXPECT_EQ(CountryInfo()->Text2()->text(), "4");
+  EXPECT_EQ(CountryInfo()->EntryNumberBox()->text(), "4");
   for (QWidget* window : {(QWidget*)map_, (QWidget*)CountryInfo()}) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Window);
     for (QWidget* w : window->findChildren<QWidget*>()) {
@@ -77,21 +78,21 @@ TEST_F(WorldMapTest, AsTheUserDrivesIt) {
           << w->objectName().toStdString();
     }
   }
-  QTest::mouseClick(map_->lblGMT(2), Qt::LeftButton, {}, QPoint(2, 2));
-  EXPECT_EQ(CountryInfo()->Text2()->text(), "6");
+  QTest::mouseClick(map_->MapLabel(2), Qt::LeftButton, {}, QPoint(2, 2));
+  EXPECT_EQ(CountryInfo()->EntryNumberBox()->text(), "6");
   // The night shade and the sun times shown follow the clock each minute.
   map_->NightBox()->setChecked(true);
   const QImage before = map_->grab().toImage();
-  const QString sunrise = map_->Label1(kLabelSunrise)->text();
+  const QString sunrise = map_->InfoLabelAt(kLabelSunrise)->text();
   clock_.Set(clock_.Now().addDays(30));
   QTimer* minute = map_->findChild<QTimer*>();
   ASSERT_EQ(minute->interval(), 60000);
   emit minute->timeout({});
-  EXPECT_TRUE(map_->grab().toImage() != before && map_->Label1(kLabelSunrise)->text() != sunrise);
+  EXPECT_TRUE(map_->grab().toImage() != before && map_->InfoLabelAt(kLabelSunrise)->text() != sunrise);
   // A GMT time that is no time of day: each command says so. A window closed
   // while a command runs stops it.
   Shared().gmtTimeText = QStringLiteral("soon");
-  map_->Text1()->setText(QStringLiteral("25:99"));
+  map_->GmtBox()->setText(QStringLiteral("25:99"));
   map_->ShowDayNight();
   map_->PlotSunriseSunset();
   EXPECT_EQ(
@@ -99,7 +100,7 @@ TEST_F(WorldMapTest, AsTheUserDrivesIt) {
       QStringList({"The GMT time \"soon\" is not a time of day, so the day and night lines cannot be shown.",
                    "The GMT box holds \"25:99\", which is not a time of day. Type a time such as 3:45 PM or "
                    "15:45."}));
-  map_->Text1()->setText(QStringLiteral("12:00"));
+  map_->GmtBox()->setText(QStringLiteral("12:00"));
   QTimer::singleShot(0, map_, [this] { map_->close(); });
   map_->PlotSunriseSunset();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

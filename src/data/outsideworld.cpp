@@ -1,4 +1,4 @@
-#include "data/seams.h"
+#include "data/outsideworld.h"
 
 #include <unistd.h>
 

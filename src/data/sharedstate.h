@@ -10,7 +10,7 @@
 
 namespace zv {
 
-struct Module1 {
+struct SharedState {
   int entryCount = 0;
   CountryTable table;        // filled by ReadCountriesFile, changed by Save
   CountryTable working;      // the country information window's working copy
@@ -25,7 +25,7 @@ struct Module1 {
   QString lastSearchText;  // the world map's last "Find Country" text
 };
 
-Module1& Shared();
+SharedState& Shared();
 // Puts every shared value back as at program start.
 void ResetShared();
 
