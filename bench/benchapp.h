@@ -10,4 +10,10 @@ namespace zv::bench {
 // QT_QPA_PLATFORM asks for another); later calls do nothing.
 void StartApplication();
 
+// Returns once the display has carried out every request sent to it so far
+// (on X11 a round trip to the server; elsewhere at once): a benchmark that
+// ends with a repaint calls it so that its wall time includes the server's
+// copy of the last picture, as the user waits for it.
+void WaitForDisplay();
+
 }  // namespace zv::bench

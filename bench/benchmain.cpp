@@ -6,6 +6,14 @@
 #include <QApplication>
 #include <memory>
 
+#ifdef ZORVANE_BENCH_XCB
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+
+#include <QGuiApplication>
+#include <cstdlib>
+#endif
+
 #include "benchapp.h"
 
 namespace {
@@ -20,6 +28,15 @@ void zv::bench::StartApplication() {
   if (g_app) return;
   if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
   g_app = std::make_unique<QApplication>(g_argc, g_argv);
+}
+
+void zv::bench::WaitForDisplay() {
+#if defined(ZORVANE_BENCH_XCB) && QT_CONFIG(xcb)
+  auto* x11 = g_app ? g_app->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+  if (!x11) return;
+  xcb_connection_t* connection = x11->connection();
+  std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+#endif
 }
 
 int main(int argc, char** argv) {

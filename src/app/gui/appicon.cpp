@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <array>
 #include <map>
+#include <utility>
 
 #include "common/gui/resources.h"
 
@@ -16,18 +17,22 @@ namespace {
 // The sizes drawn, smallest first; each is a PNG file of that many pixels a
 // side.
 constexpr std::array<int, 8> kIconSizes = {16, 22, 24, 32, 48, 64, 128, 256};
+// The sizes a window lists for its window manager.
+constexpr std::array<int, 4> kWindowSizes = {16, 32, 48, 64};
 
 // The icon's pictures, each decoded the first time a size is asked for: a
 // plain QIcon decodes every file as it is added, at start-up, for sizes most
 // desktops never ask for.
 class AppIconEngine : public QIconEngine {
  public:
+  // Lists the sizes in listed; draws any size.
+  explicit AppIconEngine(QList<int> listed) : listed_(std::move(listed)) {}
   QIconEngine* clone() const override { return new AppIconEngine(*this); }
   QString key() const override { return QStringLiteral("zorvane-app-icon"); }
 
   QList<QSize> availableSizes(QIcon::Mode = QIcon::Normal, QIcon::State = QIcon::Off) override {
     QList<QSize> sizes;
-    for (const int s : kIconSizes) sizes << QSize(s, s);
+    for (const int s : listed_) sizes << QSize(s, s);
     return sizes;
   }
 
@@ -71,6 +76,7 @@ class AppIconEngine : public QIconEngine {
     return it->second;
   }
 
+  QList<int> listed_;
   std::map<int, QPixmap> decoded_;
 };
 
@@ -78,7 +84,12 @@ class AppIconEngine : public QIconEngine {
 
 QIcon AppIcon() {
   RegisterResources();
-  return QIcon(new AppIconEngine());
+  return QIcon(new AppIconEngine(QList<int>(kIconSizes.begin(), kIconSizes.end())));
+}
+
+QIcon WindowIcon() {
+  RegisterResources();
+  return QIcon(new AppIconEngine(QList<int>(kWindowSizes.begin(), kWindowSizes.end())));
 }
 
 }  // namespace zv

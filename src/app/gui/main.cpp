@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Zorvane"));
   QApplication::setDesktopFileName(QStringLiteral("org.zorvane.Zorvane"));
   QApplication::setOrganizationName(QStringLiteral("Zorvane"));
-  QApplication::setWindowIcon(zv::AppIcon());
+  QApplication::setWindowIcon(zv::WindowIcon());
   // A copy already running for this data folder comes forward instead.
   zv::SingleInstance instance(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
                               zv::DataFolder());

@@ -15,6 +15,7 @@
 #include <map>
 #include <optional>
 
+#include "common/gui/widgetutils.h"
 #include "worldmap/sunline.h"
 
 class QCheckBox;
@@ -158,6 +159,9 @@ class WorldMapWindow : public QWidget {
   void EndStrokes();
   void DrawLine(QPointF fromTwips, QPointF toTwips, const QColor& colour);
   void DrawDot(QPointF atTwips, const QColor& colour);
+  // Fills a rectangle of the drawing surface (logical pixels) as the painter
+  // would, without the painter where the surface allows.
+  void FillStroke(const QRectF& area, const QColor& colour);
   QColor PenColour() const;
   void SetProgress(double widthTwips);
   void ShowProgress(bool visible);
@@ -167,10 +171,12 @@ class WorldMapWindow : public QWidget {
   void SetNight(bool on);
   void RenderNightShade();
   // Runs the two passes of a sun line command; false when the window closed
-  // or the search failed (failure then holds the message).
+  // or the search failed (failure then holds the message). A run that lasts
+  // longer than a frame shows the busy pointer (held in busy) and the
+  // progress bar.
   enum class RunEnd { Done, Failed, Closed };
-  RunEnd RunPasses(int progressDivisor, const std::function<void(const SunLineHit&)>& onHit,
-                   QString& failure);
+  RunEnd RunPasses(int progressDivisor, const std::function<void(const SunLineHit&)>& onHit, QString& failure,
+                   std::optional<BusyPointer>& busy);
 
   std::array<QPushButton*, kButtonFind + 1> buttons_{};  // 1 .. 5
   QLineEdit* gmtBox_ = nullptr;
@@ -195,11 +201,13 @@ class WorldMapWindow : public QWidget {
   std::optional<QPointF> shownPoint_;  // latitude, longitude of the point shown
   qreal surfaceRatio_ = 0;             // device pixel ratio of map_ and drawing_
   // The logical pixels drawn on since the last repaint, as one bounding
-  // rectangle in each horizontal band of the map: a stroke repaints only the
-  // bands it crosses, and the controls over the map's lower left are not
-  // repainted for strokes that pass above or beside them.
+  // rectangle in each cell of a grid over the map (bands across, columns
+  // down): a stroke repaints only the cells it crosses, so a thin line is
+  // repainted with little around it, and the controls over the map's lower
+  // left are not repainted for strokes that pass above or beside them.
   static constexpr int kDrawnBands = 8;
-  std::array<QRect, kDrawnBands> drawn_{};
+  static constexpr int kDrawnColumns = 8;
+  std::array<QRect, kDrawnBands * kDrawnColumns> drawn_{};
   void AddDrawn(const QRect& area);
   QRegion TakeDrawn();
   bool running_ = false;
