@@ -31,7 +31,10 @@ int main(int argc, char** argv) {
   zv::ClockWindow clock;
   instance.OnComeForward([&clock] { zv::BringForward(&clock); });
   zv::InstallSessionGuard(&clock);
-  clock.StartUp();
+  // Mapped first: the data is read and the first calculation made while the
+  // display maps the window, before its first paint, which shows every time.
+  clock.PlaceOnScreen();
   clock.show();
+  clock.ReadDataAndCalculate();
   return app.exec();
 }

@@ -177,9 +177,17 @@ void ClockWindow::BuildPanel() {
 }
 
 void ClockWindow::StartUp() {
-  // 1-2: size, then centre 300 twips above the middle of the screen.
+  PlaceOnScreen();
+  ReadDataAndCalculate();
+}
+
+void ClockWindow::PlaceOnScreen() {
+  // Size, then centre 300 twips above the middle of the screen.
   FixWindowSize(this, TwipSize(kClientWidth, kClientHeight));
   PlaceWindow(this, TwipSize(kWindowWidth, kWindowHeight), QStringLiteral("clock"));
+}
+
+void ClockWindow::ReadDataAndCalculate() {
   // 3: the entry count.
   Shared().entryCount = kEntryCount;
   // What saves killed between writing and renaming left behind.

@@ -32,10 +32,13 @@ class ClockWindow : public QMainWindow {
   explicit ClockWindow(QWidget* parent = nullptr);
   ~ClockWindow() override;
 
-  // Start-up: size and place the window, read the zone and country files,
-  // build the grid, run the first calculation, load the country information
-  // window hidden.
+  // Start-up: size and place the window, then read the zone and country
+  // files, build the grid and run the first calculation.
   void StartUp();
+  // The two halves of StartUp, for a caller that shows the window between
+  // them: it is then mapped sooner and still first painted with every time.
+  void PlaceOnScreen();
+  void ReadDataAndCalculate();
 
   // Reads countries.txt into the country table.
   // At start-up: offers to save or discard the edits kept when the program
