@@ -256,6 +256,7 @@ WorldMapWindow::WorldMapWindow(QWidget* parent) : QWidget(parent) {
   QFont labelFont = FormFont();
   labelFont.setBold(true);
   mapLabelTemplate_->setFont(labelFont);
+  labelMetrics_.emplace(labelFont);
   SetTextColour(mapLabelTemplate_, QColor(255, 255, 0));
   mapLabelTemplate_->setAutoFillBackground(false);
   mapLabelTemplate_->setAttribute(Qt::WA_TranslucentBackground);
@@ -338,8 +339,12 @@ void WorldMapWindow::MatchSurfaceToScreen() {
 }
 
 QPainter& WorldMapWindow::Strokes() {
-  MatchSurfaceToScreen();
-  if (!strokes_) strokes_.emplace(&drawing_);
+  // A change of screen repaints the window, which ends the painter: the
+  // surface is matched to the screen when a painter begins.
+  if (!strokes_) {
+    MatchSurfaceToScreen();
+    strokes_.emplace(&drawing_);
+  }
   return *strokes_;
 }
 
@@ -348,7 +353,6 @@ void WorldMapWindow::EndStrokes() { strokes_.reset(); }
 void WorldMapWindow::DrawLine(QPointF fromTwips, QPointF toTwips, const QColor& colour) {
   // The painter works in logical pixels; at a device pixel ratio above 1 the
   // surface has more pixels, so the line is drawn at the screen's density.
-  QPainter& p = Strokes();
   const QPointF from = TwipsToPx(fromTwips), to = TwipsToPx(toTwips);
   if (from.x() == to.x()) {
     // A square-capped vertical stroke is a rectangle, which fills without
@@ -358,6 +362,7 @@ void WorldMapWindow::DrawLine(QPointF fromTwips, QPointF toTwips, const QColor& 
                       QPointF(from.x() + half, std::max(from.y(), to.y()) + half)),
                colour);
   } else {
+    QPainter& p = Strokes();
     p.setPen(QPen(colour, kPenPx, Qt::SolidLine, Qt::SquareCap));
     p.drawLine(from, to);
   }
@@ -386,8 +391,15 @@ void WorldMapWindow::FillStroke(const QRectF& area, const QColor& colour) {
   const qsizetype stride = drawing_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
   QRgb* row = const_cast<QRgb*>(reinterpret_cast<const QRgb*>(drawing_.constBits())) + pixels.top() * stride +
               pixels.left();
-  for (int y = pixels.top(); y <= pixels.bottom(); ++y, row += stride)
-    std::fill(row, row + pixels.width(), value);
+  QRgb* const end = row + pixels.height() * stride;
+  if (pixels.width() == kPenPx) {
+    // A column of the pen's width, as "Show Day/Night" draws hundreds of,
+    // each hundreds of rows high: two stores a row.
+    static_assert(kPenPx == 2);
+    for (; row != end; row += stride) row[0] = row[1] = value;
+    return;
+  }
+  for (; row != end; row += stride) std::fill(row, row + pixels.width(), value);
 }
 
 void WorldMapWindow::DrawDot(QPointF atTwips, const QColor& colour) {
@@ -397,15 +409,44 @@ void WorldMapWindow::DrawDot(QPointF atTwips, const QColor& colour) {
   AddDrawn(StrokeBounds(at, at));
 }
 
+void WorldMapWindow::DrawTag(const QString& text, QPoint topLeft) {
+  // The plate is as big as a label's for the text: one line's height, and
+  // the text's advance (a laid-out bounding box would cost the run as much
+  // again as drawing the text).
+  // Metrics kept from the window's start: made afresh, they would load the
+  // font again at each call.
+  const QFontMetrics& metrics = *labelMetrics_;
+  const QSize size(metrics.horizontalAdvance(text), metrics.height());
+  const QRect plate(QPoint(std::min(topLeft.x(), kMapPxW - size.width()), topLeft.y()), size);
+  QPainter& p = Strokes();
+  p.fillRect(plate, QColor(0, 0, 0, kPlateAlpha));
+  p.setFont(mapLabelTemplate_->font());
+  p.setPen(mapLabelTemplate_->palette().color(QPalette::WindowText));
+  p.drawText(plate.left(), plate.top() + metrics.ascent(), text);
+  AddDrawn(plate);
+}
+
 void WorldMapWindow::AddDrawn(const QRect& area) {
   constexpr int bandHeight = kMapPxH / kDrawnBands;
   constexpr int columnWidth = kMapPxW / kDrawnColumns;
-  const QRect onMap = area & kMapRect;
-  if (onMap.isEmpty()) return;
-  for (int band = onMap.top() / bandHeight; band <= onMap.bottom() / bandHeight; ++band) {
-    for (int column = onMap.left() / columnWidth; column <= onMap.right() / columnWidth; ++column)
-      drawn_[band * kDrawnColumns + column] |=
-          onMap & QRect(column * columnWidth, band * bandHeight, columnWidth, bandHeight);
+  // In whole numbers rather than rectangle operations, which are calls into
+  // the library: a "Show Day/Night" run adds hundreds of columns, each
+  // reaching into up to every band.
+  const int left = std::max(area.left(), 0), right = std::min(area.right(), kMapPxW - 1);
+  const int top = std::max(area.top(), 0), bottom = std::min(area.bottom(), kMapPxH - 1);
+  if (left > right || top > bottom) return;
+  for (int band = top / bandHeight; band <= bottom / bandHeight; ++band) {
+    const int inTop = std::max(top, band * bandHeight);
+    const int inBottom = std::min(bottom, (band + 1) * bandHeight - 1);
+    for (int column = left / columnWidth; column <= right / columnWidth; ++column) {
+      const int inLeft = std::max(left, column * columnWidth);
+      const int inRight = std::min(right, (column + 1) * columnWidth - 1);
+      QRect& tile = drawn_[band * kDrawnColumns + column];
+      tile = tile.isNull()
+                 ? QRect(QPoint(inLeft, inTop), QPoint(inRight, inBottom))
+                 : QRect(QPoint(std::min(tile.left(), inLeft), std::min(tile.top(), inTop)),
+                         QPoint(std::max(tile.right(), inRight), std::max(tile.bottom(), inBottom)));
+    }
   }
 }
 
@@ -742,8 +783,6 @@ void WorldMapWindow::PlotSunriseSunset() {
   QPointer<WorldMapWindow> self(this);
   std::optional<BusyPointer> busy;
   running_ = true;
-  QLabel* tag = NewMapLabel();
-  QPointer<QLabel> tagGuard(tag);
   Shared().gmtTimeText = gmtBox_->text();
   const QString boxText = gmtBox_->text();
   progressBar_->SetColour(kRed);
@@ -775,13 +814,15 @@ void WorldMapWindow::PlotSunriseSunset() {
     return;
   }
   ShowProgress(false);
-  if (end == RunEnd::Done && tagX && tagGuard) {
-    tag->setText(QStringLiteral("GMT: ") + boxText.toUpper());
-    tag->adjustSize();
-    tag->move(std::min(Px(*tagX), kMapPxW - tag->width()), Px(50));
-    tag->show();
+  if (end != RunEnd::Done) return;
+  // The time the lines are for, in the drawing: it takes no input, and Clear
+  // wipes it with the lines. A label of its own would cost the run a second
+  // repaint and a round trip to the display for the pointer's place.
+  if (tagX) {
+    DrawTag(QStringLiteral("GMT: ") + boxText.toUpper(), QPoint(Px(*tagX), Px(50)));
+    UpdateDrawn();
   }
-  if (end == RunEnd::Done) RepaintMapLabels();
+  RepaintMapLabels();
 }
 
 }  // namespace zv

@@ -4,6 +4,7 @@
 // live night shade.
 
 #include <QDate>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -159,6 +160,9 @@ class WorldMapWindow : public QWidget {
   void EndStrokes();
   void DrawLine(QPointF fromTwips, QPointF toTwips, const QColor& colour);
   void DrawDot(QPointF atTwips, const QColor& colour);
+  // Writes text on a plate like the map labels', its top left corner at a
+  // point in logical pixels, moved left as far as it needs to end on the map.
+  void DrawTag(const QString& text, QPoint topLeft);
   // Fills a rectangle of the drawing surface (logical pixels) as the painter
   // would, without the painter where the surface allows.
   void FillStroke(const QRectF& area, const QColor& colour);
@@ -192,8 +196,9 @@ class WorldMapWindow : public QWidget {
   MapSurface* mapSurface_ = nullptr;
   QImage map_;
   QImage drawing_;
-  QImage shade_;                     // the night shade at the surface's density; null when off
-  std::optional<QPainter> strokes_;  // on drawing_, while a stroke is drawn
+  QImage shade_;                              // the night shade at the surface's density; null when off
+  std::optional<QPainter> strokes_;           // on drawing_, while a stroke is drawn
+  std::optional<QFontMetrics> labelMetrics_;  // of the map labels' font
   QCheckBox* nightBox_ = nullptr;
   QLabel* sunDate_ = nullptr;
   QTimer* minuteTimer_ = nullptr;
