@@ -410,11 +410,10 @@ void WorldMapWindow::DrawDot(QPointF atTwips, const QColor& colour) {
 }
 
 void WorldMapWindow::DrawTag(const QString& text, QPoint topLeft) {
-  // The plate is as big as a label's for the text: one line's height, and
-  // the text's advance (a laid-out bounding box would cost the run as much
-  // again as drawing the text).
-  // Metrics kept from the window's start: made afresh, they would load the
-  // font again at each call.
+  // The plate is as big as a label's for the text: one line's height and the
+  // text's advance. The metrics are kept from the window's start (made afresh
+  // they load the font again), and the advance is all the layout needed (a
+  // laid-out bounding box would cost the run as much again as the text).
   const QFontMetrics& metrics = *labelMetrics_;
   const QSize size(metrics.horizontalAdvance(text), metrics.height());
   const QRect plate(QPoint(std::min(topLeft.x(), kMapPxW - size.width()), topLeft.y()), size);
