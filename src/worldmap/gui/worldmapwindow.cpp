@@ -506,23 +506,39 @@ void WorldMapWindow::AddDrawn(const QRect& area) {
   const int top = std::max(area.top(), 0), bottom = std::min(area.bottom(), kMapPxH - 1);
   if (left > right || top > bottom) return;
   for (int band = top / bandHeight; band <= bottom / bandHeight; ++band) {
-    const int inTop = std::max(top, band * bandHeight);
-    const int inBottom = std::min(bottom, (band + 1) * bandHeight - 1);
     for (int column = left / columnWidth; column <= right / columnWidth; ++column) {
       const int inLeft = std::max(left, column * columnWidth);
       const int inRight = std::min(right, (column + 1) * columnWidth - 1);
-      QRect& tile = drawn_[band * kDrawnColumns + column];
-      tile = tile.isNull()
-                 ? QRect(QPoint(inLeft, inTop), QPoint(inRight, inBottom))
-                 : QRect(QPoint(std::min(tile.left(), inLeft), std::min(tile.top(), inTop)),
-                         QPoint(std::max(tile.right(), inRight), std::max(tile.bottom(), inBottom)));
+      DrawnSpan& span = drawn_[band * kDrawnColumns + column];
+      span = span.IsEmpty() ? DrawnSpan{inLeft, inRight}
+                            : DrawnSpan{std::min(span.left, inLeft), std::max(span.right, inRight)};
     }
   }
 }
 
 QRegion WorldMapWindow::TakeDrawn() {
+  constexpr int bandHeight = kMapPxH / kDrawnBands;
+  // Each band's spans at its full height, those that meet joined: the
+  // rectangles come in the order a region keeps them, each added at its end.
   QRegion drawn;
-  for (QRect& band : drawn_) drawn += std::exchange(band, QRect());
+  for (int band = 0; band < kDrawnBands; ++band) {
+    DrawnSpan joined;
+    auto add = [&] {
+      if (!joined.IsEmpty())
+        drawn += QRect(joined.left, band * bandHeight, joined.right - joined.left + 1, bandHeight);
+    };
+    for (int column = 0; column < kDrawnColumns; ++column) {
+      const DrawnSpan span = std::exchange(drawn_[band * kDrawnColumns + column], DrawnSpan{});
+      if (span.IsEmpty()) continue;
+      if (!joined.IsEmpty() && span.left <= joined.right + 1) {
+        joined.right = std::max(joined.right, span.right);
+      } else {
+        add();
+        joined = span;
+      }
+    }
+    add();
+  }
   return drawn;
 }
 

@@ -243,14 +243,20 @@ class WorldMapWindow : public QWidget {
   QDate shownDate_;                    // of the sun figures shown
   std::optional<QPointF> shownPoint_;  // latitude, longitude of the point shown
   qreal surfaceRatio_ = 0;             // device pixel ratio of shown_, drawing_ and shade_
-  // The logical pixels drawn on since the last repaint, as one bounding
-  // rectangle in each cell of a grid over the map (bands across, columns
-  // down): a stroke repaints only the cells it crosses, so a thin line is
-  // repainted with little around it, and the controls over the map's lower
-  // left are not repainted for strokes that pass above or beside them.
+  // The logical pixels drawn on since the last repaint: in each cell of a
+  // grid over the map (bands across, columns down), the span of pixel
+  // columns drawn on. A repaint takes the spans at their bands' full height:
+  // a thin line is repainted with little around it in few rectangles, and
+  // the controls over the map's lower left are not repainted for strokes
+  // that pass above or beside them.
   static constexpr int kDrawnBands = 8;
   static constexpr int kDrawnColumns = 8;
-  std::array<QRect, kDrawnBands * kDrawnColumns> drawn_{};
+  struct DrawnSpan {
+    int left = 0;
+    int right = -1;
+    bool IsEmpty() const { return right < left; }
+  };
+  std::array<DrawnSpan, kDrawnBands * kDrawnColumns> drawn_{};
   void AddDrawn(const QRect& area);
   QRegion TakeDrawn();
   bool running_ = false;
