@@ -98,12 +98,27 @@ QPointF TwipsToPx(QPointF twips) {
           static_cast<float>(twips.y()) / static_cast<float>(kTwipsPerPixel)};
 }
 
-// The part of the window a stroke between two points may touch, in logical
-// pixels, pen and rounding included.
-QRect StrokeBounds(QPointF a, QPointF b) {
-  const int margin = kPenPx + 1;
-  return QRectF(a, b).normalized().toAlignedRect().adjusted(-margin, -margin, margin, margin);
+}  // namespace
+
+QRect StrokeReach(QPointF from, QPointF to, qreal ratio) {
+  // The painter fills the device pixels whose centres lie in the rectangle
+  // the pen sweeps along the line, which reaches half the pen's width beyond
+  // each side and end: at most half the pen's diagonal beyond the line's
+  // bounding box.
+  const double reach = std::sqrt(2.0) * kPenPx / 2;
+  const QRectF box = QRectF(from, to).normalized().adjusted(-reach, -reach, reach, reach);
+  // The first and last device pixel with its centre inside, and the logical
+  // pixels those lie in.
+  auto first = [ratio](double edge) {
+    return static_cast<int>(std::floor(std::ceil(edge * ratio - 0.5) / ratio));
+  };
+  auto last = [ratio](double edge) {
+    return static_cast<int>(std::ceil((std::floor(edge * ratio - 0.5) + 1) / ratio)) - 1;
+  };
+  return QRect(QPoint(first(box.left()), first(box.top())), QPoint(last(box.right()), last(box.bottom())));
 }
+
+namespace {
 
 // Fills a rectangle (logical pixels) of the painter's picture as the painter
 // would, without the painter where the picture allows.
@@ -467,7 +482,7 @@ void WorldMapWindow::DrawLine(QPointF fromTwips, QPointF toTwips, const QColor& 
     PaintLine(Strokes(), QLineF(from, to), colour.rgba());
     AddStroke({MapStroke::Kind::Line, colour.rgba(), QLineF(from, to), {}});
   }
-  AddDrawn(StrokeBounds(from, to));
+  AddDrawn(StrokeReach(from, to, surfaceRatio_));
 }
 
 void WorldMapWindow::FillStroke(const QRectF& area, const QColor& colour) {
@@ -479,7 +494,7 @@ void WorldMapWindow::DrawDot(QPointF atTwips, const QColor& colour) {
   const QPointF at = TwipsToPx(atTwips);
   const qreal half = kPenPx / 2.0;
   FillStroke(QRectF(at.x() - half, at.y() - half, kPenPx, kPenPx), colour);
-  AddDrawn(StrokeBounds(at, at));
+  AddDrawn(StrokeReach(at, at, surfaceRatio_));
 }
 
 void WorldMapWindow::DrawTag(const QString& text, QPoint topLeft) {
@@ -518,7 +533,10 @@ void WorldMapWindow::AddDrawn(const QRect& area) {
 
 QRegion WorldMapWindow::TakeDrawn() {
   constexpr int bandHeight = kMapPxH / kDrawnBands;
-  // Each band's spans at its full height, those that meet joined: the
+  // Spans fewer columns apart are joined: a rectangle more costs a repaint
+  // more than a few hundred pixels more.
+  constexpr int joinGap = 8;
+  // Each band's spans at its full height, those close together joined: the
   // rectangles come in the order a region keeps them, each added at its end.
   QRegion drawn;
   for (int band = 0; band < kDrawnBands; ++band) {
@@ -530,7 +548,7 @@ QRegion WorldMapWindow::TakeDrawn() {
     for (int column = 0; column < kDrawnColumns; ++column) {
       const DrawnSpan span = std::exchange(drawn_[band * kDrawnColumns + column], DrawnSpan{});
       if (span.IsEmpty()) continue;
-      if (!joined.IsEmpty() && span.left <= joined.right + 1) {
+      if (!joined.IsEmpty() && span.left <= joined.right + 1 + joinGap) {
         joined.right = std::max(joined.right, span.right);
       } else {
         add();

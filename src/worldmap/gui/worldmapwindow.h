@@ -31,6 +31,11 @@ namespace zv {
 
 class MapSurface;
 
+// The logical pixels that a stroke of the map (a pen two pixels wide with
+// square ends, drawn without smoothing) from one point to another may
+// touch at a device pixel ratio.
+QRect StrokeReach(QPointF from, QPointF to, qreal ratio);
+
 // A stroke drawn on the map, kept to be drawn again on another picture of
 // it: a filled rectangle, a line, or a time written on a plate, in logical
 // pixels.
