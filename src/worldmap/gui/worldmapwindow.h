@@ -140,8 +140,8 @@ class WorldMapWindow : public QWidget {
   QLabel* MapLabel(int i) const;  // nullptr for an index not in use
   QCheckBox* NightBox() const { return nightBox_; }
   int HighestLabelIndex() const { return mapLabels_.empty() ? 0 : mapLabels_.rbegin()->first; }
-  // The strokes alone on a transparent surface, with every stroke drawn so
-  // far, and the map picture, both at the screen's pixel density: 720 x 320
+  // The strokes alone on a transparent surface (every stroke drawn so far)
+  // and the map picture, both at the screen's pixel density: 720 x 320
   // pixels at ratio 1, 1440 x 640 at ratio 2.
   const QImage& Drawing();
   const QImage& MapPicture() const { return map_; }
