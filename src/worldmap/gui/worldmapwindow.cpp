@@ -98,12 +98,82 @@ QPointF TwipsToPx(QPointF twips) {
           static_cast<float>(twips.y()) / static_cast<float>(kTwipsPerPixel)};
 }
 
-// The part of the window a stroke between two points may touch, in logical
-// pixels, pen and rounding included.
-QRect StrokeBounds(QPointF a, QPointF b) {
-  const int margin = kPenPx + 1;
-  return QRectF(a, b).normalized().toAlignedRect().adjusted(-margin, -margin, margin, margin);
+}  // namespace
+
+QRect StrokeReach(QPointF from, QPointF to, qreal ratio) {
+  // The painter fills the device pixels whose centres lie in the rectangle
+  // the pen sweeps along the line, which reaches half the pen's width beyond
+  // each side and end: at most half the pen's diagonal beyond the line's
+  // bounding box.
+  const double reach = std::sqrt(2.0) * kPenPx / 2;
+  const QRectF box = QRectF(from, to).normalized().adjusted(-reach, -reach, reach, reach);
+  // The first and last device pixel with its centre inside, and the logical
+  // pixels those lie in.
+  auto first = [ratio](double edge) {
+    return static_cast<int>(std::floor(std::ceil(edge * ratio - 0.5) / ratio));
+  };
+  auto last = [ratio](double edge) {
+    return static_cast<int>(std::ceil((std::floor(edge * ratio - 0.5) + 1) / ratio)) - 1;
+  };
+  return QRect(QPoint(first(box.left()), first(box.top())), QPoint(last(box.right()), last(box.bottom())));
 }
+
+namespace {
+
+// Fills a rectangle (logical pixels) of the painter's picture as the painter
+// would, without the painter where the picture allows.
+void PaintFill(StrokePainter& on, const QRectF& area, QRgb colour) {
+  QImage& picture = *on.picture;
+  if (picture.devicePixelRatio() != 1 || qAlpha(colour) != 255) {
+    on.painter.fillRect(area, QColor::fromRgba(colour));
+    return;
+  }
+  // On a picture of one pixel a logical pixel, the pixels the painter fills
+  // for this rectangle (each edge rounded to the nearest pixel line), written
+  // directly: the painter's fill of a narrow rectangle calls through several
+  // layers for each row, and a "Show Day/Night" run spends about 5% more
+  // CPU with it.
+  const int left = qRound(area.left()), top = qRound(area.top());
+  const QRect pixels =
+      QRect(left, top, qRound(area.right()) - left, qRound(area.bottom()) - top) & picture.rect();
+  if (pixels.isEmpty()) return;
+  // The pixels the painter draws on: read without bits(), which would give
+  // the picture pixels of its own, apart from the painter's, were a copy of
+  // it alive. Both pictures of the map have four bytes a pixel, and an
+  // opaque colour the same value in each.
+  const qsizetype stride = picture.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+  QRgb* row = const_cast<QRgb*>(reinterpret_cast<const QRgb*>(picture.constBits())) + pixels.top() * stride +
+              pixels.left();
+  QRgb* const end = row + pixels.height() * stride;
+  if (pixels.width() == kPenPx) {
+    // A column of the pen's width, as "Show Day/Night" draws hundreds of,
+    // each hundreds of rows high: two stores a row.
+    static_assert(kPenPx == 2);
+    for (; row != end; row += stride) row[0] = row[1] = colour;
+    return;
+  }
+  for (; row != end; row += stride) std::fill(row, row + pixels.width(), colour);
+}
+
+void PaintLine(StrokePainter& on, const QLineF& line, QRgb colour) {
+  if (on.penColour != colour) {
+    on.painter.setPen(QPen(QColor::fromRgba(colour), kPenPx, Qt::SolidLine, Qt::SquareCap));
+    on.penColour = colour;
+  }
+  on.painter.drawLine(line);
+}
+
+void PaintTag(StrokePainter& on, const QRect& plate, const QString& text, const QLabel& look, int ascent) {
+  on.painter.fillRect(plate, QColor(0, 0, 0, kPlateAlpha));
+  on.painter.setFont(look.font());
+  on.painter.setPen(look.palette().color(QPalette::WindowText));
+  on.penColour.reset();
+  on.painter.drawText(plate.left(), plate.top() + ascent, text);
+}
+
+// At most this many strokes wait for the drawing: about a hundred runs'
+// worth.
+constexpr std::size_t kMaxPendingStrokes = 20000;
 
 }  // namespace
 
@@ -320,6 +390,7 @@ void WorldMapWindow::MatchSurfaceToScreen() {
   const qreal ratio = devicePixelRatioF();
   if (ratio == surfaceRatio_) return;
   EndStrokes();
+  BringDrawingUpToDate();
   surfaceRatio_ = ratio;
   map_ = LoadMapPicture(ratio);
   QImage surface(
@@ -334,16 +405,62 @@ void WorldMapWindow::MatchSurfaceToScreen() {
     p.drawImage(QRectF(kMapRect), drawing_);
   }
   drawing_ = surface;
+  shown_ = QImage(surface.size(), QImage::Format_RGB32);
+  shown_.setDevicePixelRatio(ratio);
   if (!shade_.isNull()) RenderNightShade();
+  ComposeShown(kMapRect);
   update();
 }
 
-QPainter& WorldMapWindow::Strokes() {
+void WorldMapWindow::ComposeShown(const QRect& area) {
+  EndStrokes();
+  BringDrawingUpToDate();
+  QPainter p(&shown_);
+  if (map_.devicePixelRatio() != surfaceRatio_) p.setRenderHint(QPainter::SmoothPixmapTransform);
+  for (const QImage* layer : {&map_, &shade_, &drawing_}) {
+    if (layer->isNull()) continue;
+    const qreal r = layer->devicePixelRatio();
+    p.drawImage(QRectF(area), *layer,
+                QRectF(area.x() * r, area.y() * r, area.width() * r, area.height() * r));
+  }
+}
+
+void WorldMapWindow::AddStroke(MapStroke stroke) {
+  pendingStrokes_.push_back(std::move(stroke));
+  if (pendingStrokes_.size() >= kMaxPendingStrokes) BringDrawingUpToDate();
+}
+
+void WorldMapWindow::BringDrawingUpToDate() {
+  if (pendingStrokes_.empty()) return;
+  StrokePainter on(&drawing_);
+  for (const MapStroke& stroke : pendingStrokes_) {
+    switch (stroke.kind) {
+      case MapStroke::Kind::Fill:
+        PaintFill(on, QRectF(stroke.corners.p1(), stroke.corners.p2()), stroke.colour);
+        break;
+      case MapStroke::Kind::Line:
+        PaintLine(on, stroke.corners, stroke.colour);
+        break;
+      case MapStroke::Kind::Tag:
+        PaintTag(on, QRectF(stroke.corners.p1(), stroke.corners.p2()).toRect(), stroke.text,
+                 *mapLabelTemplate_, labelMetrics_->ascent());
+        break;
+    }
+  }
+  pendingStrokes_.clear();
+}
+
+const QImage& WorldMapWindow::Drawing() {
+  BringDrawingUpToDate();
+  return drawing_;
+}
+
+StrokePainter& WorldMapWindow::Strokes() {
   // A change of screen repaints the window, which ends the painter: the
   // surface is matched to the screen when a painter begins.
   if (!strokes_) {
     MatchSurfaceToScreen();
-    strokes_.emplace(&drawing_);
+    strokes_.emplace(&shown_);
   }
   return *strokes_;
 }
@@ -362,51 +479,22 @@ void WorldMapWindow::DrawLine(QPointF fromTwips, QPointF toTwips, const QColor& 
                       QPointF(from.x() + half, std::max(from.y(), to.y()) + half)),
                colour);
   } else {
-    QPainter& p = Strokes();
-    p.setPen(QPen(colour, kPenPx, Qt::SolidLine, Qt::SquareCap));
-    p.drawLine(from, to);
+    PaintLine(Strokes(), QLineF(from, to), colour.rgba());
+    AddStroke({MapStroke::Kind::Line, colour.rgba(), QLineF(from, to), {}});
   }
-  AddDrawn(StrokeBounds(from, to));
+  AddDrawn(StrokeReach(from, to, surfaceRatio_));
 }
 
 void WorldMapWindow::FillStroke(const QRectF& area, const QColor& colour) {
-  QPainter& p = Strokes();
-  if (surfaceRatio_ != 1 || colour.alpha() != 255) {
-    p.fillRect(area, colour);
-    return;
-  }
-  // On a surface of one pixel a logical pixel, the pixels the painter fills
-  // for this rectangle (each edge rounded to the nearest pixel line), written
-  // directly: the painter's fill of a narrow rectangle calls through several
-  // layers for each row, and a "Show Day/Night" run spends about 5% more
-  // CPU with it.
-  const int left = qRound(area.left()), top = qRound(area.top());
-  const QRect pixels =
-      QRect(left, top, qRound(area.right()) - left, qRound(area.bottom()) - top) & drawing_.rect();
-  if (pixels.isEmpty()) return;
-  const QRgb value = colour.rgba();
-  // The pixels the painter draws on: read without bits(), which would give
-  // the surface pixels of its own, apart from the painter's, were a copy of
-  // it alive.
-  const qsizetype stride = drawing_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
-  QRgb* row = const_cast<QRgb*>(reinterpret_cast<const QRgb*>(drawing_.constBits())) + pixels.top() * stride +
-              pixels.left();
-  QRgb* const end = row + pixels.height() * stride;
-  if (pixels.width() == kPenPx) {
-    // A column of the pen's width, as "Show Day/Night" draws hundreds of,
-    // each hundreds of rows high: two stores a row.
-    static_assert(kPenPx == 2);
-    for (; row != end; row += stride) row[0] = row[1] = value;
-    return;
-  }
-  for (; row != end; row += stride) std::fill(row, row + pixels.width(), value);
+  PaintFill(Strokes(), area, colour.rgba());
+  AddStroke({MapStroke::Kind::Fill, colour.rgba(), QLineF(area.topLeft(), area.bottomRight()), {}});
 }
 
 void WorldMapWindow::DrawDot(QPointF atTwips, const QColor& colour) {
   const QPointF at = TwipsToPx(atTwips);
   const qreal half = kPenPx / 2.0;
   FillStroke(QRectF(at.x() - half, at.y() - half, kPenPx, kPenPx), colour);
-  AddDrawn(StrokeBounds(at, at));
+  AddDrawn(StrokeReach(at, at, surfaceRatio_));
 }
 
 void WorldMapWindow::DrawTag(const QString& text, QPoint topLeft) {
@@ -417,11 +505,9 @@ void WorldMapWindow::DrawTag(const QString& text, QPoint topLeft) {
   const QFontMetrics& metrics = *labelMetrics_;
   const QSize size(metrics.horizontalAdvance(text), metrics.height());
   const QRect plate(QPoint(std::min(topLeft.x(), kMapPxW - size.width()), topLeft.y()), size);
-  QPainter& p = Strokes();
-  p.fillRect(plate, QColor(0, 0, 0, kPlateAlpha));
-  p.setFont(mapLabelTemplate_->font());
-  p.setPen(mapLabelTemplate_->palette().color(QPalette::WindowText));
-  p.drawText(plate.left(), plate.top() + metrics.ascent(), text);
+  PaintTag(Strokes(), plate, text, *mapLabelTemplate_, metrics.ascent());
+  AddStroke({MapStroke::Kind::Tag, 0,
+             QLineF(plate.topLeft(), plate.topLeft() + QPoint(size.width(), size.height())), text});
   AddDrawn(plate);
 }
 
@@ -435,23 +521,42 @@ void WorldMapWindow::AddDrawn(const QRect& area) {
   const int top = std::max(area.top(), 0), bottom = std::min(area.bottom(), kMapPxH - 1);
   if (left > right || top > bottom) return;
   for (int band = top / bandHeight; band <= bottom / bandHeight; ++band) {
-    const int inTop = std::max(top, band * bandHeight);
-    const int inBottom = std::min(bottom, (band + 1) * bandHeight - 1);
     for (int column = left / columnWidth; column <= right / columnWidth; ++column) {
       const int inLeft = std::max(left, column * columnWidth);
       const int inRight = std::min(right, (column + 1) * columnWidth - 1);
-      QRect& tile = drawn_[band * kDrawnColumns + column];
-      tile = tile.isNull()
-                 ? QRect(QPoint(inLeft, inTop), QPoint(inRight, inBottom))
-                 : QRect(QPoint(std::min(tile.left(), inLeft), std::min(tile.top(), inTop)),
-                         QPoint(std::max(tile.right(), inRight), std::max(tile.bottom(), inBottom)));
+      DrawnSpan& span = drawn_[band * kDrawnColumns + column];
+      span = span.IsEmpty() ? DrawnSpan{inLeft, inRight}
+                            : DrawnSpan{std::min(span.left, inLeft), std::max(span.right, inRight)};
     }
   }
 }
 
 QRegion WorldMapWindow::TakeDrawn() {
+  constexpr int bandHeight = kMapPxH / kDrawnBands;
+  // Spans fewer columns apart are joined: a rectangle more costs a repaint
+  // more than a few hundred pixels more.
+  constexpr int joinGap = 8;
+  // Each band's spans at its full height, those close together joined: the
+  // rectangles come in the order a region keeps them, each added at its end.
   QRegion drawn;
-  for (QRect& band : drawn_) drawn += std::exchange(band, QRect());
+  for (int band = 0; band < kDrawnBands; ++band) {
+    DrawnSpan joined;
+    auto add = [&] {
+      if (!joined.IsEmpty())
+        drawn += QRect(joined.left, band * bandHeight, joined.right - joined.left + 1, bandHeight);
+    };
+    for (int column = 0; column < kDrawnColumns; ++column) {
+      const DrawnSpan span = std::exchange(drawn_[band * kDrawnColumns + column], DrawnSpan{});
+      if (span.IsEmpty()) continue;
+      if (!joined.IsEmpty() && span.left <= joined.right + 1 + joinGap) {
+        joined.right = std::max(joined.right, span.right);
+      } else {
+        add();
+        joined = span;
+      }
+    }
+    add();
+  }
   return drawn;
 }
 
@@ -467,17 +572,16 @@ void WorldMapWindow::paintEvent(QPaintEvent* event) {
   // Only the parts asked for: a row of a long command repaints a narrow strip
   // and the progress bar.
   QPainter p(this);
-  if (map_.devicePixelRatio() != surfaceRatio_) p.setRenderHint(QPainter::SmoothPixmapTransform);
+  const qreal r = shown_.devicePixelRatio();
   for (const QRect& asked : event->region()) {
-    for (const QRect& strip : QRegion(asked).subtracted(kMapRect)) p.fillRect(strip, palette().window());
+    if (!kMapRect.contains(asked))
+      for (const QRect& strip : QRegion(asked).subtracted(kMapRect)) p.fillRect(strip, palette().window());
     const QRect area = asked & kMapRect;
     if (area.isEmpty()) continue;
-    for (const QImage* image : {&map_, &shade_, &drawing_}) {
-      if (image->isNull()) continue;
-      const qreal r = image->devicePixelRatio();
-      p.drawImage(QRectF(area), *image,
-                  QRectF(area.x() * r, area.y() * r, area.width() * r, area.height() * r));
-    }
+    // The map as shown is copied: composing its layers here would double the
+    // cost of a run's repaint.
+    p.drawImage(QRectF(area), shown_,
+                QRectF(area.x() * r, area.y() * r, area.width() * r, area.height() * r));
   }
 }
 
@@ -521,6 +625,7 @@ void WorldMapWindow::SetNight(bool on) {
   } else {
     shade_ = QImage();
   }
+  ComposeShown(kMapRect);
   update(kMapRect);
 }
 
@@ -538,6 +643,7 @@ void WorldMapWindow::FollowClock() {
   if (SunDate() != shownDate_ && shownPoint_) ShowPointInfo(shownPoint_->x(), shownPoint_->y());
   if (!shade_.isNull()) {
     RenderNightShade();
+    ComposeShown(kMapRect);
     update(kMapRect);
   }
 }
@@ -605,7 +711,9 @@ void WorldMapWindow::ReportPoint(QPointF position) {
 void WorldMapWindow::ClearMap() {
   if (running_) return;
   EndStrokes();
+  pendingStrokes_.clear();
   drawing_.fill(Qt::transparent);
+  ComposeShown(kMapRect);
   TakeDrawn();
   update(kMapRect);
   for (auto& [index, label] : mapLabels_) delete label;

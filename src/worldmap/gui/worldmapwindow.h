@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
+#include <QLineF>
 #include <QPainter>
 #include <QPointF>
 #include <QRect>
@@ -15,6 +16,7 @@
 #include <array>
 #include <map>
 #include <optional>
+#include <vector>
 
 #include "common/gui/widgetutils.h"
 #include "worldmap/sunline.h"
@@ -28,6 +30,31 @@ class QPushButton;
 namespace zv {
 
 class MapSurface;
+
+// The logical pixels that a stroke of the map (a pen two pixels wide with
+// square ends, drawn without smoothing) from one point to another may
+// touch at a device pixel ratio.
+QRect StrokeReach(QPointF from, QPointF to, qreal ratio);
+
+// A stroke drawn on the map, kept to be drawn again on another picture of
+// it: a filled rectangle, a line, or a time written on a plate, in logical
+// pixels.
+struct MapStroke {
+  enum class Kind { Fill, Line, Tag };
+  Kind kind;
+  QRgb colour = 0;  // of a rectangle or a line
+  QLineF corners;   // a rectangle's or a plate's opposite corners, or a line's ends
+  QString text;     // of a tag
+};
+
+// A painter on one of the map's pictures. It remembers the strokes' pen it
+// set, so that a run of strokes in one colour sets the pen once.
+struct StrokePainter {
+  explicit StrokePainter(QImage* target) : picture(target), painter(target) {}
+  QImage* picture;
+  QPainter painter;
+  std::optional<QRgb> penColour;  // none before the strokes' pen, or after another
+};
 
 // A filled or outlined rectangle, or a straight line, drawn by itself. Mouse
 // presses pass through to the window below.
@@ -113,9 +140,10 @@ class WorldMapWindow : public QWidget {
   QLabel* MapLabel(int i) const;  // nullptr for an index not in use
   QCheckBox* NightBox() const { return nightBox_; }
   int HighestLabelIndex() const { return mapLabels_.empty() ? 0 : mapLabels_.rbegin()->first; }
-  // The drawing surface and the map picture, both at the screen's pixel
-  // density: 720 x 320 pixels at ratio 1, 1440 x 640 at ratio 2.
-  const QImage& Drawing() const { return drawing_; }
+  // The strokes alone on a transparent surface (every stroke drawn so far)
+  // and the map picture, both at the screen's pixel density: 720 x 320
+  // pixels at ratio 1, 1440 x 640 at ratio 2.
+  const QImage& Drawing();
   const QImage& MapPicture() const { return map_; }
   // Whether a press at this point of the window is a press on the map itself
   // (not on a caption or control, nor the strip below the map).
@@ -153,19 +181,25 @@ class WorldMapWindow : public QWidget {
   void MatchSurfaceToScreen();
   // Schedules a repaint of the part of the map drawn on since the last one.
   void UpdateDrawn();
-  // The painter on the drawing surface, begun by the first stroke after a
+  // The painter on the map as shown, begun by the first stroke after a
   // repaint and ended before the next: a run draws hundreds of strokes, and
   // beginning a painter for each cost more than the stroke itself.
-  QPainter& Strokes();
+  StrokePainter& Strokes();
   void EndStrokes();
   void DrawLine(QPointF fromTwips, QPointF toTwips, const QColor& colour);
   void DrawDot(QPointF atTwips, const QColor& colour);
   // Writes text on a plate like the map labels', its top left corner at a
   // point in logical pixels, moved left as far as it needs to end on the map.
   void DrawTag(const QString& text, QPoint topLeft);
-  // Fills a rectangle of the drawing surface (logical pixels) as the painter
-  // would, without the painter where the surface allows.
+  // Fills a rectangle (logical pixels) with a stroke's colour.
   void FillStroke(const QRectF& area, const QColor& colour);
+  // Keeps a stroke just drawn on the map as shown for the drawing.
+  void AddStroke(MapStroke stroke);
+  // Draws on the drawing the strokes that only the map as shown has yet.
+  void BringDrawingUpToDate();
+  // Composes the map as shown from the picture, the shade and the drawing,
+  // over an area in logical pixels.
+  void ComposeShown(const QRect& area);
   QColor PenColour() const;
   void SetProgress(double widthTwips);
   void ShowProgress(bool visible);
@@ -195,24 +229,39 @@ class WorldMapWindow : public QWidget {
   QLabel* mapLabelTemplate_ = nullptr;
   MapSurface* mapSurface_ = nullptr;
   QImage map_;
+  // The map as the window shows it, at the surface's density: the picture
+  // and the shade composed, with the strokes drawn over them. A repaint
+  // copies from it.
+  QImage shown_;
+  // The strokes alone, on a transparent surface, to compose the map as shown
+  // again when the shade changes. A stroke reaches it only then, or when
+  // many wait: until then it waits in pendingStrokes_, so that a run draws
+  // each stroke once.
   QImage drawing_;
+  std::vector<MapStroke> pendingStrokes_;
   QImage shade_;                              // the night shade at the surface's density; null when off
-  std::optional<QPainter> strokes_;           // on drawing_, while a stroke is drawn
+  std::optional<StrokePainter> strokes_;      // on shown_, while a stroke is drawn
   std::optional<QFontMetrics> labelMetrics_;  // of the map labels' font
   QCheckBox* nightBox_ = nullptr;
   QLabel* sunDate_ = nullptr;
   QTimer* minuteTimer_ = nullptr;
   QDate shownDate_;                    // of the sun figures shown
   std::optional<QPointF> shownPoint_;  // latitude, longitude of the point shown
-  qreal surfaceRatio_ = 0;             // device pixel ratio of map_ and drawing_
-  // The logical pixels drawn on since the last repaint, as one bounding
-  // rectangle in each cell of a grid over the map (bands across, columns
-  // down): a stroke repaints only the cells it crosses, so a thin line is
-  // repainted with little around it, and the controls over the map's lower
-  // left are not repainted for strokes that pass above or beside them.
+  qreal surfaceRatio_ = 0;             // device pixel ratio of shown_, drawing_ and shade_
+  // The logical pixels drawn on since the last repaint: in each cell of a
+  // grid over the map (bands across, columns down), the span of pixel
+  // columns drawn on. A repaint takes the spans at their bands' full height:
+  // a thin line is repainted with little around it in few rectangles, and
+  // the controls over the map's lower left are not repainted for strokes
+  // that pass above or beside them.
   static constexpr int kDrawnBands = 8;
   static constexpr int kDrawnColumns = 8;
-  std::array<QRect, kDrawnBands * kDrawnColumns> drawn_{};
+  struct DrawnSpan {
+    int left = 0;
+    int right = -1;
+    bool IsEmpty() const { return right < left; }
+  };
+  std::array<DrawnSpan, kDrawnBands * kDrawnColumns> drawn_{};
   void AddDrawn(const QRect& area);
   QRegion TakeDrawn();
   bool running_ = false;

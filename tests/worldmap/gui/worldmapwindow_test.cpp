@@ -2,6 +2,8 @@
 // presses on places and beside the map, Find Country, the name labels, the night shade over
 // the minutes, and the long commands when they cannot run or are cut short.
 #include <QAccessible>
+#include <QPainter>
+#include <QRandomGenerator>
 
 #include "worldmapfixture.inc"
 
@@ -11,6 +13,45 @@ namespace {
 // Where the picture (tools/make_worldmap.js) shows a place, in pixels.
 QPointF PicturePoint(double lat, double lon) {
   return {(lon + 180) * 2, ((90 - lat) * 320 / 180) * ((0.8 - 0.0022 * lat) * 1.2)};
+}
+
+// What a repaint takes for a stroke holds every pixel the painter draws for
+// it, at the densities of common screens, between any points in every
+// direction; at one pixel a pixel it is at most a pixel wider on any side. The window draws a line with a pen
+// two pixels wide with square ends, and fills a vertical one, or a dot, as the rectangle that pen would
+// cover.
+TEST(StrokeReachTest, HoldsWhatThePainterDraws) {
+  QRandomGenerator random(2027);
+  for (qreal ratio : {1.0, 1.25, 1.5, 2.0}) {
+    QImage drawn(QSize(100, 100) * ratio, QImage::Format_ARGB32_Premultiplied);
+    drawn.setDevicePixelRatio(ratio);
+    for (int i = 0; i < 2000; ++i) {
+      auto point = [&] { return QPointF(20 + random.bounded(60.0), 20 + random.bounded(60.0)); };
+      const QPointF from = point();
+      const QPointF to = i % 10 == 0 ? from : i % 10 == 1 ? QPointF(from.x(), point().y()) : point();
+      drawn.fill(Qt::transparent);
+      QPainter p(&drawn);
+      if (from.x() == to.x()) {
+        p.fillRect(QRectF(QPointF(from.x() - 1, std::min(from.y(), to.y()) - 1),
+                          QPointF(from.x() + 1, std::max(from.y(), to.y()) + 1)),
+                   Qt::black);
+      } else {
+        p.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::SquareCap));
+        p.drawLine(from, to);
+      }
+      p.end();
+      QRect touched;  // logical pixels
+      for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+          if (qAlpha(drawn.pixel(x, y)) != 0)
+            touched |= QRectF(x / ratio, y / ratio, 1 / ratio, 1 / ratio).toAlignedRect();
+      const QRect reach = StrokeReach(from, to, ratio);
+      ASSERT_TRUE(reach.contains(touched)) << ratio << " " << i;
+      if (ratio == 1) {
+        ASSERT_TRUE(touched.adjusted(-1, -1, 1, 1).contains(reach)) << i;
+      }
+    }
+  }
 }
 
 TEST_F(WorldMapTest, AsTheUserDrivesIt) {
