@@ -408,21 +408,17 @@ void WorldMapWindow::MatchSurfaceToScreen() {
   shown_ = QImage(surface.size(), QImage::Format_RGB32);
   shown_.setDevicePixelRatio(ratio);
   if (!shade_.isNull()) RenderNightShade();
-  ComposeShown(kMapRect);
+  ComposeShown();
   update();
 }
 
-void WorldMapWindow::ComposeShown(const QRect& area) {
+void WorldMapWindow::ComposeShown() {
   EndStrokes();
   BringDrawingUpToDate();
   QPainter p(&shown_);
   if (map_.devicePixelRatio() != surfaceRatio_) p.setRenderHint(QPainter::SmoothPixmapTransform);
-  for (const QImage* layer : {&map_, &shade_, &drawing_}) {
-    if (layer->isNull()) continue;
-    const qreal r = layer->devicePixelRatio();
-    p.drawImage(QRectF(area), *layer,
-                QRectF(area.x() * r, area.y() * r, area.width() * r, area.height() * r));
-  }
+  for (const QImage* layer : {&map_, &shade_, &drawing_})
+    if (!layer->isNull()) p.drawImage(QRectF(kMapRect), *layer);
 }
 
 void WorldMapWindow::AddStroke(MapStroke stroke) {
@@ -625,7 +621,7 @@ void WorldMapWindow::SetNight(bool on) {
   } else {
     shade_ = QImage();
   }
-  ComposeShown(kMapRect);
+  ComposeShown();
   update(kMapRect);
 }
 
@@ -643,7 +639,7 @@ void WorldMapWindow::FollowClock() {
   if (SunDate() != shownDate_ && shownPoint_) ShowPointInfo(shownPoint_->x(), shownPoint_->y());
   if (!shade_.isNull()) {
     RenderNightShade();
-    ComposeShown(kMapRect);
+    ComposeShown();
     update(kMapRect);
   }
 }
@@ -713,7 +709,7 @@ void WorldMapWindow::ClearMap() {
   EndStrokes();
   pendingStrokes_.clear();
   drawing_.fill(Qt::transparent);
-  ComposeShown(kMapRect);
+  ComposeShown();
   TakeDrawn();
   update(kMapRect);
   for (auto& [index, label] : mapLabels_) delete label;

@@ -197,9 +197,8 @@ class WorldMapWindow : public QWidget {
   void AddStroke(MapStroke stroke);
   // Draws on the drawing the strokes that only the map as shown has yet.
   void BringDrawingUpToDate();
-  // Composes the map as shown from the picture, the shade and the drawing,
-  // over an area in logical pixels.
-  void ComposeShown(const QRect& area);
+  // Composes the map as shown from the picture, the shade and the drawing.
+  void ComposeShown();
   QColor PenColour() const;
   void SetProgress(double widthTwips);
   void ShowProgress(bool visible);
